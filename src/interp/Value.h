@@ -1,0 +1,58 @@
+#pragma once
+
+#include "interp/Numbers.h"
+
+#include <QString>
+#include <cmath>
+
+// A variable's value. To the program every value is text; a number computed by arithmetic
+// keeps its double and writes its text only when someone reads it, and a text read as a
+// number keeps the parsed double, so counting loops never format or parse twice.
+class Value {
+public:
+    Value() = default;
+    explicit Value(const QString &text) : m_text(text), m_hasText(true) {}
+    // The cached double must be what reading the text back would give. Whole numbers below
+    // 10^15 survive the 15-digit text unchanged, so their text can wait; any other number is
+    // written at once and read back.
+    static Value fromNumber(double number)
+    {
+        Value v;
+        v.m_numberState = Parsed;
+        if (number == std::trunc(number) && std::fabs(number) < 1e15) {
+            v.m_number = number + 0.0; // no negative zero
+            v.m_hasText = false;
+        } else {
+            v.m_text = Numbers::format(number);
+            if (!Numbers::parse(v.m_text, v.m_number))
+                v.m_numberState = NotANumber;
+        }
+        return v;
+    }
+
+    const QString &text() const
+    {
+        if (!m_hasText) {
+            m_text = Numbers::format(m_number);
+            m_hasText = true;
+        }
+        return m_text;
+    }
+
+    // The numeric reading of the text; false when it is not a number.
+    bool toNumber(double &out) const
+    {
+        if (m_numberState == Unknown) {
+            m_numberState = Numbers::parse(m_text, m_number) ? Parsed : NotANumber;
+        }
+        out = m_number;
+        return m_numberState == Parsed;
+    }
+
+private:
+    enum NumberState : unsigned char { Unknown, Parsed, NotANumber };
+    mutable QString m_text;
+    mutable double m_number = 0;
+    mutable NumberState m_numberState = Unknown;
+    mutable bool m_hasText = true;
+};

@@ -1,0 +1,77 @@
+#include "interp/VariableStore.h"
+
+#include "shell/MessageLog.h"
+
+VariableStore::VariableStore(MessageLog *log, QObject *parent)
+    : QObject(parent), m_log(log)
+{
+    clearVars();
+}
+
+QString VariableStore::fold(const QString &name)
+{
+    return Numbers::locale().toLower(name);
+}
+
+int VariableStore::findVar(const QString &name) const
+{
+    return findFolded(fold(name));
+}
+
+int VariableStore::addVar(const QString &name, const Value &value)
+{
+    m_columns.push_back({name, value});
+    const int column = int(m_columns.size()) - 1;
+    m_index.insert(fold(name), column);
+    ++m_addGeneration;
+    Q_EMIT variableAdded(column);
+    return column;
+}
+
+void VariableStore::setValueAt(int column, const Value &value)
+{
+    m_columns[std::size_t(column)].value = value;
+    Q_EMIT valueChanged(column);
+}
+
+int VariableStore::setValue(const QString &sName, const Value &value)
+{
+    const int column = findVar(sName);
+    if (column == -1)
+        return addVar(sName, value);
+    setValueAt(column, value);
+    return column;
+}
+
+void VariableStore::setVar(const QString &sName, const QString &sValue)
+{
+    setValue(sName, Value(sValue));
+}
+
+QString VariableStore::getVar(const QString &sName)
+{
+    const int column = findVar(sName);
+    if (column == -1) {
+        m_log->mBox(QStringLiteral("Değişken: ") + sName + QStringLiteral(" - tanımlanmamış!"));
+        return QStringLiteral("0");
+    }
+    return valueAt(column).text();
+}
+
+QString VariableStore::ifVarGetValue(const QString &text)
+{
+    const int column = findVar(text);
+    return column == -1 ? text : valueAt(column).text();
+}
+
+void VariableStore::clearVars()
+{
+    m_columns.clear();
+    m_index.clear();
+    m_columns.push_back({QString(), Value()});
+    m_index.insert(QString(), 0);
+    ++m_clearGeneration;
+    ++m_addGeneration;
+    addVar(QStringLiteral("RETURN"), Value());
+    Q_EMIT cleared();
+}

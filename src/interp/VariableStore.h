@@ -1,0 +1,62 @@
+#pragma once
+
+#include "interp/Value.h"
+
+#include <QHash>
+#include <QObject>
+#include <QString>
+#include <vector>
+
+class MessageLog;
+
+// Every variable of a run, in one global store with no scopes. Column 0 is the grid's header
+// column and takes part in lookups (the empty name finds it); variables follow in order of
+// creation. Names match without regard to case by the regional settings, through an index
+// beside the ordered columns.
+class VariableStore : public QObject {
+    Q_OBJECT
+public:
+    explicit VariableStore(MessageLog *log, QObject *parent = nullptr);
+
+    void setVar(const QString &sName, const QString &sValue);
+    QString getVar(const QString &sName);
+    QString ifVarGetValue(const QString &text);
+    void clearVars();
+
+    // Column of a name, -1 when there is none.
+    int findVar(const QString &name) const;
+    int findFolded(const QString &foldedName) const { return m_index.value(foldedName, -1); }
+    static QString fold(const QString &name);
+
+    // The grid's view: columns in order (0 is the header column).
+    int columnCount() const { return int(m_columns.size()); }
+    const QString &nameAt(int column) const { return m_columns[std::size_t(column)].name; }
+    const Value &valueAt(int column) const { return m_columns[std::size_t(column)].value; }
+
+    // Fast paths for the interpreter, which caches columns per block operand.
+    void setValueAt(int column, const Value &value);
+    int setValue(const QString &sName, const Value &value); // returns the column
+    // Changes whenever a column is added or the store is cleared: a cached "no such variable"
+    // holds only while it is unchanged; a cached column holds until the next clear.
+    quint64 addGeneration() const { return m_addGeneration; }
+    quint64 clearGeneration() const { return m_clearGeneration; }
+
+Q_SIGNALS:
+    // For views, which coalesce these to screen rate.
+    void variableAdded(int column);
+    void valueChanged(int column);
+    void cleared();
+
+private:
+    struct Column {
+        QString name;
+        Value value;
+    };
+    int addVar(const QString &name, const Value &value);
+
+    MessageLog *m_log;
+    std::vector<Column> m_columns;
+    QHash<QString, int> m_index;
+    quint64 m_addGeneration = 1;
+    quint64 m_clearGeneration = 1;
+};

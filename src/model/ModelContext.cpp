@@ -1,0 +1,74 @@
+#include "model/ModelContext.h"
+
+#include "model/VarnelError.h"
+
+#include <limits>
+
+ModelContext::ModelContext()
+    : m_shapes(1), m_lines(1)
+{
+}
+
+static qint16 nextIndex(qint16 count, const char *source)
+{
+    if (count == std::numeric_limits<qint16>::max())
+        throw VarnelError::overflow(QString::fromLatin1(source));
+    return qint16(count + 1);
+}
+
+qint16 ModelContext::newShapeElement()
+{
+    m_shapeElementCount = nextIndex(m_shapeElementCount, "AddShape");
+    m_shapes.append(ShapeElement());
+    return m_shapeElementCount;
+}
+
+qint16 ModelContext::newLineElement()
+{
+    m_lineElementCount = nextIndex(m_lineElementCount, "AddLine");
+    m_lines.append(LineElement());
+    return m_lineElementCount;
+}
+
+void ModelContext::unloadShapeElements()
+{
+    m_shapes.resize(1);
+    m_shapeElementCount = 0;
+}
+
+void ModelContext::unloadLineElements()
+{
+    m_lines.resize(1);
+    m_lineElementCount = 0;
+}
+
+static void checkIndex(bool ok)
+{
+    if (!ok)
+        throw VarnelError(VarnelError::NoObject, QStringLiteral("ModelContext"),
+                          QStringLiteral("Nesne değişkeni ayarlanmamış"));
+}
+
+ShapeElement &ModelContext::shape(qint16 index)
+{
+    checkIndex(index >= 0 && index <= m_shapeElementCount);
+    return m_shapes[index];
+}
+
+const ShapeElement &ModelContext::shape(qint16 index) const
+{
+    checkIndex(index >= 0 && index <= m_shapeElementCount);
+    return m_shapes[index];
+}
+
+LineElement &ModelContext::line(qint16 index)
+{
+    checkIndex(index >= 0 && index <= m_lineElementCount);
+    return m_lines[index];
+}
+
+const LineElement &ModelContext::line(qint16 index) const
+{
+    checkIndex(index >= 0 && index <= m_lineElementCount);
+    return m_lines[index];
+}

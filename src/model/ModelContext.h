@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QString>
+#include <QVector>
+#include <QtGlobal>
+
+// The on-screen element of a block: index i of the main window's shape array. The model keeps
+// the element's geometry and tag here so that the rules of the model run without a display;
+// the drawing surface shows what these records say.
+struct ShapeElement {
+    QString tag;
+    float left = 0;
+    float top = 0;
+    double width = 0;
+    double height = 0;
+    bool visible = false;
+};
+
+// The five elements a line owns under one index: the line itself, its tip dot, the two arrow
+// strokes and its caption label.
+struct LineElement {
+    float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    float labelLeft = 0, labelTop = 0;
+    float labelWidth = 0, labelHeight = 0;
+    QString labelText;
+    bool labelVisible = false;
+    bool visible = false;
+};
+
+// State the main window owns and the collections advance: the tracking flag, the element
+// arrays with their counters, the editor selection and the unsaved-changes flag.
+class ModelContext {
+public:
+    ModelContext();
+
+    bool trackCurrentBlock = true;
+    bool projectModified = false;
+    qint16 selectedIndex = -1;
+    qint16 previousSelectedIndex = -1;
+
+    qint16 shapeElementCount() const { return m_shapeElementCount; }
+    qint16 lineElementCount() const { return m_lineElementCount; }
+
+    // Creates the next element (index count + 1); an overflow error past 32767.
+    qint16 newShapeElement();
+    qint16 newLineElement();
+    // Unloads every element but the templates and resets both counters (a load does this).
+    void unloadShapeElements();
+    void unloadLineElements();
+
+    ShapeElement &shape(qint16 index);
+    const ShapeElement &shape(qint16 index) const;
+    LineElement &line(qint16 index);
+    const LineElement &line(qint16 index) const;
+    bool hasShape(qint16 index) const { return index > 0 && index <= m_shapeElementCount; }
+    bool hasLine(qint16 index) const { return index > 0 && index <= m_lineElementCount; }
+
+    // Changes whenever a line or a block's tag changes, so cached routes from block to block
+    // (the interpreter's next-block cache) know when to look again.
+    quint64 linkGeneration() const { return m_linkGeneration; }
+    void bumpLinks() { ++m_linkGeneration; }
+
+private:
+    qint16 m_shapeElementCount = 0;
+    qint16 m_lineElementCount = 0;
+    QVector<ShapeElement> m_shapes; // index 0 is the design-time template
+    QVector<LineElement> m_lines;
+    quint64 m_linkGeneration = 1;
+};

@@ -1,0 +1,79 @@
+#pragma once
+
+#include "model/ModelContext.h"
+
+#include <QString>
+#include <QtGlobal>
+
+class cLine;
+
+// One flowchart element. Geometry and visibility live in its picture element (when it has one);
+// everything else is the record's own. Setters never validate.
+class cBlock {
+public:
+    explicit cBlock(ModelContext *context);
+
+    // Picture element index; -1 when the block was created without one.
+    qint16 theObjectShape() const { return m_element; }
+    void setTheObjectShape(qint16 index) { m_element = index; }
+    bool hasElement() const { return m_element > 0; }
+
+    const QString &zAction() const { return m_zAction; }
+    void setZAction(const QString &code);
+    const QString &zParam1() const { return m_zParam[0]; }
+    const QString &zParam2() const { return m_zParam[1]; }
+    const QString &zParam3() const { return m_zParam[2]; }
+    const QString &zParam(int slot) const { return m_zParam[slot]; }
+    void setZParam1(const QString &text) { setZParam(0, text); }
+    void setZParam2(const QString &text) { setZParam(1, text); }
+    void setZParam3(const QString &text) { setZParam(2, text); }
+    void setZParam(int slot, const QString &text);
+
+    const QString &TagID() const { return m_tagID; }
+    void setTagID(const QString &tag);
+
+    qint32 TextColor() const { return m_textColor; }
+    void setTextColor(qint32 colour) { m_textColor = colour; }
+    qint32 BGColor() const { return m_bgColor; }
+    void setBGColor(qint32 colour) { m_bgColor = colour; }
+    qint32 BorderColor() const { return m_borderColor; }
+    void setBorderColor(qint32 colour) { m_borderColor = colour; }
+    qint16 Shape() const { return m_shape; }
+    void setShape(qint16 code) { m_shape = code; }
+
+    const QString &sCaptionUp() const { return m_captionUp; }
+    void setSCaptionUp(const QString &text) { m_captionUp = text; }
+    const QString &sCaption() const { return m_caption; }
+    void setSCaption(const QString &text) { m_caption = text; }
+
+    // Element properties: an error when the block has no element.
+    float shapeLeft() const;
+    void setShapeLeft(float left);
+    float shapeTop() const;
+    void setShapeTop(float top);
+    qint16 shapeWidth() const;
+    void setShapeWidth(double width);
+    qint16 shapeHeight() const;
+    void setShapeHeight(double height);
+    bool Visible() const;
+    void setVisible(bool visible);
+
+    // Bumped on every change the interpreter's per-block caches depend on.
+    quint32 revision() const { return m_revision; }
+
+private:
+    ShapeElement &element() const;
+
+    ModelContext *m_context;
+    qint16 m_element = -1;
+    QString m_zAction;
+    QString m_zParam[3];
+    QString m_tagID;
+    qint32 m_textColor = 0;
+    qint32 m_bgColor = 0;
+    qint16 m_shape = 0;
+    qint32 m_borderColor = 0;
+    QString m_captionUp;
+    QString m_caption;
+    quint32 m_revision = 0;
+};

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "model/Block_Collection.h"
+#include "model/Line_Collection.h"
+#include "model/ModelContext.h"
+
+#include <QObject>
+#include <QString>
+
+class MessageLog;
+
+// The open project as the main window owns it: the two collections, the model's context and
+// the project state, with the reader and writer of project files.
+class Project : public QObject {
+    Q_OBJECT
+public:
+    explicit Project(MessageLog *log, QObject *parent = nullptr);
+    ~Project() override;
+
+    ModelContext &context() { return m_context; }
+    const ModelContext &context() const { return m_context; }
+    Block_Collection &theBlockCollection() { return m_blocks; }
+    const Block_Collection &theBlockCollection() const { return m_blocks; }
+    Line_Collection &theLineCollection() { return m_lines; }
+    const Line_Collection &theLineCollection() const { return m_lines; }
+    MessageLog &log() { return *m_log; }
+
+    // Reads a project file into the collections, replacing the whole drawing; true when the
+    // file was read completely. Failures are reported through the message log.
+    bool load_FILE(const QString &sFILE);
+    // Writes the model to path atomically; false (after the modal message) when it failed.
+    bool saveProjectFile(const QString &path);
+
+    const QString &projectPath() const { return m_projectPath; }
+    void setProjectPath(const QString &path) { m_projectPath = path; }
+    const QString &projectFolder() const { return m_projectFolder; }
+    void setProjectFolder(const QString &folder) { m_projectFolder = folder; }
+    bool projectModified() const { return m_context.projectModified; }
+    void setProjectModified(bool modified) { m_context.projectModified = modified; }
+    bool trackCurrentBlock() const { return m_context.trackCurrentBlock; }
+    void setTrackCurrentBlock(bool on) { m_context.trackCurrentBlock = on; }
+
+    // "Varnel 3.01", and the caption the main window shows.
+    static QString baseTitle();
+    const QString &windowTitle() const { return m_windowTitle; }
+    void setWindowTitle(const QString &title);
+
+Q_SIGNALS:
+    void windowTitleChanged(const QString &title);
+    // A load replaced the model; views rebuild.
+    void projectReplaced();
+
+private:
+    void clearDrawing();
+
+    MessageLog *m_log;
+    ModelContext m_context;
+    Line_Collection m_lines;
+    Block_Collection m_blocks;
+    QString m_projectPath;
+    QString m_projectFolder;
+    QString m_windowTitle;
+};
