@@ -1,0 +1,66 @@
+#include "shell/StartUp.h"
+
+#include "project/Paths.h"
+#include "shell/SettingsModule.h"
+
+namespace {
+
+// A request in double quotes loses them; a lone opening quote keeps the request's last
+// character, which is part of the name.
+QString withoutQuotes(const QString &request)
+{
+    if (!request.startsWith(u'"'))
+        return request;
+    QString inner = request.mid(1);
+    if (inner.endsWith(u'"'))
+        inner.chop(1);
+    return inner;
+}
+
+bool shouldAssociate(const SettingsModule &settings)
+{
+    return settings.getINISetting(QStringLiteral("SHOULD_ASSOCIATE"))
+               .compare(u"ASSOCIATE_IF_REQUIRED=YES", Qt::CaseInsensitive)
+        == 0;
+}
+
+} // namespace
+
+namespace StartUp {
+
+QString requestFromArguments(const QStringList &arguments)
+{
+    return arguments.join(u' ');
+}
+
+StartPlan decide(const QString &rawRequest, const QString &programFolder,
+                 const QString &exeBaseName, SettingsModule &settings)
+{
+    QString request = rawRequest.trimmed();
+    Paths::myChDir(programFolder);
+    settings.setProgramFolder(programFolder);
+    settings.loadSettings(exeBaseName + QStringLiteral(".ini"));
+
+    StartPlan plan;
+    bool startUpFlow = false;
+    if (request.isEmpty()) {
+        request = settings.getINISetting(QStringLiteral("START_UP_FLOW")).trimmed();
+        startUpFlow = !request.isEmpty();
+    }
+    if (request.isEmpty()) {
+        plan.runAssociation = shouldAssociate(settings);
+        return plan;
+    }
+    request = withoutQuotes(request);
+    plan.projectFolder = Paths::AddSlash(programFolder);
+    plan.path = Paths::resolveProjectPath(request, plan.projectFolder);
+    if (plan.path.isEmpty()) {
+        plan.mode = StartPlan::Mode::FileNotFound;
+        plan.notFoundMessage = request + QStringLiteral(" Dosyası\r\nBulunamadı");
+    } else {
+        plan.mode = startUpFlow ? StartPlan::Mode::StartUpFlow : StartPlan::Mode::EditorWithFile;
+    }
+    return plan;
+}
+
+} // namespace StartUp

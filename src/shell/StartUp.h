@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class SettingsModule;
+
+// What the program does once it has started: the decision alone, so that the main program
+// only carries it out.
+struct StartPlan {
+    enum class Mode {
+        EditorEmpty,    // nothing requested: the editor opens with an empty drawing
+        EditorWithFile, // a file named on the command line opens in the editor
+        StartUpFlow,    // the START_UP_FLOW project is loaded and run with the editor hidden
+        FileNotFound,   // the requested file is missing: notFoundMessage, then the program ends
+    };
+
+    Mode mode = Mode::EditorEmpty;
+    QString path;
+    // The program folder with a trailing separator, for resolving the requested file.
+    QString projectFolder;
+    QString notFoundMessage;
+    // Only an empty start may register the project file type, and only when the settings ask.
+    bool runAssociation = false;
+};
+
+namespace StartUp {
+
+// The request as the command line gave it: one argument as it is, several joined by blanks
+// (a path with blanks that the shell split apart).
+QString requestFromArguments(const QStringList &arguments);
+
+// Makes the program folder current, loads exeBaseName + ".ini" from it into settings and
+// decides the start mode for the request.
+StartPlan decide(const QString &rawRequest, const QString &programFolder,
+                 const QString &exeBaseName, SettingsModule &settings);
+
+} // namespace StartUp

@@ -1,0 +1,35 @@
+#include "shell/tranLng.h"
+
+#include <QLocale>
+#include <gtest/gtest.h>
+
+TEST(tranLng, KeysMatchInAnyLetterCase)
+{
+    EXPECT_EQ(tranLng(QStringLiteral("YES")), QStringLiteral("EVET"));
+    EXPECT_EQ(tranLng(QStringLiteral("yes")), QStringLiteral("EVET"));
+    EXPECT_EQ(tranLng(QStringLiteral("Yes")), QStringLiteral("EVET"));
+    EXPECT_EQ(tranLng(QStringLiteral("no")), QStringLiteral("HAYIR"));
+    EXPECT_EQ(tranLng(QStringLiteral("START")), QStringLiteral("başla"));
+    EXPECT_EQ(tranLng(QStringLiteral("output")), QStringLiteral("çıkış"));
+    EXPECT_EQ(tranLng(QStringLiteral("delay ")), QStringLiteral("gecikme"));
+    EXPECT_EQ(tranLng(QStringLiteral("already connected!")), QStringLiteral("Zaten bağlı!"));
+}
+
+TEST(tranLng, AnythingElseGivesEmptyText)
+{
+    EXPECT_TRUE(tranLng(QStringLiteral("delay")).isEmpty());
+    EXPECT_TRUE(tranLng(QStringLiteral("EVET")).isEmpty());
+    EXPECT_TRUE(tranLng(QStringLiteral("Zaten bağlı!")).isEmpty());
+    EXPECT_TRUE(tranLng(QString()).isEmpty());
+    EXPECT_TRUE(tranLng(QStringLiteral(" yes")).isEmpty());
+}
+
+TEST(tranLng, MatchDoesNotDependOnTheLocale)
+{
+    // Under a Turkish locale "input" upper-cases to "İNPUT"; the key must still match.
+    const QLocale saved;
+    QLocale::setDefault(QLocale(QLocale::Turkish, QLocale::Turkey));
+    EXPECT_EQ(tranLng(QStringLiteral("INPUT")), QStringLiteral("giriş"));
+    EXPECT_EQ(tranLng(QStringLiteral("Window")), QStringLiteral("pencere"));
+    QLocale::setDefault(saved);
+}
