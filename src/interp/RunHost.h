@@ -15,6 +15,10 @@ public:
     virtual void hideSelector() {}
     // Shows the console, restoring it first when it is minimised (restore false: just show).
     virtual void showConsole(bool restore) { (void)restore; }
+    // Restores a minimised console without bringing it forward.
+    virtual void restoreConsole() {}
+    // The unsaved-changes question before a run; false when the user cancelled.
+    virtual bool confirmDiscardChanges() { return true; }
     // The open-file dialog of FILEDIALOG; the chosen full path, empty when cancelled.
     virtual QString fileDialog(const QString &folder, const QString &filter, const QString &defaultExtension)
     {

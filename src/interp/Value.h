@@ -49,6 +49,14 @@ public:
         return m_numberState == Parsed;
     }
 
+    // JOIN into the same variable grows its text in place instead of copying it each time.
+    void appendText(const QString &tail)
+    {
+        text();
+        m_text += tail;
+        m_numberState = Unknown;
+    }
+
 private:
     enum NumberState : unsigned char { Unknown, Parsed, NotANumber };
     mutable QString m_text;

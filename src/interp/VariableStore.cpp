@@ -18,9 +18,9 @@ int VariableStore::findVar(const QString &name) const
     return findFolded(fold(name));
 }
 
-int VariableStore::addVar(const QString &name, const Value &value)
+int VariableStore::addVar(const QString &name, Value value)
 {
-    m_columns.push_back({name, value});
+    m_columns.push_back({name, std::move(value)});
     const int column = int(m_columns.size()) - 1;
     m_index.insert(fold(name), column);
     ++m_addGeneration;
@@ -28,18 +28,24 @@ int VariableStore::addVar(const QString &name, const Value &value)
     return column;
 }
 
-void VariableStore::setValueAt(int column, const Value &value)
+void VariableStore::setValueAt(int column, Value value)
 {
-    m_columns[std::size_t(column)].value = value;
+    m_columns[std::size_t(column)].value = std::move(value);
     Q_EMIT valueChanged(column);
 }
 
-int VariableStore::setValue(const QString &sName, const Value &value)
+void VariableStore::appendAt(int column, const QString &tail)
+{
+    m_columns[std::size_t(column)].value.appendText(tail);
+    Q_EMIT valueChanged(column);
+}
+
+int VariableStore::setValue(const QString &sName, Value value)
 {
     const int column = findVar(sName);
     if (column == -1)
-        return addVar(sName, value);
-    setValueAt(column, value);
+        return addVar(sName, std::move(value));
+    setValueAt(column, std::move(value));
     return column;
 }
 

@@ -34,8 +34,9 @@ public:
     const Value &valueAt(int column) const { return m_columns[std::size_t(column)].value; }
 
     // Fast paths for the interpreter, which caches columns per block operand.
-    void setValueAt(int column, const Value &value);
-    int setValue(const QString &sName, const Value &value); // returns the column
+    void setValueAt(int column, Value value);
+    void appendAt(int column, const QString &tail);
+    int setValue(const QString &sName, Value value); // returns the column
     // Changes whenever a column is added or the store is cleared: a cached "no such variable"
     // holds only while it is unchanged; a cached column holds until the next clear.
     quint64 addGeneration() const { return m_addGeneration; }
@@ -52,7 +53,7 @@ private:
         QString name;
         Value value;
     };
-    int addVar(const QString &name, const Value &value);
+    int addVar(const QString &name, Value value);
 
     MessageLog *m_log;
     std::vector<Column> m_columns;

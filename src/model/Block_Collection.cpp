@@ -58,6 +58,7 @@ cBlock *Block_Collection::item(int position) const
 void Block_Collection::removeAt(std::size_t position)
 {
     cBlock *block = m_blocks[position].get();
+    Q_EMIT blockAboutToBeRemoved(block);
     for (auto it = m_byKey.begin(); it != m_byKey.end(); ++it) {
         if (it.value() == block) {
             m_byFoldedKey.remove(foldKey(it.key()));
@@ -97,6 +98,7 @@ void Block_Collection::Remove(int position)
 
 void Block_Collection::clear()
 {
+    Q_EMIT aboutToClear();
     m_blocks.clear();
     m_byKey.clear();
     m_byFoldedKey.clear();

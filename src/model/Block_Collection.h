@@ -42,8 +42,10 @@ public:
 Q_SIGNALS:
     void linkError(const QString &sERROR);
     void blockAdded(cBlock *block);
+    void blockAboutToBeRemoved(cBlock *block);
     void blockRemoved(const QString &tag, qint16 element);
     void blockChanged(cBlock *block);
+    void aboutToClear();
     void cleared();
     void selectorHidden();
 

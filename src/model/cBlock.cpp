@@ -11,6 +11,7 @@ cBlock::cBlock(ModelContext *context)
 void cBlock::setZAction(const QString &code)
 {
     m_zAction = code;
+    m_actionCode = actionCodeOf(code);
     ++m_revision;
 }
 

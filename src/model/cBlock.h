@@ -1,6 +1,8 @@
 #pragma once
 
+#include "model/ActionCode.h"
 #include "model/ModelContext.h"
+#include "model/RunCache.h"
 
 #include <QString>
 #include <QtGlobal>
@@ -19,6 +21,7 @@ public:
     bool hasElement() const { return m_element > 0; }
 
     const QString &zAction() const { return m_zAction; }
+    ActionCode actionCode() const { return m_actionCode; }
     void setZAction(const QString &code);
     const QString &zParam1() const { return m_zParam[0]; }
     const QString &zParam2() const { return m_zParam[1]; }
@@ -60,6 +63,7 @@ public:
 
     // Bumped on every change the interpreter's per-block caches depend on.
     quint32 revision() const { return m_revision; }
+    RunCache &runCache() const { return m_runCache; }
 
 private:
     ShapeElement &element() const;
@@ -67,6 +71,7 @@ private:
     ModelContext *m_context;
     qint16 m_element = -1;
     QString m_zAction;
+    ActionCode m_actionCode = ActionCode::Unknown;
     QString m_zParam[3];
     QString m_tagID;
     qint32 m_textColor = 0;
@@ -76,4 +81,5 @@ private:
     QString m_captionUp;
     QString m_caption;
     quint32 m_revision = 0;
+    mutable RunCache m_runCache;
 };

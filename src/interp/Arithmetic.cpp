@@ -1,0 +1,92 @@
+#include "interp/Arithmetic.h"
+
+#include "model/Rounding.h"
+#include "model/VarnelError.h"
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+const QString source = QStringLiteral("timerRunner_Timer");
+
+Value checkedNumber(double result)
+{
+    if (std::isnan(result))
+        throw VarnelError::invalidCall(source);
+    if (!std::isfinite(result))
+        throw VarnelError::overflow(source);
+    return Value::fromNumber(result);
+}
+
+// DIVINT and MODULE work on 32-bit integers rounded halves to even.
+Value integerDivision(ActionCode code, double left, double right)
+{
+    const qint64 a = Rounding::toInt32(left, source);
+    const qint64 b = Rounding::toInt32(right, source);
+    if (b == 0)
+        throw VarnelError::divisionByZero(source);
+    const qint64 result = code == ActionCode::DivInt ? a / b : a % b;
+    if (result > std::numeric_limits<qint32>::max())
+        throw VarnelError::overflow(source);
+    return Value(Numbers::formatInt(result));
+}
+
+} // namespace
+
+bool Arithmetic::isArithmetic(ActionCode code)
+{
+    return code >= ActionCode::Add && code <= ActionCode::Percent;
+}
+
+bool Arithmetic::isCondition(ActionCode code)
+{
+    return code >= ActionCode::IfEqual && code <= ActionCode::IfGreaterEqual;
+}
+
+Value Arithmetic::apply(ActionCode code, double left, double right)
+{
+    switch (code) {
+    case ActionCode::Add:
+        return checkedNumber(left + right);
+    case ActionCode::Subtract:
+        return checkedNumber(left - right);
+    case ActionCode::Multiply:
+        return checkedNumber(left * right);
+    case ActionCode::Divide:
+        if (right == 0)
+            throw VarnelError::divisionByZero(source);
+        return checkedNumber(left / right);
+    case ActionCode::DivInt:
+    case ActionCode::Module:
+        return integerDivision(code, left, right);
+    case ActionCode::Power:
+        if (left == 0 && right < 0)
+            throw VarnelError::divisionByZero(source);
+        return checkedNumber(std::pow(left, right));
+    case ActionCode::Percent:
+        return checkedNumber(left * right / 100);
+    default:
+        throw VarnelError::invalidCall(source);
+    }
+}
+
+bool Arithmetic::compare(ActionCode code, double left, double right)
+{
+    switch (code) {
+    case ActionCode::IfEqual:
+        return left == right;
+    case ActionCode::IfNotEqual:
+        return left != right;
+    case ActionCode::IfLess:
+        return left < right;
+    case ActionCode::IfLessEqual:
+        return left <= right;
+    case ActionCode::IfGreater:
+        return left > right;
+    case ActionCode::IfGreaterEqual:
+        return left >= right;
+    default:
+        throw VarnelError::invalidCall(source);
+    }
+}

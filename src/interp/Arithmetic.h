@@ -1,0 +1,13 @@
+#pragma once
+
+#include "interp/Value.h"
+#include "model/ActionCode.h"
+
+// The arithmetic and comparison action codes on two numbers. Errors (division by zero,
+// overflow, an invalid power) are raised as VarnelError for the tick to catch.
+namespace Arithmetic {
+Value apply(ActionCode code, double left, double right);
+bool compare(ActionCode code, double left, double right);
+bool isArithmetic(ActionCode code);
+bool isCondition(ActionCode code);
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <functional>
+
+class MessageLog;
+
+// The visible stack of call frames: 250 rows growing toward row 0, SP on the top entry, row 249
+// never holding a value (so at most 249 entries). Popped rows keep their last value on show.
+class CallStack : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int RowCount = 250;
+
+    explicit CallStack(MessageLog *log, QObject *parent = nullptr);
+
+    // Overflow and underflow end the run; run control installs these.
+    void setRunHooks(std::function<bool()> runInProgress, std::function<void()> terminate);
+
+    void clearStack();
+    void PUSH(const QString &sValue);
+    QString POP();
+
+    int SP() const { return m_SP; }
+    bool isEmpty() const { return m_SP + 1 == RowCount; }
+    const QString &valueAt(int row) const { return m_values[row]; }
+    // The row that shows the marker, -1 when none does.
+    int markerRow() const { return m_markerRow; }
+
+Q_SIGNALS:
+    void changed();
+
+private:
+    void setMarker(int row);
+
+    MessageLog *m_log;
+    QString m_values[RowCount];
+    int m_SP = RowCount - 1;
+    int m_markerRow = RowCount - 1;
+    std::function<bool()> m_runInProgress;
+    std::function<void()> m_terminate;
+};

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "interp/Interpreter.h"
+
+#include <QString>
+
+// Calls of one chart file from another, made the way a small processor calls a subroutine:
+// a frame of five entries on the visible stack, the called file loaded in place of the caller,
+// and the caller reloaded from disk on return. Local variables are saved on the stack.
+class FunctionCalls {
+public:
+    FunctionCalls(Interpreter &interpreter, Interpreter::Parts parts);
+
+    void callProject(cBlock &block, quint64 serial);
+    void startBlock(const cBlock &block, quint64 serial);
+    void stopBlock(quint64 serial);
+
+    void saveLocals(const QString &list, quint64 serial);
+    void restoreLocals(const QString &list, quint64 serial);
+
+    // folder + name, or the one file in the folder whose name matches it without regard to
+    // case when the exact name is missing (charts written on case-insensitive systems).
+    static QString chartPath(const QString &folder, const QString &fileName);
+
+private:
+    void returnToCaller(const QString &CS, const QString &IP, quint64 serial);
+
+    Interpreter &m_interpreter;
+    Interpreter::Parts m_p;
+};

@@ -1,0 +1,83 @@
+#pragma once
+
+#include "model/cBlock.h"
+
+#include <QCollator>
+#include <QObject>
+#include <QString>
+#include <memory>
+
+class AppFlags;
+class BuiltIns;
+class CallStack;
+class ConsoleScreen;
+class FunctionCalls;
+class MessageLog;
+class Project;
+class RunControl;
+class RunHost;
+class VariableStore;
+class VarnelError;
+
+// One tick executes one block: the current block's action, then along the first matching line
+// to the next block. Every run-time error inside a tick is caught here and ends the run.
+class Interpreter : public QObject {
+    Q_OBJECT
+public:
+    struct Parts {
+        Project &project;
+        VariableStore &vars;
+        ConsoleScreen &console;
+        CallStack &stack;
+        MessageLog &log;
+        RunHost &host;
+        RunControl &run;
+    };
+    explicit Interpreter(Parts parts, QObject *parent = nullptr);
+    ~Interpreter() override;
+
+    void timerRunner_Timer();
+    cBlock *nextBlock(cBlock *block, const QString &label);
+    cBlock *findBlockByAction(const QString &code);
+    bool inTick() const { return m_inTick; }
+
+    // Ends a run that executes more blocks than this (0: no limit), for grading charts that
+    // loop forever.
+    void setBlockLimit(qint64 limit) { m_blockLimit = limit; }
+    BuiltIns &builtIns() { return *m_builtIns; }
+
+    static QString caughtErrorMessage(const QString &source, const QString &description, int number);
+
+private:
+    void runOneBlock();
+    void execute(cBlock &block, quint64 serial);
+    void advance(cBlock &block, const QString &label, quint64 serial);
+    void selectBlock(cBlock *block);
+
+    int operandColumn(const cBlock &block, int slot);
+    QString textOperand(const cBlock &block, int slot);
+    double numericOperand(const cBlock &block, int slot);
+    void setResult(const cBlock &block, int slot, Value value);
+
+    void doInput(cBlock &block, quint64 serial);
+    void doOutput(cBlock &block);
+    void doDefinition(cBlock &block, quint64 serial);
+    void doArithmetic(cBlock &block);
+    void doCondition(cBlock &block, quint64 serial);
+    void doJoin(cBlock &block);
+    void doComp(cBlock &block);
+    void doWindow(cBlock &block);
+    void bringConsoleForward();
+    void endWithError(const VarnelError &error);
+
+    Parts m_p;
+    std::unique_ptr<BuiltIns> m_builtIns;
+    std::unique_ptr<FunctionCalls> m_calls;
+    QCollator m_collator;
+    QString m_yes;
+    QString m_no;
+    bool m_inTick = false;
+    qint64 m_blockLimit = 0;
+    qint64 m_executed = 0;
+    quint64 m_countedRun = 0;
+};

@@ -1,0 +1,191 @@
+#include "interp/RunControl.h"
+
+#include "interp/CallStack.h"
+#include "interp/ConsoleScreen.h"
+#include "interp/Interpreter.h"
+#include "interp/RunHost.h"
+#include "interp/VariableStore.h"
+#include "project/Project.h"
+#include "shell/MessageLog.h"
+#include "shell/tranLng.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+
+RunControl::RunControl(Parts parts, QObject *parent)
+    : QObject(parent), m_p(parts)
+{
+    m_timerRunner.setInterval(100);
+    connect(&m_timerRunner, &QTimer::timeout, this, [this] {
+        if (m_interpreter && !m_interpreter->inTick())
+            m_interpreter->timerRunner_Timer();
+    });
+    m_fastRestart.setSingleShot(true);
+    m_fastRestart.setInterval(0);
+    connect(&m_fastRestart, &QTimer::timeout, this, [this] {
+        if (m_timerEnabled && interval() == 0)
+            runFastLoop();
+    });
+    Block_Collection &blocks = m_p.project.theBlockCollection();
+    connect(&blocks, &Block_Collection::blockAboutToBeRemoved, this, &RunControl::forgetBlock);
+    connect(&blocks, &Block_Collection::aboutToClear, this, [this] { m_currentBlock = nullptr; });
+}
+
+void RunControl::forgetBlock(const cBlock *block)
+{
+    if (m_currentBlock == block)
+        m_currentBlock = nullptr;
+}
+
+void RunControl::cmdRun_ClickP()
+{
+    if (m_running || !m_interpreter || !m_p.host.confirmDiscardChanges())
+        return;
+    m_p.console.clearScreen();
+    m_p.vars.clearVars();
+    m_p.stack.clearStack();
+    m_p.stack.PUSH(m_p.vars.ifVarGetValue(QStringLiteral("PARAM")));
+    m_p.stack.PUSH(QStringLiteral("PAR-OS"));
+    m_p.stack.PUSH(QStringLiteral("RET-OS"));
+    m_p.stack.PUSH(QStringLiteral("CS-OS"));
+    m_p.stack.PUSH(QStringLiteral("IP-OS"));
+    m_currentBlock = m_interpreter->findBlockByAction(QStringLiteral("START"));
+    m_running = true;
+    m_completed = false;
+    ++m_runSerial;
+    m_p.host.setSelector(m_currentBlock);
+    m_runEnabled = false;
+    enableEditing(false);
+    Q_EMIT runStarted();
+    StartExecution();
+}
+
+void RunControl::enableTimer()
+{
+    m_timerEnabled = true;
+    if (interval() > 0)
+        m_timerRunner.start(interval());
+}
+
+void RunControl::disableTimer()
+{
+    m_timerEnabled = false;
+    m_timerRunner.stop();
+    m_fastRestart.stop();
+}
+
+void RunControl::StartExecution()
+{
+    enableTimer();
+    if (interval() != 0) {
+        m_pauseEnabled = true;
+        Q_EMIT controlsChanged();
+        return;
+    }
+    runFastLoop();
+}
+
+void RunControl::runFastLoop()
+{
+    if (m_inFastLoop)
+        return; // the loop further down the stack carries on
+    if (m_interpreter->inTick()) {
+        // Called from inside a tick that is waiting (an input, a window event): ticks never
+        // nest, so the loop starts once that tick has returned to the event loop.
+        m_fastRestart.start();
+        return;
+    }
+    m_inFastLoop = true;
+    // Events are processed once per time slice of a few milliseconds rather than after every
+    // tick: the window stays responsive and a fast run is not bound by event processing.
+    QElapsedTimer slice;
+    slice.start();
+    unsigned ticks = 0;
+    while (m_timerEnabled && interval() == 0) {
+        m_interpreter->timerRunner_Timer();
+        if ((++ticks & 255u) == 0 && slice.elapsed() >= 5) {
+            QCoreApplication::processEvents();
+            slice.restart();
+        }
+    }
+    m_inFastLoop = false;
+    if (m_timerEnabled && interval() > 0)
+        m_timerRunner.start(interval());
+}
+
+void RunControl::TerminateExecution()
+{
+    ModelContext &context = m_p.project.context();
+    if (context.trackCurrentBlock && m_currentBlock && m_currentBlock->hasElement()) {
+        context.selectedIndex = m_currentBlock->theObjectShape();
+        context.previousSelectedIndex = -1;
+    }
+    const bool wasRunning = m_running;
+    m_currentBlock = nullptr;
+    m_running = false;
+    m_p.console.cancelInput();
+    disableTimer();
+    m_runEnabled = true;
+    enableEditing(true);
+    if (m_p.flags.windowShown) {
+        m_p.flags.windowClosedByRun = true;
+        if (!m_p.flags.inWindowResize)
+            m_p.host.closeWindowForTermination();
+    }
+    if (m_p.flags.startUpFlowMode) {
+        if (m_p.flags.screenShown || m_p.log.messageBoxShown())
+            m_p.flags.runFinished = true;
+        else
+            m_p.host.endApplication();
+    }
+    // Unchecking the pause here does not restart the timer: the tick that would follow finds
+    // no block and changes nothing.
+    m_pauseEnabled = false;
+    m_pauseChecked = false;
+    m_nextStepEnabled = false;
+    Q_EMIT controlsChanged();
+    if (wasRunning)
+        Q_EMIT runEnded();
+}
+
+void RunControl::setPauseChecked(bool checked)
+{
+    m_pauseChecked = checked;
+    m_nextStepEnabled = checked;
+    if (checked)
+        disableTimer();
+    else
+        enableTimer();
+    Q_EMIT controlsChanged();
+}
+
+void RunControl::setDelay(int value)
+{
+    m_delay = qBound(m_delayMinimum, value, DelayMaximum);
+    if (m_timerRunner.isActive())
+        m_timerRunner.setInterval(interval());
+    Q_EMIT controlsChanged();
+}
+
+QString RunControl::delayLabel() const
+{
+    const QString word = tranLng(QStringLiteral("delay "));
+    if (stepMode())
+        return word + QStringLiteral(": P");
+    return word + QStringLiteral(":") + QString::number(m_delay);
+}
+
+void RunControl::enableEditing(bool flag)
+{
+    m_editingEnabled = flag;
+    if (flag) {
+        m_delayMinimum = 0;
+        m_delayEnabled = true;
+    } else if (m_delay != 0) {
+        m_delayMinimum = 1;
+    } else {
+        m_delayEnabled = false;
+    }
+    Q_EMIT editingEnabledChanged(flag);
+    Q_EMIT controlsChanged();
+}

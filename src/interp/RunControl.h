@@ -1,0 +1,107 @@
+#pragma once
+
+#include "interp/AppFlags.h"
+
+#include <QObject>
+#include <QString>
+#include <QTimer>
+
+class cBlock;
+class CallStack;
+class ConsoleScreen;
+class Interpreter;
+class MessageLog;
+class Project;
+class RunHost;
+class VariableStore;
+
+// Starts, paces, pauses, single-steps and stops runs. It holds the state of the main window's
+// run controls (run button, pause, next step, delay bar) so that the window only mirrors it.
+class RunControl : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int DelayMaximum = 2001; // the maximum means step mode
+
+    struct Parts {
+        Project &project;
+        VariableStore &vars;
+        ConsoleScreen &console;
+        CallStack &stack;
+        MessageLog &log;
+        RunHost &host;
+        AppFlags &flags;
+    };
+    explicit RunControl(Parts parts, QObject *parent = nullptr);
+
+    // The tick itself is the interpreter's; run control only decides when it happens.
+    void setInterpreter(Interpreter *interpreter) { m_interpreter = interpreter; }
+
+    void cmdRun_ClickP();
+    void StartExecution();
+    void TerminateExecution();
+    void cmdStop_MouseDown() { TerminateExecution(); }
+    void setPauseChecked(bool checked); // the chkPause click rule
+    void cmdNextStep_Click() { setPauseChecked(false); }
+    void setDelay(int value);           // scroll_ExecutionDelay change
+    void enableEditing(bool flag);
+    // A WINDOW block: ticking stops while the window drives the run.
+    void stopTicking() { disableTimer(); }
+
+    cBlock *currentBlock() const { return m_currentBlock; }
+    void setCurrentBlock(cBlock *block) { m_currentBlock = block; }
+    // A run is in progress from its start until TerminateExecution, even while a call has
+    // replaced the drawing and no block is current yet.
+    bool runInProgress() const { return m_running; }
+    // Changes with every run, so code that waited can tell that its run is over.
+    quint64 runSerial() const { return m_runSerial; }
+    bool stillRunning(quint64 serial) const { return m_running && m_runSerial == serial; }
+    // The main chart's END block ended the last run (as opposed to an error or the stop button).
+    bool completedNormally() const { return m_completed; }
+    void markCompleted() { m_completed = true; }
+
+    bool timerEnabled() const { return m_timerEnabled; }
+    bool runEnabled() const { return m_runEnabled; }
+    bool pauseEnabled() const { return m_pauseEnabled; }
+    bool pauseChecked() const { return m_pauseChecked; }
+    bool nextStepEnabled() const { return m_nextStepEnabled; }
+    bool editingEnabled() const { return m_editingEnabled; }
+    int delay() const { return m_delay; }
+    int delayMinimum() const { return m_delayMinimum; }
+    bool delayEnabled() const { return m_delayEnabled; }
+    bool stepMode() const { return m_delay == DelayMaximum; }
+    int interval() const { return stepMode() ? 1 : m_delay; }
+    QString delayLabel() const;
+    float lastScreenShow = 0;
+
+Q_SIGNALS:
+    // The window mirrors the controls from this one signal.
+    void controlsChanged();
+    void editingEnabledChanged(bool enabled);
+    void runStarted();
+    void runEnded();
+
+private:
+    void enableTimer();
+    void disableTimer();
+    void runFastLoop();
+    void forgetBlock(const cBlock *block);
+
+    Parts m_p;
+    Interpreter *m_interpreter = nullptr;
+    QTimer m_timerRunner;
+    QTimer m_fastRestart;
+    cBlock *m_currentBlock = nullptr;
+    bool m_running = false;
+    bool m_completed = false;
+    quint64 m_runSerial = 0;
+    bool m_timerEnabled = false;
+    bool m_inFastLoop = false;
+    bool m_runEnabled = true;
+    bool m_pauseEnabled = false;
+    bool m_pauseChecked = false;
+    bool m_nextStepEnabled = false;
+    bool m_editingEnabled = true;
+    int m_delay = 100;
+    int m_delayMinimum = 0;
+    bool m_delayEnabled = true;
+};
