@@ -1,5 +1,6 @@
 #pragma once
 
+#include "interp/Value.h"
 #include "model/cBlock.h"
 
 #include <QCollator>

@@ -1,0 +1,11 @@
+#include "interp/Runtime.h"
+
+Runtime::Runtime(Project &project, MessageLog &log, RunHost &host)
+    : vars(&log),
+      stack(&log),
+      run({project, vars, console, stack, log, host, flags}),
+      interpreter({project, vars, console, stack, log, host, run})
+{
+    stack.setRunHooks([this] { return run.runInProgress(); }, [this] { run.TerminateExecution(); });
+    run.setInterpreter(&interpreter);
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "interp/AppFlags.h"
+#include "interp/CallStack.h"
+#include "interp/ConsoleScreen.h"
+#include "interp/Interpreter.h"
+#include "interp/RunControl.h"
+#include "interp/VariableStore.h"
+
+class MessageLog;
+class Project;
+class RunHost;
+
+// The interpreter's parts wired together for one project, as the desktop program and the
+// terminal runner both use them.
+class Runtime {
+public:
+    Runtime(Project &project, MessageLog &log, RunHost &host);
+
+    VariableStore vars;
+    ConsoleScreen console;
+    CallStack stack;
+    AppFlags flags;
+    RunControl run;
+    Interpreter interpreter;
+};

@@ -1,0 +1,11 @@
+#include "runner/TerminalHost.h"
+
+#include "model/cBlock.h"
+#include "shell/MessageLog.h"
+
+bool TerminalHost::openWindow(cBlock *block)
+{
+    m_log.mBox(QStringLiteral("Nesne: ") + block->TagID()
+               + QStringLiteral(" - pencereler yalnızca masaüstü programında açılabilir."));
+    return false;
+}
