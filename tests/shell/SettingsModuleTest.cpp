@@ -1,0 +1,116 @@
+#include "shell/SettingsModule.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QByteArray kDefaultFile = "ASSOCIATE_IF_REQUIRED=YES\r\nENGLISH\r\n\r\n";
+
+class SettingsModuleTest : public ::testing::Test {
+protected:
+    void SetUp() override { settings.setProgramFolder(dir.path()); }
+
+    QString path() const { return dir.filePath(QStringLiteral("varnel.ini")); }
+
+    void writeFile(const QByteArray &bytes) const
+    {
+        QFile file(path());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+    QByteArray readFile() const
+    {
+        QFile file(path());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    QTemporaryDir dir;
+    SettingsModule settings;
+};
+
+} // namespace
+
+TEST_F(SettingsModuleTest, MissingFileGivesDefaultsAndIsWritten)
+{
+    settings.setINISetting(QStringLiteral("LANGUAGE"), QStringLiteral("TURKISH"));
+    settings.loadSettings(QStringLiteral("varnel.ini"));
+    EXPECT_EQ(settings.getINISetting(QStringLiteral("SHOULD_ASSOCIATE")),
+              QStringLiteral("ASSOCIATE_IF_REQUIRED=YES"));
+    EXPECT_EQ(settings.getINISetting(QStringLiteral("LANGUAGE")), QStringLiteral("ENGLISH"));
+    EXPECT_TRUE(settings.getINISetting(QStringLiteral("START_UP_FLOW")).isEmpty());
+    EXPECT_EQ(readFile(), kDefaultFile);
+}
+
+TEST_F(SettingsModuleTest, TwoLinesGiveAllDefaultsAndAreRewritten)
+{
+    writeFile("ASSOCIATE_IF_REQUIRED=NO\r\nTURKISH\r\n");
+    settings.loadSettings(QStringLiteral("varnel.ini"));
+    EXPECT_EQ(settings.getINISetting(QStringLiteral("SHOULD_ASSOCIATE")),
+              QStringLiteral("ASSOCIATE_IF_REQUIRED=YES"));
+    EXPECT_EQ(settings.getINISetting(QStringLiteral("LANGUAGE")), QStringLiteral("ENGLISH"));
+    EXPECT_EQ(readFile(), kDefaultFile);
+}
+
+TEST_F(SettingsModuleTest, ThreeLinesAreReadWithAnyLineEnds)
+{
+    writeFile("ASSOCIATE_IF_REQUIRED=NO\nENGLISH\rana.vnp");
+    settings.loadSettings(QStringLiteral("varnel.ini"));
+    // A value with "=" is one whole line, never split.
+    EXPECT_EQ(settings.getINISetting(QStringLiteral("SHOULD_ASSOCIATE")),
+              QStringLiteral("ASSOCIATE_IF_REQUIRED=NO"));
+    EXPECT_EQ(settings.getINISetting(QStringLiteral("START_UP_FLOW")), QStringLiteral("ana.vnp"));
+    // A good file is left as it was.
+    EXPECT_EQ(readFile(), QByteArray("ASSOCIATE_IF_REQUIRED=NO\nENGLISH\rana.vnp"));
+}
+
+TEST_F(SettingsModuleTest, EmptyThirdLineCounts)
+{
+    writeFile("ASSOCIATE_IF_REQUIRED=NO\r\nENGLISH\r\n\r\n");
+    settings.loadSettings(QStringLiteral("varnel.ini"));
+    EXPECT_EQ(settings.getINISetting(QStringLiteral("SHOULD_ASSOCIATE")),
+              QStringLiteral("ASSOCIATE_IF_REQUIRED=NO"));
+}
+
+TEST_F(SettingsModuleTest, ExtraLinesAreIgnoredAndGoneAtTheNextSave)
+{
+    writeFile("ASSOCIATE_IF_REQUIRED=NO\r\nENGLISH\r\nana.vnp\r\nfourth\r\n");
+    settings.loadSettings(QStringLiteral("varnel.ini"));
+    EXPECT_EQ(settings.getINISetting(QStringLiteral("START_UP_FLOW")), QStringLiteral("ana.vnp"));
+    settings.saveSettings(path());
+    EXPECT_EQ(readFile(), QByteArray("ASSOCIATE_IF_REQUIRED=NO\r\nENGLISH\r\nana.vnp\r\n"));
+}
+
+TEST_F(SettingsModuleTest, TextIsWindows1254)
+{
+    writeFile("ASSOCIATE_IF_REQUIRED=NO\r\nENGLISH\r\n\xfe\xe7" "ek.vnp\r\n");
+    settings.loadSettings(QStringLiteral("varnel.ini"));
+    EXPECT_EQ(settings.getINISetting(QStringLiteral("START_UP_FLOW")), QStringLiteral("şçek.vnp"));
+    settings.setINISetting(QStringLiteral("START_UP_FLOW"), QStringLiteral("ığİ.vnp"));
+    settings.saveSettings(path());
+    EXPECT_EQ(readFile(), QByteArray("ASSOCIATE_IF_REQUIRED=NO\r\nENGLISH\r\n\xfd\xf0\xdd.vnp\r\n"));
+}
+
+TEST_F(SettingsModuleTest, IdsIgnoreLetterCaseAndUnknownIdsAreIgnored)
+{
+    settings.setINISetting(QStringLiteral("start_up_flow"), QStringLiteral("a.vnp"));
+    settings.setINISetting(QStringLiteral("COLOUR"), QStringLiteral("red"));
+    EXPECT_EQ(settings.getINISetting(QStringLiteral("Start_Up_Flow")), QStringLiteral("a.vnp"));
+    EXPECT_EQ(settings.getINISetting(QStringLiteral("should_associate")),
+              settings.getINISetting(QStringLiteral("SHOULD_ASSOCIATE")));
+    EXPECT_TRUE(settings.getINISetting(QStringLiteral("COLOUR")).isEmpty());
+}
+
+TEST_F(SettingsModuleTest, FailedSaveIsSilentAndLeavesNoFile)
+{
+    const QString target = dir.filePath(QStringLiteral("missing/varnel.ini"));
+    settings.saveSettings(target);
+    EXPECT_FALSE(QFile::exists(target));
+    // A folder in the settings file's place: defaults in memory, nothing breaks.
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("varnel.ini")));
+    settings.loadSettings(QStringLiteral("varnel.ini"));
+    EXPECT_EQ(settings.getINISetting(QStringLiteral("LANGUAGE")), QStringLiteral("ENGLISH"));
+}
