@@ -136,7 +136,8 @@ bool sameName(const QString &a, const QString &b)
     return a.compare(b, Qt::CaseInsensitive) == 0;
 }
 
-// The header line of the first section with that name and the index just past its last line.
+// The header line of the first section with that name and the index just past its last line;
+// both -1 when there is no such section.
 struct SectionSpan {
     qsizetype header = -1;
     qsizetype end = -1;
@@ -319,7 +320,8 @@ bool storeHasKey(const TextLines &lines, const QString &keyName)
     const QString below = keyName + u'\\';
     for (const TextLine &line : lines) {
         const std::optional<QString> header = headerName(line.text);
-        if (header && (sameName(*header, keyName) || header->startsWith(below, Qt::CaseInsensitive)))
+        if (header
+            && (sameName(*header, keyName) || header->startsWith(below, Qt::CaseInsensitive)))
             return true;
     }
     return false;
@@ -391,7 +393,7 @@ int Registry::queryIni(const QString &iniPath, const QString &section, const QSt
     TextLines lines;
     if (readLines(iniPath, kIniCodePage, lines)) {
         const SectionSpan span = findSection(lines, section.trimmed());
-        const qsizetype line = span.header < 0 ? -1 : findValueLine(lines, span, key.trimmed(), iniKeyOf);
+        const qsizetype line = findValueLine(lines, span, key.trimmed(), iniKeyOf);
         if (line >= 0)
             text = iniValueOf(lines.at(line).text);
     }
@@ -409,7 +411,7 @@ int Registry::queryStore(TopKey top, const QString &KeyName, const QString &SubK
     if (!storeHasKey(lines, keyName))
         return NotFound;
     const SectionSpan span = findSection(lines, keyName);
-    const qsizetype line = span.header < 0 ? -1 : findValueLine(lines, span, SubKeyRef, storeValueNameOf);
+    const qsizetype line = findValueLine(lines, span, SubKeyRef, storeValueNameOf);
     if (line < 0)
         return NotFound;
     const std::optional<QVariant> data = storeData(lines.at(line).text, asText);
@@ -443,7 +445,8 @@ int Registry::writeStore(TopKey top, const QString &KeyName, const QString &SubK
     if (!readLines(path, kStoreEncoding, lines))
         return failWrite(CannotRead);
     const QString data = asText ? quoted(KeyVal.toString()) : flagData(KeyVal.toBool());
-    setValueLine(lines, keyName, SubKeyRef, storeNameText(SubKeyRef) + u'=' + data, storeValueNameOf);
+    const QString valueLine = storeNameText(SubKeyRef) + u'=' + data;
+    setValueLine(lines, keyName, SubKeyRef, valueLine, storeValueNameOf);
     if (!QDir().mkpath(m_storeFolder) || !writeLines(path, kStoreEncoding, lines))
         return failWrite(CannotWrite);
     return Success;

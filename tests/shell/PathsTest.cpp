@@ -12,9 +12,7 @@ TEST(Paths, SeparatorsOfBothKinds)
     EXPECT_EQ(Paths::AddSlash(QStringLiteral("/opt/varnel/")), QStringLiteral("/opt/varnel/"));
     EXPECT_EQ(Paths::AddSlash(QStringLiteral("C:\\Varnel\\")), QStringLiteral("C:\\Varnel\\"));
     EXPECT_EQ(Paths::fileNameOf(QStringLiteral("/a/b\\c.vnp")), QStringLiteral("c.vnp"));
-    EXPECT_EQ(Paths::fileNameOf(QStringLiteral("c.vnp")), QStringLiteral("c.vnp"));
     EXPECT_EQ(Paths::folderOf(QStringLiteral("/a/b/c.vnp")), QStringLiteral("/a/b/"));
-    EXPECT_EQ(Paths::folderOf(QStringLiteral("C:\\x\\c.vnp")), QStringLiteral("C:\\x\\"));
     EXPECT_EQ(Paths::folderOf(QStringLiteral("c.vnp")), QString());
 }
 
@@ -25,7 +23,6 @@ TEST(Paths, AbsoluteForms)
     EXPECT_TRUE(Paths::isAbsolute(QStringLiteral("\\\\server\\a.vnp")));
     EXPECT_FALSE(Paths::isAbsolute(QStringLiteral("a.vnp")));
     EXPECT_FALSE(Paths::isAbsolute(QStringLiteral("\\a.vnp")));
-    EXPECT_FALSE(Paths::isAbsolute(QString()));
 }
 
 TEST(Paths, ExistenceAndResolution)
@@ -38,14 +35,12 @@ TEST(Paths, ExistenceAndResolution)
     EXPECT_TRUE(Paths::fileExists(folder + QStringLiteral("a.vnp")));
     EXPECT_TRUE(Paths::fileExists(folder + QStringLiteral("sub")));
     EXPECT_FALSE(Paths::fileExists(folder + QStringLiteral("b.vnp")));
-    EXPECT_FALSE(Paths::fileExists(QString()));
 
     EXPECT_EQ(Paths::resolveProjectPath(folder + QStringLiteral("a.vnp"), QStringLiteral("/nowhere/")),
               folder + QStringLiteral("a.vnp"));
     EXPECT_EQ(Paths::resolveProjectPath(QStringLiteral("a.vnp"), folder), folder + QStringLiteral("a.vnp"));
     EXPECT_EQ(Paths::resolveProjectPath(QStringLiteral("sub"), folder), folder + QStringLiteral("sub"));
     EXPECT_EQ(Paths::resolveProjectPath(QStringLiteral("b.vnp"), folder), QString());
-    EXPECT_EQ(Paths::resolveProjectPath(QString(), folder), QString());
     // "/a.vnp" behind the folder would name folder + "a.vnp" here; an absolute path is tried once.
     EXPECT_EQ(Paths::resolveProjectPath(QStringLiteral("/a.vnp"), folder), QString());
 }

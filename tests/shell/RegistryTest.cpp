@@ -256,14 +256,3 @@ TEST_F(RegistryTest, IniWritesThatWouldCorruptTheFileAreRefused)
     EXPECT_EQ(warnings.size(), 3);
     EXPECT_EQ(contents(ini), original);
 }
-
-TEST(RegistryStore, DefaultsToTheUsersConfigFolder)
-{
-    const QByteArray saved = qgetenv("XDG_CONFIG_HOME");
-    qputenv("XDG_CONFIG_HOME", "/tmp/xdg-test");
-    EXPECT_EQ(Registry::defaultStoreFolder(), QStringLiteral("/tmp/xdg-test/varnel"));
-    qunsetenv("XDG_CONFIG_HOME");
-    EXPECT_EQ(Registry::defaultStoreFolder(), QDir::homePath() + QStringLiteral("/.config/varnel"));
-    if (!saved.isNull())
-        qputenv("XDG_CONFIG_HOME", saved);
-}
