@@ -87,100 +87,108 @@ void Interpreter::runOneBlock()
         return;
     }
     const quint64 serial = m_p.run.runSerial();
-    if (m_countedRun != serial) {
-        m_countedRun = serial;
-        m_executed = 0;
-    }
-    if (m_blockLimit > 0 && ++m_executed > m_blockLimit) {
+    if (m_blockLimit > 0 && blockLimitReached(serial)) {
         m_p.log.mBox(QStringLiteral("Çalıştırma sınırı aşıldı: program ") + QString::number(m_blockLimit)
                      + QStringLiteral(" bloktan fazlasını çalıştırdı."));
         m_p.run.TerminateExecution();
         return;
     }
     selectBlock(block);
-    execute(*block, serial);
+    const int label = execute(*block, serial);
     if (!m_p.run.stillRunning(serial))
         return;
+    if (label != Stay)
+        m_p.run.setCurrentBlock(followLine(block, label));
     cBlock *now = m_p.run.currentBlock();
-    m_p.host.setSelector(now);
+    if (m_p.project.context().trackCurrentBlock)
+        m_p.host.setSelector(now);
     if (now && m_p.run.stepMode())
         m_p.run.setPauseChecked(true);
 }
 
+bool Interpreter::blockLimitReached(quint64 serial)
+{
+    if (m_countedRun != serial) {
+        m_countedRun = serial;
+        m_executed = 0;
+    }
+    return ++m_executed > m_blockLimit;
+}
+
 void Interpreter::selectBlock(cBlock *block)
 {
-    m_p.host.setSelector(block);
     ModelContext &context = m_p.project.context();
-    if (context.trackCurrentBlock && block->hasElement()) {
+    if (!context.trackCurrentBlock)
+        return;
+    m_p.host.setSelector(block);
+    if (block->hasElement()) {
         context.selectedIndex = block->theObjectShape();
         context.previousSelectedIndex = -1;
     }
 }
 
-void Interpreter::advance(cBlock &block, const QString &label, quint64 serial)
-{
-    if (m_p.run.stillRunning(serial))
-        m_p.run.setCurrentBlock(nextBlock(&block, label));
-}
-
-void Interpreter::execute(cBlock &block, quint64 serial)
+int Interpreter::execute(cBlock &block, quint64 serial)
 {
     const ActionCode code = block.actionCode();
     if (Arithmetic::isArithmetic(code)) {
         doArithmetic(block);
-        return advance(block, QString(), serial);
+        return EmptyLabel;
     }
-    if (Arithmetic::isCondition(code))
-        return doCondition(block, serial);
+    if (Arithmetic::isCondition(code)) {
+        const double left = numericOperand(block, 0);
+        const double right = numericOperand(block, 1);
+        return Arithmetic::compare(code, left, right) ? YesLabel : NoLabel;
+    }
     switch (code) {
     case ActionCode::Start:
         m_calls->startBlock(block, serial);
-        return advance(block, QString(), serial);
+        return EmptyLabel;
     case ActionCode::Stop:
-        return m_calls->stopBlock(serial);
+        m_calls->stopBlock(serial);
+        return Stay;
     case ActionCode::Input:
         return doInput(block, serial);
     case ActionCode::Output:
         doOutput(block);
-        return advance(block, QString(), serial);
+        return EmptyLabel;
     case ActionCode::Definition:
-        return doDefinition(block, serial);
+        return doDefinition(block);
     case ActionCode::Join:
         doJoin(block);
-        return advance(block, QString(), serial);
+        return EmptyLabel;
     case ActionCode::Comp:
         doComp(block);
-        return advance(block, QString(), serial);
+        return EmptyLabel;
     case ActionCode::Sql:
         m_p.log.showModal(QStringLiteral("SQL artık desteklenmiyor! Üzgünüz! Sorularınız için e-posta adresi: ")
                               + QStringLiteral("destek@varnel.org") + QStringLiteral("!"),
                           QStringLiteral("Varnel"));
-        return advance(block, QString(), serial);
+        return EmptyLabel;
     case ActionCode::Intersection:
-        return advance(block, QString(), serial);
+        return EmptyLabel;
     case ActionCode::Function:
         if (m_builtIns->callBuiltIn(block.zParam1(), block.zParam2(), block.zParam3()))
-            return advance(block, QString(), serial);
-        return m_calls->callProject(block, serial);
+            return EmptyLabel;
+        m_calls->callProject(block, serial);
+        return Stay;
     case ActionCode::Window:
-        return doWindow(block);
+        doWindow(block);
+        return Stay;
     default:
         m_p.log.mBox(QStringLiteral("timerRunner_Timer(). BİLİNMEYEN İŞLEM!: ") + block.zAction());
         m_p.run.TerminateExecution();
+        return Stay;
     }
 }
 
 int Interpreter::operandColumn(const cBlock &block, int slot)
 {
     RunCache::Operand &cache = block.runCache().operand[slot];
-    if (cache.revision == block.revision()) {
-        const quint64 current = cache.column >= 0 ? m_p.vars.clearGeneration() : m_p.vars.addGeneration();
-        if (cache.generation == current)
-            return cache.column;
-    }
+    if (cache.revision == block.revision() && cache.generation == m_p.vars.addGeneration())
+        return cache.column;
     cache.revision = block.revision();
     cache.column = m_p.vars.findVar(block.zParam(slot));
-    cache.generation = cache.column >= 0 ? m_p.vars.clearGeneration() : m_p.vars.addGeneration();
+    cache.generation = m_p.vars.addGeneration();
     return cache.column;
 }
 
@@ -218,7 +226,8 @@ void Interpreter::setResult(const cBlock &block, int slot, Value value)
     }
     RunCache::Operand &cache = block.runCache().operand[slot];
     cache.column = m_p.vars.setValue(block.zParam(slot), std::move(value));
-    cache.generation = m_p.vars.clearGeneration();
+    cache.revision = block.revision();
+    cache.generation = m_p.vars.addGeneration();
 }
 
 void Interpreter::doArithmetic(cBlock &block)
@@ -226,13 +235,6 @@ void Interpreter::doArithmetic(cBlock &block)
     const double left = numericOperand(block, 0);
     const double right = numericOperand(block, 1);
     setResult(block, 2, Arithmetic::apply(block.actionCode(), left, right));
-}
-
-void Interpreter::doCondition(cBlock &block, quint64 serial)
-{
-    const double left = numericOperand(block, 0);
-    const double right = numericOperand(block, 1);
-    advance(block, Arithmetic::compare(block.actionCode(), left, right) ? m_yes : m_no, serial);
 }
 
 void Interpreter::doJoin(cBlock &block)
@@ -260,7 +262,7 @@ void Interpreter::doComp(cBlock &block)
     setResult(block, 2, Value(QString::number(order < 0 ? -1 : (order > 0 ? 1 : 0))));
 }
 
-void Interpreter::doInput(cBlock &block, quint64 serial)
+int Interpreter::doInput(cBlock &block, quint64 serial)
 {
     m_p.host.showConsole(true);
     const QString prompt = block.zParam1();
@@ -268,9 +270,9 @@ void Interpreter::doInput(cBlock &block, quint64 serial)
     const QString typed = m_p.console.inputLine(prompt);
     // The wait processed events: the run may have been stopped, or the drawing replaced.
     if (!m_p.run.stillRunning(serial) || m_p.run.currentBlock() != &block)
-        return;
+        return Stay;
     m_p.vars.setVar(target, typed);
-    advance(block, QString(), serial);
+    return EmptyLabel;
 }
 
 void Interpreter::bringConsoleForward()
@@ -298,7 +300,7 @@ void Interpreter::doOutput(cBlock &block)
     m_p.console.printLine(text.isEmpty() ? value : text + QStringLiteral(" ") + value);
 }
 
-void Interpreter::doDefinition(cBlock &block, quint64 serial)
+int Interpreter::doDefinition(cBlock &block)
 {
     const QString &target = block.zParam1();
     const QString &source = block.zParam2();
@@ -307,17 +309,17 @@ void Interpreter::doDefinition(cBlock &block, quint64 serial)
     if (!objectTarget && !objectSource) {
         const int column = operandColumn(block, 1);
         setResult(block, 0, column >= 0 ? m_p.vars.valueAt(column) : Value(source));
-        return advance(block, QString(), serial);
+        return EmptyLabel;
     }
     if (!m_p.host.windowLoaded()) {
         m_p.log.mBox(QStringLiteral("Bu işlem pencerenin\r\naçık olmasını gerektiriyor!"));
         m_p.run.TerminateExecution();
-        return;
+        return Stay;
     }
     if (m_p.host.processObjectDefinition(target, source))
-        advance(block, QString(), serial);
-    else
-        m_p.run.TerminateExecution();
+        return EmptyLabel;
+    m_p.run.TerminateExecution();
+    return Stay;
 }
 
 void Interpreter::doWindow(cBlock &block)
@@ -327,22 +329,25 @@ void Interpreter::doWindow(cBlock &block)
         m_p.run.TerminateExecution();
 }
 
+cBlock *Interpreter::followLine(cBlock *block, int label)
+{
+    const RunCache::Next &cached = block->runCache().next[label];
+    if (cached.found && cached.linkGeneration == m_p.project.context().linkGeneration())
+        return cached.block;
+    return nextBlock(block, label == YesLabel ? m_yes : (label == NoLabel ? m_no : QString()));
+}
+
 cBlock *Interpreter::nextBlock(cBlock *block, const QString &label)
 {
     if (!block)
         return nullptr;
-    const int slot = label.isEmpty() ? 0 : (label == m_yes ? 1 : (label == m_no ? 2 : -1));
+    const int slot = label.isEmpty() ? EmptyLabel : (label == m_yes ? YesLabel : (label == m_no ? NoLabel : Stay));
     const quint64 generation = m_p.project.context().linkGeneration();
-    if (slot >= 0) {
-        const RunCache::Next &cached = block->runCache().next[slot];
-        if (cached.found && cached.linkGeneration == generation)
-            return cached.block;
-    }
     for (const cLine *line : m_p.project.theLineCollection().outgoing(block->TagID())) {
         if (!label.isEmpty() && line->sCaption().compare(label, Qt::CaseInsensitive) != 0)
             continue;
         cBlock *target = m_p.project.theBlockCollection().item(line->sTo());
-        if (slot >= 0)
+        if (slot != Stay)
             block->runCache().next[slot] = {target, true, generation};
         return target;
     }

@@ -50,21 +50,24 @@ public:
     static QString caughtErrorMessage(const QString &source, const QString &description, int number);
 
 private:
+    // What a block's action asks of the tick: follow the line with this label, or stay (the
+    // action has set the current block itself, or the run is over).
+    enum Label { EmptyLabel = 0, YesLabel = 1, NoLabel = 2, Stay = -1 };
     void runOneBlock();
-    void execute(cBlock &block, quint64 serial);
-    void advance(cBlock &block, const QString &label, quint64 serial);
+    int execute(cBlock &block, quint64 serial);
+    cBlock *followLine(cBlock *block, int label);
     void selectBlock(cBlock *block);
+    bool blockLimitReached(quint64 serial);
 
     int operandColumn(const cBlock &block, int slot);
     QString textOperand(const cBlock &block, int slot);
     double numericOperand(const cBlock &block, int slot);
     void setResult(const cBlock &block, int slot, Value value);
 
-    void doInput(cBlock &block, quint64 serial);
+    int doInput(cBlock &block, quint64 serial);
     void doOutput(cBlock &block);
-    void doDefinition(cBlock &block, quint64 serial);
+    int doDefinition(cBlock &block);
     void doArithmetic(cBlock &block);
-    void doCondition(cBlock &block, quint64 serial);
     void doJoin(cBlock &block);
     void doComp(cBlock &block);
     void doWindow(cBlock &block);

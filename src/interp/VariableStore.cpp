@@ -2,8 +2,8 @@
 
 #include "shell/MessageLog.h"
 
-VariableStore::VariableStore(MessageLog *log, QObject *parent)
-    : QObject(parent), m_log(log)
+VariableStore::VariableStore(MessageLog *log)
+    : m_log(log)
 {
     clearVars();
 }
@@ -24,20 +24,14 @@ int VariableStore::addVar(const QString &name, Value value)
     const int column = int(m_columns.size()) - 1;
     m_index.insert(fold(name), column);
     ++m_addGeneration;
-    Q_EMIT variableAdded(column);
+    ++m_revision;
     return column;
-}
-
-void VariableStore::setValueAt(int column, Value value)
-{
-    m_columns[std::size_t(column)].value = std::move(value);
-    Q_EMIT valueChanged(column);
 }
 
 void VariableStore::appendAt(int column, const QString &tail)
 {
     m_columns[std::size_t(column)].value.appendText(tail);
-    Q_EMIT valueChanged(column);
+    ++m_revision;
 }
 
 int VariableStore::setValue(const QString &sName, Value value)
@@ -76,8 +70,6 @@ void VariableStore::clearVars()
     m_index.clear();
     m_columns.push_back({QString(), Value()});
     m_index.insert(QString(), 0);
-    ++m_clearGeneration;
     ++m_addGeneration;
     addVar(QStringLiteral("RETURN"), Value());
-    Q_EMIT cleared();
 }

@@ -3,7 +3,6 @@
 #include "interp/Value.h"
 
 #include <QHash>
-#include <QObject>
 #include <QString>
 #include <vector>
 
@@ -13,10 +12,9 @@ class MessageLog;
 // column and takes part in lookups (the empty name finds it); variables follow in order of
 // creation. Names match without regard to case by the regional settings, through an index
 // beside the ordered columns.
-class VariableStore : public QObject {
-    Q_OBJECT
+class VariableStore {
 public:
-    explicit VariableStore(MessageLog *log, QObject *parent = nullptr);
+    explicit VariableStore(MessageLog *log);
 
     void setVar(const QString &sName, const QString &sValue);
     QString getVar(const QString &sName);
@@ -34,19 +32,20 @@ public:
     const Value &valueAt(int column) const { return m_columns[std::size_t(column)].value; }
 
     // Fast paths for the interpreter, which caches columns per block operand.
-    void setValueAt(int column, Value value);
+    void setValueAt(int column, Value value)
+    {
+        m_columns[std::size_t(column)].value = std::move(value);
+        ++m_revision;
+    }
     void appendAt(int column, const QString &tail);
     int setValue(const QString &sName, Value value); // returns the column
-    // Changes whenever a column is added or the store is cleared: a cached "no such variable"
-    // holds only while it is unchanged; a cached column holds until the next clear.
+    // Changes whenever a column is added or the store is cleared: a name looked up (found or
+    // not) keeps its column while this is unchanged.
     quint64 addGeneration() const { return m_addGeneration; }
-    quint64 clearGeneration() const { return m_clearGeneration; }
 
-Q_SIGNALS:
-    // For views, which coalesce these to screen rate.
-    void variableAdded(int column);
-    void valueChanged(int column);
-    void cleared();
+    // Changes with every write; views compare it at screen rate instead of hearing of each
+    // write, so a fast run is not bound by repainting.
+    quint64 revision() const { return m_revision; }
 
 private:
     struct Column {
@@ -59,5 +58,5 @@ private:
     std::vector<Column> m_columns;
     QHash<QString, int> m_index;
     quint64 m_addGeneration = 1;
-    quint64 m_clearGeneration = 1;
+    quint64 m_revision = 0;
 };

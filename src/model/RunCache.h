@@ -11,7 +11,7 @@ struct RunCache {
     struct Operand {
         int column = -1;
         quint32 revision = ~0u;
-        quint64 generation = 0; // the store's clear generation when found, add generation when not
+        quint64 generation = 0; // the variable store's add generation when looked up
         // The parameter read as a number literal, for this revision of the block.
         quint32 literalRevision = ~0u;
         bool literalIsNumber = false;
