@@ -23,6 +23,8 @@ using Evaluate = std::function<QString(BuiltIns &self, const QString &name, cons
 constexpr qint32 MaxSpaceLength = 1 << 24;
 constexpr int OutOfMemory = 7;
 constexpr char16_t UnencodableCode = u'?';
+// No date and time spelling is longer; a longer text is not tried word by word.
+constexpr qsizetype MaxDateLength = 100;
 
 // ---- numbers
 
@@ -295,6 +297,8 @@ struct Moment {
 std::optional<Moment> readMoment(const QString &argument)
 {
     const QString text = TextRules::trim(argument);
+    if (text.size() > MaxDateLength)
+        return std::nullopt;
     if (const auto date = readDate(text))
         return Moment{*date, QTime(0, 0)};
     if (const auto time = readTime(text))
