@@ -1,0 +1,143 @@
+#include "interp/CallStack.h"
+#include "shell/MessageLog.h"
+
+#include "interp/ChartBuilder.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class CallStackTest : public ::testing::Test {
+protected:
+    CallStackTest()
+    {
+        stack.setRunHooks([this] { return running; }, [this] { ++terminations; });
+    }
+
+    void pushNumbers(int count)
+    {
+        for (int i = 1; i <= count; ++i)
+            stack.PUSH(QString::number(i));
+    }
+
+    void expectCleared()
+    {
+        EXPECT_EQ(stack.SP(), 249);
+        EXPECT_EQ(stack.markerRow(), 249);
+        EXPECT_TRUE(stack.isEmpty());
+        for (int row = 0; row < CallStack::RowCount; ++row)
+            ASSERT_EQ(stack.valueAt(row), QStringLiteral("?")) << row;
+    }
+
+    MessageLog log;
+    CallStack stack{&log};
+    bool running = true;
+    int terminations = 0;
+};
+
+TEST_F(CallStackTest, ClearedStackShowsQuestionMarksWithTheMarkerOnTheLastRow)
+{
+    expectCleared();
+    pushNumbers(10);
+    stack.clearStack();
+    expectCleared();
+    EXPECT_EQ(log.text(), QString());
+}
+
+TEST_F(CallStackTest, PopReturnsEntriesLastPushedFirstAndPoppedRowsKeepTheirValue)
+{
+    stack.PUSH(QStringLiteral("a"));
+    stack.PUSH(QStringLiteral("b c"));
+    stack.PUSH(QString());
+    EXPECT_EQ(stack.SP(), 246);
+    EXPECT_EQ(stack.markerRow(), 246);
+    EXPECT_EQ(stack.valueAt(248), QStringLiteral("a"));
+    EXPECT_EQ(stack.valueAt(247), QStringLiteral("b c"));
+    EXPECT_EQ(stack.valueAt(249), QStringLiteral("?")) << "the last row never receives a value";
+
+    EXPECT_EQ(stack.POP(), QString());
+    EXPECT_EQ(stack.POP(), QStringLiteral("b c"));
+    EXPECT_EQ(stack.SP(), 248);
+    EXPECT_EQ(stack.markerRow(), 248);
+    EXPECT_EQ(stack.valueAt(247), QStringLiteral("b c"));
+    EXPECT_EQ(stack.valueAt(246), QString());
+
+    stack.PUSH(QStringLiteral("d"));
+    EXPECT_EQ(stack.valueAt(247), QStringLiteral("d")) << "a push overwrites the popped row";
+    EXPECT_EQ(stack.POP(), QStringLiteral("d"));
+    EXPECT_EQ(stack.POP(), QStringLiteral("a"));
+    EXPECT_TRUE(stack.isEmpty());
+    EXPECT_EQ(log.text(), QString());
+    EXPECT_EQ(terminations, 0);
+}
+
+TEST_F(CallStackTest, TheTwoHundredFiftiethPushOverflowsAndEndsTheRun)
+{
+    pushNumbers(249);
+    EXPECT_EQ(stack.SP(), 0);
+    EXPECT_EQ(stack.valueAt(0), QStringLiteral("249"));
+    EXPECT_EQ(log.text(), QString());
+    EXPECT_EQ(terminations, 0);
+
+    stack.PUSH(QStringLiteral("fazla"));
+    EXPECT_EQ(log.text(), QStringLiteral("YIĞIN TAŞMASI!\r\n"));
+    EXPECT_EQ(terminations, 1);
+    EXPECT_LT(stack.SP(), 0);
+    EXPECT_EQ(stack.valueAt(0), QStringLiteral("249")) << "nothing is stored";
+    for (int row = 0; row < CallStack::RowCount; ++row)
+        ASSERT_NE(stack.valueAt(row), QStringLiteral("fazla")) << row;
+
+    // The stack stays overflowed until it is cleared.
+    stack.PUSH(QStringLiteral("daha"));
+    EXPECT_LT(stack.SP(), 0);
+    EXPECT_EQ(terminations, 2);
+    stack.clearStack();
+    expectCleared();
+}
+
+TEST_F(CallStackTest, OverflowOutsideARunEndsItSilently)
+{
+    running = false;
+    pushNumbers(250);
+    EXPECT_EQ(log.text(), QString());
+    EXPECT_EQ(terminations, 1);
+    EXPECT_LT(stack.SP(), 0);
+}
+
+TEST_F(CallStackTest, PopOfAnEmptyStackReportsAndEndsTheRun)
+{
+    EXPECT_EQ(stack.POP(), QString());
+    EXPECT_EQ(log.text(), QStringLiteral("YIĞIN BOŞ!\r\n"));
+    EXPECT_EQ(terminations, 1);
+    EXPECT_EQ(stack.SP(), 249);
+    EXPECT_EQ(stack.markerRow(), 249);
+
+    EXPECT_EQ(stack.POP(), QString());
+    EXPECT_EQ(log.text(), QStringLiteral("YIĞIN BOŞ!\r\nYIĞIN BOŞ!\r\n")) << "every such pop reports";
+    EXPECT_EQ(terminations, 2);
+}
+
+// Wired into a runtime, the overflow message depends on the run control's own state.
+TEST(CallStackRunTest, OverflowReportsOnlyWhileARunIsInProgress)
+{
+    ChartTest::RunHarness idle;
+    for (int i = 0; i < 250; ++i)
+        idle.runtime.stack.PUSH(QStringLiteral("x"));
+    EXPECT_TRUE(idle.messages.isEmpty());
+    EXPECT_LT(idle.runtime.stack.SP(), 0);
+
+    ChartTest::RunHarness busy;
+    busy.chart.chain({{"START"}, {"STOP"}});
+    busy.start(100); // timed: in progress until the timer ticks
+    ASSERT_TRUE(busy.runtime.run.runInProgress());
+    EXPECT_EQ(busy.runtime.stack.SP(), 244) << "the bottom frame holds five entries";
+    while (busy.runtime.stack.SP() > 0)
+        busy.runtime.stack.PUSH(QStringLiteral("x"));
+    EXPECT_TRUE(busy.messages.isEmpty());
+    busy.runtime.stack.PUSH(QStringLiteral("x"));
+    EXPECT_EQ(busy.messages, QStringList{QStringLiteral("YIĞIN TAŞMASI!")});
+    EXPECT_FALSE(busy.runtime.run.runInProgress());
+    EXPECT_TRUE(busy.runtime.run.editingEnabled());
+}
+
+} // namespace
