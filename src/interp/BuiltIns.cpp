@@ -21,7 +21,6 @@ using Evaluate = std::function<QString(BuiltIns &self, const QString &name, cons
 
 // SPACE beyond this many characters would tie up hundreds of megabytes for one value.
 constexpr qint32 MaxSpaceLength = 1 << 24;
-constexpr int OutOfMemory = 7;
 constexpr char16_t UnencodableCode = u'?';
 // No date and time spelling is longer; a longer text is not tried word by word.
 constexpr qsizetype MaxDateLength = 100;
@@ -97,7 +96,7 @@ QString spaces(double value)
     const qint32 count = Rounding::toInt32(value, QStringLiteral("SPACE"));
     require(count >= 0, "SPACE");
     if (count > MaxSpaceLength)
-        throw VarnelError(OutOfMemory, QStringLiteral("SPACE"), QStringLiteral("Yetersiz bellek"));
+        throw VarnelError(VarnelError::OutOfMemory, QStringLiteral("SPACE"), QStringLiteral("Yetersiz bellek"));
     return QString(count, u' ');
 }
 

@@ -10,6 +10,7 @@ public:
     enum Number {
         InvalidCall = 5,
         Overflow = 6,
+        OutOfMemory = 7,
         SubscriptOutOfRange = 9,
         DivisionByZero = 11,
         TypeMismatch = 13,
