@@ -10,17 +10,17 @@ namespace {
 
 const QString source = QStringLiteral("timerRunner_Timer");
 
-Value checkedNumber(double result)
+double checkedNumber(double result)
 {
     if (std::isnan(result))
         throw VarnelError::invalidCall(source);
     if (!std::isfinite(result))
         throw VarnelError::overflow(source);
-    return Value::fromNumber(result);
+    return result;
 }
 
 // DIVINT and MODULE work on 32-bit integers rounded halves to even.
-Value integerDivision(ActionCode code, double left, double right)
+double integerDivision(ActionCode code, double left, double right)
 {
     const qint64 a = Rounding::toInt32(left, source);
     const qint64 b = Rounding::toInt32(right, source);
@@ -29,7 +29,7 @@ Value integerDivision(ActionCode code, double left, double right)
     const qint64 result = code == ActionCode::DivInt ? a / b : a % b;
     if (result > std::numeric_limits<qint32>::max())
         throw VarnelError::overflow(source);
-    return Value(Numbers::formatInt(result));
+    return double(result);
 }
 
 } // namespace
@@ -44,7 +44,7 @@ bool Arithmetic::isCondition(ActionCode code)
     return code >= ActionCode::IfEqual && code <= ActionCode::IfGreaterEqual;
 }
 
-Value Arithmetic::apply(ActionCode code, double left, double right)
+double Arithmetic::apply(ActionCode code, double left, double right)
 {
     switch (code) {
     case ActionCode::Add:

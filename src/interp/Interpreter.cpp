@@ -234,7 +234,12 @@ void Interpreter::doArithmetic(cBlock &block)
 {
     const double left = numericOperand(block, 0);
     const double right = numericOperand(block, 1);
-    setResult(block, 2, Arithmetic::apply(block.actionCode(), left, right));
+    const double result = Arithmetic::apply(block.actionCode(), left, right);
+    const int column = operandColumn(block, 2);
+    if (column >= 0)
+        m_p.vars.setNumberAt(column, result);
+    else
+        setResult(block, 2, Value::fromNumber(result));
 }
 
 void Interpreter::doJoin(cBlock &block)

@@ -18,16 +18,24 @@ public:
     static Value fromNumber(double number)
     {
         Value v;
-        v.m_numberState = Parsed;
-        if (number == std::trunc(number) && std::fabs(number) < 1e15) {
-            v.m_number = number + 0.0; // no negative zero
-            v.m_hasText = false;
-        } else {
-            v.m_text = Numbers::format(number);
-            if (!Numbers::parse(v.m_text, v.m_number))
-                v.m_numberState = NotANumber;
-        }
+        v.setNumber(number);
         return v;
+    }
+
+    void setNumber(double number)
+    {
+        m_numberState = Parsed;
+        if (number == std::trunc(number) && std::fabs(number) < 1e15) {
+            m_number = number + 0.0; // no negative zero
+            m_hasText = false;
+            if (!m_text.isNull())
+                m_text = QString();
+            return;
+        }
+        m_text = Numbers::format(number);
+        m_hasText = true;
+        if (!Numbers::parse(m_text, m_number))
+            m_numberState = NotANumber;
     }
 
     const QString &text() const

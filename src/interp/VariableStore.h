@@ -37,6 +37,11 @@ public:
         m_columns[std::size_t(column)].value = std::move(value);
         ++m_revision;
     }
+    void setNumberAt(int column, double number)
+    {
+        m_columns[std::size_t(column)].value.setNumber(number);
+        ++m_revision;
+    }
     void appendAt(int column, const QString &tail);
     int setValue(const QString &sName, Value value); // returns the column
     // Changes whenever a column is added or the store is cleared: a name looked up (found or

@@ -169,9 +169,9 @@ void Block_Collection::checkLinks()
 
 bool Block_Collection::objectNameExists(const QString &sName) const
 {
-    const QString folded = sName.toCaseFolded();
+    const QString folded = foldKey(sName);
     for (const auto &block : m_blocks) {
-        if (block->TagID().toCaseFolded() == folded)
+        if (foldKey(block->TagID()) == folded)
             return true;
     }
     return false;

@@ -3,6 +3,7 @@
 #include "model/cBlock.h"
 
 #include <QHash>
+#include <QLocale>
 #include <QObject>
 #include <QString>
 #include <memory>
@@ -50,7 +51,8 @@ Q_SIGNALS:
     void selectorHidden();
 
 private:
-    static QString foldKey(const QString &key) { return key.toCaseFolded(); }
+    // Keys pair letters the way the user's language does (Turkish İ/i and I/ı).
+    static QString foldKey(const QString &key) { return QLocale().toLower(key); }
     void removeAt(std::size_t position);
     const QHash<QString, cBlock *> &tagIndex() const;
 
