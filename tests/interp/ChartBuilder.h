@@ -4,6 +4,7 @@
 // a host that records what the interpreter asks of the screen, and the wired runtime of one
 // project that collects the console rows and the messages of its runs.
 
+#include "interp/Numbers.h"
 #include "interp/RunHost.h"
 #include "interp/Runtime.h"
 #include "model/cBlock.h"
@@ -21,16 +22,21 @@
 
 #include <functional>
 #include <initializer_list>
-#include <ostream>
 #include <vector>
 
-// Readable failure output for texts.
-inline void PrintTo(const QString &text, std::ostream *out)
-{
-    *out << '"' << text.toStdString() << '"';
-}
-
 namespace ChartTest {
+
+// Pins the regional settings for one test and puts the previous ones back afterwards.
+class LocaleScope {
+public:
+    explicit LocaleScope(const QLocale &locale) { Numbers::useLocale(locale); }
+    ~LocaleScope() { Numbers::useLocale(m_saved); }
+    LocaleScope(const LocaleScope &) = delete;
+    LocaleScope &operator=(const LocaleScope &) = delete;
+
+private:
+    QLocale m_saved = Numbers::locale();
+};
 
 // One block of a chart: its action code and parameters.
 struct Step {
@@ -73,7 +79,7 @@ class ChartBuilder {
 public:
     explicit ChartBuilder(Project &project) : m_project(project) {}
 
-    QString add(const Step &step)
+    QString addStep(const Step &step)
     {
         Block_Collection &blocks = m_project.theBlockCollection();
         const QString tag = blocks.getFreeTagID();
@@ -93,7 +99,7 @@ public:
     QString add(const QString &action, const QString &p1 = {}, const QString &p2 = {},
                 const QString &p3 = {})
     {
-        return add(Step{action, p1, p2, p3});
+        return addStep(Step{action, p1, p2, p3});
     }
 
     void link(const QString &from, const QString &to, const QString &caption = {})
@@ -106,7 +112,7 @@ public:
     {
         QStringList tags;
         for (const Step &step : steps) {
-            const QString tag = add(step);
+            const QString tag = addStep(step);
             if (!tags.isEmpty())
                 link(tags.back(), tag);
             tags.append(tag);
@@ -145,7 +151,7 @@ public:
         return write(fileName, [&copy](ChartBuilder &chart) {
             QString previous;
             for (const Step &step : copy) {
-                const QString tag = chart.add(step);
+                const QString tag = chart.addStep(step);
                 if (!previous.isEmpty())
                     chart.link(previous, tag);
                 previous = tag;

@@ -14,17 +14,7 @@ namespace {
 const QLocale EnglishUS(QLocale::English, QLocale::UnitedStates);
 const QLocale Turkish(QLocale::Turkish, QLocale::Turkey);
 
-// Pins the regional settings for one test and puts the previous ones back afterwards.
-class LocaleScope {
-public:
-    explicit LocaleScope(const QLocale &locale) { Numbers::useLocale(locale); }
-    ~LocaleScope() { Numbers::useLocale(m_saved); }
-    LocaleScope(const LocaleScope &) = delete;
-    LocaleScope &operator=(const LocaleScope &) = delete;
-
-private:
-    QLocale m_saved = Numbers::locale();
-};
+using ChartTest::LocaleScope;
 
 class VariableStoreTest : public ::testing::Test {
 protected:
