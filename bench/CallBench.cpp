@@ -1,0 +1,51 @@
+// Function calls into project files: a chart that calls itself 40 levels deep with one local
+// variable, called again and again. Each call loads the called file and each return reloads
+// the caller, both from the parsed copies of the unchanged files.
+
+#include "BenchCharts.h"
+#include "ChartRun.h"
+
+#include <QTemporaryDir>
+#include <QThread>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// Called with 39, the function nests 40 levels: the bottom frame and 40 frames of five entries
+// and one local fill 245 of the stack's 249 places.
+constexpr int Depth = 39;
+constexpr int Rounds = 100;
+constexpr int CallsPerRun = (Depth + 1) * Rounds;
+
+void recursiveCalls(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    const QString main = dir.filePath(QStringLiteral("ana.vnp"));
+    const QString function = QStringLiteral("derin");
+    ChartRun chart;
+    if (!BenchCharts::writeRecursiveFunction(dir.path(), function)
+        || !BenchCharts::writeRecursiveCaller(main, function, Depth, Rounds)) {
+        state.SkipWithError("the call charts could not be written");
+        return;
+    }
+    // Parsed copies are kept only of files that have settled on disk.
+    QThread::msleep(60);
+    if (!chart.load(main)) {
+        state.SkipWithError("the main chart could not be loaded");
+        return;
+    }
+    for (auto _ : state) {
+        if (!chart.run()) {
+            state.SkipWithError(chart.failure().toUtf8().constData());
+            return;
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * CallsPerRun);
+    state.SetLabel("items/s = calls+returns/s");
+    state.counters["per_call"] =
+        benchmark::Counter(CallsPerRun, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+
+} // namespace
+
+BENCHMARK(recursiveCalls)->Unit(benchmark::kMillisecond)->UseRealTime();

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "interp/RunHost.h"
+#include "interp/Runtime.h"
+#include "project/Project.h"
+#include "shell/MessageLog.h"
+
+#include <QString>
+
+// A chart run as the terminal runner runs it, without a terminal: blocks untracked, delay 0,
+// a screen that does nothing.
+class ChartRun {
+public:
+    ChartRun();
+
+    bool load(const QString &path);
+    // Runs the loaded chart from its START; true when its END was reached without a message.
+    bool run();
+    // What went wrong, for the benchmark's error line.
+    QString failure() const;
+
+    MessageLog log;
+    Project project{&log};
+    RunHost host;
+    Runtime runtime{project, log, host};
+};
