@@ -184,7 +184,9 @@ public:
 };
 
 // Processes events until the condition holds; false if it still does not after a generous
-// deadline, which only keeps a broken run from hanging the tests.
+// deadline, which only keeps a broken run from hanging the tests. The wait is an event loop
+// of its own: a nested wait that starts inside it (an INPUT block) must be ended from an event
+// too, never by code that runs after this returns.
 inline bool waitUntil(const std::function<bool()> &condition, int deadlineMs = 20000)
 {
     if (condition())

@@ -5,6 +5,7 @@
 #include "interp/ChartBuilder.h"
 #include "project/Paths.h"
 
+#include <QFile>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -272,6 +273,32 @@ TEST_F(FunctionCallsTest, SelfRecursionWithoutLocalsEndsCleanlyWhenTheStackIsFul
     runMain();
     EXPECT_EQ(h.messages.size(), 2);
     EXPECT_EQ(h.rows.size(), 96);
+}
+
+TEST_F(FunctionCallsTest, OverflowWhileSavingLocalsEndsTheRunBeforeTheChartGoesOn)
+{
+    // Each level takes five frame entries and two locals: the 35th level's START cannot save
+    // its second local.
+    write("rec.vnp", {{"START", "a, b"}, {"OUTPUT", "seviye"}, {"FUNCTION", "rec"}, {"STOP"}});
+    write("main.vnp", {{"START"}, {"FUNCTION", "rec"}, {"STOP"}});
+    runMain();
+    EXPECT_EQ(h.messages, QStringList{QStringLiteral("YIĞIN TAŞMASI!")});
+    EXPECT_EQ(loads.size(), 35);
+    EXPECT_EQ(h.rows.size(), 34);
+    EXPECT_FALSE(h.runtime.run.completedNormally());
+}
+
+TEST_F(FunctionCallsTest, CallingAFileThatIsNoChartEndsTheRun)
+{
+    QFile file(folder.path("bozuk.vnp"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("bu bir akış şeması değil\r\n");
+    file.close();
+    write("main.vnp", {{"START"}, {"FUNCTION", "bozuk"}, {"OUTPUT", "sonra"}, {"STOP"}});
+    runMain();
+    EXPECT_EQ(h.messages, (QStringList{"Bu Bir Flow Chart Dosyası Değil!", "Fonksiyon yüklenemiyor: bozuk"}));
+    EXPECT_TRUE(h.rows.isEmpty());
+    EXPECT_FALSE(h.runtime.run.completedNormally());
 }
 
 TEST_F(FunctionCallsTest, CallingAMissingFileEndsTheRun)

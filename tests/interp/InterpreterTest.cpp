@@ -258,10 +258,13 @@ TEST_F(InterpreterTest, JoinStripsOnePairOfQuotesAndJoinsVariableValues)
                    {"JOIN", "ad", "soyad", "tam"},
                    {"ADD", "2", "3", "n"},
                    {"JOIN", "n", "\"a\"", "na"},
+                   {"DEFINITION", "kopya", "tam"},
+                   {"JOIN", "tam", "!", "tam"},
                    {"STOP"}});
     h.run();
     EXPECT_EQ(h.messages, QStringList());
-    EXPECT_EQ(h.var("tam"), QStringLiteral("Ali Veli"));
+    EXPECT_EQ(h.var("tam"), QStringLiteral("Ali Veli!"));
+    EXPECT_EQ(h.var("kopya"), QStringLiteral("Ali Veli")) << "extending a variable leaves its copies alone";
     EXPECT_EQ(h.var("ad"), QStringLiteral("\"Ali\"")) << "the operand itself keeps its quotes";
     EXPECT_EQ(h.var("na"), QStringLiteral("5a"));
 }
@@ -389,6 +392,23 @@ TEST_F(InterpreterTest, MissingLinesAreReportedWithTheirLabel)
     EXPECT_EQ(unlinked.messages, QStringList{QStringLiteral("Nesne: id2 - BAĞLI DEĞİL!")});
     EXPECT_EQ(unlinked.rows, QStringList{QStringLiteral("son")});
     EXPECT_FALSE(unlinked.runtime.run.completedNormally());
+}
+
+TEST_F(InterpreterTest, ALineToAMissingBlockEndsTheRunAtTheNextTickWithoutAMessage)
+{
+    RunHarness h;
+    const QStringList tags = h.chart.chain({{"START"}, {"OUTPUT", "son"}});
+    h.chart.link(tags[1], QStringLiteral("id99"));
+    h.start(RunControl::DelayMaximum); // ticks by hand
+    h.tick();
+    h.tick();
+    EXPECT_EQ(h.rows, QStringList{QStringLiteral("son")});
+    EXPECT_TRUE(h.runtime.run.runInProgress());
+    EXPECT_EQ(h.runtime.run.currentBlock(), nullptr);
+    h.tick();
+    EXPECT_TRUE(h.ended());
+    EXPECT_EQ(h.messages, QStringList());
+    EXPECT_FALSE(h.runtime.run.completedNormally());
 }
 
 TEST_F(InterpreterTest, TheFirstMatchingLineInCollectionOrderIsFollowed)

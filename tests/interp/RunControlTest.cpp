@@ -146,6 +146,42 @@ TEST(RunControlTest, NextStepAtAnOrdinaryDelayResumesContinuousRunning)
     EXPECT_TRUE(run.completedNormally());
 }
 
+TEST(RunControlTest, TicksDoNotNestWhileAnInputWaits)
+{
+    RunHarness h;
+    RunControl &run = h.runtime.run;
+    h.chart.chain({{"START"}, {"INPUT", "P", "x"}, {"OUTPUT", "sonra"}, {"STOP"}});
+    // Everything below happens inside the input's own wait: the timer falls due many times
+    // while the poll counts, and only then is the line typed.
+    const cBlock *waitingAt = nullptr;
+    bool stayed = false;
+    int polls = 0;
+    QTimer poll;
+    poll.setInterval(1);
+    QObject::connect(&poll, &QTimer::timeout, &h.project, [&] {
+        if (!h.runtime.console.inputPending())
+            return;
+        if (polls++ == 0) {
+            waitingAt = run.currentBlock();
+            return;
+        }
+        if (polls < 30)
+            return;
+        poll.stop();
+        stayed = run.currentBlock() == waitingAt && h.rows.isEmpty() && run.timerEnabled();
+        h.runtime.console.processKey('7');
+        h.runtime.console.processKey(13);
+    });
+    poll.start();
+    h.start(1);
+    ASSERT_TRUE(waitUntil([&] { return h.ended(); }));
+    EXPECT_NE(waitingAt, nullptr);
+    EXPECT_TRUE(stayed) << "no tick ran while the input waited";
+    EXPECT_EQ(h.rows, (QStringList{QStringLiteral("P >7"), QStringLiteral("sonra")}));
+    EXPECT_EQ(h.var(QStringLiteral("x")), QStringLiteral("7"));
+    EXPECT_TRUE(run.completedNormally());
+}
+
 TEST(RunControlTest, StoppingAPausedRunLeavesEverythingIdle)
 {
     RunHarness h;
