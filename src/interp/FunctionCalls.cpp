@@ -30,6 +30,17 @@ QString FunctionCalls::chartPath(const QString &folder, const QString &fileName)
     return exact;
 }
 
+bool FunctionCalls::loadChart(const QString &fileName)
+{
+    // The exact name first: the usual case then costs no look at the folder.
+    const QString folder = m_p.project.projectFolder();
+    const QString exact = folder + fileName;
+    if (m_p.project.load_FILE(exact))
+        return true;
+    const QString other = chartPath(folder, fileName);
+    return other != exact && m_p.project.load_FILE(other);
+}
+
 void FunctionCalls::callProject(cBlock &block, quint64 serial)
 {
     const QString name = block.zParam1();
@@ -51,8 +62,7 @@ void FunctionCalls::callProject(cBlock &block, quint64 serial)
     // A full stack has ended the run: the called file must not be loaded behind its back.
     if (!m_p.run.stillRunning(serial))
         return;
-    const QString path = chartPath(m_p.project.projectFolder(), name + QStringLiteral(".vnp"));
-    if (m_p.project.load_FILE(path)) {
+    if (loadChart(name + QStringLiteral(".vnp"))) {
         cBlock *start = m_interpreter.findBlockByAction(QStringLiteral("START"));
         m_p.run.setCurrentBlock(start);
         m_p.host.setSelector(start);
@@ -123,7 +133,7 @@ void FunctionCalls::returnToCaller(const QString &CS, const QString &IP, quint64
 {
     m_p.host.hideSelector();
     const QString cannotReturn = QStringLiteral("Çağıran fonksiyona dönülemiyor\r\n");
-    if (!m_p.project.load_FILE(chartPath(m_p.project.projectFolder(), CS))) {
+    if (!loadChart(CS)) {
         m_p.log.mBox(cannotReturn + QStringLiteral("Yığın dönüş için yanlış CS bilgisi içeriyor: ") + CS);
         m_p.run.TerminateExecution();
         return;

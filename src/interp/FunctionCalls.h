@@ -23,6 +23,7 @@ public:
     static QString chartPath(const QString &folder, const QString &fileName);
 
 private:
+    bool loadChart(const QString &fileName);
     void returnToCaller(const QString &CS, const QString &IP, quint64 serial);
 
     Interpreter &m_interpreter;

@@ -14,7 +14,7 @@
 #include "shell/MessageLog.h"
 #include "shell/tranLng.h"
 
-#include <QTime>
+#include <chrono>
 
 namespace {
 
@@ -283,13 +283,14 @@ int Interpreter::doInput(cBlock &block, quint64 serial)
 void Interpreter::bringConsoleForward()
 {
     m_p.host.restoreConsole();
-    const float now = float(QTime::currentTime().msecsSinceStartOfDay()) / 1000.0f;
-    if (now - m_p.run.lastScreenShow > 1.0f) {
+    // A steady clock: the time of day costs a time-zone check per call and jumps at midnight.
+    const qint64 now = std::chrono::duration_cast<std::chrono::milliseconds>(
+                           std::chrono::steady_clock::now().time_since_epoch())
+                           .count();
+    if (m_p.run.lastScreenShow < 0 || now - m_p.run.lastScreenShow > 1000) {
         m_p.host.showConsole(false);
         m_p.run.lastScreenShow = now;
     }
-    if (now < m_p.run.lastScreenShow)
-        m_p.run.lastScreenShow = 0;
 }
 
 void Interpreter::doOutput(cBlock &block)

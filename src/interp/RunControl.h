@@ -71,7 +71,8 @@ public:
     bool stepMode() const { return m_delay == DelayMaximum; }
     int interval() const { return stepMode() ? 1 : m_delay; }
     QString delayLabel() const;
-    float lastScreenShow = 0;
+    // When an OUTPUT last brought the console forward (steady-clock milliseconds; -1: never).
+    qint64 lastScreenShow = -1;
 
 Q_SIGNALS:
     // The window mirrors the controls from this one signal.
