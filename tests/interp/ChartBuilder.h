@@ -176,11 +176,29 @@ public:
         ++confirmations;
         return confirmAnswer;
     }
+    void showConsole(bool restore) override { consoleShown.append(restore); }
+    bool openWindow(cBlock *block) override
+    {
+        windowsOpened.append(block->TagID());
+        return openWindowAnswer;
+    }
+    bool windowLoaded() const override { return windowIsLoaded; }
+    bool processObjectDefinition(const QString &target, const QString &source) override
+    {
+        objectDefinitions.append(target + QStringLiteral(" = ") + source);
+        return objectDefinitionAnswer;
+    }
 
     QStringList selected;
     int selectorHidden = 0;
     int confirmations = 0;
     bool confirmAnswer = true;
+    QList<bool> consoleShown;
+    QStringList windowsOpened;
+    bool openWindowAnswer = false;
+    bool windowIsLoaded = false;
+    QStringList objectDefinitions;
+    bool objectDefinitionAnswer = true;
 };
 
 // Processes events until the condition holds; false if it still does not after a generous

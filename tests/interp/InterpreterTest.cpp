@@ -518,6 +518,51 @@ TEST_F(InterpreterTest, DefinitionWithAPointNeedsTheRunTimeWindow)
     }
 }
 
+TEST_F(InterpreterTest, DefinitionWithAPointGoesToTheLoadedWindowUnchanged)
+{
+    RunHarness h;
+    h.host.windowIsLoaded = true;
+    h.chart.chain({{"START"}, {"DEFINITION", "txtAd.Text", "\"Ali\""}, {"DEFINITION", "x", "lbl.Caption"},
+                   {"OUTPUT", "sonra"}, {"STOP"}});
+    h.run();
+    EXPECT_EQ(h.host.objectDefinitions, (QStringList{"txtAd.Text = \"Ali\"", "x = lbl.Caption"}));
+    EXPECT_EQ(h.rows, QStringList{QStringLiteral("sonra")});
+    EXPECT_TRUE(h.runtime.run.completedNormally());
+
+    // A failed assignment ends the run; the window reports why.
+    RunHarness failing;
+    failing.host.windowIsLoaded = true;
+    failing.host.objectDefinitionAnswer = false;
+    failing.chart.chain({{"START"}, {"DEFINITION", "a.b", "1"}, {"OUTPUT", "sonra"}, {"STOP"}});
+    failing.run();
+    EXPECT_TRUE(failing.ended());
+    EXPECT_EQ(failing.messages, QStringList());
+    EXPECT_TRUE(failing.rows.isEmpty());
+}
+
+TEST_F(InterpreterTest, AWindowBlockStopsTheTicksAndTheRunWaitsForTheWindow)
+{
+    RunHarness h;
+    h.host.openWindowAnswer = true;
+    h.chart.chain({{"START"}, {"WINDOW", "boyut", "nesneler", "olaylar"}, {"OUTPUT", "sonra"}, {"STOP"}});
+    h.run();
+    EXPECT_EQ(h.host.windowsOpened, QStringList{QStringLiteral("id2")});
+    EXPECT_TRUE(h.runtime.run.runInProgress()) << "the window drives the run from here";
+    EXPECT_FALSE(h.runtime.run.timerEnabled());
+    ASSERT_NE(h.runtime.run.currentBlock(), nullptr);
+    EXPECT_EQ(h.runtime.run.currentBlock()->TagID(), QStringLiteral("id2"));
+    EXPECT_TRUE(h.rows.isEmpty());
+    h.runtime.run.cmdStop_MouseDown();
+
+    // A host that cannot show windows ends the run (with its own message).
+    RunHarness noWindows;
+    noWindows.chart.chain({{"START"}, {"WINDOW"}, {"OUTPUT", "sonra"}, {"STOP"}});
+    noWindows.run();
+    EXPECT_TRUE(noWindows.ended());
+    EXPECT_EQ(noWindows.host.windowsOpened, QStringList{QStringLiteral("id2")});
+    EXPECT_TRUE(noWindows.rows.isEmpty());
+}
+
 TEST_F(InterpreterTest, DefinitionCopiesTheSourceUnchanged)
 {
     RunHarness h;
@@ -567,6 +612,8 @@ TEST_F(InterpreterTest, InputStoresTheTypedText)
     });
     h.run();
     EXPECT_EQ(h.var("ad"), QStringLiteral(" \"Çağrı\" "));
+    ASSERT_FALSE(h.host.consoleShown.isEmpty());
+    EXPECT_TRUE(h.host.consoleShown.first()) << "INPUT restores and shows the console";
     EXPECT_EQ(h.rows, (QStringList{QStringLiteral("Adınız > \"Çağrı\" "), QStringLiteral("Merhaba  \"Çağrı\" ")}));
 }
 
