@@ -3,6 +3,7 @@
 #include "model/Block_Collection.h"
 #include "model/Line_Collection.h"
 #include "model/ModelContext.h"
+#include "project/ProjectFileCache.h"
 
 #include <QObject>
 #include <QString>
@@ -10,7 +11,8 @@
 class MessageLog;
 
 // The open project as the main window owns it: the two collections, the model's context and
-// the project state, with the reader and writer of project files.
+// the project state, with the reader and writer of project files. The link errors of both
+// collections are shown in the message log.
 class Project : public QObject {
     Q_OBJECT
 public:
@@ -26,7 +28,10 @@ public:
     MessageLog &log() { return *m_log; }
 
     // Reads a project file into the collections, replacing the whole drawing; true when the
-    // file was read completely. Failures are reported through the message log.
+    // file was read completely. Failures are reported through the message log. A missing file
+    // changes nothing; otherwise projectReplaced() follows, whether the file was read or not
+    // (a failed load leaves an empty or partly read drawing, which views must show too).
+    // An unchanged file is parsed only once (see fileCache()).
     bool load_FILE(const QString &sFILE);
     // Writes the model to path atomically; false (after the modal message) when it failed.
     bool saveProjectFile(const QString &path);
@@ -45,6 +50,8 @@ public:
     const QString &windowTitle() const { return m_windowTitle; }
     void setWindowTitle(const QString &title);
 
+    const ProjectFileCache &fileCache() const { return m_fileCache; }
+
 Q_SIGNALS:
     void windowTitleChanged(const QString &title);
     // A load replaced the model; views rebuild.
@@ -52,6 +59,7 @@ Q_SIGNALS:
 
 private:
     void clearDrawing();
+    void applyParsed(const ParsedProject &parsed);
 
     MessageLog *m_log;
     ModelContext m_context;
@@ -60,4 +68,5 @@ private:
     QString m_projectPath;
     QString m_projectFolder;
     QString m_windowTitle;
+    ProjectFileCache m_fileCache;
 };

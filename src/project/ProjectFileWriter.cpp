@@ -1,0 +1,108 @@
+#include "project/ProjectFileWriter.h"
+
+#include "model/Block_Collection.h"
+#include "model/Line_Collection.h"
+
+#include <QStringEncoder>
+
+#include <charconv>
+#include <cmath>
+
+namespace ProjectFileWriter {
+
+namespace {
+
+const QLatin1String LineEnd("\r\n");
+
+void numericLine(QString &out, const QString &number, QLatin1String label)
+{
+    out += number;
+    out += Separator;
+    out += label;
+    out += LineEnd;
+}
+
+void textLine(QString &out, const QString &text)
+{
+    out += text;
+    out += LineEnd;
+}
+
+} // namespace
+
+QString escapeNewlines(const QString &text)
+{
+    // One pass from left to right does what replacing the first CR LF and searching again
+    // from the start would: "[\n]" holds neither CR nor LF, so no new pair can appear.
+    if (!text.contains(u'\r'))
+        return text;
+    QString result = text;
+    result.replace(LineEnd, QLatin1String("[\\n]"));
+    return result;
+}
+
+QString formatFloat(float value)
+{
+    if (!std::isfinite(value))
+        return QStringLiteral("0");
+    // The largest float is 39 digits long and the smallest one 45 decimals: 64 is plenty.
+    char buffer[64];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value + 0.0f,
+                                      std::chars_format::fixed);
+    return QString::fromLatin1(buffer, result.ptr - buffer);
+}
+
+QByteArray encode(QStringView text)
+{
+    QStringEncoder encoder("windows-1254");
+    QByteArray bytes = encoder.encode(text);
+    if (!encoder.hasError())
+        return bytes;
+    // Some character has no place in the code page: encode one character at a time and put
+    // "?" for those, as the platform's own conversion does.
+    bytes.clear();
+    bytes.reserve(text.size());
+    for (qsizetype i = 0; i < text.size();) {
+        const qsizetype length = text[i].isHighSurrogate() && i + 1 < text.size()
+                && text[i + 1].isLowSurrogate() ? 2 : 1;
+        QStringEncoder single("windows-1254");
+        const QByteArray one = single.encode(text.mid(i, length));
+        bytes += single.hasError() || one.isEmpty() ? QByteArray("?") : one;
+        i += length;
+    }
+    return bytes;
+}
+
+QByteArray serialize(const Block_Collection &blocks, const Line_Collection &lines)
+{
+    QString out;
+    numericLine(out, QString::number(blocks.Count()), QLatin1String("SHAPES"));
+    numericLine(out, QString::number(lines.Count()), QLatin1String("LINES"));
+    for (const auto &block : blocks) {
+        textLine(out, block->TagID());
+        numericLine(out, QString::number(block->Shape()), QLatin1String("TYPE"));
+        numericLine(out, formatFloat(block->shapeLeft()), QLatin1String("LEFT"));
+        numericLine(out, formatFloat(block->shapeTop()), QLatin1String("TOP"));
+        numericLine(out, QString::number(block->shapeWidth()), QLatin1String("WIDTH"));
+        numericLine(out, QString::number(block->shapeHeight()), QLatin1String("HEIGHT"));
+        numericLine(out, QString::number(block->BGColor()), QLatin1String("BACKCOLOR"));
+        numericLine(out, QString::number(block->BorderColor()), QLatin1String("BORDERCOLOR"));
+        // The text colour carries the label of the line before it.
+        numericLine(out, QString::number(block->TextColor()), QLatin1String("BORDERCOLOR"));
+        textLine(out, QStringLiteral("-reserved 1-"));
+        textLine(out, QStringLiteral("-reserved 2-"));
+        textLine(out, block->zAction());
+        for (int slot = 0; slot < 3; ++slot)
+            textLine(out, escapeNewlines(block->zParam(slot)));
+    }
+    textLine(out, QStringLiteral("  "));
+    textLine(out, QStringLiteral("---- LINES ---- from,to ----"));
+    for (const auto &line : lines) {
+        textLine(out, line->sFrom() + u',' + line->sTo());
+        textLine(out, QStringLiteral("reserved 1"));
+        textLine(out, line->sCaption());
+    }
+    return encode(out);
+}
+
+} // namespace ProjectFileWriter
