@@ -69,14 +69,17 @@ void Interpreter::timerRunner_Timer()
 {
     if (m_inTick || !m_p.run.runInProgress())
         return;
-    TickGuard guard(m_inTick);
-    try {
-        runOneBlock();
-    } catch (const VarnelError &error) {
-        endWithError(error);
-    } catch (const std::exception &) {
-        endWithError(VarnelError(VarnelError::InvalidCall, tickSource, QStringLiteral("Beklenmeyen hata")));
+    {
+        TickGuard guard(m_inTick);
+        try {
+            runOneBlock();
+        } catch (const VarnelError &error) {
+            endWithError(error);
+        } catch (const std::exception &) {
+            endWithError(VarnelError(VarnelError::InvalidCall, tickSource, QStringLiteral("Beklenmeyen hata")));
+        }
     }
+    m_p.run.tickFinished();
 }
 
 void Interpreter::runOneBlock()

@@ -8,7 +8,6 @@
 #include <QString>
 #include <memory>
 
-class AppFlags;
 class BuiltIns;
 class CallStack;
 class ConsoleScreen;

@@ -16,19 +16,39 @@ RunControl::RunControl(Parts parts, QObject *parent)
     : QObject(parent), m_p(parts)
 {
     m_timerRunner.setInterval(100);
-    connect(&m_timerRunner, &QTimer::timeout, this, [this] {
-        if (m_interpreter && !m_interpreter->inTick())
-            m_interpreter->timerRunner_Timer();
-    });
-    m_fastRestart.setSingleShot(true);
-    m_fastRestart.setInterval(0);
-    connect(&m_fastRestart, &QTimer::timeout, this, [this] {
-        if (m_timerEnabled && interval() == 0)
-            runFastLoop();
-    });
+    connect(&m_timerRunner, &QTimer::timeout, this, &RunControl::queueTick);
     Block_Collection &blocks = m_p.project.theBlockCollection();
     connect(&blocks, &Block_Collection::blockAboutToBeRemoved, this, &RunControl::forgetBlock);
     connect(&blocks, &Block_Collection::aboutToClear, this, [this] { m_currentBlock = nullptr; });
+}
+
+void RunControl::queueTick()
+{
+    // A tick may wait in a nested event loop (an input). Run from inside a timer's own
+    // dispatch, that loop would get no timer events at all, so the tick is posted instead.
+    if (m_tickQueued)
+        return;
+    m_tickQueued = true;
+    QMetaObject::invokeMethod(this, &RunControl::runQueuedTick, Qt::QueuedConnection);
+}
+
+void RunControl::runQueuedTick()
+{
+    m_tickQueued = false;
+    if (!m_timerEnabled || !m_interpreter || m_interpreter->inTick())
+        return;
+    if (interval() == 0)
+        runFastLoop();
+    else
+        m_interpreter->timerRunner_Timer();
+}
+
+void RunControl::tickFinished()
+{
+    if (!m_restartAfterTick)
+        return;
+    m_restartAfterTick = false;
+    queueTick();
 }
 
 void RunControl::forgetBlock(const cBlock *block)
@@ -71,7 +91,6 @@ void RunControl::disableTimer()
 {
     m_timerEnabled = false;
     m_timerRunner.stop();
-    m_fastRestart.stop();
 }
 
 void RunControl::StartExecution()
@@ -91,8 +110,8 @@ void RunControl::runFastLoop()
         return; // the loop further down the stack carries on
     if (m_interpreter->inTick()) {
         // Called from inside a tick that is waiting (an input, a window event): ticks never
-        // nest, so the loop starts once that tick has returned to the event loop.
-        m_fastRestart.start();
+        // nest, so the loop starts once that tick has finished.
+        m_restartAfterTick = true;
         return;
     }
     m_inFastLoop = true;

@@ -44,6 +44,8 @@ public:
     void cmdNextStep_Click() { setPauseChecked(false); }
     void setDelay(int value);           // scroll_ExecutionDelay change
     void enableEditing(bool flag);
+    // The interpreter's tick has returned; a fast loop asked for meanwhile starts now.
+    void tickFinished();
     // A WINDOW block: ticking stops while the window drives the run.
     void stopTicking() { disableTimer(); }
 
@@ -85,12 +87,15 @@ private:
     void enableTimer();
     void disableTimer();
     void runFastLoop();
+    void queueTick();
+    void runQueuedTick();
     void forgetBlock(const cBlock *block);
 
     Parts m_p;
     Interpreter *m_interpreter = nullptr;
     QTimer m_timerRunner;
-    QTimer m_fastRestart;
+    bool m_tickQueued = false;
+    bool m_restartAfterTick = false;
     cBlock *m_currentBlock = nullptr;
     bool m_running = false;
     bool m_completed = false;
