@@ -2,6 +2,7 @@
 
 #include "interp/ChartBuilder.h"
 
+#include <QSet>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -203,6 +204,27 @@ TEST_F(ConsoleScreenTest, ClearScreenDuringAnInputKeepsTheInputPending)
     // The finished input is written to the line now being written, which the clear reset.
     EXPECT_EQ(console.line(0), QStringLiteral("P >ab"));
     EXPECT_EQ(console.currentLine(), 1);
+}
+
+TEST_F(ConsoleScreenTest, ThePendingInputBlinksItsCursor)
+{
+    // The cursor ticks run inside the input's own wait; the line is ended once both cursor
+    // states have been drawn.
+    QSet<QString> drawn;
+    QTimer poll;
+    poll.setInterval(5);
+    QObject::connect(&poll, &QTimer::timeout, &console, [&] {
+        drawn.insert(console.lastInputDrawn());
+        if (drawn.contains(QStringLiteral("P >a_")) && drawn.contains(QStringLiteral("P >a ")))
+            console.processKey(13);
+    });
+    whileWaiting([&] {
+        console.processKey('a');
+        poll.start();
+    });
+    EXPECT_EQ(input(QStringLiteral("P")), QStringLiteral("a"));
+    EXPECT_EQ(console.line(0), QStringLiteral("P >a")) << "the finished row has no cursor";
+    EXPECT_EQ(console.inputCursor(), QString());
 }
 
 TEST_F(ConsoleScreenTest, CancellingEndsThePendingInputWithWhatWasTyped)
