@@ -599,6 +599,8 @@ TEST_F(InterpreterTest, OutputPrintsTheTextTheValueOrBoth)
                                      QStringLiteral("msg: Değişken: yok - tanımlanmamış!"),
                                      QStringLiteral("row: 0")}));
     EXPECT_TRUE(h.runtime.run.completedNormally()) << "an undefined variable is no error";
+    ASSERT_FALSE(h.host.consoleShown.isEmpty());
+    EXPECT_FALSE(h.host.consoleShown.first()) << "the first output brings the console forward";
 }
 
 TEST_F(InterpreterTest, InputStoresTheTypedText)
