@@ -133,7 +133,8 @@ void FunctionCalls::returnToCaller(const QString &CS, const QString &IP, quint64
 {
     m_p.host.hideSelector();
     const QString cannotReturn = QStringLiteral("Çağıran fonksiyona dönülemiyor\r\n");
-    if (!loadChart(CS)) {
+    // An untitled caller has no file name to return to; the project folder itself is no chart.
+    if (CS.isEmpty() || !loadChart(CS)) {
         m_p.log.mBox(cannotReturn + QStringLiteral("Yığın dönüş için yanlış CS bilgisi içeriyor: ") + CS);
         m_p.run.TerminateExecution();
         return;

@@ -16,31 +16,15 @@ RunControl::RunControl(Parts parts, QObject *parent)
     : QObject(parent), m_p(parts)
 {
     m_timerRunner.setInterval(100);
-    connect(&m_timerRunner, &QTimer::timeout, this, &RunControl::queueTick);
+    connect(&m_timerRunner, &QTimer::timeout, this, [this] {
+        if (!m_running)
+            disableTimer();
+        else if (m_interpreter)
+            m_interpreter->timerRunner_Timer();
+    });
     Block_Collection &blocks = m_p.project.theBlockCollection();
     connect(&blocks, &Block_Collection::blockAboutToBeRemoved, this, &RunControl::forgetBlock);
     connect(&blocks, &Block_Collection::aboutToClear, this, [this] { m_currentBlock = nullptr; });
-}
-
-void RunControl::queueTick()
-{
-    // A tick may wait in a nested event loop (an input). Run from inside a timer's own
-    // dispatch, that loop would get no timer events at all, so the tick is posted instead.
-    if (m_tickQueued)
-        return;
-    m_tickQueued = true;
-    QMetaObject::invokeMethod(this, &RunControl::runQueuedTick, Qt::QueuedConnection);
-}
-
-void RunControl::runQueuedTick()
-{
-    m_tickQueued = false;
-    if (!m_timerEnabled || !m_interpreter || m_interpreter->inTick())
-        return;
-    if (interval() == 0)
-        runFastLoop();
-    else
-        m_interpreter->timerRunner_Timer();
 }
 
 void RunControl::tickFinished()
@@ -48,7 +32,14 @@ void RunControl::tickFinished()
     if (!m_restartAfterTick)
         return;
     m_restartAfterTick = false;
-    queueTick();
+    // From the event loop rather than from the end of the tick, deep in its caller's stack.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (m_running && m_timerEnabled && interval() == 0)
+                runFastLoop();
+        },
+        Qt::QueuedConnection);
 }
 
 void RunControl::forgetBlock(const cBlock *block)

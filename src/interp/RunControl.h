@@ -87,14 +87,11 @@ private:
     void enableTimer();
     void disableTimer();
     void runFastLoop();
-    void queueTick();
-    void runQueuedTick();
     void forgetBlock(const cBlock *block);
 
     Parts m_p;
     Interpreter *m_interpreter = nullptr;
     QTimer m_timerRunner;
-    bool m_tickQueued = false;
     bool m_restartAfterTick = false;
     cBlock *m_currentBlock = nullptr;
     bool m_running = false;
