@@ -410,6 +410,18 @@ TEST_F(FunctionCallsTest, ReturningToAFileThatIsGoneReportsTheWrongCs)
     EXPECT_TRUE(h.rows.isEmpty());
 }
 
+TEST_F(FunctionCallsTest, AnUntitledCallerIsNotReloadedFromItsFolder)
+{
+    write("bos.vnp", {{"START"}, {"STOP"}});
+    h.chart.chain({{"START"}, {"FUNCTION", "bos"}, {"OUTPUT", "sonra"}, {"STOP"}});
+    h.project.setProjectFolder(folder.folder());
+    h.run();
+    EXPECT_EQ(h.messages, QStringList{QStringLiteral(
+                              "Çağıran fonksiyona dönülemiyor\r\nYığın dönüş için yanlış CS bilgisi içeriyor: ")});
+    EXPECT_TRUE(h.ended());
+    EXPECT_EQ(Paths::fileNameOf(h.project.projectPath()), QStringLiteral("bos.vnp"));
+}
+
 TEST(FunctionCallsPathTest, ChartPathPrefersTheExactNameThenAnyLetterCase)
 {
     ChartFolder folder;
