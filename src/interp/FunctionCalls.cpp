@@ -12,8 +12,8 @@
 #include <QDir>
 #include <QFileInfo>
 
-FunctionCalls::FunctionCalls(Interpreter &interpreter, Interpreter::Parts parts)
-    : m_interpreter(interpreter), m_p(parts)
+FunctionCalls::FunctionCalls(Interpreter &interpreter, RunParts parts, RunControl &run)
+    : m_interpreter(interpreter), m_p(parts), m_run(run)
 {
 }
 
@@ -49,29 +49,29 @@ void FunctionCalls::callProject(cBlock &block, quint64 serial)
     m_p.stack.PUSH(m_p.vars.ifVarGetValue(block.zParam2()));
     m_p.stack.PUSH(block.zParam3());
     m_p.stack.PUSH(Paths::fileNameOf(m_p.project.projectPath()));
-    if (!m_p.run.stillRunning(serial))
+    if (!m_run.stillRunning(serial))
         return;
     const cBlock *after = m_interpreter.nextBlock(&block, QString());
     if (!after) {
         m_p.log.mBox(QStringLiteral("Fonksiyon bağlı değil!"));
-        m_p.run.TerminateExecution();
+        m_run.TerminateExecution();
         return;
     }
     m_p.host.hideSelector();
     m_p.stack.PUSH(after->TagID());
     // A full stack has ended the run: the called file must not be loaded behind its back.
-    if (!m_p.run.stillRunning(serial))
+    if (!m_run.stillRunning(serial))
         return;
     if (loadChart(name + QStringLiteral(".vnp"))) {
         cBlock *start = m_interpreter.findBlockByAction(QStringLiteral("START"));
-        m_p.run.setCurrentBlock(start);
+        m_run.setCurrentBlock(start);
         m_p.host.setSelector(start);
         return;
     }
     // A file that exists but failed to load has replaced the drawing: look the caller up again.
     m_p.host.setSelector(m_p.project.theBlockCollection().item(callerTag));
     m_p.log.mBox(QStringLiteral("Fonksiyon yüklenemiyor: ") + name);
-    m_p.run.TerminateExecution();
+    m_run.TerminateExecution();
 }
 
 void FunctionCalls::startBlock(const cBlock &block, quint64 serial)
@@ -88,7 +88,7 @@ void FunctionCalls::saveLocals(const QString &list, quint64 serial)
 {
     const QStringList items = TextRules::listItems(list);
     for (const QString &item : items) {
-        if (!m_p.run.stillRunning(serial))
+        if (!m_run.stillRunning(serial))
             return;
         m_p.stack.PUSH(m_p.vars.ifVarGetValue(item));
     }
@@ -99,7 +99,7 @@ void FunctionCalls::restoreLocals(const QString &list, quint64 serial)
     const QStringList items = TextRules::listItems(list);
     for (auto it = items.crbegin(); it != items.crend(); ++it) {
         const QString value = m_p.stack.POP();
-        if (!m_p.run.stillRunning(serial))
+        if (!m_run.stillRunning(serial))
             return;
         m_p.vars.setVar(*it, value);
     }
@@ -109,20 +109,20 @@ void FunctionCalls::stopBlock(quint64 serial)
 {
     if (const cBlock *start = m_interpreter.findBlockByAction(QStringLiteral("START")))
         restoreLocals(start->zParam1(), serial);
-    if (!m_p.run.stillRunning(serial))
+    if (!m_run.stillRunning(serial))
         return;
     const QString IP = m_p.stack.POP();
     const QString CS = m_p.stack.POP();
     const QString RET = m_p.stack.POP();
     m_p.stack.POP();
     // An empty stack has ended the run; going on would load a file named by nothing.
-    if (!m_p.run.stillRunning(serial))
+    if (!m_run.stillRunning(serial))
         return;
     if (!RET.isEmpty())
         m_p.vars.setVar(RET, m_p.vars.getVar(QStringLiteral("RETURN")));
     if (CS == QStringLiteral("CS-OS")) {
-        m_p.run.markCompleted();
-        m_p.run.TerminateExecution();
+        m_run.markCompleted();
+        m_run.TerminateExecution();
     } else {
         returnToCaller(CS, IP, serial);
     }
@@ -136,15 +136,15 @@ void FunctionCalls::returnToCaller(const QString &CS, const QString &IP, quint64
     // An untitled caller has no file name to return to; the project folder itself is no chart.
     if (CS.isEmpty() || !loadChart(CS)) {
         m_p.log.mBox(cannotReturn + QStringLiteral("Yığın dönüş için yanlış CS bilgisi içeriyor: ") + CS);
-        m_p.run.TerminateExecution();
+        m_run.TerminateExecution();
         return;
     }
     cBlock *at = m_p.project.theBlockCollection().item(IP);
     if (!at) {
         m_p.log.mBox(cannotReturn + QStringLiteral("Yığın dönüş için yanlış IP bilgisi içeriyor: ") + IP);
-        m_p.run.TerminateExecution();
+        m_run.TerminateExecution();
         return;
     }
-    if (m_p.run.stillRunning(serial))
-        m_p.run.setCurrentBlock(at);
+    if (m_run.stillRunning(serial))
+        m_run.setCurrentBlock(at);
 }

@@ -9,7 +9,7 @@
 // and the caller reloaded from disk on return. Local variables are saved on the stack.
 class FunctionCalls {
 public:
-    FunctionCalls(Interpreter &interpreter, Interpreter::Parts parts);
+    FunctionCalls(Interpreter &interpreter, RunParts parts, RunControl &run);
 
     void callProject(cBlock &block, quint64 serial);
     void startBlock(const cBlock &block, quint64 serial);
@@ -27,5 +27,6 @@ private:
     void returnToCaller(const QString &CS, const QString &IP, quint64 serial);
 
     Interpreter &m_interpreter;
-    Interpreter::Parts m_p;
+    RunParts m_p;
+    RunControl &m_run;
 };

@@ -39,12 +39,13 @@ bool isQuoted(const QString &text)
 
 } // namespace
 
-Interpreter::Interpreter(Parts parts, QObject *parent)
+Interpreter::Interpreter(RunParts parts, RunControl &run, QObject *parent)
     : QObject(parent),
       m_p(parts),
+      m_run(run),
       m_builtIns(std::make_unique<BuiltIns>(parts.vars, parts.console, parts.host,
                                             [this] { return m_p.project.projectFolder(); })),
-      m_calls(std::make_unique<FunctionCalls>(*this, parts))
+      m_calls(std::make_unique<FunctionCalls>(*this, parts, run))
 {
     m_yes = tranLng(QStringLiteral("YES"));
     m_no = tranLng(QStringLiteral("NO"));
@@ -62,12 +63,12 @@ QString Interpreter::caughtErrorMessage(const QString &source, const QString &de
 void Interpreter::endWithError(const VarnelError &error)
 {
     m_p.log.mBox(caughtErrorMessage(error.source(), error.description(), error.number()));
-    m_p.run.TerminateExecution();
+    m_run.TerminateExecution();
 }
 
 void Interpreter::timerRunner_Timer()
 {
-    if (m_inTick || !m_p.run.runInProgress())
+    if (m_inTick || !m_run.runInProgress())
         return;
     {
         TickGuard guard(m_inTick);
@@ -79,34 +80,34 @@ void Interpreter::timerRunner_Timer()
             endWithError(VarnelError(VarnelError::InvalidCall, tickSource, QStringLiteral("Beklenmeyen hata")));
         }
     }
-    m_p.run.tickFinished();
+    m_run.tickFinished();
 }
 
 void Interpreter::runOneBlock()
 {
-    cBlock *block = m_p.run.currentBlock();
+    cBlock *block = m_run.currentBlock();
     if (!block) {
-        m_p.run.TerminateExecution();
+        m_run.TerminateExecution();
         return;
     }
-    const quint64 serial = m_p.run.runSerial();
+    const quint64 serial = m_run.runSerial();
     if (m_blockLimit > 0 && blockLimitReached(serial)) {
         m_p.log.mBox(QStringLiteral("Çalıştırma sınırı aşıldı: program ") + QString::number(m_blockLimit)
                      + QStringLiteral(" bloktan fazlasını çalıştırdı."));
-        m_p.run.TerminateExecution();
+        m_run.TerminateExecution();
         return;
     }
     selectBlock(block);
     const int label = execute(*block, serial);
-    if (!m_p.run.stillRunning(serial))
+    if (!m_run.stillRunning(serial))
         return;
     if (label != Stay)
-        m_p.run.setCurrentBlock(followLine(block, label));
-    cBlock *now = m_p.run.currentBlock();
+        m_run.setCurrentBlock(followLine(block, label));
+    cBlock *now = m_run.currentBlock();
     if (m_p.project.context().trackCurrentBlock)
         m_p.host.setSelector(now);
-    if (now && m_p.run.stepMode())
-        m_p.run.setPauseChecked(true);
+    if (now && m_run.stepMode())
+        m_run.setPauseChecked(true);
 }
 
 bool Interpreter::blockLimitReached(quint64 serial)
@@ -179,7 +180,7 @@ int Interpreter::execute(cBlock &block, quint64 serial)
         return Stay;
     default:
         m_p.log.mBox(QStringLiteral("timerRunner_Timer(). BİLİNMEYEN İŞLEM!: ") + block.zAction());
-        m_p.run.TerminateExecution();
+        m_run.TerminateExecution();
         return Stay;
     }
 }
@@ -277,7 +278,7 @@ int Interpreter::doInput(cBlock &block, quint64 serial)
     const QString target = block.zParam2();
     const QString typed = m_p.console.inputLine(prompt);
     // The wait processed events: the run may have been stopped, or the drawing replaced.
-    if (!m_p.run.stillRunning(serial) || m_p.run.currentBlock() != &block)
+    if (!m_run.stillRunning(serial) || m_run.currentBlock() != &block)
         return Stay;
     m_p.vars.setVar(target, typed);
     return EmptyLabel;
@@ -290,9 +291,9 @@ void Interpreter::bringConsoleForward()
     const qint64 now = std::chrono::duration_cast<std::chrono::milliseconds>(
                            std::chrono::steady_clock::now().time_since_epoch())
                            .count();
-    if (m_p.run.lastScreenShow < 0 || now - m_p.run.lastScreenShow > 1000) {
+    if (m_run.lastScreenShow < 0 || now - m_run.lastScreenShow > 1000) {
         m_p.host.showConsole(false);
-        m_p.run.lastScreenShow = now;
+        m_run.lastScreenShow = now;
     }
 }
 
@@ -322,20 +323,20 @@ int Interpreter::doDefinition(cBlock &block)
     }
     if (!m_p.host.windowLoaded()) {
         m_p.log.mBox(QStringLiteral("Bu işlem pencerenin\r\naçık olmasını gerektiriyor!"));
-        m_p.run.TerminateExecution();
+        m_run.TerminateExecution();
         return Stay;
     }
     if (m_p.host.processObjectDefinition(target, source))
         return EmptyLabel;
-    m_p.run.TerminateExecution();
+    m_run.TerminateExecution();
     return Stay;
 }
 
 void Interpreter::doWindow(cBlock &block)
 {
-    m_p.run.stopTicking();
+    m_run.stopTicking();
     if (!m_p.host.openWindow(&block))
-        m_p.run.TerminateExecution();
+        m_run.TerminateExecution();
 }
 
 cBlock *Interpreter::followLine(cBlock *block, int label)

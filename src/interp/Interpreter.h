@@ -1,5 +1,6 @@
 #pragma once
 
+#include "interp/RunParts.h"
 #include "interp/Value.h"
 #include "model/cBlock.h"
 
@@ -9,14 +10,8 @@
 #include <memory>
 
 class BuiltIns;
-class CallStack;
-class ConsoleScreen;
 class FunctionCalls;
-class MessageLog;
-class Project;
 class RunControl;
-class RunHost;
-class VariableStore;
 class VarnelError;
 
 // One tick executes one block: the current block's action, then along the first matching line
@@ -24,16 +19,7 @@ class VarnelError;
 class Interpreter : public QObject {
     Q_OBJECT
 public:
-    struct Parts {
-        Project &project;
-        VariableStore &vars;
-        ConsoleScreen &console;
-        CallStack &stack;
-        MessageLog &log;
-        RunHost &host;
-        RunControl &run;
-    };
-    explicit Interpreter(Parts parts, QObject *parent = nullptr);
+    Interpreter(RunParts parts, RunControl &run, QObject *parent = nullptr);
     ~Interpreter() override;
 
     void timerRunner_Timer();
@@ -73,7 +59,8 @@ private:
     void bringConsoleForward();
     void endWithError(const VarnelError &error);
 
-    Parts m_p;
+    RunParts m_p;
+    RunControl &m_run;
     std::unique_ptr<BuiltIns> m_builtIns;
     std::unique_ptr<FunctionCalls> m_calls;
     QCollator m_collator;

@@ -12,7 +12,7 @@
 #include <QCoreApplication>
 #include <QElapsedTimer>
 
-RunControl::RunControl(Parts parts, QObject *parent)
+RunControl::RunControl(RunParts parts, QObject *parent)
     : QObject(parent), m_p(parts)
 {
     m_timerRunner.setInterval(100);

@@ -1,19 +1,14 @@
 #pragma once
 
 #include "interp/AppFlags.h"
+#include "interp/RunParts.h"
 
 #include <QObject>
 #include <QString>
 #include <QTimer>
 
 class cBlock;
-class CallStack;
-class ConsoleScreen;
 class Interpreter;
-class MessageLog;
-class Project;
-class RunHost;
-class VariableStore;
 
 // Starts, paces, pauses, single-steps and stops runs. It holds the state of the main window's
 // run controls (run button, pause, next step, delay bar) so that the window only mirrors it.
@@ -22,16 +17,7 @@ class RunControl : public QObject {
 public:
     static constexpr int DelayMaximum = 2001; // the maximum means step mode
 
-    struct Parts {
-        Project &project;
-        VariableStore &vars;
-        ConsoleScreen &console;
-        CallStack &stack;
-        MessageLog &log;
-        RunHost &host;
-        AppFlags &flags;
-    };
-    explicit RunControl(Parts parts, QObject *parent = nullptr);
+    explicit RunControl(RunParts parts, QObject *parent = nullptr);
 
     // The tick itself is the interpreter's; run control only decides when it happens.
     void setInterpreter(Interpreter *interpreter) { m_interpreter = interpreter; }
@@ -89,7 +75,7 @@ private:
     void runFastLoop();
     void forgetBlock(const cBlock *block);
 
-    Parts m_p;
+    RunParts m_p;
     Interpreter *m_interpreter = nullptr;
     QTimer m_timerRunner;
     bool m_restartAfterTick = false;

@@ -4,7 +4,7 @@ Runtime::Runtime(Project &project, MessageLog &log, RunHost &host)
     : vars(&log),
       stack(&log),
       run({project, vars, console, stack, log, host, flags}),
-      interpreter({project, vars, console, stack, log, host, run})
+      interpreter({project, vars, console, stack, log, host, flags}, run)
 {
     stack.setRunHooks([this] { return run.runInProgress(); }, [this] { run.TerminateExecution(); });
     run.setInterpreter(&interpreter);
