@@ -34,12 +34,8 @@ void recursiveCalls(benchmark::State &state)
         state.SkipWithError("the main chart could not be loaded");
         return;
     }
-    for (auto _ : state) {
-        if (!chart.run()) {
-            state.SkipWithError(chart.failure().toUtf8().constData());
-            return;
-        }
-    }
+    if (!chart.runEach(state))
+        return;
     state.SetItemsProcessed(state.iterations() * CallsPerRun);
     state.SetLabel("items/s = calls+returns/s");
     state.counters["per_call"] =

@@ -21,3 +21,14 @@ QString ChartRun::failure() const
 {
     return log.text().isEmpty() ? QStringLiteral("the run did not reach its END") : log.text();
 }
+
+bool ChartRun::runEach(benchmark::State &state)
+{
+    for (auto _ : state) {
+        if (!run()) {
+            state.SkipWithError(failure().toUtf8().constData());
+            return false;
+        }
+    }
+    return true;
+}

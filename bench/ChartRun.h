@@ -6,6 +6,7 @@
 #include "shell/MessageLog.h"
 
 #include <QString>
+#include <benchmark/benchmark.h>
 
 // A chart run as the terminal runner runs it, without a terminal: blocks untracked, delay 0,
 // a screen that does nothing.
@@ -18,6 +19,9 @@ public:
     bool run();
     // What went wrong, for the benchmark's error line.
     QString failure() const;
+    // The benchmark's timed loop: one run per iteration; false (with the error set) when a
+    // run failed.
+    bool runEach(benchmark::State &state);
 
     MessageLog log;
     Project project{&log};

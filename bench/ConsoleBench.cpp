@@ -32,12 +32,8 @@ void outputLoop(benchmark::State &state)
         state.SkipWithError("the output chart could not be written or loaded");
         return;
     }
-    for (auto _ : state) {
-        if (!chart.run()) {
-            state.SkipWithError(chart.failure().toUtf8().constData());
-            return;
-        }
-    }
+    if (!chart.runEach(state))
+        return;
     // One row per iteration and the final OUTPUT.
     state.SetItemsProcessed(state.iterations() * (Rows + 1));
     state.SetLabel("items/s = lines/s");

@@ -22,12 +22,8 @@ void countingLoop(benchmark::State &state)
         state.SkipWithError("the counting chart could not be written or loaded");
         return;
     }
-    for (auto _ : state) {
-        if (!chart.run()) {
-            state.SkipWithError(chart.failure().toUtf8().constData());
-            return;
-        }
-    }
+    if (!chart.runEach(state))
+        return;
     state.SetItemsProcessed(state.iterations() * BlocksPerRun);
     state.SetLabel("items/s = blocks/s");
     state.counters["per_iteration"] =
