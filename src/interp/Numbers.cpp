@@ -82,6 +82,9 @@ bool toAscii(QStringView text, char16_t separator, AsciiBuffer &ascii)
 
 void Numbers::useLocale(const QLocale &locale)
 {
+    // One set of regional settings for the whole program: names compared without regard to
+    // case (block keys too) follow the same language as the numbers.
+    QLocale::setDefault(locale);
     regional() = Regional(locale);
 }
 

@@ -8,8 +8,8 @@
 // the std routines with the locale's decimal separator swapped in: QString::toDouble and
 // QString::number cost about a microsecond a call, the std ones tens of nanoseconds.
 namespace Numbers {
-// The regional settings used from now on (start-up, the terminal runner's --locale, tests).
-// Until called, QLocale() at first use.
+// The regional settings used from now on (start-up, the terminal runner's --locale, tests),
+// also made the default QLocale. Until called, QLocale() at first use.
 void useLocale(const QLocale &locale);
 const QLocale &locale();
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/LocaleScope.h"
+
 // Helpers shared by the interpreter tests: charts built in memory or written as chart files,
 // a host that records what the interpreter asks of the screen, and the wired runtime of one
 // project that collects the console rows and the messages of its runs.
@@ -26,17 +28,7 @@
 
 namespace ChartTest {
 
-// Pins the regional settings for one test and puts the previous ones back afterwards.
-class LocaleScope {
-public:
-    explicit LocaleScope(const QLocale &locale) { Numbers::useLocale(locale); }
-    ~LocaleScope() { Numbers::useLocale(m_saved); }
-    LocaleScope(const LocaleScope &) = delete;
-    LocaleScope &operator=(const LocaleScope &) = delete;
-
-private:
-    QLocale m_saved = Numbers::locale();
-};
+using ::LocaleScope;
 
 // One block of a chart: its action code and parameters.
 struct Step {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/LocaleScope.h"
+
 // The model as the main window owns it, without a display: one context and the two
 // collections, with every linkError message recorded.
 
@@ -66,16 +68,5 @@ inline int errorNumberOf(const std::function<void()> &call)
     return 0;
 }
 
-// Pins the default locale for one test and puts the previous one back.
-class LocaleScope {
-public:
-    explicit LocaleScope(const QLocale &locale) { QLocale::setDefault(locale); }
-    ~LocaleScope() { QLocale::setDefault(m_saved); }
-    LocaleScope(const LocaleScope &) = delete;
-    LocaleScope &operator=(const LocaleScope &) = delete;
-
-private:
-    QLocale m_saved;
-};
 
 } // namespace ModelTest
