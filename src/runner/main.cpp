@@ -54,7 +54,6 @@ int main(int argc, char **argv)
     if (args.size() != 1)
         return usageError(QStringLiteral("Tek bir proje dosyası verilmeli."));
     options.file = args.first();
-    QLocale::setDefault(locale);
     Numbers::useLocale(locale);
     TerminalRunner runner(options);
     return runner.exec();
