@@ -15,7 +15,7 @@ QString VariableStore::fold(const QString &name)
 
 int VariableStore::findVar(const QString &name) const
 {
-    return findFolded(fold(name));
+    return m_index.value(fold(name), -1);
 }
 
 int VariableStore::addVar(const QString &name, Value value)

@@ -23,7 +23,6 @@ public:
 
     // Column of a name, -1 when there is none.
     int findVar(const QString &name) const;
-    int findFolded(const QString &foldedName) const { return m_index.value(foldedName, -1); }
     static QString fold(const QString &name);
 
     // The grid's view: columns in order (0 is the header column).
