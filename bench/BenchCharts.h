@@ -1,7 +1,7 @@
 #pragma once
 
 #include "project/Project.h"
-#include "shell/MessageLog.h"
+#include "base/MessageLog.h"
 
 #include <QString>
 

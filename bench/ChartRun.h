@@ -3,7 +3,7 @@
 #include "interp/RunHost.h"
 #include "interp/Runtime.h"
 #include "project/Project.h"
-#include "shell/MessageLog.h"
+#include "base/MessageLog.h"
 
 #include <QString>
 #include <benchmark/benchmark.h>

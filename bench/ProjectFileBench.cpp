@@ -5,7 +5,7 @@
 #include "BenchCharts.h"
 
 #include "project/Project.h"
-#include "shell/MessageLog.h"
+#include "base/MessageLog.h"
 
 #include <QTemporaryDir>
 #include <QThread>

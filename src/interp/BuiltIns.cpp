@@ -7,7 +7,7 @@
 #include "interp/VariableStore.h"
 #include "model/Rounding.h"
 #include "model/VarnelError.h"
-#include "project/Paths.h"
+#include "base/Paths.h"
 
 #include <QCoreApplication>
 #include <QDateTime>

@@ -1,6 +1,6 @@
 #include "interp/CallStack.h"
 
-#include "shell/MessageLog.h"
+#include "base/MessageLog.h"
 
 CallStack::CallStack(MessageLog *log, QObject *parent)
     : QObject(parent), m_log(log)

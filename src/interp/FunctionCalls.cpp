@@ -5,9 +5,9 @@
 #include "interp/RunHost.h"
 #include "interp/TextRules.h"
 #include "interp/VariableStore.h"
-#include "project/Paths.h"
+#include "base/Paths.h"
 #include "project/Project.h"
-#include "shell/MessageLog.h"
+#include "base/MessageLog.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -11,8 +11,8 @@
 #include "interp/VariableStore.h"
 #include "model/VarnelError.h"
 #include "project/Project.h"
-#include "shell/MessageLog.h"
-#include "shell/tranLng.h"
+#include "base/MessageLog.h"
+#include "base/tranLng.h"
 
 #include <chrono>
 

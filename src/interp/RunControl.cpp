@@ -6,8 +6,8 @@
 #include "interp/RunHost.h"
 #include "interp/VariableStore.h"
 #include "project/Project.h"
-#include "shell/MessageLog.h"
-#include "shell/tranLng.h"
+#include "base/MessageLog.h"
+#include "base/tranLng.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

@@ -1,6 +1,6 @@
 #include "interp/VariableStore.h"
 
-#include "shell/MessageLog.h"
+#include "base/MessageLog.h"
 
 VariableStore::VariableStore(MessageLog *log)
     : m_log(log)

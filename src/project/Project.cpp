@@ -1,10 +1,10 @@
 #include "project/Project.h"
 
 #include "model/VarnelError.h"
-#include "project/Paths.h"
+#include "base/Paths.h"
 #include "project/ProjectFileReader.h"
 #include "project/ProjectFileWriter.h"
-#include "shell/MessageLog.h"
+#include "base/MessageLog.h"
 
 #include <QFileInfo>
 #include <QSaveFile>

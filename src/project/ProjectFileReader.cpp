@@ -1,7 +1,7 @@
 #include "project/ProjectFileReader.h"
 
 #include "model/Rounding.h"
-#include "shell/tranLng.h"
+#include "base/tranLng.h"
 
 #include <QStringDecoder>
 

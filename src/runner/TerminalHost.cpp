@@ -1,7 +1,7 @@
 #include "runner/TerminalHost.h"
 
 #include "model/cBlock.h"
-#include "shell/MessageLog.h"
+#include "base/MessageLog.h"
 
 bool TerminalHost::openWindow(cBlock *block)
 {

@@ -3,7 +3,7 @@
 #include "project/Project.h"
 #include "interp/Runtime.h"
 #include "runner/TerminalHost.h"
-#include "shell/MessageLog.h"
+#include "base/MessageLog.h"
 
 #include <QString>
 #include <cstdio>

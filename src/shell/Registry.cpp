@@ -1,6 +1,6 @@
 #include "shell/Registry.h"
 
-#include "shell/MessageLog.h"
+#include "base/MessageLog.h"
 
 #include <QDir>
 #include <QFile>

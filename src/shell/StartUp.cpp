@@ -1,6 +1,6 @@
 #include "shell/StartUp.h"
 
-#include "project/Paths.h"
+#include "base/Paths.h"
 #include "shell/SettingsModule.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include "interp/RunHost.h"
 #include "interp/VariableStore.h"
 #include "model/VarnelError.h"
-#include "shell/MessageLog.h"
+#include "base/MessageLog.h"
 
 #include <QCoreApplication>
 #include <QDate>

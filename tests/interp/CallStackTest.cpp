@@ -1,5 +1,5 @@
 #include "interp/CallStack.h"
-#include "shell/MessageLog.h"
+#include "base/MessageLog.h"
 
 #include "interp/ChartBuilder.h"
 

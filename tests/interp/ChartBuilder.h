@@ -12,7 +12,7 @@
 #include "model/cBlock.h"
 #include "model/cLine.h"
 #include "project/Project.h"
-#include "shell/MessageLog.h"
+#include "base/MessageLog.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

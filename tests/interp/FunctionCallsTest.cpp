@@ -3,7 +3,7 @@
 #include "interp/RunControl.h"
 
 #include "interp/ChartBuilder.h"
-#include "project/Paths.h"
+#include "base/Paths.h"
 
 #include <QFile>
 #include <QTimer>

@@ -1,7 +1,7 @@
 #include "interp/Numbers.h"
 #include "interp/Value.h"
 #include "interp/VariableStore.h"
-#include "shell/MessageLog.h"
+#include "base/MessageLog.h"
 
 #include "interp/ChartBuilder.h"
 

@@ -8,7 +8,7 @@
 #include "project/Project.h"
 #include "project/ProjectFileReader.h"
 #include "project/ProjectFileWriter.h"
-#include "shell/MessageLog.h"
+#include "base/MessageLog.h"
 
 #include <QByteArray>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "shell/MessageLog.h"
+#include "base/MessageLog.h"
 #include "shell/Registry.h"
 
 #include <QDir>

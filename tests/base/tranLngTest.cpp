@@ -1,4 +1,4 @@
-#include "shell/tranLng.h"
+#include "base/tranLng.h"
 
 #include <gtest/gtest.h>
 

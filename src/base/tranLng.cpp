@@ -1,4 +1,4 @@
-#include "shell/tranLng.h"
+#include "base/tranLng.h"
 
 #include <array>
 #include <utility>
