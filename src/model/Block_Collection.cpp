@@ -8,9 +8,13 @@
 Block_Collection::Block_Collection(ModelContext *context, Line_Collection *lines, QObject *parent)
     : QObject(parent), m_context(context), m_lines(lines)
 {
+    m_lines->attachBlocks(this);
 }
 
-Block_Collection::~Block_Collection() = default;
+Block_Collection::~Block_Collection()
+{
+    m_lines->attachBlocks(nullptr);
+}
 
 cBlock *Block_Collection::AddShape(qint16 ShapeType, const QString &sKey, float iLeft, float iTop)
 {
@@ -38,7 +42,7 @@ cBlock *Block_Collection::AddShape(qint16 ShapeType, const QString &sKey, float 
     m_blocks.push_back(std::move(block));
     m_byKey.insert(sKey, raw);
     m_byFoldedKey.insert(folded, raw);
-    m_context->bumpLinks();
+    m_context->bumpTags();
     Q_EMIT blockAdded(raw);
     return raw;
 }
@@ -69,7 +73,7 @@ void Block_Collection::removeAt(std::size_t position)
     const QString tag = block->TagID();
     const qint16 element = block->theObjectShape();
     m_blocks.erase(m_blocks.begin() + std::ptrdiff_t(position));
-    m_context->bumpLinks();
+    m_context->bumpTags();
     Q_EMIT blockRemoved(tag, element);
 }
 
@@ -102,7 +106,7 @@ void Block_Collection::clear()
     m_blocks.clear();
     m_byKey.clear();
     m_byFoldedKey.clear();
-    m_context->bumpLinks();
+    m_context->bumpTags();
     Q_EMIT cleared();
 }
 
@@ -139,13 +143,13 @@ QString Block_Collection::getFreeTagID() const
 
 const QHash<QString, cBlock *> &Block_Collection::tagIndex() const
 {
-    if (m_tagIndexGeneration != m_context->linkGeneration()) {
+    if (m_tagIndexGeneration != m_context->tagGeneration()) {
         m_byTag.clear();
         for (const auto &block : m_blocks) {
             if (!m_byTag.contains(block->TagID()))
                 m_byTag.insert(block->TagID(), block.get());
         }
-        m_tagIndexGeneration = m_context->linkGeneration();
+        m_tagIndexGeneration = m_context->tagGeneration();
     }
     return m_byTag;
 }

@@ -1,5 +1,7 @@
 #include "model/Line_Collection.h"
 
+#include "model/Block_Collection.h"
+#include "model/LineRouter.h"
 #include "model/VarnelError.h"
 
 Line_Collection::Line_Collection(ModelContext *context, QObject *parent)
@@ -24,7 +26,7 @@ cLine *Line_Collection::AddLine(const QString &sFrom, const QString &sTo, const 
         const qint16 index = m_context->newLineElement();
         raw->setTheObjectLine(index);
         raw->setSCaption(sCaption);
-        updateLine(*raw);
+        routeLine(*raw);
         m_context->line(index).visible = true;
     } else {
         raw->setSCaption(sCaption);
@@ -80,6 +82,7 @@ void Line_Collection::deleteLine(qint16 xFrom, qint16 xTo)
             LineElement &e = m_context->line(line.theObjectLine());
             e.visible = false;
             e.labelVisible = false;
+            e.head.visible = false;
         }
         line.setSFrom(QString());
         line.setSTo(QString());
@@ -95,19 +98,31 @@ void Line_Collection::AddCaptionToLine(const QString &sFrom, const QString &sTo,
         if (!joins)
             continue;
         line->setSCaption(sCaption);
-        if (line->hasElement()) {
-            LineElement &e = m_context->line(line->theObjectLine());
-            e.labelLeft = e.x1 + (e.x2 - e.x1) / 2 - e.labelWidth / 2;
-            e.labelTop = e.y1 + (e.y2 - e.y1) / 2 - e.labelHeight / 2;
-        }
+        if (line->hasElement())
+            LineRouter::centreLabel(m_context->line(line->theObjectLine()));
         Q_EMIT lineChanged(line.get());
     }
 }
 
+// The one place a line's route is written.
+bool Line_Collection::routeLine(cLine &line)
+{
+    if (!m_context->trackCurrentBlock || !line.hasElement() || !m_blocks)
+        return false;
+    const qint16 from = m_blocks->getIndexFromTag(line.sFrom());
+    const qint16 to = m_blocks->getIndexFromTag(line.sTo());
+    // A line whose block is missing (a damaged file; checkLinks reports it) stays where it is.
+    if (from == -1 || to == -1)
+        return false;
+    return LineRouter::route(m_context->line(line.theObjectLine()),
+                             LineRouter::boxOf(m_context->shape(from)),
+                             LineRouter::boxOf(m_context->shape(to)));
+}
+
 void Line_Collection::updateLine(cLine &line)
 {
-    if (m_context->trackCurrentBlock && m_router)
-        m_router(line);
+    if (routeLine(line))
+        Q_EMIT lineChanged(&line);
 }
 
 void Line_Collection::updateAllLines()
@@ -116,22 +131,37 @@ void Line_Collection::updateAllLines()
         updateLine(*line);
 }
 
+// Only the lines of the block: a dragged block re-routes its own lines on every move.
 void Line_Collection::updateConntectedLines(const QString &sTag)
 {
+    refreshIndexes();
+    const auto it = m_connected.constFind(sTag);
+    if (it == m_connected.constEnd())
+        return;
+    // A copy (shared, not copied) in case a listener changes the lines meanwhile.
+    const QVector<cLine *> connected = it.value();
+    for (cLine *line : connected)
+        updateLine(*line);
+}
+
+void Line_Collection::refreshIndexes() const
+{
+    if (m_indexGeneration == m_context->linkGeneration())
+        return;
+    m_outgoing.clear();
+    m_connected.clear();
     for (const auto &line : m_lines) {
-        if (line->sFrom() == sTag || line->sTo() == sTag)
-            updateLine(*line);
+        m_outgoing[line->sFrom()].append(line.get());
+        m_connected[line->sFrom()].append(line.get());
+        if (line->sTo() != line->sFrom())
+            m_connected[line->sTo()].append(line.get());
     }
+    m_indexGeneration = m_context->linkGeneration();
 }
 
 const QVector<cLine *> &Line_Collection::outgoing(const QString &tag) const
 {
-    if (m_outgoingGeneration != m_context->linkGeneration()) {
-        m_outgoing.clear();
-        for (const auto &line : m_lines)
-            m_outgoing[line->sFrom()].append(line.get());
-        m_outgoingGeneration = m_context->linkGeneration();
-    }
+    refreshIndexes();
     static const QVector<cLine *> none;
     auto it = m_outgoing.constFind(tag);
     return it == m_outgoing.constEnd() ? none : it.value();

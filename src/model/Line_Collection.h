@@ -2,11 +2,11 @@
 
 #include "model/cLine.h"
 
+class Block_Collection;
 #include <QHash>
 #include <QObject>
 #include <QString>
 #include <QVector>
-#include <functional>
 #include <memory>
 #include <vector>
 
@@ -27,9 +27,9 @@ public:
     void deleteLine(qint16 xFrom, qint16 xTo);
     void AddCaptionToLine(const QString &sFrom, const QString &sTo, const QString &sCaption);
 
-    // Routing is the drawing surface's business: it installs the router; without one (no
-    // display, or tracking off) these do nothing.
-    void setRouter(std::function<void(cLine &)> router) { m_router = std::move(router); }
+    // Routes lines between the blocks' elements into the lines' elements (nothing while
+    // tracking is off, or for a line whose end names no block). lineChanged tells of each line
+    // that moved.
     void updateLine(cLine &line);
     void updateAllLines();
     void updateConntectedLines(const QString &sTag);
@@ -37,6 +37,9 @@ public:
     // The lines leaving a block, in collection order; kept in step with the collection so the
     // interpreter never scans every line.
     const QVector<cLine *> &outgoing(const QString &tag) const;
+
+    // The block collection attaches itself here, so that lines find their blocks' elements.
+    void attachBlocks(const Block_Collection *blocks) { m_blocks = blocks; }
 
     auto begin() const { return m_lines.begin(); }
     auto end() const { return m_lines.end(); }
@@ -50,10 +53,13 @@ Q_SIGNALS:
 
 private:
     void removeAt(std::size_t position);
+    bool routeLine(cLine &line);
+    void refreshIndexes() const;
 
     ModelContext *m_context;
     std::vector<std::unique_ptr<cLine>> m_lines;
-    std::function<void(cLine &)> m_router;
+    const Block_Collection *m_blocks = nullptr;
     mutable QHash<QString, QVector<cLine *>> m_outgoing;
-    mutable quint64 m_outgoingGeneration = 0;
+    mutable QHash<QString, QVector<cLine *>> m_connected; // leaving or entering, each line once
+    mutable quint64 m_indexGeneration = 0;
 };

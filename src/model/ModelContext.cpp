@@ -1,12 +1,24 @@
 #include "model/ModelContext.h"
 
+#include "model/FixedPitchMeasure.h"
 #include "model/VarnelError.h"
 
 #include <limits>
 
-ModelContext::ModelContext()
-    : m_shapes(1), m_lines(1)
+static const FixedPitchMeasure &standInMeasure()
 {
+    static const FixedPitchMeasure measure;
+    return measure;
+}
+
+ModelContext::ModelContext()
+    : m_shapes(1), m_lines(1), m_textMeasure(&standInMeasure())
+{
+}
+
+void ModelContext::setTextMeasure(const TextMeasure *measure)
+{
+    m_textMeasure = measure ? measure : &standInMeasure();
 }
 
 static qint16 nextIndex(qint16 count, const char *source)

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "model/ArrowHead.h"
+#include "model/TextMeasure.h"
+
 #include <QString>
 #include <QVector>
 #include <QtGlobal>
@@ -17,9 +20,10 @@ struct ShapeElement {
 };
 
 // The five elements a line owns under one index: the line itself, its tip dot, the two arrow
-// strokes and its caption label.
+// strokes and its caption label. The route (ends, head, label position) is the core's.
 struct LineElement {
     float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    ArrowHead head;
     float labelLeft = 0, labelTop = 0;
     float labelWidth = 0, labelHeight = 0;
     QString labelText;
@@ -59,6 +63,19 @@ public:
     // (the interpreter's next-block cache) know when to look again.
     quint64 linkGeneration() const { return m_linkGeneration; }
     void bumpLinks() { ++m_linkGeneration; }
+    // Changes when a block's tag or the set of blocks changes (and then bumps the links too),
+    // so that looking blocks up by tag does not start over for every new line.
+    quint64 tagGeneration() const { return m_tagGeneration; }
+    void bumpTags()
+    {
+        ++m_tagGeneration;
+        bumpLinks();
+    }
+
+    // Caption and label sizes are measured with this; a fixed-pitch stand-in until the
+    // drawing surface installs its fonts' measure (which must outlive the context).
+    const TextMeasure &textMeasure() const { return *m_textMeasure; }
+    void setTextMeasure(const TextMeasure *measure);
 
 private:
     qint16 m_shapeElementCount = 0;
@@ -66,4 +83,6 @@ private:
     QVector<ShapeElement> m_shapes; // index 0 is the design-time template
     QVector<LineElement> m_lines;
     quint64 m_linkGeneration = 1;
+    quint64 m_tagGeneration = 1;
+    const TextMeasure *m_textMeasure;
 };

@@ -1,5 +1,6 @@
 #include "model/cBlock.h"
 
+#include "model/BlockCaption.h"
 #include "model/Rounding.h"
 #include "model/VarnelError.h"
 
@@ -25,9 +26,23 @@ void cBlock::setTagID(const QString &tag)
 {
     m_tagID = tag;
     ++m_revision;
-    m_context->bumpLinks();
+    m_context->bumpTags();
     if (m_context->trackCurrentBlock && hasElement())
         m_context->shape(m_element).tag = tag;
+}
+
+// The one place a block's captions and the width they need are written.
+void cBlock::setCaptionToAction()
+{
+    const BlockCaption::Texts texts = BlockCaption::textsFor(*this);
+    m_captionUp = texts.up;
+    m_caption = texts.main;
+    if (m_caption.isEmpty() || !hasElement())
+        return;
+    const qint16 width = shapeWidth();
+    const qint16 needed = BlockCaption::widthFor(width, m_shape, m_caption, m_context->textMeasure());
+    if (needed != width)
+        setShapeWidth(needed);
 }
 
 ShapeElement &cBlock::element() const

@@ -44,6 +44,9 @@ public:
     qint16 Shape() const { return m_shape; }
     void setShape(qint16 code) { m_shape = code; }
 
+    // Rebuilds both captions from the action code and parameters and widens the block (when it
+    // has an element) so that the caption fits; never redraws.
+    void setCaptionToAction();
     const QString &sCaptionUp() const { return m_captionUp; }
     void setSCaptionUp(const QString &text) { m_captionUp = text; }
     const QString &sCaption() const { return m_caption; }

@@ -25,5 +25,9 @@ void cLine::setSCaption(const QString &caption)
         LineElement &e = m_context->line(m_element);
         e.labelText = caption;
         e.labelVisible = !caption.isEmpty();
+        // The label is as large as its text; the next routing centres it.
+        const TextMeasure &measure = m_context->textMeasure();
+        e.labelWidth = float(measure.width(TextMeasure::Font::LineLabel, caption));
+        e.labelHeight = float(measure.height(TextMeasure::Font::LineLabel, caption));
     }
 }

@@ -33,15 +33,14 @@ protected:
 
 TEST_F(Lines, TrackedLineGetsElementsAndIsRouted)
 {
-    int routed = 0;
-    lines.setRouter([&](cLine &) { ++routed; });
     cLine *first = lines.AddLine(QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("EVET"));
     cLine *second = lines.AddLine(QStringLiteral("B"), QStringLiteral("C"), QString());
     ASSERT_TRUE(first && second);
     EXPECT_EQ(first->theObjectLine(), 1);
     EXPECT_EQ(second->theObjectLine(), 2);
     EXPECT_EQ(ctx.lineElementCount(), 2);
-    EXPECT_EQ(routed, 2);
+    EXPECT_TRUE(ctx.line(1).head.visible);
+    EXPECT_TRUE(ctx.line(2).head.visible);
     EXPECT_TRUE(ctx.line(1).visible);
     EXPECT_EQ(ctx.line(1).labelText, QStringLiteral("EVET"));
     EXPECT_TRUE(ctx.line(1).labelVisible);
@@ -55,7 +54,7 @@ TEST_F(Lines, TrackedLineGetsElementsAndIsRouted)
 TEST_F(Lines, UntrackedLineStoresOnlyItsCaption)
 {
     int routed = 0;
-    lines.setRouter([&](cLine &) { ++routed; });
+    QObject::connect(&lines, &Line_Collection::lineChanged, [&](cLine *) { ++routed; });
     ctx.trackCurrentBlock = false;
     cLine *line = lines.AddLine(QStringLiteral("A"), QStringLiteral("yok"), QStringLiteral("HAYIR"));
     ASSERT_TRUE(line);
@@ -129,17 +128,18 @@ TEST_F(Lines, CaptionGoesOnBothDirectionsWithTheLabelCentred)
     e.y1 = 40;
     e.x2 = 20;
     e.y2 = 200;
-    e.labelWidth = 30;
-    e.labelHeight = 12;
 
     lines.AddCaptionToLine(QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("HAYIR"));
+    // The label is as large as its text in the stand-in measure: 5 cells of 7 by 14.
+    EXPECT_FLOAT_EQ(e.labelWidth, 35);
+    EXPECT_FLOAT_EQ(e.labelHeight, 14);
     EXPECT_EQ(lines.item(1)->sCaption(), QStringLiteral("HAYIR"));
     EXPECT_EQ(lines.item(2)->sCaption(), QString());
     EXPECT_EQ(lines.item(3)->sCaption(), QStringLiteral("HAYIR"));
     EXPECT_EQ(e.labelText, QStringLiteral("HAYIR"));
     EXPECT_TRUE(e.labelVisible);
-    EXPECT_FLOAT_EQ(e.labelLeft, 60 - 15);
-    EXPECT_FLOAT_EQ(e.labelTop, 120 - 6);
+    EXPECT_FLOAT_EQ(e.labelLeft, 60 - 17.5f);
+    EXPECT_FLOAT_EQ(e.labelTop, 120 - 7);
     EXPECT_FALSE(ctx.line(2).labelVisible);
 }
 
