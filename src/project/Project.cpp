@@ -76,8 +76,7 @@ void Project::applyParsed(const ParsedProject &parsed)
         }
         if (record.complete() && track) {
             block->setVisible(true);
-            // The block's caption (and the width it needs) is set from its action code here
-            // once blocks compute their captions.
+            block->setCaptionToAction();
         }
         m_blocks.notifyChanged(block);
     }
