@@ -14,6 +14,15 @@ void CallStack::setRunHooks(std::function<bool()> runInProgress, std::function<v
     m_terminate = std::move(terminate);
 }
 
+void CallStack::touch()
+{
+    ++m_revision;
+    if (m_announced)
+        return;
+    m_announced = true;
+    Q_EMIT changed();
+}
+
 void CallStack::setMarker(int row)
 {
     m_markerRow = (row >= 0 && row < RowCount) ? row : -1;
@@ -25,7 +34,7 @@ void CallStack::clearStack()
         value = QStringLiteral("?");
     m_SP = RowCount - 1;
     setMarker(m_SP);
-    Q_EMIT changed();
+    touch();
 }
 
 void CallStack::PUSH(const QString &sValue)
@@ -38,12 +47,12 @@ void CallStack::PUSH(const QString &sValue)
             m_log->mBox(QStringLiteral("YIĞIN TAŞMASI!"));
         if (m_terminate)
             m_terminate();
-        Q_EMIT changed();
+        touch();
         return;
     }
     setMarker(m_SP);
     m_values[m_SP] = sValue;
-    Q_EMIT changed();
+    touch();
 }
 
 QString CallStack::POP()
@@ -57,6 +66,6 @@ QString CallStack::POP()
     const QString value = m_values[m_SP];
     ++m_SP;
     setMarker(m_SP);
-    Q_EMIT changed();
+    touch();
     return value;
 }

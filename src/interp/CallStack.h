@@ -28,16 +28,24 @@ public:
     // The row that shows the marker, -1 when none does.
     int markerRow() const { return m_markerRow; }
 
+    // Changes with every push, pop and clear. changed() is emitted only on the first change
+    // after the view last called acknowledge(), so a fast run costs one signal per repaint.
+    quint64 revision() const { return m_revision; }
+    void acknowledge() { m_announced = false; }
+
 Q_SIGNALS:
     void changed();
 
 private:
     void setMarker(int row);
+    void touch();
 
     MessageLog *m_log;
     QString m_values[RowCount];
     int m_SP = RowCount - 1;
     int m_markerRow = RowCount - 1;
+    quint64 m_revision = 0;
+    bool m_announced = false;
     std::function<bool()> m_runInProgress;
     std::function<void()> m_terminate;
 };

@@ -9,6 +9,15 @@ ConsoleScreen::ConsoleScreen(QObject *parent)
     connect(&m_timerInput, &QTimer::timeout, this, &ConsoleScreen::onCursorTick);
 }
 
+void ConsoleScreen::touch()
+{
+    ++m_revision;
+    if (m_announced)
+        return;
+    m_announced = true;
+    Q_EMIT changed();
+}
+
 void ConsoleScreen::setVisibleRows(int rows)
 {
     m_visibleRows = qMax(1, rows);
@@ -23,7 +32,7 @@ void ConsoleScreen::scrollIfFull()
         m_screenLines[i] = m_screenLines[i + 1];
     m_screenLines[LineCount - 1].clear();
     m_currentLine = qMax(0, m_currentLine - 1);
-    Q_EMIT changed();
+    touch();
 }
 
 void ConsoleScreen::printLine(const QString &text, bool b_NOT_TerminateWithNewLine)
@@ -35,7 +44,7 @@ void ConsoleScreen::printLine(const QString &text, bool b_NOT_TerminateWithNewLi
         ++m_currentLine;
         Q_EMIT rowFinished(row);
     }
-    Q_EMIT changed();
+    touch();
 }
 
 QString ConsoleScreen::inputLine(const QString &message)
@@ -72,7 +81,7 @@ QString ConsoleScreen::inputLine(const QString &message)
 void ConsoleScreen::drawInputLine()
 {
     m_lastInputDrawn = m_inputPrompt + QStringLiteral(" >") + m_inputText + m_inputCursor;
-    Q_EMIT changed();
+    touch();
 }
 
 void ConsoleScreen::onCursorTick()
@@ -111,5 +120,5 @@ void ConsoleScreen::clearScreen()
     for (QString &line : m_screenLines)
         line.clear();
     m_currentLine = 0;
-    Q_EMIT changed();
+    touch();
 }

@@ -42,10 +42,16 @@ public:
     void setLineSource(LineSource source) { m_lineSource = std::move(source); }
     bool inputExhausted() const { return m_inputExhausted; }
 
+    // Changes with every change of the buffer or the input line. changed() is emitted only on
+    // the first change after the view last called acknowledge(), so a fast run costs the view
+    // one signal per repaint.
+    quint64 revision() const { return m_revision; }
+    void acknowledge() { m_announced = false; }
+
 Q_SIGNALS:
     // A row left the console: an output line, or an input row as typed.
     void rowFinished(const QString &row);
-    // The buffer changed; views repaint (they coalesce to screen rate).
+    // The buffer changed since the view last acknowledged.
     void changed();
     void inputEnded();
 
@@ -53,6 +59,7 @@ private:
     void scrollIfFull();
     void drawInputLine();
     void onCursorTick();
+    void touch();
 
     QString m_screenLines[LineCount];
     int m_currentLine = 0;
@@ -66,4 +73,6 @@ private:
     LineSource m_lineSource;
     bool m_waitingForSource = false;
     bool m_inputExhausted = false;
+    quint64 m_revision = 0;
+    bool m_announced = false;
 };

@@ -2,8 +2,8 @@
 
 #include "base/MessageLog.h"
 
-VariableStore::VariableStore(MessageLog *log)
-    : m_log(log)
+VariableStore::VariableStore(MessageLog *log, QObject *parent)
+    : QObject(parent), m_log(log)
 {
     clearVars();
 }
@@ -11,6 +11,12 @@ VariableStore::VariableStore(MessageLog *log)
 QString VariableStore::fold(const QString &name)
 {
     return Numbers::locale().toLower(name);
+}
+
+void VariableStore::announce()
+{
+    m_announced = true;
+    Q_EMIT changed();
 }
 
 int VariableStore::findVar(const QString &name) const
@@ -24,14 +30,14 @@ int VariableStore::addVar(const QString &name, Value value)
     const int column = int(m_columns.size()) - 1;
     m_index.insert(fold(name), column);
     ++m_addGeneration;
-    ++m_revision;
+    touch();
     return column;
 }
 
 void VariableStore::appendAt(int column, const QString &tail)
 {
     m_columns[std::size_t(column)].value.appendText(tail);
-    ++m_revision;
+    touch();
 }
 
 int VariableStore::setValue(const QString &sName, Value value)

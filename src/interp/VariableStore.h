@@ -3,6 +3,7 @@
 #include "interp/Value.h"
 
 #include <QHash>
+#include <QObject>
 #include <QString>
 #include <vector>
 
@@ -12,9 +13,10 @@ class MessageLog;
 // column and takes part in lookups (the empty name finds it); variables follow in order of
 // creation. Names match without regard to case by the regional settings, through an index
 // beside the ordered columns.
-class VariableStore {
+class VariableStore : public QObject {
+    Q_OBJECT
 public:
-    explicit VariableStore(MessageLog *log);
+    explicit VariableStore(MessageLog *log, QObject *parent = nullptr);
 
     void setVar(const QString &sName, const QString &sValue);
     QString getVar(const QString &sName);
@@ -34,12 +36,12 @@ public:
     void setValueAt(int column, Value value)
     {
         m_columns[std::size_t(column)].value = std::move(value);
-        ++m_revision;
+        touch();
     }
     void setNumberAt(int column, double number)
     {
         m_columns[std::size_t(column)].value.setNumber(number);
-        ++m_revision;
+        touch();
     }
     void appendAt(int column, const QString &tail);
     int setValue(const QString &sName, Value value); // returns the column
@@ -47,11 +49,23 @@ public:
     // not) keeps its column while this is unchanged.
     quint64 addGeneration() const { return m_addGeneration; }
 
-    // Changes with every write; views compare it at screen rate instead of hearing of each
-    // write, so a fast run is not bound by repainting.
+    // Changes with every write. changed() is emitted only on the first write after the view
+    // last called acknowledge(), so a fast run costs the view one signal per repaint.
     quint64 revision() const { return m_revision; }
+    void acknowledge() { m_announced = false; }
+
+Q_SIGNALS:
+    void changed();
 
 private:
+    void touch()
+    {
+        ++m_revision;
+        if (!m_announced) [[unlikely]]
+            announce();
+    }
+    void announce();
+
     struct Column {
         QString name;
         Value value;
@@ -63,4 +77,5 @@ private:
     QHash<QString, int> m_index;
     quint64 m_addGeneration = 1;
     quint64 m_revision = 0;
+    bool m_announced = false;
 };
