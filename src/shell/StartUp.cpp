@@ -1,5 +1,6 @@
 #include "shell/StartUp.h"
 
+#include "base/FileErrors.h"
 #include "base/Paths.h"
 #include "shell/SettingsModule.h"
 
@@ -24,6 +25,13 @@ bool shouldAssociate(const SettingsModule &settings)
         == 0;
 }
 
+QString resolveFromCommandLine(const QString &request, const QString &startFolder)
+{
+    if (startFolder.isEmpty() || Paths::isAbsolute(request))
+        return QString();
+    return Paths::resolveProjectPath(request, Paths::AddSlash(startFolder));
+}
+
 } // namespace
 
 namespace StartUp {
@@ -34,7 +42,7 @@ QString requestFromArguments(const QStringList &arguments)
 }
 
 StartPlan decide(const QString &rawRequest, const QString &programFolder,
-                 const QString &exeBaseName, SettingsModule &settings)
+                 const QString &exeBaseName, SettingsModule &settings, const QString &startFolder)
 {
     QString request = rawRequest.trimmed();
     Paths::myChDir(programFolder);
@@ -53,10 +61,13 @@ StartPlan decide(const QString &rawRequest, const QString &programFolder,
     }
     request = withoutQuotes(request);
     plan.projectFolder = Paths::AddSlash(programFolder);
-    plan.path = Paths::resolveProjectPath(request, plan.projectFolder);
+    if (!startUpFlow)
+        plan.path = resolveFromCommandLine(request, startFolder);
+    if (plan.path.isEmpty())
+        plan.path = Paths::resolveProjectPath(request, plan.projectFolder);
     if (plan.path.isEmpty()) {
         plan.mode = StartPlan::Mode::FileNotFound;
-        plan.notFoundMessage = request + QStringLiteral(" Dosyası\r\nBulunamadı");
+        plan.notFoundMessage = FileErrors::notFound(request);
     } else {
         plan.mode = startUpFlow ? StartPlan::Mode::StartUpFlow : StartPlan::Mode::EditorWithFile;
     }

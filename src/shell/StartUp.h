@@ -31,8 +31,11 @@ namespace StartUp {
 QString requestFromArguments(const QStringList &arguments);
 
 // Makes the program folder current, loads exeBaseName + ".ini" from it into settings and
-// decides the start mode for the request.
+// decides the start mode for the request. A relative name from the command line is looked up
+// in startFolder (the folder the program was started from) before the program folder, as
+// programs on Linux do; the START_UP_FLOW setting belongs to the program folder alone.
 StartPlan decide(const QString &rawRequest, const QString &programFolder,
-                 const QString &exeBaseName, SettingsModule &settings);
+                 const QString &exeBaseName, SettingsModule &settings,
+                 const QString &startFolder = QString());
 
 } // namespace StartUp

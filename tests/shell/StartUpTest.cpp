@@ -74,6 +74,35 @@ TEST_F(StartUpTest, RelativeNameIsLookedUpInTheProgramFolderOnly)
     EXPECT_EQ(plan.notFoundMessage, QStringLiteral("other.vnp Dosyası\r\nBulunamadı"));
 }
 
+TEST_F(StartUpTest, CommandLineNameIsLookedUpInTheStartFolderFirst)
+{
+    touch(folder + QStringLiteral("both.vnp"));
+    touch(elsewhere.filePath(QStringLiteral("both.vnp")));
+    touch(folder + QStringLiteral("only-program.vnp"));
+    const QString start = elsewhere.path();
+    const struct {
+        QString request;
+        QString expected;
+    } cases[] = {
+        {QStringLiteral("both.vnp"), QDir(start).absoluteFilePath(QStringLiteral("both.vnp"))},
+        {QStringLiteral("\"only-program.vnp\""), folder + QStringLiteral("only-program.vnp")},
+        {QStringLiteral("missing.vnp"), QString()},
+    };
+    for (const auto &c : cases) {
+        const StartPlan plan = StartUp::decide(c.request, program.path(), QStringLiteral("varnel"), settings, start);
+        EXPECT_EQ(QDir::cleanPath(plan.path), QDir::cleanPath(c.expected)) << c.request.toStdString();
+        EXPECT_EQ(plan.projectFolder, folder);
+    }
+}
+
+TEST_F(StartUpTest, StartUpFlowIsNotLookedUpInTheStartFolder)
+{
+    writeSettings("ASSOCIATE_IF_REQUIRED=NO\r\nENGLISH\r\nana.vnp\r\n");
+    touch(elsewhere.filePath(QStringLiteral("ana.vnp")));
+    const StartPlan plan = StartUp::decide(QString(), program.path(), QStringLiteral("varnel"), settings, elsewhere.path());
+    EXPECT_EQ(plan.mode, Mode::FileNotFound);
+}
+
 TEST_F(StartUpTest, QuotedRequests)
 {
     touch(folder + QStringLiteral("my chart.vnp"));
