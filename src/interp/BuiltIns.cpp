@@ -1,5 +1,7 @@
 #include "interp/BuiltIns.h"
 
+#include "base/Paths.h"
+#include "base/Windows1254.h"
 #include "interp/ConsoleScreen.h"
 #include "interp/Numbers.h"
 #include "interp/RunHost.h"
@@ -7,7 +9,6 @@
 #include "interp/VariableStore.h"
 #include "model/Rounding.h"
 #include "model/VarnelError.h"
-#include "base/Paths.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -21,7 +22,8 @@ using Evaluate = std::function<QString(BuiltIns &self, const QString &name, cons
 
 // SPACE beyond this many characters would tie up hundreds of megabytes for one value.
 constexpr qint32 MaxSpaceLength = 1 << 24;
-constexpr char16_t UnencodableCode = u'?';
+// ASC of a character the code page lacks, as the system's conversion replaces it.
+constexpr int UnencodableCode = '?';
 // No date and time spelling is longer; a longer text is not tried word by word.
 constexpr qsizetype MaxDateLength = 100;
 
@@ -100,52 +102,18 @@ QString spaces(double value)
     return QString(count, u' ');
 }
 
-// ---- Windows-1254, the system's ANSI code page
-
-// 0x80..0x9F; the bytes the code page leaves undefined stand for the C1 control of that value.
-constexpr char16_t AnsiHighControls[32] = {
-    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x008E, 0x008F,
-    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x009E, 0x0178,
-};
-
-char16_t fromAnsi(int code)
-{
-    if (code >= 0x80 && code < 0xA0)
-        return AnsiHighControls[code - 0x80];
-    switch (code) {
-    case 0xD0: return u'\u011E'; // Ğ
-    case 0xDD: return u'\u0130'; // İ
-    case 0xDE: return u'\u015E'; // Ş
-    case 0xF0: return u'\u011F'; // ğ
-    case 0xFD: return u'\u0131'; // ı
-    case 0xFE: return u'\u015F'; // ş
-    default: return char16_t(code); // the rest is Latin-1
-    }
-}
-
-// A character the code page lacks reads as "?", as the system's conversion replaces it.
-int toAnsi(char16_t c)
-{
-    for (int code = 0; code < 256; ++code) {
-        if (fromAnsi(code) == c)
-            return code;
-    }
-    return UnencodableCode;
-}
-
 QString asc(const QString &text)
 {
     require(!text.isEmpty(), "ASC");
-    return Numbers::formatInt(toAnsi(text.front().unicode()));
+    const int code = Windows1254::toByte(text.front().unicode());
+    return Numbers::formatInt(code == Windows1254::NoByte ? UnencodableCode : code);
 }
 
 QString chr(double value)
 {
     const qint32 code = Rounding::toInt32(value, QStringLiteral("CHR"));
     require(code >= 0 && code <= 255, "CHR");
-    return QString(QChar(fromAnsi(code)));
+    return QString(QChar(Windows1254::fromByte(code)));
 }
 
 // ---- texts

@@ -1,10 +1,11 @@
 #include "project/Project.h"
 
-#include "model/VarnelError.h"
+#include "base/FileErrors.h"
+#include "base/MessageLog.h"
 #include "base/Paths.h"
+#include "model/VarnelError.h"
 #include "project/ProjectFileReader.h"
 #include "project/ProjectFileWriter.h"
-#include "base/MessageLog.h"
 
 #include <QFileInfo>
 #include <QSaveFile>
@@ -121,31 +122,28 @@ bool Project::load_FILE(const QString &sFILE)
 
 namespace {
 
-enum SaveErrorNumber {
-    DeviceIOError = 57,
-    DiskFull = 61,
-    PermissionDenied = 70,
-    PathFileAccessError = 75,
-    PathNotFound = 76,
-};
+int saveErrorNumber(const QSaveFile &file)
+{
+    switch (file.error()) {
+    case QFileDevice::PermissionsError:
+        return FileErrors::PermissionDenied;
+    case QFileDevice::ResourceError:
+        return FileErrors::DiskFull;
+    case QFileDevice::WriteError:
+        return FileErrors::DeviceIOError;
+    case QFileDevice::OpenError:
+        if (!QFileInfo(Paths::folderOf(QFileInfo(file.fileName()).absoluteFilePath())).isDir())
+            return FileErrors::PathNotFound;
+        [[fallthrough]];
+    default:
+        return FileErrors::PathFileAccessError;
+    }
+}
 
 VarnelError saveError(const QSaveFile &file)
 {
-    const QString source = QStringLiteral("saveProjectFile");
-    switch (file.error()) {
-    case QFileDevice::PermissionsError:
-        return VarnelError(PermissionDenied, source, QStringLiteral("İzin verilmedi"));
-    case QFileDevice::ResourceError:
-        return VarnelError(DiskFull, source, QStringLiteral("Disk dolu"));
-    case QFileDevice::WriteError:
-        return VarnelError(DeviceIOError, source, QStringLiteral("Aygıt G/Ç hatası"));
-    case QFileDevice::OpenError:
-        if (!QFileInfo(Paths::folderOf(QFileInfo(file.fileName()).absoluteFilePath())).isDir())
-            return VarnelError(PathNotFound, source, QStringLiteral("Yol bulunamadı"));
-        [[fallthrough]];
-    default:
-        return VarnelError(PathFileAccessError, source, QStringLiteral("Yol/Dosya erişim hatası"));
-    }
+    const int number = saveErrorNumber(file);
+    return VarnelError(number, QStringLiteral("saveProjectFile"), FileErrors::text(number));
 }
 
 } // namespace

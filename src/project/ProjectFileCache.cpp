@@ -1,5 +1,7 @@
 #include "project/ProjectFileCache.h"
 
+#include "base/FileErrors.h"
+
 #include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
@@ -10,12 +12,7 @@
 
 namespace {
 
-enum ErrorNumber {
-    OutOfMemory = VarnelError::OutOfMemory,
-    DeviceIOError = 57,
-    PermissionDenied = 70,
-    PathFileAccessError = 75,
-};
+using namespace FileErrors;
 
 const QString &source()
 {
@@ -25,16 +22,7 @@ const QString &source()
 
 VarnelError fileError(int number)
 {
-    switch (number) {
-    case OutOfMemory:
-        return VarnelError(number, source(), QStringLiteral("Yetersiz bellek"));
-    case DeviceIOError:
-        return VarnelError(number, source(), QStringLiteral("Aygıt G/Ç hatası"));
-    case PermissionDenied:
-        return VarnelError(number, source(), QStringLiteral("İzin verilmedi"));
-    default:
-        return VarnelError(PathFileAccessError, source(), QStringLiteral("Yol/Dosya erişim hatası"));
-    }
+    return VarnelError(number, source(), FileErrors::text(number));
 }
 
 ProjectFileCache::Stamp stampOf(const struct stat &st)

@@ -1,9 +1,9 @@
 #include "project/ProjectFileReader.h"
 
 #include "model/Rounding.h"
+#include "base/LineSplitter.h"
+#include "base/Windows1254.h"
 #include "base/tranLng.h"
-
-#include <QStringDecoder>
 
 #include <charconv>
 #include <cmath>
@@ -23,31 +23,21 @@ VarnelError endOfFile()
     return VarnelError(VarnelError::InputPastEnd, source(), QStringLiteral("Dosya sonu aşıldı"));
 }
 
-// The lines of the text, one at a time. A line ends at CR LF or at a CR alone; a LF alone is
-// part of the text. Text after the last line end is a last line of its own; a line end at the
-// very end of the text does not start another one. Reading past the last line is the
-// end-of-file error.
+// The lines of the text, one at a time; a LF alone is part of the text. Reading past the last
+// line is the end-of-file error.
 class LineSource {
 public:
-    explicit LineSource(const QString &text) : m_text(text) {}
+    explicit LineSource(const QString &text) : m_lines(text, LineSplitter::LoneLf::IsText) {}
 
     QStringView next()
     {
-        const qsizetype size = m_text.size();
-        if (m_pos >= size)
+        if (m_lines.atEnd())
             throw endOfFile();
-        const qsizetype cr = m_text.indexOf(u'\r', m_pos);
-        const qsizetype end = cr < 0 ? size : cr;
-        const QStringView line = m_text.mid(m_pos, end - m_pos);
-        m_pos = end + 1;
-        if (cr >= 0 && m_pos < size && m_text.at(m_pos) == u'\n')
-            ++m_pos;
-        return line;
+        return m_lines.next().text;
     }
 
 private:
-    QStringView m_text;
-    qsizetype m_pos = 0;
+    LineSplitter m_lines;
 };
 
 // The characters of a leading number, ready for std::from_chars (which takes no "+" and no
@@ -170,8 +160,7 @@ namespace ProjectFileReader {
 
 QString decode(QByteArrayView bytes)
 {
-    QStringDecoder decoder("windows-1254");
-    return decoder.decode(bytes);
+    return Windows1254::decode(bytes);
 }
 
 QString unescapeNewlines(const QString &text)

@@ -1,9 +1,8 @@
 #include "project/ProjectFileWriter.h"
 
+#include "base/Windows1254.h"
 #include "model/Block_Collection.h"
 #include "model/Line_Collection.h"
-
-#include <QStringEncoder>
 
 #include <charconv>
 #include <cmath>
@@ -54,23 +53,7 @@ QString formatFloat(float value)
 
 QByteArray encode(QStringView text)
 {
-    QStringEncoder encoder("windows-1254");
-    QByteArray bytes = encoder.encode(text);
-    if (!encoder.hasError())
-        return bytes;
-    // Some character has no place in the code page: encode one character at a time and put
-    // "?" for those, as the platform's own conversion does.
-    bytes.clear();
-    bytes.reserve(text.size());
-    for (qsizetype i = 0; i < text.size();) {
-        const qsizetype length = text[i].isHighSurrogate() && i + 1 < text.size()
-                && text[i + 1].isLowSurrogate() ? 2 : 1;
-        QStringEncoder single("windows-1254");
-        const QByteArray one = single.encode(text.mid(i, length));
-        bytes += single.hasError() || one.isEmpty() ? QByteArray("?") : one;
-        i += length;
-    }
-    return bytes;
+    return Windows1254::encode(text);
 }
 
 QByteArray serialize(const Block_Collection &blocks, const Line_Collection &lines)

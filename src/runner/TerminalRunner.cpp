@@ -1,5 +1,7 @@
 #include "runner/TerminalRunner.h"
 
+#include "base/FileErrors.h"
+
 #include <QFileInfo>
 #include <string>
 #include <unistd.h>
@@ -79,7 +81,7 @@ int TerminalRunner::exec()
 {
     const QFileInfo info(m_options.file);
     if (!info.isFile()) {
-        printMessage(m_options.file + QStringLiteral(" Dosyası") + QStringLiteral("\r\nBulunamadı"));
+        printMessage(FileErrors::notFound(m_options.file));
         return 2;
     }
     if (!m_project.load_FILE(info.absoluteFilePath()))

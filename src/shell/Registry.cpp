@@ -1,6 +1,8 @@
 #include "shell/Registry.h"
 
+#include "base/LineSplitter.h"
 #include "base/MessageLog.h"
+#include "base/Windows1254.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,8 +17,8 @@
 
 namespace {
 
-const char *const kIniCodePage = "windows-1254";
-const char *const kStoreEncoding = "UTF-8";
+// .ini files are in the Turkish code page; the key store holds any text, in UTF-8.
+enum class FileText { Ini, Store };
 const QString kCrLf = QStringLiteral("\r\n");
 constexpr qsizetype kIniValueLimit = 255;
 
@@ -65,17 +67,11 @@ using TextLines = QList<TextLine>;
 TextLines splitKeepingEnds(const QString &text)
 {
     TextLines lines;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text.at(i) != u'\r' && text.at(i) != u'\n')
-            continue;
-        const qsizetype endLength = text.mid(i, 2) == kCrLf ? 2 : 1;
-        lines.append({text.mid(start, i - start), text.mid(i, endLength)});
-        i += endLength - 1;
-        start = i + 1;
+    LineSplitter splitter(text);
+    while (!splitter.atEnd()) {
+        const LineSplitter::Line line = splitter.next();
+        lines.append({line.text.toString(), line.end.toString()});
     }
-    if (start < text.size())
-        lines.append({text.mid(start), QString()});
     return lines;
 }
 
@@ -87,9 +83,27 @@ QString joinLines(const TextLines &lines)
     return text;
 }
 
+std::optional<QString> decodeText(FileText kind, const QByteArray &bytes)
+{
+    if (kind == FileText::Ini)
+        return Windows1254::decode(bytes);
+    QStringDecoder decoder(QStringDecoder::Utf8);
+    const QString text = decoder.decode(bytes);
+    return decoder.hasError() ? std::nullopt : std::optional<QString>(text);
+}
+
+std::optional<QByteArray> encodeText(FileText kind, const QString &text)
+{
+    if (kind == FileText::Ini)
+        return Windows1254::encodeExactly(text);
+    QStringEncoder encoder(QStringEncoder::Utf8);
+    const QByteArray bytes = encoder.encode(text);
+    return encoder.hasError() ? std::nullopt : std::optional<QByteArray>(bytes);
+}
+
 // A missing file reads as no lines; a file that exists but cannot be read (or decoded without
 // loss) fails, so that a later write never replaces what it could not read.
-bool readLines(const QString &path, const char *encoding, TextLines &lines)
+bool readLines(const QString &path, FileText kind, TextLines &lines)
 {
     lines.clear();
     if (!QFileInfo::exists(path))
@@ -100,22 +114,20 @@ bool readLines(const QString &path, const char *encoding, TextLines &lines)
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return false;
-    QStringDecoder decoder(encoding);
-    const QString text = decoder.decode(bytes);
-    if (decoder.hasError())
+    const std::optional<QString> text = decodeText(kind, bytes);
+    if (!text)
         return false;
-    lines = splitKeepingEnds(text);
+    lines = splitKeepingEnds(*text);
     return true;
 }
 
-bool writeLines(const QString &path, const char *encoding, const TextLines &lines)
+bool writeLines(const QString &path, FileText kind, const TextLines &lines)
 {
-    QStringEncoder encoder(encoding);
-    const QByteArray bytes = encoder.encode(joinLines(lines));
-    if (encoder.hasError())
+    const std::optional<QByteArray> bytes = encodeText(kind, joinLines(lines));
+    if (!bytes)
         return false;
     QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    return file.open(QIODevice::WriteOnly) && file.write(*bytes) == bytes->size() && file.commit();
 }
 
 // ---- Sections: "[name]" lines, names compared without regard to case.
@@ -391,7 +403,7 @@ int Registry::queryIni(const QString &iniPath, const QString &section, const QSt
     // Like the private-profile routine: anything unreadable or missing gives the default.
     QString text = defaultText;
     TextLines lines;
-    if (readLines(iniPath, kIniCodePage, lines)) {
+    if (readLines(iniPath, FileText::Ini, lines)) {
         const SectionSpan span = findSection(lines, section.trimmed());
         const qsizetype line = findValueLine(lines, span, key.trimmed(), iniKeyOf);
         if (line >= 0)
@@ -405,7 +417,7 @@ int Registry::queryStore(TopKey top, const QString &KeyName, const QString &SubK
                          bool asText, QVariant &KeyVal) const
 {
     TextLines lines;
-    if (!readLines(storePath(top), kStoreEncoding, lines))
+    if (!readLines(storePath(top), FileText::Store, lines))
         return CannotRead;
     const QString keyName = KeyName.trimmed();
     if (!storeHasKey(lines, keyName))
@@ -428,10 +440,10 @@ int Registry::writeIni(const QString &iniPath, const QString &section, const QSt
     if (hasLineBreak(section) || hasLineBreak(key) || hasLineBreak(text))
         return failWrite(InvalidParameter);
     TextLines lines;
-    if (!readLines(iniPath, kIniCodePage, lines))
+    if (!readLines(iniPath, FileText::Ini, lines))
         return failWrite(CannotRead);
     setValueLine(lines, section.trimmed(), key.trimmed(), key.trimmed() + u'=' + text, iniKeyOf);
-    return writeLines(iniPath, kIniCodePage, lines) ? int(Success) : failWrite(CannotWrite);
+    return writeLines(iniPath, FileText::Ini, lines) ? int(Success) : failWrite(CannotWrite);
 }
 
 int Registry::writeStore(TopKey top, const QString &KeyName, const QString &SubKeyRef,
@@ -442,12 +454,12 @@ int Registry::writeStore(TopKey top, const QString &KeyName, const QString &SubK
         return failWrite(InvalidName);
     const QString path = storePath(top);
     TextLines lines;
-    if (!readLines(path, kStoreEncoding, lines))
+    if (!readLines(path, FileText::Store, lines))
         return failWrite(CannotRead);
     const QString data = asText ? quoted(KeyVal.toString()) : flagData(KeyVal.toBool());
     const QString valueLine = storeNameText(SubKeyRef) + u'=' + data;
     setValueLine(lines, keyName, SubKeyRef, valueLine, storeValueNameOf);
-    if (!QDir().mkpath(m_storeFolder) || !writeLines(path, kStoreEncoding, lines))
+    if (!QDir().mkpath(m_storeFolder) || !writeLines(path, FileText::Store, lines))
         return failWrite(CannotWrite);
     return Success;
 }

@@ -1,37 +1,13 @@
 #include "shell/SettingsModule.h"
 
+#include "base/LineSplitter.h"
+#include "base/Windows1254.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
-#include <QStringDecoder>
-#include <QStringEncoder>
 #include <QStringList>
-
-namespace {
-
-const char *const kCodePage = "windows-1254";
-
-// Lines end at CR LF, a lone CR or a lone LF; a final terminator does not open another line.
-QStringList splitLines(const QString &text)
-{
-    QStringList lines;
-    qsizetype start = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (c != u'\r' && c != u'\n')
-            continue;
-        lines.append(text.mid(start, i - start));
-        if (c == u'\r' && i + 1 < text.size() && text.at(i + 1) == u'\n')
-            ++i;
-        start = i + 1;
-    }
-    if (start < text.size())
-        lines.append(text.mid(start));
-    return lines;
-}
-
-} // namespace
 
 SettingsModule::SettingsModule()
     : m_programFolder(QCoreApplication::applicationDirPath())
@@ -44,8 +20,7 @@ void SettingsModule::loadSettings(const QString &fileName)
     const QString path = QDir(m_programFolder).filePath(fileName);
     QFile file(path);
     if (file.open(QIODevice::ReadOnly)) {
-        QStringDecoder decoder(kCodePage);
-        const QStringList lines = splitLines(decoder.decode(file.readAll()));
+        const QStringList lines = LineSplitter::split(Windows1254::decode(file.readAll()));
         if (file.error() == QFileDevice::NoError && lines.size() >= 3) {
             m_shouldAssociate = lines.at(0);
             m_language = lines.at(1);
@@ -60,9 +35,8 @@ void SettingsModule::loadSettings(const QString &fileName)
 void SettingsModule::saveSettings(const QString &path) const
 {
     const QString crLf = QStringLiteral("\r\n");
-    QStringEncoder encoder(kCodePage);
-    const QByteArray bytes = encoder.encode(m_shouldAssociate + crLf + m_language + crLf
-                                            + m_startUpFlow + crLf);
+    const QByteArray bytes = Windows1254::encode(m_shouldAssociate + crLf + m_language + crLf
+                                                 + m_startUpFlow + crLf);
     QSaveFile file(path);
     if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size())
         file.commit();
