@@ -2,6 +2,7 @@
 
 #include "interp/CallStack.h"
 #include "interp/RunControl.h"
+#include "interp/RunEnded.h"
 #include "interp/RunHost.h"
 #include "interp/TextRules.h"
 #include "interp/VariableStore.h"
@@ -41,7 +42,13 @@ bool FunctionCalls::loadChart(const QString &fileName)
     return other != exact && m_p.project.load_FILE(other);
 }
 
-void FunctionCalls::callProject(cBlock &block, quint64 serial)
+void FunctionCalls::endRun(const QString &message)
+{
+    m_p.log.mBox(message);
+    throw RunEnded{};
+}
+
+void FunctionCalls::callProject(cBlock &block)
 {
     const QString name = block.zParam1();
     const QString callerTag = block.TagID();
@@ -49,19 +56,11 @@ void FunctionCalls::callProject(cBlock &block, quint64 serial)
     m_p.stack.PUSH(m_p.vars.ifVarGetValue(block.zParam2()));
     m_p.stack.PUSH(block.zParam3());
     m_p.stack.PUSH(Paths::fileNameOf(m_p.project.projectPath()));
-    if (!m_run.stillRunning(serial))
-        return;
     const cBlock *after = m_interpreter.nextBlock(&block, QString());
-    if (!after) {
-        m_p.log.mBox(QStringLiteral("Fonksiyon bağlı değil!"));
-        m_run.TerminateExecution();
-        return;
-    }
+    if (!after)
+        endRun(QStringLiteral("Fonksiyon bağlı değil!"));
     m_p.host.hideSelector();
     m_p.stack.PUSH(after->TagID());
-    // A full stack has ended the run: the called file must not be loaded behind its back.
-    if (!m_run.stillRunning(serial))
-        return;
     if (loadChart(name + QStringLiteral(".vnp"))) {
         cBlock *start = m_interpreter.findBlockByAction(QStringLiteral("START"));
         m_run.setCurrentBlock(start);
@@ -70,81 +69,62 @@ void FunctionCalls::callProject(cBlock &block, quint64 serial)
     }
     // A file that exists but failed to load has replaced the drawing: look the caller up again.
     m_p.host.setSelector(m_p.project.theBlockCollection().item(callerTag));
-    m_p.log.mBox(QStringLiteral("Fonksiyon yüklenemiyor: ") + name);
-    m_run.TerminateExecution();
+    endRun(QStringLiteral("Fonksiyon yüklenemiyor: ") + name);
 }
 
-void FunctionCalls::startBlock(const cBlock &block, quint64 serial)
+void FunctionCalls::startBlock(const cBlock &block)
 {
     const int parRow = m_p.stack.SP() + 3;
     if (parRow >= 0 && parRow < CallStack::RowCount)
         m_p.vars.setVar(QStringLiteral("PARAM"), m_p.stack.valueAt(parRow));
     else
         m_p.log.mBox(QStringLiteral("Yanlış fonksiyon çağrısı - parametreler yığından okunamıyor."));
-    saveLocals(block.zParam1(), serial);
+    saveLocals(block.zParam1());
 }
 
-void FunctionCalls::saveLocals(const QString &list, quint64 serial)
+void FunctionCalls::saveLocals(const QString &list)
 {
     const QStringList items = TextRules::listItems(list);
-    for (const QString &item : items) {
-        if (!m_run.stillRunning(serial))
-            return;
+    for (const QString &item : items)
         m_p.stack.PUSH(m_p.vars.ifVarGetValue(item));
-    }
 }
 
-void FunctionCalls::restoreLocals(const QString &list, quint64 serial)
+void FunctionCalls::restoreLocals(const QString &list)
 {
     const QStringList items = TextRules::listItems(list);
-    for (auto it = items.crbegin(); it != items.crend(); ++it) {
-        const QString value = m_p.stack.POP();
-        if (!m_run.stillRunning(serial))
-            return;
-        m_p.vars.setVar(*it, value);
-    }
+    for (auto it = items.crbegin(); it != items.crend(); ++it)
+        m_p.vars.setVar(*it, m_p.stack.POP());
 }
 
-void FunctionCalls::stopBlock(quint64 serial)
+void FunctionCalls::stopBlock()
 {
     if (const cBlock *start = m_interpreter.findBlockByAction(QStringLiteral("START")))
-        restoreLocals(start->zParam1(), serial);
-    if (!m_run.stillRunning(serial))
-        return;
+        restoreLocals(start->zParam1());
     const QString IP = m_p.stack.POP();
     const QString CS = m_p.stack.POP();
     const QString RET = m_p.stack.POP();
     m_p.stack.POP();
-    // An empty stack has ended the run; going on would load a file named by nothing.
-    if (!m_run.stillRunning(serial))
-        return;
     if (!RET.isEmpty())
         m_p.vars.setVar(RET, m_p.vars.getVar(QStringLiteral("RETURN")));
+    // The caller's PARAM comes back before the caller does, so that it is back however the
+    // return ends.
+    m_p.vars.setVar(QStringLiteral("PARAM"), m_p.stack.POP());
     if (CS == QStringLiteral("CS-OS")) {
         m_run.markCompleted();
-        m_run.TerminateExecution();
-    } else {
-        returnToCaller(CS, IP, serial);
+        throw RunEnded{};
     }
-    m_p.vars.setVar(QStringLiteral("PARAM"), m_p.stack.POP());
+    returnToCaller(CS, IP);
 }
 
-void FunctionCalls::returnToCaller(const QString &CS, const QString &IP, quint64 serial)
+void FunctionCalls::returnToCaller(const QString &CS, const QString &IP)
 {
     m_p.host.hideSelector();
     const QString cannotReturn = QStringLiteral("Çağıran fonksiyona dönülemiyor\r\n");
     // An untitled caller has no file name to return to; the project folder itself is no chart.
-    if (CS.isEmpty() || !loadChart(CS)) {
-        m_p.log.mBox(cannotReturn + QStringLiteral("Yığın dönüş için yanlış CS bilgisi içeriyor: ") + CS);
-        m_run.TerminateExecution();
-        return;
-    }
+    if (CS.isEmpty() || !loadChart(CS))
+        endRun(cannotReturn + QStringLiteral("Yığın dönüş için yanlış CS bilgisi içeriyor: ") + CS);
     cBlock *at = m_p.project.theBlockCollection().item(IP);
-    if (!at) {
-        m_p.log.mBox(cannotReturn + QStringLiteral("Yığın dönüş için yanlış IP bilgisi içeriyor: ") + IP);
-        m_run.TerminateExecution();
-        return;
-    }
-    if (m_run.stillRunning(serial))
-        m_run.setCurrentBlock(at);
+    if (!at)
+        endRun(cannotReturn + QStringLiteral("Yığın dönüş için yanlış IP bilgisi içeriyor: ") + IP);
+    m_run.setCurrentBlock(at);
 }

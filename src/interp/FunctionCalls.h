@@ -7,16 +7,14 @@
 // Calls of one chart file from another, made the way a small processor calls a subroutine:
 // a frame of five entries on the visible stack, the called file loaded in place of the caller,
 // and the caller reloaded from disk on return. Local variables are saved on the stack.
+// They run inside a tick: a full or empty stack, like every other end of the run, unwinds to it.
 class FunctionCalls {
 public:
     FunctionCalls(Interpreter &interpreter, RunParts parts, RunControl &run);
 
-    void callProject(cBlock &block, quint64 serial);
-    void startBlock(const cBlock &block, quint64 serial);
-    void stopBlock(quint64 serial);
-
-    void saveLocals(const QString &list, quint64 serial);
-    void restoreLocals(const QString &list, quint64 serial);
+    void callProject(cBlock &block);
+    void startBlock(const cBlock &block);
+    void stopBlock();
 
     // folder + name, or the one file in the folder whose name matches it without regard to
     // case when the exact name is missing (charts written on case-insensitive systems).
@@ -24,7 +22,10 @@ public:
 
 private:
     bool loadChart(const QString &fileName);
-    void returnToCaller(const QString &CS, const QString &IP, quint64 serial);
+    void saveLocals(const QString &list);
+    void restoreLocals(const QString &list);
+    void returnToCaller(const QString &CS, const QString &IP);
+    [[noreturn]] void endRun(const QString &message);
 
     Interpreter &m_interpreter;
     RunParts m_p;

@@ -1,32 +1,34 @@
 #include "interp/Interpreter.h"
 
+#include "base/MessageLog.h"
+#include "base/tranLng.h"
 #include "interp/Arithmetic.h"
 #include "interp/BuiltIns.h"
 #include "interp/CallStack.h"
 #include "interp/ConsoleScreen.h"
 #include "interp/FunctionCalls.h"
 #include "interp/RunControl.h"
+#include "interp/RunEnded.h"
 #include "interp/RunHost.h"
 #include "interp/TextRules.h"
 #include "interp/VariableStore.h"
 #include "model/VarnelError.h"
 #include "project/Project.h"
-#include "base/MessageLog.h"
-#include "base/tranLng.h"
 
 #include <chrono>
+#include <type_traits>
 
 namespace {
 
 const QString tickSource = QStringLiteral("timerRunner_Timer");
 
-// Restores the flag however the tick is left, so a thrown error never leaves ticks blocked.
-class TickGuard {
+// Restores the flag however the scope is left, so a thrown error never leaves it set.
+class FlagGuard {
 public:
-    explicit TickGuard(bool &flag) : m_flag(flag) { m_flag = true; }
-    ~TickGuard() { m_flag = false; }
-    TickGuard(const TickGuard &) = delete;
-    TickGuard &operator=(const TickGuard &) = delete;
+    explicit FlagGuard(bool &flag) : m_flag(flag) { m_flag = true; }
+    ~FlagGuard() { m_flag = false; }
+    FlagGuard(const FlagGuard &) = delete;
+    FlagGuard &operator=(const FlagGuard &) = delete;
 
 private:
     bool &m_flag;
@@ -35,6 +37,29 @@ private:
 bool isQuoted(const QString &text)
 {
     return text.startsWith(QLatin1Char('"'));
+}
+
+bool isObjectName(const QString &text)
+{
+    return text.contains(QLatin1Char('.')) && !isQuoted(text);
+}
+
+// Blocks that neither wait for the user nor call out to the screen beyond showing the console:
+// a slice runs them back to back.
+bool isPlain(ActionCode code)
+{
+    if (Arithmetic::isArithmetic(code) || Arithmetic::isCondition(code))
+        return true;
+    switch (code) {
+    case ActionCode::Intersection:
+    case ActionCode::Output:
+    case ActionCode::Definition:
+    case ActionCode::Join:
+    case ActionCode::Comp:
+        return true;
+    default:
+        return false;
+    }
 }
 
 } // namespace
@@ -53,6 +78,28 @@ Interpreter::Interpreter(RunParts parts, RunControl &run, QObject *parent)
 
 Interpreter::~Interpreter() = default;
 
+// Waits in a nested event loop (or calls out to the screen, which may): the run may end
+// meanwhile, but nothing may unwind through the wait itself.
+template<typename Wait>
+auto Interpreter::waitFor(Wait wait)
+{
+    FlagGuard waiting(m_waiting);
+    if constexpr (std::is_void_v<decltype(wait())>) {
+        wait();
+        resumeAfterWait();
+    } else {
+        auto result = wait();
+        resumeAfterWait();
+        return result;
+    }
+}
+
+void Interpreter::resumeAfterWait()
+{
+    if (!m_run.stillRunning(m_serial))
+        throw RunEnded{};
+}
+
 QString Interpreter::caughtErrorMessage(const QString &source, const QString &description, int number)
 {
     return QStringLiteral("timerRunner_Timer(). YAKALANAN HATA: ") + QStringLiteral("\r\nKaynak: ") + source
@@ -66,14 +113,19 @@ void Interpreter::endWithError(const VarnelError &error)
     m_run.TerminateExecution();
 }
 
-void Interpreter::timerRunner_Timer()
+void Interpreter::runBlocks(int count)
 {
     if (m_inTick || !m_run.runInProgress())
         return;
     {
-        TickGuard guard(m_inTick);
+        FlagGuard guard(m_inTick);
+        m_serial = m_run.runSerial();
         try {
-            runOneBlock();
+            runSlice(count);
+        } catch (const RunEnded &) {
+            // Whoever ended the run while the block waited has terminated it already.
+            if (m_run.stillRunning(m_serial))
+                m_run.TerminateExecution();
         } catch (const VarnelError &error) {
             endWithError(error);
         } catch (const std::exception &) {
@@ -83,47 +135,68 @@ void Interpreter::timerRunner_Timer()
     m_run.tickFinished();
 }
 
-void Interpreter::runOneBlock()
+void Interpreter::runSlice(int count)
 {
-    cBlock *block = m_run.currentBlock();
-    if (!block) {
-        m_run.TerminateExecution();
-        return;
+    // Tracking and the controls change only through events, which a slice of plain blocks
+    // never processes: they are read once per slice.
+    const bool tracked = m_p.project.context().trackCurrentBlock;
+    const qint64 allowed = m_blockLimit > 0 ? blocksAllowed() : count;
+    for (int i = 0; i < count; ++i) {
+        cBlock *block = m_run.currentBlock();
+        if (!block)
+            throw RunEnded{};
+        if (i == allowed) {
+            m_p.log.mBox(QStringLiteral("Çalıştırma sınırı aşıldı: program ") + QString::number(m_blockLimit)
+                         + QStringLiteral(" bloktan fazlasını çalıştırdı."));
+            throw RunEnded{};
+        }
+        ++m_executed;
+        if (tracked)
+            selectBlock(block);
+        const ActionCode code = block->actionCode();
+        if (!isPlain(code)) {
+            runCallingBlock(block);
+            return;
+        }
+        m_run.setCurrentBlock(followLine(block, executePlain(*block, code)));
+        if (tracked)
+            m_p.host.setSelector(m_run.currentBlock());
     }
-    const quint64 serial = m_run.runSerial();
-    if (m_blockLimit > 0 && blockLimitReached(serial)) {
-        m_p.log.mBox(QStringLiteral("Çalıştırma sınırı aşıldı: program ") + QString::number(m_blockLimit)
-                     + QStringLiteral(" bloktan fazlasını çalıştırdı."));
-        m_run.TerminateExecution();
-        return;
+    afterSlice();
+}
+
+qint64 Interpreter::blocksAllowed()
+{
+    if (m_countedRun != m_serial) {
+        m_countedRun = m_serial;
+        m_executed = 0;
     }
-    selectBlock(block);
-    const int label = execute(*block, serial);
-    if (!m_run.stillRunning(serial))
+    return qMax<qint64>(0, m_blockLimit - m_executed);
+}
+
+// A block that may have waited or called out ends the slice; the screen may have stopped the
+// run, or changed the tracking or the controls, meanwhile.
+void Interpreter::runCallingBlock(cBlock *block)
+{
+    const int label = execute(*block);
+    if (!m_run.stillRunning(m_serial))
         return;
     if (label != Stay)
         m_run.setCurrentBlock(followLine(block, label));
-    cBlock *now = m_run.currentBlock();
     if (m_p.project.context().trackCurrentBlock)
-        m_p.host.setSelector(now);
-    if (now && m_run.stepMode())
-        m_run.setPauseChecked(true);
+        m_p.host.setSelector(m_run.currentBlock());
+    afterSlice();
 }
 
-bool Interpreter::blockLimitReached(quint64 serial)
+void Interpreter::afterSlice()
 {
-    if (m_countedRun != serial) {
-        m_countedRun = serial;
-        m_executed = 0;
-    }
-    return ++m_executed > m_blockLimit;
+    if (m_run.currentBlock() && m_run.stepMode())
+        m_run.setPauseChecked(true);
 }
 
 void Interpreter::selectBlock(cBlock *block)
 {
     ModelContext &context = m_p.project.context();
-    if (!context.trackCurrentBlock)
-        return;
     m_p.host.setSelector(block);
     if (block->hasElement()) {
         context.selectedIndex = block->theObjectShape();
@@ -131,157 +204,163 @@ void Interpreter::selectBlock(cBlock *block)
     }
 }
 
-int Interpreter::execute(cBlock &block, quint64 serial)
+// Kept inline: a counting loop is nothing but these blocks.
+[[gnu::always_inline]] inline int Interpreter::executePlain(cBlock &block, ActionCode code)
 {
-    const ActionCode code = block.actionCode();
+    const RunCache &cache = resolved(block);
     if (Arithmetic::isArithmetic(code)) {
-        doArithmetic(block);
+        doArithmetic(block, cache, code);
         return EmptyLabel;
     }
-    if (Arithmetic::isCondition(code)) {
-        const double left = numericOperand(block, 0);
-        const double right = numericOperand(block, 1);
-        return Arithmetic::compare(code, left, right) ? YesLabel : NoLabel;
-    }
+    if (Arithmetic::isCondition(code))
+        return Arithmetic::compare(code, numericOperand(cache, 0), numericOperand(cache, 1)) ? YesLabel : NoLabel;
     switch (code) {
+    case ActionCode::Output:
+        doOutput(block, cache);
+        break;
+    case ActionCode::Definition:
+        doDefinition(block, cache);
+        break;
+    case ActionCode::Join:
+        doJoin(block, cache);
+        break;
+    case ActionCode::Comp:
+        doComp(block, cache);
+        break;
+    default:
+        break; // the intersection
+    }
+    return EmptyLabel;
+}
+
+int Interpreter::execute(cBlock &block)
+{
+    switch (block.actionCode()) {
     case ActionCode::Start:
-        m_calls->startBlock(block, serial);
+        m_calls->startBlock(block);
         return EmptyLabel;
     case ActionCode::Stop:
-        m_calls->stopBlock(serial);
+        m_calls->stopBlock();
         return Stay;
     case ActionCode::Input:
-        return doInput(block, serial);
-    case ActionCode::Output:
-        doOutput(block);
-        return EmptyLabel;
-    case ActionCode::Definition:
-        return doDefinition(block);
-    case ActionCode::Join:
-        doJoin(block);
-        return EmptyLabel;
-    case ActionCode::Comp:
-        doComp(block);
-        return EmptyLabel;
+        return doInput(block);
     case ActionCode::Sql:
-        m_p.log.showModal(QStringLiteral("SQL artık desteklenmiyor! Üzgünüz! Sorularınız için e-posta adresi: ")
-                              + QStringLiteral("destek@varnel.org") + QStringLiteral("!"),
-                          QStringLiteral("Varnel"));
-        return EmptyLabel;
-    case ActionCode::Intersection:
+        waitFor([this] {
+            m_p.log.showModal(
+                QStringLiteral("SQL artık desteklenmiyor! Üzgünüz! Sorularınız için e-posta adresi: ")
+                    + QStringLiteral("destek@varnel.org") + QStringLiteral("!"),
+                QStringLiteral("Varnel"));
+        });
         return EmptyLabel;
     case ActionCode::Function:
         if (m_builtIns->callBuiltIn(block.zParam1(), block.zParam2(), block.zParam3()))
             return EmptyLabel;
-        m_calls->callProject(block, serial);
+        m_calls->callProject(block);
         return Stay;
     case ActionCode::Window:
         doWindow(block);
         return Stay;
     default:
         m_p.log.mBox(QStringLiteral("timerRunner_Timer(). BİLİNMEYEN İŞLEM!: ") + block.zAction());
-        m_run.TerminateExecution();
-        return Stay;
+        throw RunEnded{};
     }
 }
 
-// Operands are read on every tick of every loop: kept inline, they cost a few instructions.
-[[gnu::always_inline]] inline int Interpreter::operandColumn(const cBlock &block, int slot)
+[[gnu::always_inline]] inline RunCache &Interpreter::resolved(const cBlock &block)
 {
-    RunCache::Operand &cache = block.runCache().operand[slot];
-    if (cache.revision == block.revision() && cache.generation == m_p.vars.addGeneration())
-        return cache.column;
-    cache.revision = block.revision();
-    cache.column = m_p.vars.findVar(block.zParam(slot));
-    cache.generation = m_p.vars.addGeneration();
-    return cache.column;
+    RunCache &cache = block.runCache();
+    if (cache.revision != block.revision() || cache.generation != m_p.vars.addGeneration()) [[unlikely]]
+        resolve(block, cache);
+    return cache;
 }
 
-QString Interpreter::textOperand(const cBlock &block, int slot)
+void Interpreter::resolve(const cBlock &block, RunCache &cache)
 {
-    const int column = operandColumn(block, slot);
+    for (int slot = 0; slot < 3; ++slot) {
+        RunCache::Operand &operand = cache.operand[slot];
+        operand.column = m_p.vars.findVar(block.zParam(slot));
+        operand.isNumber = operand.column < 0 && Numbers::parse(block.zParam(slot), operand.number);
+    }
+    cache.revision = block.revision();
+    cache.generation = m_p.vars.addGeneration();
+}
+
+QString Interpreter::textOperand(const cBlock &block, const RunCache &cache, int slot)
+{
+    const int column = cache.operand[slot].column;
     return column >= 0 ? m_p.vars.valueAt(column).text() : block.zParam(slot);
 }
 
-[[gnu::always_inline]] inline double Interpreter::numericOperand(const cBlock &block, int slot)
+[[gnu::always_inline]] inline double Interpreter::numericOperand(const RunCache &cache, int slot)
 {
-    double number = 0;
-    const int column = operandColumn(block, slot);
-    if (column >= 0) {
-        if (!m_p.vars.valueAt(column).toNumber(number))
+    const RunCache::Operand &operand = cache.operand[slot];
+    if (operand.column >= 0) {
+        double number = 0;
+        if (!m_p.vars.valueAt(operand.column).toNumber(number))
             throw VarnelError::typeMismatch(tickSource);
         return number;
     }
-    RunCache::Operand &cache = block.runCache().operand[slot];
-    if (cache.literalRevision != block.revision()) {
-        cache.literalRevision = block.revision();
-        cache.literalIsNumber = Numbers::parse(block.zParam(slot), cache.literal);
-    }
-    if (!cache.literalIsNumber)
+    if (!operand.isNumber)
         throw VarnelError::typeMismatch(tickSource);
-    return cache.literal;
+    return operand.number;
 }
 
 void Interpreter::setResult(const cBlock &block, int slot, Value value)
 {
-    const int column = operandColumn(block, slot);
-    if (column >= 0) {
-        m_p.vars.setValueAt(column, std::move(value));
-        return;
-    }
-    RunCache::Operand &cache = block.runCache().operand[slot];
-    cache.column = m_p.vars.setValue(block.zParam(slot), std::move(value));
-    cache.revision = block.revision();
-    cache.generation = m_p.vars.addGeneration();
+    RunCache::Operand &operand = resolved(block).operand[slot];
+    if (operand.column >= 0)
+        m_p.vars.setValueAt(operand.column, std::move(value));
+    else
+        operand.column = m_p.vars.setValue(block.zParam(slot), std::move(value));
 }
 
-void Interpreter::doArithmetic(cBlock &block)
+[[gnu::always_inline]] inline void Interpreter::doArithmetic(const cBlock &block, const RunCache &cache,
+                                                             ActionCode code)
 {
-    const double left = numericOperand(block, 0);
-    const double right = numericOperand(block, 1);
-    const double result = Arithmetic::apply(block.actionCode(), left, right);
-    const int column = operandColumn(block, 2);
+    const double result = Arithmetic::apply(code, numericOperand(cache, 0), numericOperand(cache, 1));
+    const int column = cache.operand[2].column;
     if (column >= 0)
         m_p.vars.setNumberAt(column, result);
     else
         setResult(block, 2, Value::fromNumber(result));
 }
 
-void Interpreter::doJoin(cBlock &block)
+void Interpreter::doJoin(const cBlock &block, const RunCache &cache)
 {
-    const int target = operandColumn(block, 2);
-    const QString tail = TextRules::stripQuotes(textOperand(block, 1));
-    if (target >= 0 && target == operandColumn(block, 0)) {
+    const int target = cache.operand[2].column;
+    const QString tail = TextRules::stripQuotes(textOperand(block, cache, 1));
+    if (target >= 0 && target == cache.operand[0].column) {
         const QString &head = m_p.vars.valueAt(target).text();
         if (TextRules::stripQuotes(head).size() == head.size()) {
+            TextRules::checkLength(head.size() + tail.size(), tickSource);
             m_p.vars.appendAt(target, tail);
             return;
         }
     }
-    const QString head = TextRules::stripQuotes(textOperand(block, 0));
+    const QString head = TextRules::stripQuotes(textOperand(block, cache, 0));
+    TextRules::checkLength(head.size() + tail.size(), tickSource);
     setResult(block, 2, Value(head + tail));
 }
 
-void Interpreter::doComp(cBlock &block)
+void Interpreter::doComp(const cBlock &block, const RunCache &cache)
 {
-    const QString left = TextRules::stripQuotes(textOperand(block, 0));
-    const QString right = TextRules::stripQuotes(textOperand(block, 1));
+    const QString left = TextRules::stripQuotes(textOperand(block, cache, 0));
+    const QString right = TextRules::stripQuotes(textOperand(block, cache, 1));
     m_collator.setLocale(Numbers::locale());
     m_collator.setCaseSensitivity(Qt::CaseInsensitive);
     const int order = m_collator.compare(left, right);
     setResult(block, 2, Value(QString::number(order < 0 ? -1 : (order > 0 ? 1 : 0))));
 }
 
-int Interpreter::doInput(cBlock &block, quint64 serial)
+int Interpreter::doInput(cBlock &block)
 {
     m_p.host.showConsole(true);
-    const QString prompt = block.zParam1();
-    const QString target = block.zParam2();
-    const QString typed = m_p.console.inputLine(prompt);
-    // The wait processed events: the run may have been stopped, or the drawing replaced.
-    if (!m_run.stillRunning(serial) || m_run.currentBlock() != &block)
+    const QString typed = waitFor([&] { return m_p.console.inputLine(block.zParam1()); });
+    // The wait processed events: the drawing may have been replaced.
+    if (m_run.currentBlock() != &block)
         return Stay;
-    m_p.vars.setVar(target, typed);
+    TextRules::checkLength(typed.size(), tickSource);
+    setResult(block, 1, Value(typed));
     return EmptyLabel;
 }
 
@@ -292,13 +371,13 @@ void Interpreter::bringConsoleForward()
     const qint64 now = std::chrono::duration_cast<std::chrono::milliseconds>(
                            std::chrono::steady_clock::now().time_since_epoch())
                            .count();
-    if (m_run.lastScreenShow < 0 || now - m_run.lastScreenShow > 1000) {
+    if (m_lastScreenShow < 0 || now - m_lastScreenShow > 1000) {
         m_p.host.showConsole(false);
-        m_run.lastScreenShow = now;
+        m_lastScreenShow = now;
     }
 }
 
-void Interpreter::doOutput(cBlock &block)
+void Interpreter::doOutput(const cBlock &block, const RunCache &cache)
 {
     bringConsoleForward();
     const QString &text = block.zParam1();
@@ -307,43 +386,40 @@ void Interpreter::doOutput(cBlock &block)
         m_p.console.printLine(text);
         return;
     }
-    const QString value = m_p.vars.getVar(variable);
+    const int column = cache.operand[1].column;
+    // A missing variable goes through the named lookup, which reports it.
+    const QString value = column >= 0 ? m_p.vars.valueAt(column).text() : m_p.vars.getVar(variable);
     m_p.console.printLine(text.isEmpty() ? value : text + QStringLiteral(" ") + value);
 }
 
-int Interpreter::doDefinition(cBlock &block)
+void Interpreter::doDefinition(const cBlock &block, const RunCache &cache)
 {
     const QString &target = block.zParam1();
     const QString &source = block.zParam2();
-    const bool objectTarget = target.contains(QLatin1Char('.')) && !isQuoted(target);
-    const bool objectSource = source.contains(QLatin1Char('.')) && !isQuoted(source);
-    if (!objectTarget && !objectSource) {
-        const int column = operandColumn(block, 1);
+    if (!isObjectName(target) && !isObjectName(source)) {
+        const int column = cache.operand[1].column;
         setResult(block, 0, column >= 0 ? m_p.vars.valueAt(column) : Value(source));
-        return EmptyLabel;
+        return;
     }
     if (!m_p.host.windowLoaded()) {
         m_p.log.mBox(QStringLiteral("Bu işlem pencerenin\r\naçık olmasını gerektiriyor!"));
-        m_run.TerminateExecution();
-        return Stay;
+        throw RunEnded{};
     }
-    if (m_p.host.processObjectDefinition(target, source))
-        return EmptyLabel;
-    m_run.TerminateExecution();
-    return Stay;
+    if (!waitFor([&] { return m_p.host.processObjectDefinition(target, source); }))
+        throw RunEnded{};
 }
 
 void Interpreter::doWindow(cBlock &block)
 {
     m_run.stopTicking();
-    if (!m_p.host.openWindow(&block))
-        m_run.TerminateExecution();
+    if (!waitFor([&] { return m_p.host.openWindow(&block); }))
+        throw RunEnded{};
 }
 
 cBlock *Interpreter::followLine(cBlock *block, int label)
 {
     const RunCache::Next &cached = block->runCache().next[label];
-    if (cached.found && cached.linkGeneration == m_p.project.context().linkGeneration())
+    if (cached.found && cached.linkGeneration == m_p.project.context().linkGeneration()) [[likely]]
         return cached.block;
     return nextBlock(block, label == YesLabel ? m_yes : (label == NoLabel ? m_no : QString()));
 }
@@ -354,8 +430,10 @@ cBlock *Interpreter::nextBlock(cBlock *block, const QString &label)
         return nullptr;
     const int slot = label.isEmpty() ? EmptyLabel : (label == m_yes ? YesLabel : (label == m_no ? NoLabel : Stay));
     const quint64 generation = m_p.project.context().linkGeneration();
+    // Captions match the way variable names do, so Turkish I/ı and İ/i pair in a Turkish locale.
+    const QString wanted = VariableStore::fold(label);
     for (const cLine *line : m_p.project.theLineCollection().outgoing(block->TagID())) {
-        if (!label.isEmpty() && line->sCaption().compare(label, Qt::CaseInsensitive) != 0)
+        if (!label.isEmpty() && VariableStore::fold(line->sCaption()) != wanted)
             continue;
         cBlock *target = m_p.project.theBlockCollection().item(line->sTo());
         if (slot != Stay)

@@ -14,18 +14,26 @@ class FunctionCalls;
 class RunControl;
 class VarnelError;
 
-// One tick executes one block: the current block's action, then along the first matching line
-// to the next block. Every run-time error inside a tick is caught here and ends the run.
+// A tick executes blocks: the current block's action, then along the first matching line to
+// the next block. The run timer's tick executes one block; at delay 0 run control asks for a
+// slice of blocks at a time. Every run-time error inside a tick is caught here and ends the
+// run, and so is RunEnded, which any part throws when the run is over: the tick is the one
+// place where a run ends while blocks execute.
 class Interpreter : public QObject {
     Q_OBJECT
 public:
     Interpreter(RunParts parts, RunControl &run, QObject *parent = nullptr);
     ~Interpreter() override;
 
-    void timerRunner_Timer();
+    void timerRunner_Timer() { runBlocks(1); }
+    // Up to `count` blocks as one tick. The slice stops early after a block that may wait for
+    // the user or call out to the screen, so that run control sees what changed meanwhile.
+    void runBlocks(int count);
     cBlock *nextBlock(cBlock *block, const QString &label);
     cBlock *findBlockByAction(const QString &code);
     bool inTick() const { return m_inTick; }
+    // Inside a tick and not waiting in a nested event loop: an ending run may unwind to the tick.
+    bool canUnwind() const { return m_inTick && !m_waiting; }
 
     // Ends a run that executes more blocks than this (0: no limit), for grading charts that
     // loop forever.
@@ -36,25 +44,33 @@ public:
 
 private:
     // What a block's action asks of the tick: follow the line with this label, or stay (the
-    // action has set the current block itself, or the run is over).
+    // action has set the current block itself).
     enum Label { EmptyLabel = 0, YesLabel = 1, NoLabel = 2, Stay = -1 };
-    void runOneBlock();
-    int execute(cBlock &block, quint64 serial);
+    void runSlice(int count);
+    qint64 blocksAllowed();
+    void runCallingBlock(cBlock *block);
+    void afterSlice();
+    int executePlain(cBlock &block, ActionCode code);
+    int execute(cBlock &block);
     cBlock *followLine(cBlock *block, int label);
     void selectBlock(cBlock *block);
-    bool blockLimitReached(quint64 serial);
 
-    int operandColumn(const cBlock &block, int slot);
-    QString textOperand(const cBlock &block, int slot);
-    double numericOperand(const cBlock &block, int slot);
+    RunCache &resolved(const cBlock &block);
+    void resolve(const cBlock &block, RunCache &cache);
+    QString textOperand(const cBlock &block, const RunCache &cache, int slot);
+    double numericOperand(const RunCache &cache, int slot);
     void setResult(const cBlock &block, int slot, Value value);
 
-    int doInput(cBlock &block, quint64 serial);
-    void doOutput(cBlock &block);
-    int doDefinition(cBlock &block);
-    void doArithmetic(cBlock &block);
-    void doJoin(cBlock &block);
-    void doComp(cBlock &block);
+    template<typename Wait>
+    auto waitFor(Wait wait);
+    void resumeAfterWait();
+
+    int doInput(cBlock &block);
+    void doOutput(const cBlock &block, const RunCache &cache);
+    void doDefinition(const cBlock &block, const RunCache &cache);
+    void doArithmetic(const cBlock &block, const RunCache &cache, ActionCode code);
+    void doJoin(const cBlock &block, const RunCache &cache);
+    void doComp(const cBlock &block, const RunCache &cache);
     void doWindow(cBlock &block);
     void bringConsoleForward();
     void endWithError(const VarnelError &error);
@@ -67,7 +83,11 @@ private:
     QString m_yes;
     QString m_no;
     bool m_inTick = false;
+    bool m_waiting = false;
+    quint64 m_serial = 0; // the run the current tick belongs to
     qint64 m_blockLimit = 0;
     qint64 m_executed = 0;
     quint64 m_countedRun = 0;
+    // When an OUTPUT last brought the console forward (steady-clock milliseconds; -1: never).
+    qint64 m_lastScreenShow = -1;
 };

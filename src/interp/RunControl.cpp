@@ -2,7 +2,7 @@
 
 #include "interp/CallStack.h"
 #include "interp/ConsoleScreen.h"
-#include "interp/Interpreter.h"
+#include "interp/RunEnded.h"
 #include "interp/RunHost.h"
 #include "interp/VariableStore.h"
 #include "project/Project.h"
@@ -13,14 +13,14 @@
 #include <QElapsedTimer>
 
 RunControl::RunControl(RunParts parts, QObject *parent)
-    : QObject(parent), m_p(parts)
+    : QObject(parent), m_p(parts), m_interpreter(parts, *this)
 {
     m_timerRunner.setInterval(100);
     connect(&m_timerRunner, &QTimer::timeout, this, [this] {
         if (!m_running)
             disableTimer();
-        else if (m_interpreter)
-            m_interpreter->timerRunner_Timer();
+        else
+            m_interpreter.timerRunner_Timer();
     });
     Block_Collection &blocks = m_p.project.theBlockCollection();
     connect(&blocks, &Block_Collection::blockAboutToBeRemoved, this, &RunControl::forgetBlock);
@@ -50,7 +50,7 @@ void RunControl::forgetBlock(const cBlock *block)
 
 void RunControl::cmdRun_ClickP()
 {
-    if (m_running || !m_interpreter || !m_p.host.confirmDiscardChanges())
+    if (m_running || !m_p.host.confirmDiscardChanges())
         return;
     m_p.console.clearScreen();
     m_p.vars.clearVars();
@@ -60,7 +60,7 @@ void RunControl::cmdRun_ClickP()
     m_p.stack.PUSH(QStringLiteral("RET-OS"));
     m_p.stack.PUSH(QStringLiteral("CS-OS"));
     m_p.stack.PUSH(QStringLiteral("IP-OS"));
-    m_currentBlock = m_interpreter->findBlockByAction(QStringLiteral("START"));
+    m_currentBlock = m_interpreter.findBlockByAction(QStringLiteral("START"));
     m_running = true;
     m_completed = false;
     ++m_runSerial;
@@ -99,21 +99,21 @@ void RunControl::runFastLoop()
 {
     if (m_inFastLoop)
         return; // the loop further down the stack carries on
-    if (m_interpreter->inTick()) {
+    if (m_interpreter.inTick()) {
         // Called from inside a tick that is waiting (an input, a window event): ticks never
         // nest, so the loop starts once that tick has finished.
         m_restartAfterTick = true;
         return;
     }
     m_inFastLoop = true;
-    // Events are processed once per time slice of a few milliseconds rather than after every
-    // tick: the window stays responsive and a fast run is not bound by event processing.
+    // The interpreter runs a slice of blocks per call, and events are processed once per time
+    // slice of a few milliseconds rather than after every block: the window stays responsive
+    // and a fast run is bound neither by event processing nor by per-block checks here.
     QElapsedTimer slice;
     slice.start();
-    unsigned ticks = 0;
     while (m_timerEnabled && interval() == 0) {
-        m_interpreter->timerRunner_Timer();
-        if ((++ticks & 255u) == 0 && slice.elapsed() >= 5) {
+        m_interpreter.runBlocks(SliceBlocks);
+        if (slice.elapsed() >= 5) {
             QCoreApplication::processEvents();
             slice.restart();
         }
@@ -156,6 +156,13 @@ void RunControl::TerminateExecution()
     Q_EMIT controlsChanged();
     if (wasRunning)
         Q_EMIT runEnded();
+}
+
+void RunControl::endRun()
+{
+    if (m_interpreter.canUnwind())
+        throw RunEnded{};
+    TerminateExecution();
 }
 
 void RunControl::setPauseChecked(bool checked)

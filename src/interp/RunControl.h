@@ -1,6 +1,8 @@
 #pragma once
 
 #include "interp/AppFlags.h"
+#include "interp/Interpreter.h"
+#include "interp/RunEnding.h"
 #include "interp/RunParts.h"
 
 #include <QObject>
@@ -8,23 +10,26 @@
 #include <QTimer>
 
 class cBlock;
-class Interpreter;
 
 // Starts, paces, pauses, single-steps and stops runs. It holds the state of the main window's
 // run controls (run button, pause, next step, delay bar) so that the window only mirrors it.
-class RunControl : public QObject {
+class RunControl final : public QObject, public RunEnding {
     Q_OBJECT
 public:
     static constexpr int DelayMaximum = 2001; // the maximum means step mode
+    // Blocks one call of the interpreter runs at delay 0 before control returns here.
+    static constexpr int SliceBlocks = 256;
 
     explicit RunControl(RunParts parts, QObject *parent = nullptr);
 
     // The tick itself is the interpreter's; run control only decides when it happens.
-    void setInterpreter(Interpreter *interpreter) { m_interpreter = interpreter; }
+    Interpreter &interpreter() { return m_interpreter; }
 
     void cmdRun_ClickP();
     void StartExecution();
     void TerminateExecution();
+    // The run parts' way to end the run: inside a tick it unwinds to the tick (RunEnded).
+    void endRun() override;
     void cmdStop_MouseDown() { TerminateExecution(); }
     void setPauseChecked(bool checked); // the chkPause click rule
     void cmdNextStep_Click() { setPauseChecked(false); }
@@ -39,7 +44,7 @@ public:
     void setCurrentBlock(cBlock *block) { m_currentBlock = block; }
     // A run is in progress from its start until TerminateExecution, even while a call has
     // replaced the drawing and no block is current yet.
-    bool runInProgress() const { return m_running; }
+    bool runInProgress() const override { return m_running; }
     // Changes with every run, so code that waited can tell that its run is over.
     quint64 runSerial() const { return m_runSerial; }
     bool stillRunning(quint64 serial) const { return m_running && m_runSerial == serial; }
@@ -59,8 +64,6 @@ public:
     bool stepMode() const { return m_delay == DelayMaximum; }
     int interval() const { return stepMode() ? 1 : m_delay; }
     QString delayLabel() const;
-    // When an OUTPUT last brought the console forward (steady-clock milliseconds; -1: never).
-    qint64 lastScreenShow = -1;
 
 Q_SIGNALS:
     // The window mirrors the controls from this one signal.
@@ -76,7 +79,7 @@ private:
     void forgetBlock(const cBlock *block);
 
     RunParts m_p;
-    Interpreter *m_interpreter = nullptr;
+    Interpreter m_interpreter;
     QTimer m_timerRunner;
     bool m_restartAfterTick = false;
     cBlock *m_currentBlock = nullptr;

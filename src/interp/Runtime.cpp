@@ -4,8 +4,7 @@ Runtime::Runtime(Project &project, MessageLog &log, RunHost &host)
     : vars(&log),
       stack(&log),
       run({project, vars, console, stack, log, host, flags}),
-      interpreter({project, vars, console, stack, log, host, flags}, run)
+      interpreter(run.interpreter())
 {
-    stack.setRunHooks([this] { return run.runInProgress(); }, [this] { run.TerminateExecution(); });
-    run.setInterpreter(&interpreter);
+    stack.setRunHooks([this] { return run.runInProgress(); }, [this] { run.endRun(); });
 }

@@ -3,7 +3,6 @@
 #include "interp/AppFlags.h"
 #include "interp/CallStack.h"
 #include "interp/ConsoleScreen.h"
-#include "interp/Interpreter.h"
 #include "interp/RunControl.h"
 #include "interp/VariableStore.h"
 
@@ -22,5 +21,5 @@ public:
     CallStack stack;
     AppFlags flags;
     RunControl run;
-    Interpreter interpreter;
+    Interpreter &interpreter; // run control's own, which it ticks
 };

@@ -20,6 +20,12 @@ QStringView trailingSpacesRemoved(QStringView text)
 }
 }
 
+void TextRules::checkLength(qsizetype length, const QString &source)
+{
+    if (length > MaxLength)
+        throw VarnelError(VarnelError::OutOfMemory, source, QStringLiteral("Yetersiz bellek"));
+}
+
 QString TextRules::stripQuotes(const QString &text)
 {
     if (text.isEmpty() || text.front() != u'"' || text.back() != u'"')

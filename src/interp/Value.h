@@ -25,7 +25,7 @@ public:
     void setNumber(double number)
     {
         m_numberState = Parsed;
-        if (number == std::trunc(number) && std::fabs(number) < 1e15) {
+        if (isShortWhole(number)) [[likely]] {
             m_number = number + 0.0; // no negative zero
             m_hasText = false;
             if (!m_text.isNull())
@@ -66,6 +66,14 @@ public:
     }
 
 private:
+    // A whole number below 10^15 in magnitude. The conversion to an integer is one instruction
+    // where std::trunc may be a library call; the magnitude test comes first, so the
+    // conversion never overflows (and NaN fails it).
+    static bool isShortWhole(double number)
+    {
+        return std::fabs(number) < 1e15 && double(qint64(number)) == number;
+    }
+
     enum NumberState : unsigned char { Unknown, Parsed, NotANumber };
     mutable QString m_text;
     mutable double m_number = 0;

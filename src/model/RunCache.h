@@ -4,24 +4,26 @@
 
 class cBlock;
 
-// What the interpreter has already looked up for one block: the variable columns its operands
-// name and the blocks its lines lead to. The model only stores it; each entry records the
-// generation it was found in, and a stale entry is simply looked up again.
+// What the interpreter has already looked up for one block: what its operands name and the
+// blocks its lines lead to. The model only stores it; each part records the generation it was
+// found in, and a stale part is simply looked up again.
 struct RunCache {
+    // An operand resolved once: a variable's column, or (when no variable has that name) the
+    // parameter itself, read as a number literal where it is one.
     struct Operand {
         int column = -1;
-        quint32 revision = ~0u;
-        quint64 generation = 0; // the variable store's add generation when looked up
-        // The parameter read as a number literal, for this revision of the block.
-        quint32 literalRevision = ~0u;
-        bool literalIsNumber = false;
-        double literal = 0;
+        bool isNumber = false;
+        double number = 0;
     };
     struct Next {
         cBlock *block = nullptr;
         bool found = false;
         quint64 linkGeneration = 0;
     };
+    // The operands hold for this revision of the block and this add generation of the
+    // variable store.
+    quint32 revision = ~0u;
+    quint64 generation = 0;
     Operand operand[3];
     Next next[3]; // empty label, YES label, NO label
 };
