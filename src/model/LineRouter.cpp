@@ -93,9 +93,9 @@ ArrowHead LineRouter::arrowHead(const Ends &ends)
     head.dotTop = ends.y2 - head.dotHeight / 2;
     const float cx = head.dotLeft + head.dotWidth / 2;
     const float cy = head.dotTop + head.dotHeight / 2;
-    const double len15 = ArrowHead::strokeLength;
-    head.up = {cx, cy, float(ends.x2 + len15 * up.x), float(ends.y2 + len15 * up.y)};
-    head.down = {cx, cy, float(ends.x2 + len15 * down.x), float(ends.y2 + len15 * down.y)};
+    const double length = ArrowHead::strokeLength;
+    head.up = {cx, cy, float(ends.x2 + length * up.x), float(ends.y2 + length * up.y)};
+    head.down = {cx, cy, float(ends.x2 + length * down.x), float(ends.y2 + length * down.y)};
     head.visible = true;
     return head;
 }

@@ -2,10 +2,10 @@
 // and the rule that only a change of an integer part moves anything.
 
 #include "model/LineRouter.h"
-#include "model/TrigoFunc.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -44,18 +44,6 @@ TEST_P(Attach, EndsFollowTheFirstRuleThatApplies)
 
 INSTANTIATE_TEST_SUITE_P(Boxes, Attach, ::testing::ValuesIn(attachCases));
 
-TEST(TrigoFunc, EndsOfTheRangeAreExactAndTheRestFollowsTheLibrary)
-{
-    EXPECT_DOUBLE_EQ(TrigoFunc::ArcSin(-1), -1.570796326795);
-    EXPECT_DOUBLE_EQ(TrigoFunc::ArcSin(1), 1.570796326795);
-    EXPECT_DOUBLE_EQ(TrigoFunc::ArcCos(-1), 3.14159265359);
-    EXPECT_DOUBLE_EQ(TrigoFunc::ArcCos(1), 0);
-    for (double v : {-0.9, -0.3, 0.0, 0.5, 0.99}) {
-        EXPECT_NEAR(TrigoFunc::ArcSin(v), std::asin(v), 1e-12) << v;
-        EXPECT_NEAR(TrigoFunc::ArcCos(v), std::acos(v), 1e-12) << v;
-    }
-}
-
 // For every direction the strokes leave the tip along the direction back to the source turned
 // by half a radian either way, 15 units long.
 TEST(ArrowHead, StrokesFlankTheLineInEveryDirection)
@@ -77,25 +65,15 @@ TEST(ArrowHead, StrokesFlankTheLineInEveryDirection)
     }
 }
 
-TEST(ArrowHead, DotIsCentredOnTheTipAndEverythingShows)
+TEST(ArrowHead, DotSitsOnTheTipAndTheHeadPointsAlongTheLine)
 {
-    const ArrowHead h = LineRouter::arrowHead({70, 15, 100, 15});
-    EXPECT_FLOAT_EQ(h.dotLeft, 98);
-    EXPECT_FLOAT_EQ(h.dotTop, 13);
-    EXPECT_FLOAT_EQ(h.dotWidth, 4);
-    EXPECT_FLOAT_EQ(h.dotHeight, 4);
-    EXPECT_TRUE(h.visible);
-    // Side by side: the head points right, so both strokes run back to the left.
-    EXPECT_LT(h.up.x2, 100);
-    EXPECT_LT(h.down.x2, 100);
-}
-
-TEST(ArrowHead, LoopBackPointsDownOntoTheTarget)
-{
-    const ArrowHead h = LineRouter::arrowHead({35, 100, 35, 30});
-    EXPECT_GT(h.up.y2, 30);
-    EXPECT_GT(h.down.y2, 30);
-    EXPECT_NEAR(h.up.x2 - 35, -(h.down.x2 - 35), 1e-4);
+    const ArrowHead right = LineRouter::arrowHead({70, 15, 100, 15});
+    EXPECT_FLOAT_EQ(right.dotLeft, 98);
+    EXPECT_FLOAT_EQ(right.dotTop, 13);
+    EXPECT_TRUE(right.visible);
+    EXPECT_LT(std::max(right.up.x2, right.down.x2), 100); // side by side: pointing right
+    const ArrowHead loop = LineRouter::arrowHead({35, 100, 35, 30});
+    EXPECT_GT(std::min(loop.up.y2, loop.down.y2), 30); // a loop back: pointing down
 }
 
 TEST(ArrowHead, ZeroLengthLineGetsTheFixedStrokes)

@@ -76,15 +76,6 @@ TEST_F(Routing, MovedBlockReroutesOnlyItsOwnLines)
     EXPECT_EQ(moved, (QStringList{"A>B", "A>A"}));
 }
 
-TEST_F(Routing, MoveBelowOneUnitIsSilent)
-{
-    lines.AddLine(QStringLiteral("A"), QStringLiteral("B"), QString());
-    moveBy(QStringLiteral("B"), 0.5f, 0.5f);
-    lines.updateConntectedLines(QStringLiteral("B"));
-    EXPECT_TRUE(moved.isEmpty());
-    EXPECT_FLOAT_EQ(ctx.line(1).x2, 100);
-}
-
 TEST_F(Routing, LineWithAMissingBlockStaysWhereItIs)
 {
     cLine *line = lines.AddLine(QStringLiteral("A"), QStringLiteral("yok"), QString());
