@@ -32,14 +32,13 @@ void SettingsModule::loadSettings(const QString &fileName)
     saveSettings(path);
 }
 
-void SettingsModule::saveSettings(const QString &path) const
+bool SettingsModule::saveSettings(const QString &path) const
 {
     const QString crLf = QStringLiteral("\r\n");
     const QByteArray bytes = Windows1254::encode(m_shouldAssociate + crLf + m_language + crLf
                                                  + m_startUpFlow + crLf);
     QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size())
-        file.commit();
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
 }
 
 void SettingsModule::setDefaultSettings()

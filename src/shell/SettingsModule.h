@@ -15,8 +15,9 @@ public:
     // Reads fileName in the program folder. A missing, unreadable or short file gives all
     // three defaults and is replaced by a complete file of defaults; nothing is shown.
     void loadSettings(const QString &fileName);
-    // Writes the three values to path atomically; a failure is ignored.
-    void saveSettings(const QString &path) const;
+    // Writes the three values to path atomically; false when that failed (start-up ignores it,
+    // making a stand-alone program reports it).
+    bool saveSettings(const QString &path) const;
     void setDefaultSettings();
 
     // IDs are compared upper-cased; an unknown ID reads as "" and is ignored when set.

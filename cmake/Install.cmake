@@ -1,0 +1,67 @@
+# Installing Varnel on Linux, and its Debian package.
+#
+#   cmake --install build --prefix DIR     programs in DIR/bin, data in DIR/share/varnel, and the
+#                                          desktop entry, MIME type and icon in their standard places
+#   cd build && cpack -G DEB               varnel_<version>_<arch>.deb for `apt install ./varnel_*.deb`
+#
+# The program finds its data beside itself (the build tree, a copied folder) or in
+# <prefix>/share/varnel beside <prefix>/bin, so these two folder names are fixed here.
+
+# The icon is also compiled into the program: a stand-alone copy made from it shows it and
+# registers it without any data folder.
+qt_add_resources(varnel_core varnel_icon
+  PREFIX /varnel
+  BASE ${PROJECT_SOURCE_DIR}/data/linux
+  FILES ${PROJECT_SOURCE_DIR}/data/linux/varnel.svg)
+
+set(VARNEL_LINUX_DATA ${PROJECT_SOURCE_DIR}/data/linux)
+
+if(TARGET varnel)
+  install(TARGETS varnel RUNTIME DESTINATION bin)
+endif()
+install(TARGETS varnel-run RUNTIME DESTINATION bin)
+install(FILES ${PROJECT_SOURCE_DIR}/data/NEW_TEMPLATE.vnp DESTINATION share/varnel)
+install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/Examples DESTINATION share/varnel)
+install(FILES ${VARNEL_LINUX_DATA}/varnel.svg DESTINATION share/icons/hicolor/scalable/apps)
+install(FILES ${VARNEL_LINUX_DATA}/varnel.desktop DESTINATION share/applications)
+install(FILES ${VARNEL_LINUX_DATA}/varnel.xml DESTINATION share/mime/packages)
+
+# Installing and packaging take the programs as built; they never start a build of every
+# target (the tests among them) of their own.
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
+
+# The package. dpkg-shlibdeps finds the Qt libraries the programs link; the platform plugin and
+# the SVG plugins are loaded at run time, so they are named here. Debian's shared-mime-info and
+# desktop-file-utils update their databases by their own triggers when the package installs.
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME varnel)
+set(CPACK_PACKAGE_VENDOR Varnel)
+set(CPACK_PACKAGE_CONTACT "Varnel <destek@varnel.example.org>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "flowchart programming environment for students")
+set(CPACK_PACKAGE_DESCRIPTION
+  "Students write programs as flowcharts and run them block by block, with a variables\n\
+window, a call stack and a console. The interface is Turkish. Includes varnel-run, which\n\
+runs a chart in a terminal.")
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION education)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6svg6")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
+  "qt6-translations-l10n, fonts-dejavu-core, shared-mime-info, desktop-file-utils")
+include(CPack)
+
+if(VARNEL_TESTS)
+  set(VARNEL_INSTALLS runner-only)
+  if(TARGET varnel)
+    set(VARNEL_INSTALLS editor)
+  endif()
+  add_test(NAME install.prefix
+    COMMAND bash ${PROJECT_SOURCE_DIR}/tests/install/check-install
+            ${CMAKE_COMMAND} ${CMAKE_BINARY_DIR} ${VARNEL_INSTALLS})
+  add_test(NAME install.deb
+    COMMAND bash ${PROJECT_SOURCE_DIR}/tests/install/check-deb
+            ${CMAKE_CPACK_COMMAND} ${CMAKE_BINARY_DIR} ${VARNEL_INSTALLS})
+  set_tests_properties(install.prefix install.deb PROPERTIES LABELS install)
+endif()
