@@ -1,0 +1,165 @@
+#include "ui/shell/frmAbout.h"
+
+#include "shell/AppVersion.h"
+#include "shell/WebLinks.h"
+#include "ui/shell/AppIcon.h"
+#include "ui/shell/LinkLabel.h"
+#include "ui/shell/openURL.h"
+
+#include <QEvent>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+void name(QWidget *widget, const char *objectName)
+{
+    widget->setObjectName(QLatin1String(objectName));
+}
+
+} // namespace
+
+frmAbout::frmAbout(QWidget *owner)
+    : QDialog(owner)
+{
+    setWindowTitle(AppVersion::applicationTitle());
+    setWindowIcon(owner ? owner->windowIcon() : AppIcon::icon());
+    setModal(true);
+    setMouseTracking(true);
+    buildWidgets();
+    connect(lblURL, &LinkLabel::clicked, this, &frmAbout::lblURL_Click);
+    connect(lblEmail, &LinkLabel::clicked, this, &frmAbout::lblEmail_Click);
+    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+    connect(cmdSysInfo, &QPushButton::clicked, this, &frmAbout::cmdSysInfo_Click);
+    connect(cmdCheckForUpdate, &QPushButton::clicked, this, &frmAbout::cmdCheckForUpdate_Click);
+}
+
+QString frmAbout::disclaimerText()
+{
+    return QStringLiteral(
+        "Uyarı: Bu program olduğu gibi, açık ya da örtük hiçbir garanti verilmeden sunulur; "
+        "belirli bir amaca uygunluğu ve satılabilirliği dahil hiçbir konuda güvence verilmez. "
+        "Programın kullanımından ya da kullanılamamasından doğan veri kaybı dahil hiçbir "
+        "zarardan yazarları ve dağıtanları sorumlu tutulamaz. Programı kullanan bu koşulları "
+        "kabul etmiş sayılır.");
+}
+
+void frmAbout::buildWidgets()
+{
+    txtDisclaimer = new QPlainTextEdit(disclaimerText(), this);
+    name(txtDisclaimer, "txtDisclaimer");
+    txtDisclaimer->setReadOnly(true);
+    txtDisclaimer->setFocusPolicy(Qt::NoFocus);
+    // Wide and tall enough to show the whole text without scrolling.
+    txtDisclaimer->setFixedWidth(txtDisclaimer->fontMetrics().averageCharWidth() * 70);
+    txtDisclaimer->setFixedHeight(txtDisclaimer->fontMetrics().lineSpacing() * 8);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(buildHeader());
+    layout->addWidget(txtDisclaimer);
+    layout->addLayout(buildButtons());
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+QLayout *frmAbout::buildHeader()
+{
+    picIcon = new QLabel(this);
+    name(picIcon, "picIcon");
+    picIcon->setPixmap(windowIcon().pixmap(QSize(64, 64)));
+    picIcon->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
+
+    lblTitle = new QLabel(AppVersion::applicationTitle(), this);
+    name(lblTitle, "lblTitle");
+    QFont titleFont = lblTitle->font();
+    titleFont.setPointSizeF(titleFont.pointSizeF() * 1.8);
+    titleFont.setBold(true);
+    lblTitle->setFont(titleFont);
+    lblVersion = new QLabel(QStringLiteral("sürüm ") + AppVersion::current(), this);
+    name(lblVersion, "lblVersion");
+    lblURL = new LinkLabel(WebLinks::productPage(), this);
+    name(lblURL, "lblURL");
+    lblEmail = new LinkLabel(WebLinks::supportAddress(), this);
+    name(lblEmail, "lblEmail");
+
+    auto *links = new QGridLayout;
+    links->addWidget(new QLabel(QStringLiteral("web adresi:"), this), 0, 0);
+    links->addWidget(lblURL, 0, 1);
+    links->addWidget(new QLabel(QStringLiteral("e-posta:"), this), 1, 0);
+    links->addWidget(lblEmail, 1, 1);
+    links->setColumnStretch(1, 1);
+
+    auto *text = new QVBoxLayout;
+    text->addWidget(lblTitle);
+    text->addWidget(lblVersion);
+    text->addSpacing(fontMetrics().lineSpacing());
+    text->addLayout(links);
+
+    auto *header = new QHBoxLayout;
+    header->addWidget(picIcon);
+    header->addSpacing(fontMetrics().averageCharWidth() * 2);
+    header->addLayout(text, 1);
+    return header;
+}
+
+QLayout *frmAbout::buildButtons()
+{
+    cmdOK = new QPushButton(QStringLiteral("Tamam"), this);
+    name(cmdOK, "cmdOK");
+    cmdOK->setDefault(true);
+    cmdSysInfo = new QPushButton(QStringLiteral("Sistem Bilgisi..."), this);
+    name(cmdSysInfo, "cmdSysInfo");
+    cmdCheckForUpdate = new QPushButton(QStringLiteral("Güncelleştirme Kontrolü!"), this);
+    name(cmdCheckForUpdate, "cmdCheckForUpdate");
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(cmdSysInfo);
+    buttons->addWidget(cmdCheckForUpdate);
+    buttons->addStretch(1);
+    buttons->addWidget(cmdOK);
+    return buttons;
+}
+
+void frmAbout::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::ActivationChange && isActiveWindow())
+        clearUnderlines();
+    QDialog::changeEvent(event);
+}
+
+void frmAbout::mouseMoveEvent(QMouseEvent *event)
+{
+    clearUnderlines();
+    QDialog::mouseMoveEvent(event);
+}
+
+void frmAbout::clearUnderlines()
+{
+    lblURL->setUnderlined(false);
+    lblEmail->setUnderlined(false);
+}
+
+void frmAbout::lblURL_Click()
+{
+    openURLOrWarn(WebLinks::productPage(), this);
+}
+
+void frmAbout::lblEmail_Click()
+{
+    openURL(QStringLiteral("mailto:") + WebLinks::supportAddress());
+}
+
+void frmAbout::cmdSysInfo_Click()
+{
+    if (!m_systemInfo.start())
+        QMessageBox::information(this, AppVersion::applicationTitle(), SystemInfoTool::unavailableMessage());
+}
+
+void frmAbout::cmdCheckForUpdate_Click()
+{
+    openURLOrWarn(WebLinks::productPage(), this, QStringLiteral("Cannot open "));
+}
