@@ -1,12 +1,14 @@
 // Reading and writing a 5,000-block chart: a first read (parsed from disk), a read of a file
 // already parsed (what a return from a call does), each with and without tracked blocks, and
-// a save.
+// a save. Then one block whose parameter is nothing but line breaks, read and saved at growing
+// sizes: the "[\n]" escapes must cost time in step with their number.
 
 #include "BenchCharts.h"
 
 #include "project/Project.h"
 #include "base/MessageLog.h"
 
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QThread>
 #include <benchmark/benchmark.h>
@@ -87,6 +89,58 @@ void save(benchmark::State &state)
     state.SetLabel("items/s = blocks/s");
 }
 
+// A chart whose OUTPUT block prints `breaks` empty lines: its parameter line in the file is
+// "[\n]" written `breaks` times, 4 bytes each.
+QString escapeChartPath(qint64 breaks)
+{
+    static QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("satirlar%1.vnp").arg(breaks));
+    if (QFileInfo::exists(path))
+        return path;
+    ChartBuilder chart;
+    chart.block(ChartBuilder::Kind::Output, QStringLiteral("OUTPUT"),
+                QStringLiteral("\r\n").repeated(breaks));
+    return chart.save(path) ? path : QString();
+}
+
+void loadEscapes(benchmark::State &state)
+{
+    const qint64 breaks = state.range(0);
+    const QString path = escapeChartPath(breaks);
+    MessageLog log;
+    for (auto _ : state) {
+        Project project(&log); // a fresh project parses the file again
+        project.setTrackCurrentBlock(false);
+        if (!project.load_FILE(path)) {
+            state.SkipWithError("the chart could not be loaded");
+            return;
+        }
+    }
+    state.SetComplexityN(breaks);
+    state.SetBytesProcessed(state.iterations() * breaks * 4);
+}
+
+void saveEscapes(benchmark::State &state)
+{
+    const qint64 breaks = state.range(0);
+    MessageLog log;
+    Project project(&log);
+    if (!project.load_FILE(escapeChartPath(breaks))) {
+        state.SkipWithError("the chart could not be loaded");
+        return;
+    }
+    QTemporaryDir dir;
+    const QString target = dir.filePath(QStringLiteral("kopya.vnp"));
+    for (auto _ : state) {
+        if (!project.saveProjectFile(target)) {
+            state.SkipWithError("the chart could not be saved");
+            return;
+        }
+    }
+    state.SetComplexityN(breaks);
+    state.SetBytesProcessed(state.iterations() * breaks * 4);
+}
+
 } // namespace
 
 BENCHMARK(firstLoad)->ArgName("tracked")->Arg(0)->Arg(1)
@@ -94,3 +148,8 @@ BENCHMARK(firstLoad)->ArgName("tracked")->Arg(0)->Arg(1)
 BENCHMARK(reload)->ArgName("tracked")->Arg(0)->Arg(1)
     ->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(save)->Unit(benchmark::kMillisecond)->UseRealTime();
+// Up to 7 million line breaks: a 28 MB file, just under the reader's size limit.
+BENCHMARK(loadEscapes)->Arg(1'000'000)->Arg(2'000'000)->Arg(4'000'000)->Arg(7'000'000)
+    ->Complexity(benchmark::oN)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(saveEscapes)->Arg(1'000'000)->Arg(2'000'000)->Arg(4'000'000)->Arg(7'000'000)
+    ->Complexity(benchmark::oN)->Unit(benchmark::kMillisecond)->UseRealTime();

@@ -141,6 +141,13 @@ void readBlock(LineSource &in, QVector<ParsedBlock> &blocks)
     }
 }
 
+// "[\n]" with the letter in either case.
+bool isNewlineMarker(QStringView four)
+{
+    return four.size() == 4 && four[0] == u'[' && four[1] == u'\\'
+        && (four[2] == u'n' || four[2] == u'N') && four[3] == u']';
+}
+
 void readLine(LineSource &in, QVector<ParsedLine> &lines)
 {
     const QStringView ends = in.next();
@@ -165,13 +172,27 @@ QString decode(QByteArrayView bytes)
 
 QString unescapeNewlines(const QString &text)
 {
-    // Replacing and searching again from the start, until nothing is found, comes to the same
-    // as one pass from left to right: "[\n]" cannot overlap itself, and the CR LF put in its
-    // place holds none of its four characters, so no new occurrence can appear.
-    if (!text.contains(QLatin1String("[\\"))) // the common case: nothing to do, no copy
+    // Replacing the first occurrence and searching again from the start, until nothing is
+    // found, comes to the same as one pass from left to right: "[\n]" cannot overlap itself,
+    // and the CR LF put in its place holds none of its four characters, so no new occurrence
+    // can appear. The pass copies each character once, however many markers there are.
+    const QLatin1String opening("[\\");
+    qsizetype at = text.indexOf(opening);
+    if (at < 0) // the common case: nothing to do, no copy
         return text;
-    QString result = text;
-    result.replace(QLatin1String("[\\n]"), QLatin1String("\r\n"), Qt::CaseInsensitive);
+    const QStringView whole(text);
+    QString result;
+    result.reserve(text.size());
+    qsizetype copied = 0;
+    for (; at >= 0; at = text.indexOf(opening, at + 1)) {
+        if (!isNewlineMarker(whole.mid(at, 4)))
+            continue;
+        result.append(whole.mid(copied, at - copied));
+        result.append(u"\r\n");
+        copied = at + 4;
+        at += 3;
+    }
+    result.append(whole.mid(copied));
     return result;
 }
 

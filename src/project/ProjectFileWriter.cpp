@@ -32,11 +32,21 @@ void textLine(QString &out, const QString &text)
 QString escapeNewlines(const QString &text)
 {
     // One pass from left to right does what replacing the first CR LF and searching again
-    // from the start would: "[\n]" holds neither CR nor LF, so no new pair can appear.
-    if (!text.contains(u'\r'))
+    // from the start would: "[\n]" holds neither CR nor LF, so no new pair can appear. Each
+    // character is copied once, however many pairs there are.
+    qsizetype at = text.indexOf(LineEnd);
+    if (at < 0)
         return text;
-    QString result = text;
-    result.replace(LineEnd, QLatin1String("[\\n]"));
+    const QStringView whole(text);
+    QString result;
+    result.reserve(text.size() + text.size() / 2 + 2);
+    qsizetype copied = 0;
+    for (; at >= 0; at = text.indexOf(LineEnd, copied)) {
+        result.append(whole.mid(copied, at - copied));
+        result.append(QLatin1String("[\\n]"));
+        copied = at + 2;
+    }
+    result.append(whole.mid(copied));
     return result;
 }
 

@@ -144,6 +144,30 @@ TEST(ProjectFileEscaping, OnePassDoesWhatReplacingFromTheStartDoes)
     }
 }
 
+TEST(ProjectFileEscaping, ManyBreaksInOneParameter)
+{
+    // Pieces and what each becomes in the file; the near misses stay as they are.
+    const QString pieces[][2] = {
+        {QStringLiteral("\r\n"), QStringLiteral("[\\n]")},
+        {QStringLiteral("a"), QStringLiteral("a")},
+        {QStringLiteral("[\\"), QStringLiteral("[\\")},
+        {QStringLiteral("\r"), QStringLiteral("\r")},
+        {QStringLiteral("\n["), QStringLiteral("\n[")},
+    };
+    QString text;
+    QString escaped;
+    for (int i = 0; i < 300000; ++i) {
+        const auto &piece = pieces[(i * 7) % 5];
+        text += piece[0];
+        escaped += piece[1];
+    }
+    ASSERT_EQ(ProjectFileWriter::escapeNewlines(text), escaped);
+    ASSERT_EQ(ProjectFileReader::unescapeNewlines(escaped), text);
+    QString upper = escaped;
+    upper.replace(QStringLiteral("[\\n]"), QStringLiteral("[\\N]"));
+    ASSERT_EQ(ProjectFileReader::unescapeNewlines(upper), text);
+}
+
 TEST(ProjectFileReader, ReadsTheExampleProject)
 {
     const ParsedProject parsed = ProjectFileReader::parse(helloBytes());
