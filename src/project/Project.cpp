@@ -1,14 +1,10 @@
 #include "project/Project.h"
 
-#include "base/FileErrors.h"
 #include "base/MessageLog.h"
 #include "base/Paths.h"
 #include "model/VarnelError.h"
 #include "project/ProjectFileReader.h"
 #include "project/ProjectFileWriter.h"
-
-#include <QFileInfo>
-#include <QSaveFile>
 
 Project::Project(MessageLog *log, QObject *parent)
     : QObject(parent),
@@ -120,45 +116,11 @@ bool Project::load_FILE(const QString &sFILE)
     return complete;
 }
 
-namespace {
-
-int saveErrorNumber(const QSaveFile &file)
-{
-    switch (file.error()) {
-    case QFileDevice::PermissionsError:
-        return FileErrors::PermissionDenied;
-    case QFileDevice::ResourceError:
-        return FileErrors::DiskFull;
-    case QFileDevice::WriteError:
-        return FileErrors::DeviceIOError;
-    case QFileDevice::OpenError:
-        if (!QFileInfo(Paths::folderOf(QFileInfo(file.fileName()).absoluteFilePath())).isDir())
-            return FileErrors::PathNotFound;
-        [[fallthrough]];
-    default:
-        return FileErrors::PathFileAccessError;
-    }
-}
-
-VarnelError saveError(const QSaveFile &file)
-{
-    const int number = saveErrorNumber(file);
-    return VarnelError(number, QStringLiteral("saveProjectFile"), FileErrors::text(number));
-}
-
-} // namespace
-
 bool Project::saveProjectFile(const QString &path)
 {
     try {
-        // Everything is formatted before the file is touched, and the new text replaces the
-        // old file only once it is completely written.
-        const QByteArray bytes = ProjectFileWriter::serialize(m_blocks, m_lines);
-        QSaveFile file(path);
-        if (!file.open(QIODevice::WriteOnly))
-            throw saveError(file);
-        if (file.write(bytes) != bytes.size() || !file.commit())
-            throw saveError(file);
+        // Everything is formatted before the file is touched.
+        ProjectFileWriter::writeFile(path, ProjectFileWriter::serialize(m_blocks, m_lines));
     } catch (const VarnelError &error) {
         m_log->showModal(QStringLiteral("SAVE_FILE işleminde hata: ") + error.description());
         return false;

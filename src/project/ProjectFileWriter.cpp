@@ -1,8 +1,10 @@
 #include "project/ProjectFileWriter.h"
 
+#include "base/CheckedFileWriter.h"
 #include "base/Windows1254.h"
 #include "model/Block_Collection.h"
 #include "model/Line_Collection.h"
+#include "model/VarnelError.h"
 
 #include <charconv>
 #include <cmath>
@@ -28,6 +30,13 @@ void textLine(QString &out, const QString &text)
 }
 
 } // namespace
+
+void writeFile(const QString &path, QByteArrayView bytes)
+{
+    CheckedFileWriter writer(path);
+    if (!writer.write(bytes))
+        throw VarnelError(writer.error(), QStringLiteral("saveProjectFile"), writer.errorText());
+}
 
 QString escapeNewlines(const QString &text)
 {

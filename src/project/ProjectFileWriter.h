@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <QStringView>
 
@@ -16,6 +17,11 @@ inline constexpr QLatin1String Separator("       \t <--");
 // in CR LF. Reads each block's position and size, so it throws the block's VarnelError when a
 // block has no picture element.
 QByteArray serialize(const Block_Collection &blocks, const Line_Collection &lines);
+
+// Puts the bytes in place of the file at path, completely or not at all; throws the
+// VarnelError of the cause ("Disk dolu", "İzin verilmedi", ...) when that failed, leaving the
+// old file as it was.
+void writeFile(const QString &path, QByteArrayView bytes);
 
 // CR LF to "[\n]"; a CR or a LF alone stays.
 QString escapeNewlines(const QString &text);

@@ -1,5 +1,7 @@
 #include "shell/Registry.h"
 
+#include "base/CheckedFileWriter.h"
+#include "base/FileErrors.h"
 #include "base/LineSplitter.h"
 #include "base/MessageLog.h"
 #include "base/Windows1254.h"
@@ -8,7 +10,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QList>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
@@ -121,13 +122,36 @@ bool readLines(const QString &path, FileText kind, TextLines &lines)
     return true;
 }
 
-bool writeLines(const QString &path, FileText kind, const TextLines &lines)
+// The status of a write and, when the file could not be written, the reason in words.
+struct Written {
+    int status;
+    QString reason;
+};
+
+int statusOfFileError(int number)
+{
+    switch (number) {
+    case FileErrors::DiskFull:
+        return Registry::DiskFull;
+    case FileErrors::PermissionDenied:
+        return Registry::AccessDenied;
+    case FileErrors::PathNotFound:
+        return Registry::PathNotFound;
+    default:
+        return Registry::CannotWrite;
+    }
+}
+
+// The old file stays whole unless the new one was written completely.
+Written writeLines(const QString &path, FileText kind, const TextLines &lines)
 {
     const std::optional<QByteArray> bytes = encodeText(kind, joinLines(lines));
     if (!bytes)
-        return false;
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(*bytes) == bytes->size() && file.commit();
+        return {Registry::CannotWrite, QString()};
+    CheckedFileWriter writer(path);
+    if (writer.write(*bytes))
+        return {Registry::Success, QString()};
+    return {statusOfFileError(writer.error()), writer.errorText()};
 }
 
 // ---- Sections: "[name]" lines, names compared without regard to case.
@@ -443,7 +467,8 @@ int Registry::writeIni(const QString &iniPath, const QString &section, const QSt
     if (!readLines(iniPath, FileText::Ini, lines))
         return failWrite(CannotRead);
     setValueLine(lines, section.trimmed(), key.trimmed(), key.trimmed() + u'=' + text, iniKeyOf);
-    return writeLines(iniPath, FileText::Ini, lines) ? int(Success) : failWrite(CannotWrite);
+    const Written written = writeLines(iniPath, FileText::Ini, lines);
+    return written.status == Success ? int(Success) : failWrite(written.status, written.reason);
 }
 
 int Registry::writeStore(TopKey top, const QString &KeyName, const QString &SubKeyRef,
@@ -459,9 +484,10 @@ int Registry::writeStore(TopKey top, const QString &KeyName, const QString &SubK
     const QString data = asText ? quoted(KeyVal.toString()) : flagData(KeyVal.toBool());
     const QString valueLine = storeNameText(SubKeyRef) + u'=' + data;
     setValueLine(lines, keyName, SubKeyRef, valueLine, storeValueNameOf);
-    if (!QDir().mkpath(m_storeFolder) || !writeLines(path, FileText::Store, lines))
+    if (!QDir().mkpath(m_storeFolder))
         return failWrite(CannotWrite);
-    return Success;
+    const Written written = writeLines(path, FileText::Store, lines);
+    return written.status == Success ? int(Success) : failWrite(written.status, written.reason);
 }
 
 QString Registry::storePath(TopKey top) const
@@ -473,9 +499,10 @@ QString Registry::storePath(TopKey top) const
     return QString();
 }
 
-int Registry::failWrite(int status) const
+int Registry::failWrite(int status, const QString &reason) const
 {
-    warn(writeWarning(), QStringLiteral("fWriteValue"));
+    warn(reason.isEmpty() ? writeWarning() : writeWarning() + kCrLf + reason,
+         QStringLiteral("fWriteValue"));
     return status;
 }
 

@@ -27,9 +27,12 @@ public:
     enum Status {
         Success = 0,
         NotFound = 2,
+        PathNotFound = 3,
+        AccessDenied = 5,
         InvalidData = 13,
         InvalidParameter = 87,
         RootUnresolved = 99,
+        DiskFull = 112,
         InvalidName = 123,
         CannotRead = 1012,
         CannotWrite = 1013,
@@ -62,7 +65,8 @@ private:
     int writeStore(TopKey top, const QString &KeyName, const QString &SubKeyRef, bool asText,
                    const QVariant &KeyVal) const;
     QString storePath(TopKey top) const;
-    int failWrite(int status) const;
+    // Shows the write warning, with the reason on a line of its own when there is one.
+    int failWrite(int status, const QString &reason = QString()) const;
     void warn(const QString &text, const QString &title) const;
 
     MessageLog *m_log;

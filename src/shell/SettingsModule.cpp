@@ -1,12 +1,12 @@
 #include "shell/SettingsModule.h"
 
+#include "base/CheckedFileWriter.h"
 #include "base/LineSplitter.h"
 #include "base/Windows1254.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <QStringList>
 
 SettingsModule::SettingsModule()
@@ -32,13 +32,17 @@ void SettingsModule::loadSettings(const QString &fileName)
     saveSettings(path);
 }
 
-bool SettingsModule::saveSettings(const QString &path) const
+bool SettingsModule::saveSettings(const QString &path, QString *failure) const
 {
     const QString crLf = QStringLiteral("\r\n");
     const QByteArray bytes = Windows1254::encode(m_shouldAssociate + crLf + m_language + crLf
                                                  + m_startUpFlow + crLf);
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    CheckedFileWriter writer(path);
+    if (writer.write(bytes))
+        return true;
+    if (failure)
+        *failure = writer.errorText();
+    return false;
 }
 
 void SettingsModule::setDefaultSettings()

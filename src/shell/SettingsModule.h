@@ -15,9 +15,10 @@ public:
     // Reads fileName in the program folder. A missing, unreadable or short file gives all
     // three defaults and is replaced by a complete file of defaults; nothing is shown.
     void loadSettings(const QString &fileName);
-    // Writes the three values to path atomically; false when that failed (start-up ignores it,
-    // making a stand-alone program reports it).
-    bool saveSettings(const QString &path) const;
+    // Writes the three values to path atomically; false when that failed, with the reason
+    // ("Disk dolu", "İzin verilmedi", ...) in failure. The old file is then kept whole.
+    // Start-up ignores a failure; making a stand-alone program reports it.
+    bool saveSettings(const QString &path, QString *failure = nullptr) const;
     void setDefaultSettings();
 
     // IDs are compared upper-cased; an unknown ID reads as "" and is ignored when set.

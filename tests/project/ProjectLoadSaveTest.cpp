@@ -3,8 +3,10 @@
 #include "ProjectTestSupport.h"
 
 #include "project/ProjectFileWriter.h"
+#include "support/ChildProcess.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QThread>
 
@@ -12,6 +14,7 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 using namespace ProjectTest;
 
@@ -358,6 +361,35 @@ TEST_F(ProjectLoadSave, ASaveThatFailsWhileWritingKeepsTheOldFile)
     EXPECT_EQ(readBytes(target), helloBytes());
     // No temporary file is left behind.
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("test.vnp")});
+}
+
+TEST_F(ProjectLoadSave, ASmallSaveMeetingAFullDiskSaysSoAndKeepsTheOldFile)
+{
+    ASSERT_TRUE(load(helloBytes()));
+    project.theBlockCollection().item(2)->setZParam2(QString(9000, u'x')); // about 9.8 KB in all
+    project.setProjectModified(true);
+    const QString target = path(QStringLiteral("test.vnp"));
+    // Two pages of room: the whole file fits in the write buffer, so only the flush meets the
+    // end of the room.
+    const QString answer = ChildProcess::withFileSizeLimit(8192, [&] {
+        const bool saved = project.saveProjectFile(target);
+        return QStringLiteral("saved=%1 modified=%2 ").arg(saved).arg(project.projectModified())
+            + modal.join(u'/');
+    });
+    EXPECT_EQ(answer, QStringLiteral("saved=0 modified=1 SAVE_FILE işleminde hata: Disk dolu"));
+    EXPECT_EQ(readBytes(target), helloBytes());
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("test.vnp")});
+}
+
+TEST_F(ProjectLoadSave, ASaveOntoAPipeIsRefused)
+{
+    ASSERT_TRUE(load(helloBytes()));
+    const QString fifo = path(QStringLiteral("boru.vnp"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0644), 0);
+    EXPECT_FALSE(project.saveProjectFile(fifo));
+    EXPECT_EQ(modal, QStringList{QStringLiteral(
+                         "SAVE_FILE işleminde hata: Yol/Dosya erişim hatası: bir adlandırılmış boru (FIFO), dosya değil")});
+    EXPECT_FALSE(QFileInfo(fifo).isFile());
 }
 
 TEST_F(ProjectLoadSave, ASaveIntoAMissingFolderFails)

@@ -1,5 +1,6 @@
 #include "base/MessageLog.h"
 #include "shell/Registry.h"
+#include "support/ChildProcess.h"
 
 #include <QDir>
 #include <QFile>
@@ -255,4 +256,25 @@ TEST_F(RegistryTest, IniWritesThatWouldCorruptTheFileAreRefused)
               0);
     EXPECT_EQ(warnings.size(), 3);
     EXPECT_EQ(contents(ini), original);
+}
+
+TEST_F(RegistryTest, WritesMeetingAFullDiskSaySoAndKeepTheOldFiles)
+{
+    const QString ini = file(QStringLiteral("app.ini"), "[Main]\r\nkey=old\r\n");
+    ASSERT_EQ(registry.fWriteValue(QStringLiteral("HKCR"), QStringLiteral(".vnp"), QString(),
+                                   QStringLiteral("S"), QStringLiteral("Varnel")),
+              0);
+    const QString store = storeFolder() + QStringLiteral("/HKCR.reg");
+    const QByteArray oldStore = contents(store);
+    const QString answer = ChildProcess::withFileSizeLimit(8, [&] {
+        const int iniStatus = registry.fWriteValue(ini, QStringLiteral("Main"), QStringLiteral("key"),
+                                                   QStringLiteral("S"), QStringLiteral("new"));
+        const int storeStatus = registry.fWriteValue(QStringLiteral("HKCR"), QStringLiteral(".vnp"), QString(),
+                                                     QStringLiteral("S"), QStringLiteral("Başka"));
+        return QStringLiteral("%1 %2 ").arg(iniStatus).arg(storeStatus) + warnings.join(u'/');
+    });
+    const QString warning = QStringLiteral("fWriteValue|") + kWriteWarning + QStringLiteral("\r\nDisk dolu");
+    EXPECT_EQ(answer, QStringLiteral("112 112 ") + warning + u'/' + warning);
+    EXPECT_EQ(contents(ini), QByteArray("[Main]\r\nkey=old\r\n"));
+    EXPECT_EQ(contents(store), oldStore);
 }

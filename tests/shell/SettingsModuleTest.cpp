@@ -1,5 +1,7 @@
 #include "shell/SettingsModule.h"
 
+#include "support/ChildProcess.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -113,4 +115,17 @@ TEST_F(SettingsModuleTest, FailedSaveIsSilentAndLeavesNoFile)
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("varnel.ini")));
     settings.loadSettings(QStringLiteral("varnel.ini"));
     EXPECT_EQ(settings.getINISetting(QStringLiteral("LANGUAGE")), QStringLiteral("ENGLISH"));
+}
+
+TEST_F(SettingsModuleTest, ASaveMeetingAFullDiskFailsAndKeepsTheOldFile)
+{
+    writeFile(kDefaultFile);
+    settings.setINISetting(QStringLiteral("START_UP_FLOW"), QStringLiteral("uzun bir akış adı.vnp"));
+    const QString answer = ChildProcess::withFileSizeLimit(16, [this] {
+        QString failure;
+        const bool saved = settings.saveSettings(path(), &failure);
+        return QString::number(saved) + u'|' + failure;
+    });
+    EXPECT_EQ(answer, QStringLiteral("0|Disk dolu"));
+    EXPECT_EQ(readFile(), kDefaultFile);
 }
