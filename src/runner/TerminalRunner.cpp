@@ -1,17 +1,29 @@
 #include "runner/TerminalRunner.h"
 
+#include "base/CheckedFileWriter.h"
 #include "base/FileErrors.h"
+#include "base/FileKind.h"
 
 #include <QFileInfo>
+#include <cerrno>
 #include <string>
 #include <unistd.h>
 
 namespace {
 
-void writeUtf8(std::FILE *stream, const QString &text)
+// false when not every byte went (errno says why).
+bool writeUtf8(std::FILE *stream, const QString &text)
 {
     const QByteArray bytes = text.toUtf8();
-    std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stream);
+    return std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stream)
+        == std::size_t(bytes.size());
+}
+
+QString outputFailure(int errnum)
+{
+    if (errnum == EBADF || errnum == EPIPE)
+        return QStringLiteral("standart çıktı kapalı");
+    return FileErrors::text(CheckedFileWriter::numberOfErrno(errnum));
 }
 
 } // namespace
@@ -32,9 +44,29 @@ TerminalRunner::TerminalRunner(const Options &options)
     m_runtime.run.setDelay(0);
 }
 
+void TerminalRunner::writeOutput(const QString &text)
+{
+    if (m_outputErrno == 0 && !writeUtf8(stdout, text))
+        outputFailed();
+}
+
+void TerminalRunner::flushOutput()
+{
+    if (m_outputErrno == 0 && (std::fflush(stdout) != 0 || std::ferror(stdout)))
+        outputFailed();
+}
+
+// A transcript with a gap in it is worth nothing: the run stops, and ends as a failure.
+void TerminalRunner::outputFailed()
+{
+    m_outputErrno = errno != 0 ? errno : EIO;
+    if (m_runtime.run.runInProgress())
+        m_runtime.run.TerminateExecution();
+}
+
 void TerminalRunner::printMessage(const QString &message)
 {
-    std::fflush(stdout);
+    flushOutput();
     QString text = message;
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     writeUtf8(stderr, text + QLatin1Char('\n'));
@@ -48,14 +80,14 @@ void TerminalRunner::printRow(const QString &row)
         m_echoedInput = false;
         return;
     }
-    writeUtf8(stdout, row + QLatin1Char('\n'));
+    writeOutput(row + QLatin1Char('\n'));
 }
 
 std::optional<QString> TerminalRunner::readLine(const QString &prompt)
 {
     if (m_interactive) {
-        writeUtf8(stdout, prompt + QStringLiteral(" >"));
-        std::fflush(stdout);
+        writeOutput(prompt + QStringLiteral(" >"));
+        flushOutput();
     }
     std::string line;
     int c = 0;
@@ -66,7 +98,7 @@ std::optional<QString> TerminalRunner::readLine(const QString &prompt)
     }
     if (c == EOF && !any) {
         if (m_interactive)
-            writeUtf8(stdout, QStringLiteral("\n"));
+            writeOutput(QStringLiteral("\n"));
         m_log.mBox(QStringLiteral("Girdi sona erdi: \"") + prompt + QStringLiteral("\" için satır okunamadı."));
         m_runtime.run.TerminateExecution();
         return std::nullopt;
@@ -81,7 +113,9 @@ int TerminalRunner::exec()
 {
     const QFileInfo info(m_options.file);
     if (!info.isFile()) {
-        printMessage(FileErrors::notFound(m_options.file));
+        const QString kind = FileKind::nonFileKind(m_options.file);
+        printMessage(kind.isEmpty() ? FileErrors::notFound(m_options.file)
+                                    : m_options.file + u' ' + kind + QStringLiteral(", proje dosyası değil."));
         return 2;
     }
     if (!m_project.load_FILE(info.absoluteFilePath()))
@@ -89,6 +123,10 @@ int TerminalRunner::exec()
     m_runtime.run.cmdRun_ClickP();
     if (m_runtime.run.runInProgress())
         m_runtime.run.TerminateExecution();
-    std::fflush(stdout);
+    flushOutput();
+    if (m_outputErrno != 0) {
+        printMessage(QStringLiteral("Program çıktısı yazılamadı: ") + outputFailure(m_outputErrno));
+        return 1;
+    }
     return m_runtime.run.completedNormally() ? 0 : 1;
 }

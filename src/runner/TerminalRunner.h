@@ -19,12 +19,17 @@ public:
     };
     explicit TerminalRunner(const Options &options);
 
-    // 0: the main chart's END ended the run; 1: anything else ended it; 2: not loaded.
+    // 0: the main chart's END ended the run and all its output was written; 1: anything else
+    // ended it, or some output could not be written; 2: not loaded.
     int exec();
 
 private:
     std::optional<QString> readLine(const QString &prompt);
     void printRow(const QString &row);
+    // Standard output, checked: the first failure is kept and ends the run.
+    void writeOutput(const QString &text);
+    void flushOutput();
+    void outputFailed();
     void printMessage(const QString &message);
 
     Options m_options;
@@ -34,4 +39,5 @@ private:
     Runtime m_runtime;
     bool m_interactive;
     bool m_echoedInput = false;
+    int m_outputErrno = 0; // why standard output failed; 0 while it works
 };

@@ -2,8 +2,14 @@
 #include "runner/TerminalRunner.h"
 
 #include <QCoreApplication>
+#include <QLocale>
+#include <QRegularExpression>
 #include <QStringList>
+#include <cerrno>
 #include <cstdio>
+#include <fcntl.h>
+#include <optional>
+#include <unistd.h>
 
 namespace {
 
@@ -15,6 +21,32 @@ const char *const usage =
     "  --max-blocks N    N bloktan fazlasını çalıştıran programı durdurur\n"
     "Çıkış durumu: 0 program sonuna ulaştı, 1 program bir hatayla ya da\n"
     "başka bir nedenle durdu, 2 dosya yüklenemedi ya da bağımsız değişkenler yanlış.\n";
+
+// A closed standard stream gets /dev/null, read-only, in its place: no file the run opens can
+// take its number, and writing to it fails (and is reported) as writing to the closed one would.
+void reserveStandardStreams()
+{
+    for (int fd = STDIN_FILENO; fd <= STDERR_FILENO; ++fd) {
+        if (::fcntl(fd, F_GETFD) == -1 && errno == EBADF)
+            ::open("/dev/null", O_RDONLY); // the lowest free number is fd
+    }
+}
+
+// The locale of a name such as tr_TR or en_US (a language alone, or C, will do too); nothing
+// for a name Qt does not know, which would otherwise quietly give other results.
+std::optional<QLocale> localeNamed(const QString &name)
+{
+    if (name == u"C" || name == u"POSIX")
+        return QLocale::c();
+    static const QRegularExpression form(
+        QStringLiteral("^([a-z]{2,3})(?:[_-]([A-Z]{2}|[0-9]{3}))?(?:\\.[A-Za-z0-9-]+)?$"));
+    const QRegularExpressionMatch parts = form.match(name);
+    if (!parts.hasMatch() || QLocale::codeToLanguage(parts.captured(1)) == QLocale::AnyLanguage)
+        return std::nullopt;
+    if (parts.hasCaptured(2) && QLocale::codeToTerritory(parts.captured(2)) == QLocale::AnyTerritory)
+        return std::nullopt;
+    return QLocale(name);
+}
 
 int usageError(const QString &problem)
 {
@@ -28,6 +60,7 @@ int usageError(const QString &problem)
 
 int main(int argc, char **argv)
 {
+    reserveStandardStreams();
     QCoreApplication app(argc, argv);
     QStringList args = app.arguments();
     args.removeFirst();
@@ -37,18 +70,23 @@ int main(int argc, char **argv)
         const QString option = args.takeFirst();
         if (option == QStringLiteral("--help"))
             return usageError(QString());
+        if (option != QStringLiteral("--locale") && option != QStringLiteral("--max-blocks"))
+            return usageError(QStringLiteral("Bilinmeyen seçenek: ") + option);
         if (args.isEmpty())
             return usageError(option + QStringLiteral(" bir değer bekliyor."));
         const QString value = args.takeFirst();
         if (option == QStringLiteral("--locale")) {
-            locale = QLocale(value);
-        } else if (option == QStringLiteral("--max-blocks")) {
+            const std::optional<QLocale> named = localeNamed(value);
+            if (!named) {
+                return usageError(QStringLiteral("--locale bilinen bir bölgesel ayar adı bekliyor "
+                                                 "(dil_ÜLKE biçiminde: tr_TR, en_US, de_DE, ...): ") + value);
+            }
+            locale = *named;
+        } else {
             bool ok = false;
             options.maxBlocks = value.toLongLong(&ok);
             if (!ok || options.maxBlocks < 1)
                 return usageError(QStringLiteral("--max-blocks pozitif bir tam sayı bekliyor: ") + value);
-        } else {
-            return usageError(QStringLiteral("Bilinmeyen seçenek: ") + option);
         }
     }
     if (args.size() != 1)
