@@ -1,4 +1,5 @@
 #include "guiwin/DefinitionFields.h"
+#include "guiwin/TwipsScale.h"
 
 #include <gtest/gtest.h>
 
@@ -47,4 +48,19 @@ TEST(DefinitionFields, ToInt16RoundsHalvesToEvenAndStaysInRange)
     };
     for (const Case &c : cases)
         EXPECT_EQ(toInt16(c.value), c.expected) << c.value;
+}
+
+TEST(TwipsScale, FollowsTheLogicalDpi)
+{
+    const TwipsScale normal(96, 96);
+    EXPECT_DOUBLE_EQ(normal.twipsPerPixelX(), 15);
+    EXPECT_EQ(normal.toPixelsX(240), 16);
+    EXPECT_EQ(normal.toPixelsY(1215), 81);
+    EXPECT_EQ(normal.toTwipsX(16), 240);
+    const TwipsScale doubled(192, 192);
+    EXPECT_DOUBLE_EQ(doubled.twipsPerPixelY(), 7.5);
+    EXPECT_EQ(doubled.toPixelsX(240), 32);
+    EXPECT_EQ(doubled.toPixelsY(4365), 582);
+    EXPECT_EQ(doubled.toTwipsY(1), 8); // 7.5, halves to even
+    EXPECT_EQ(doubled.toTwipsX(3), 22); // 22.5
 }

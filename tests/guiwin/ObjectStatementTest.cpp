@@ -121,7 +121,7 @@ TEST_F(ObjectStatementTest, WritesResolveQuotesAndVariables)
 TEST_F(ObjectStatementTest, WritesGeometryVisibilityAndDrawing)
 {
     LocaleScope locale{QLocale(QLocale::Turkish, QLocale::Turkey)};
-    EXPECT_TRUE(run("b1.X", "10.5"));
+    EXPECT_TRUE(run("b1.X", "\"10.5\"")); // unquoted, the dot would make it an object-to-object statement
     EXPECT_EQ(window.objects["b1"].geometry[GuiObjectAccess::X], 158); // 157.5, halves to even
     EXPECT_TRUE(run("b1.W", "0"));
     EXPECT_EQ(window.objects["b1"].geometry[GuiObjectAccess::W], 1215);
@@ -157,7 +157,7 @@ TEST_F(ObjectStatementTest, EveryFailureHasItsMessage)
         {"v", "b1.FOO", cannot + "v = b1.FOO" + crlf + "Özellik okumaya müsait değil!"},
         {"b1.FOO", "\"1\"", cannot + "b1.FOO = 1" + crlf + "Özellik bulunamadı!"},
         {"p.LINE", "10,10,50", "Nesne tanımında hata: " + crlf + "p.LINE = 10,10,50" + crlf + "Tür uyuşmazlığı"},
-        {"t.IMAGE", "x.png", "Nesne tanımında hata: " + crlf + "t.IMAGE = x.png" + crlf
+        {"t.IMAGE", "\"x.png\"", "Nesne tanımında hata: " + crlf + "t.IMAGE = x.png" + crlf
                                  + "Nesne bu özelliği desteklemiyor"},
         {"b1.LINE", "1,1,2,2", "Nesne tanımında hata: " + crlf + "b1.LINE = 1,1,2,2" + crlf
                                    + "Nesne bu özelliği desteklemiyor"},
@@ -169,7 +169,7 @@ TEST_F(ObjectStatementTest, EveryFailureHasItsMessage)
     for (const Case &c : cases) {
         log.dismiss();
         EXPECT_FALSE(run(c.target, c.source)) << c.target.toStdString();
-        EXPECT_TRUE(log.text().startsWith(c.message)) << log.text().toStdString();
+        EXPECT_TRUE(log.text().startsWith(c.message)) << c.target.toStdString() << ": " << log.text().toStdString();
     }
 }
 
@@ -182,13 +182,13 @@ TEST_F(ObjectStatementTest, ImageNamesAFileOfTheProjectFolder)
     ObjectStatement inFolder{window, variables, log, dir.path() + "/"};
     EXPECT_TRUE(inFolder.processObjectDefinition("p.IMAGE", "\"resim.png\""));
     EXPECT_EQ(window.image, dir.filePath("resim.png"));
-    EXPECT_TRUE(inFolder.processObjectDefinition("b1.IMAGE", dir.filePath("resim.png")));
+    EXPECT_TRUE(inFolder.processObjectDefinition("b1.IMAGE", "\"" + dir.filePath("resim.png") + "\""));
     EXPECT_EQ(window.image, dir.filePath("resim.png"));
     EXPECT_TRUE(inFolder.processObjectDefinition("p.IMAGE", "\"yok.png\""));
     EXPECT_EQ(window.image, ""); // no file clears the picture
     EXPECT_TRUE(inFolder.processObjectDefinition("p.IMAGE", "\"\""));
     EXPECT_EQ(window.image, "");
     window.imageError = "bozuk";
-    EXPECT_FALSE(inFolder.processObjectDefinition("p.IMAGE", "resim.png"));
+    EXPECT_FALSE(inFolder.processObjectDefinition("p.IMAGE", "\"resim.png\""));
     EXPECT_TRUE(log.text().endsWith("bozuk\r\n"));
 }
