@@ -138,6 +138,7 @@ QWidget *frmDlgWindow::buildToolbar()
     const auto addButton = [bar](const QString &caption, const QString &name) {
         auto *button = new QPushButton(caption);
         button->setObjectName(name);
+        button->setAutoDefault(false); // Enter belongs to OK
         bar->addWidget(button);
         return button;
     };

@@ -24,6 +24,7 @@ frmJavaTest::frmJavaTest(std::optional<WindowParams> params, DesignerContext con
     auto *column = new QVBoxLayout(this);
     auto *frame = new QGroupBox;
     auto *inFrame = new QVBoxLayout(frame);
+    inFrame->setSpacing(inFrame->spacing() * 2);
     auto *notice = new QLabel(
         QStringLiteral(" !!!!!!!         dosya aynı klasörde yer alacak         !!!!!!!!    "));
     notice->setAlignment(Qt::AlignCenter);
