@@ -39,26 +39,6 @@ bool syncToDisk(int fd)
     return ::fsync(fd) == 0 || errno == EINVAL;
 }
 
-} // namespace
-
-int CheckedFileWriter::numberOfErrno(int errnum)
-{
-    switch (errnum) {
-    case ENOSPC:
-    case EDQUOT:
-    case EFBIG: // a file-size limit: no more room for this file
-        return FileErrors::DiskFull;
-    case EACCES:
-    case EPERM:
-    case EROFS:
-        return FileErrors::PermissionDenied;
-    default:
-        return FileErrors::DeviceIOError;
-    }
-}
-
-namespace {
-
 // Both leave errno set when they answer false.
 bool exists(const QString &path)
 {
@@ -77,6 +57,22 @@ CheckedFileWriter::CheckedFileWriter(QString path)
 {
 }
 
+int CheckedFileWriter::numberOfErrno(int errnum)
+{
+    switch (errnum) {
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG: // a file-size limit: no more room for this file
+        return FileErrors::DiskFull;
+    case EACCES:
+    case EPERM:
+    case EROFS:
+        return FileErrors::PermissionDenied;
+    default:
+        return FileErrors::DeviceIOError;
+    }
+}
+
 bool CheckedFileWriter::write(QByteArrayView bytes)
 {
     m_error = 0;
@@ -89,7 +85,7 @@ bool CheckedFileWriter::write(QByteArrayView bytes)
     }
     QSaveFile file(m_path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return failToOpen();
+        return failToReplace();
     // Written to the descriptor itself: a buffered device would meet a full disk only in the
     // flush inside commit(), which does not report it.
     const int fd = file.handle();
@@ -99,7 +95,7 @@ bool CheckedFileWriter::write(QByteArrayView bytes)
         return failWithErrno(cause);
     }
     if (!file.commit()) // the rename failed: the old file is untouched
-        return failToOpen();
+        return failToReplace();
     return true;
 }
 
@@ -118,7 +114,7 @@ bool CheckedFileWriter::failWithErrno(int errnum)
 
 // The temporary file could not be made or put in place: find out why from the folder and the
 // old file, since the save file does not keep the system's reason.
-bool CheckedFileWriter::failToOpen()
+bool CheckedFileWriter::failToReplace()
 {
     const QString folder = QFileInfo(m_path).absolutePath();
     int number = FileErrors::PathFileAccessError;

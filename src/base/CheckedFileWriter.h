@@ -27,7 +27,7 @@ public:
 private:
     bool fail(int number, const QString &text);
     bool failWithErrno(int errnum);
-    bool failToOpen();
+    bool failToReplace();
 
     QString m_path;
     int m_error = 0;
