@@ -57,8 +57,9 @@ QComboBox *PropertyDialog::operatorList(const OperationList &operations, const Q
 {
     auto *cbox = new QComboBox;
     cbox->setObjectName(name);
+    // Operators line up in a fixed-pitch font, at the size of the rest of the dialog.
     QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    fixed.setPointSize(9);
+    fixed.setPointSizeF(cbox->font().pointSizeF());
     cbox->setFont(fixed);
     cbox->addItems(operations.items());
     cbox->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);

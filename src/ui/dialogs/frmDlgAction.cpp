@@ -91,8 +91,10 @@ frmDlgAction::frmDlgAction(frmLists &lists, QWidget *parent)
     rows->setSpacing(0);
     rows->addWidget(TabStrip1);
     rows->addWidget(panel, 1);
-    connect(TabStrip1, &QTabBar::tabBarClicked, this,
-            [this](int index) { if (index >= 0) showPage(Page(index + 1)); });
+    connect(TabStrip1, &QTabBar::currentChanged, this, [this](int index) {
+        if (index >= 0)
+            showPage(Page(index + 1));
+    });
     setContent(rows, 5385, 2925);
 }
 
@@ -180,6 +182,14 @@ void frmDlgAction::showPage(Page page)
     TabStrip1->setVisible(page != SqlPage);
     if (page != SqlPage)
         TabStrip1->setCurrentIndex(page - 1);
+}
+
+void frmDlgAction::showEvent(QShowEvent *event)
+{
+    PropertyDialog::showEvent(event);
+    // The first field of the visible page, not the tab row, takes the typing.
+    QWidget *const firstFields[] = {cboxVarName, cboxOperand1, cboxString1, cboxDatabase};
+    firstFields[page() - 1]->setFocus();
 }
 
 void frmDlgAction::fill(const ActionFields &block)

@@ -27,6 +27,7 @@ public:
 protected:
     void refillRecentLists() override;
     void recordRecentEntries() override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     struct OperationRow;

@@ -180,3 +180,28 @@ TEST(frmDlgAction, ShowingRefillsTheListsAndKeepsTheirText)
     EXPECT_EQ(itemsOf(field<QComboBox>(&d, "cboxStringResult")), (QStringList{"x", "y"}));
     EXPECT_TRUE(itemsOf(field<QComboBox>(&d, "cboxDatabase")) == QStringList{"Project1.mdb"});
 }
+
+TEST(frmDlgAction, TypingGoesToTheVisiblePageAndEnterConfirms)
+{
+    frmLists lists;
+    frmDlgAction d(lists, {"JOIN", "", "", ""});
+    whenModal([](QWidget *dialog) {
+        QWidget *focused = dialog->focusWidget();
+        ASSERT_NE(focused, nullptr);
+        QTest::keyClicks(focused, "ad");
+        QTest::keyClick(focused, Qt::Key_Return);
+    });
+    EXPECT_EQ(d.exec(), QDialog::Accepted);
+    EXPECT_EQ(d.confirmedFields(), (ActionFields{"JOIN", "ad", "", ""}));
+}
+
+TEST(frmDlgAction, TabsFollowTheKeyboard)
+{
+    frmLists lists;
+    frmDlgAction d(lists);
+    d.show();
+    auto *tabs = field<QTabBar>(&d, "TabStrip1");
+    tabs->setFocus();
+    QTest::keyClick(tabs, Qt::Key_Right);
+    EXPECT_EQ(d.page(), frmDlgAction::ArithmeticPage);
+}
