@@ -196,12 +196,9 @@ void Interpreter::afterSlice()
 
 void Interpreter::selectBlock(cBlock *block)
 {
-    ModelContext &context = m_p.project.context();
     m_p.host.setSelector(block);
-    if (block->hasElement()) {
-        context.selectedIndex = block->theObjectShape();
-        context.previousSelectedIndex = -1;
-    }
+    if (block->hasElement())
+        m_p.project.context().setSelection(block->theObjectShape(), -1);
 }
 
 // Kept inline: a counting loop is nothing but these blocks.

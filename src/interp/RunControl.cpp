@@ -126,10 +126,8 @@ void RunControl::runFastLoop()
 void RunControl::TerminateExecution()
 {
     ModelContext &context = m_p.project.context();
-    if (context.trackCurrentBlock && m_currentBlock && m_currentBlock->hasElement()) {
-        context.selectedIndex = m_currentBlock->theObjectShape();
-        context.previousSelectedIndex = -1;
-    }
+    if (context.trackCurrentBlock && m_currentBlock && m_currentBlock->hasElement())
+        context.setSelection(m_currentBlock->theObjectShape(), -1);
     const bool wasRunning = m_running;
     m_currentBlock = nullptr;
     m_running = false;

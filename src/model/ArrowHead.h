@@ -5,6 +5,7 @@
 struct ArrowHead {
     struct Stroke {
         float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+        friend bool operator==(const Stroke &, const Stroke &) = default;
     };
 
     static constexpr float strokeLength = 15;
@@ -16,4 +17,6 @@ struct ArrowHead {
     Stroke up;   // arrUp
     Stroke down; // arrDown
     bool visible = false;
+
+    friend bool operator==(const ArrowHead &, const ArrowHead &) = default;
 };

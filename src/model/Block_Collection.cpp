@@ -5,6 +5,12 @@
 
 #include <limits>
 
+static VarnelError missingItem()
+{
+    return VarnelError(VarnelError::InvalidCall, QStringLiteral("Block_Collection"),
+                       QStringLiteral("Koleksiyonda böyle bir öğe yok"));
+}
+
 Block_Collection::Block_Collection(ModelContext *context, Line_Collection *lines, QObject *parent)
     : QObject(parent), m_context(context), m_lines(lines)
 {
@@ -16,17 +22,33 @@ Block_Collection::~Block_Collection()
     m_lines->attachBlocks(nullptr);
 }
 
+QString Block_Collection::foldKey(const QString &key)
+{
+    QString folded = key.toCaseFolded();
+    for (QChar &c : folded) {
+        if (c == u'\u0130' || c == u'\u0131')
+            c = u'i';
+    }
+    return folded;
+}
+
+static VarnelError duplicateKey(const QString &key)
+{
+    return VarnelError(VarnelError::DuplicateKey, QStringLiteral("Block_Collection"),
+                       QStringLiteral("Bu anahtar koleksiyonda zaten var: ") + key);
+}
+
+// A key that is already there is refused before anything is made, so that a failed add leaves
+// no element behind (an element carrying the tag of another block would show a ghost of it).
 cBlock *Block_Collection::AddShape(qint16 ShapeType, const QString &sKey, float iLeft, float iTop)
 {
+    if (m_byFoldedKey.contains(foldKey(sKey)))
+        throw duplicateKey(sKey);
     auto block = std::make_unique<cBlock>(m_context);
-    m_context->projectModified = true;
+    m_context->setProjectModified(true);
     if (m_context->trackCurrentBlock) {
-        const qint16 index = m_context->newShapeElement();
-        block->setTheObjectShape(index);
-        m_context->previousSelectedIndex = m_context->selectedIndex;
-        m_context->selectedIndex = index;
-        block->setShapeLeft(iLeft);
-        block->setShapeTop(iTop);
+        block->setTheObjectShape(m_context->newShapeElement());
+        block->setShapePosition(iLeft, iTop);
         block->setShape(ShapeType);
         block->setBGColor(16777215);
         block->setTextColor(0);
@@ -34,17 +56,50 @@ cBlock *Block_Collection::AddShape(qint16 ShapeType, const QString &sKey, float 
         block->setVisible(true);
     }
     block->setTagID(sKey);
-    const QString folded = foldKey(sKey);
-    if (m_byFoldedKey.contains(folded))
-        throw VarnelError(VarnelError::DuplicateKey, QStringLiteral("Block_Collection"),
-                          QStringLiteral("Bu anahtar koleksiyonda zaten var: ") + sKey);
     cBlock *raw = block.get();
-    m_blocks.push_back(std::move(block));
-    m_byKey.insert(sKey, raw);
+    insert(Count() + 1, std::move(block));
+    // Selected once it is in the collection, so that a view following the selection finds it.
+    if (raw->hasElement())
+        m_context->setSelection(raw->theObjectShape(), m_context->selectedIndex());
+    return raw;
+}
+
+void Block_Collection::insert(int position, std::unique_ptr<cBlock> block)
+{
+    const QString key = block->TagID();
+    const QString folded = foldKey(key);
+    if (m_byFoldedKey.contains(folded))
+        throw duplicateKey(key);
+    cBlock *raw = block.get();
+    raw->setOwner(this);
+    m_blocks.insert(m_blocks.begin() + std::ptrdiff_t(position - 1), std::move(block));
+    m_byKey.insert(key, raw);
     m_byFoldedKey.insert(folded, raw);
     m_context->bumpTags();
-    Q_EMIT blockAdded(raw);
-    return raw;
+    if (!m_context->replacing())
+        Q_EMIT blockAdded(raw);
+}
+
+std::unique_ptr<cBlock> Block_Collection::take(int position)
+{
+    if (position < 1 || position > Count())
+        throw missingItem();
+    return removeAt(std::size_t(position - 1));
+}
+
+int Block_Collection::positionOf(const cBlock *block) const
+{
+    for (std::size_t i = 0; i < m_blocks.size(); ++i) {
+        if (m_blocks[i].get() == block)
+            return int(i) + 1;
+    }
+    return 0;
+}
+
+void Block_Collection::announceChanged(cBlock *block, BlockChanges what)
+{
+    if (!m_context->replacing())
+        Q_EMIT blockChanged(block, what);
 }
 
 cBlock *Block_Collection::item(const QString &key) const
@@ -59,10 +114,12 @@ cBlock *Block_Collection::item(int position) const
     return m_blocks[std::size_t(position - 1)].get();
 }
 
-void Block_Collection::removeAt(std::size_t position)
+std::unique_ptr<cBlock> Block_Collection::removeAt(std::size_t position)
 {
     cBlock *block = m_blocks[position].get();
-    Q_EMIT blockAboutToBeRemoved(block);
+    const bool announce = !m_context->replacing();
+    if (announce)
+        Q_EMIT blockAboutToBeRemoved(block);
     for (auto it = m_byKey.begin(); it != m_byKey.end(); ++it) {
         if (it.value() == block) {
             m_byFoldedKey.remove(foldKey(it.key()));
@@ -72,15 +129,13 @@ void Block_Collection::removeAt(std::size_t position)
     }
     const QString tag = block->TagID();
     const qint16 element = block->theObjectShape();
+    std::unique_ptr<cBlock> taken = std::move(m_blocks[position]);
     m_blocks.erase(m_blocks.begin() + std::ptrdiff_t(position));
+    taken->setOwner(nullptr);
     m_context->bumpTags();
-    Q_EMIT blockRemoved(tag, element);
-}
-
-static VarnelError missingItem()
-{
-    return VarnelError(VarnelError::InvalidCall, QStringLiteral("Block_Collection"),
-                       QStringLiteral("Koleksiyonda böyle bir öğe yok"));
+    if (announce)
+        Q_EMIT blockRemoved(tag, element);
+    return taken;
 }
 
 void Block_Collection::Remove(const QString &key)
@@ -88,16 +143,14 @@ void Block_Collection::Remove(const QString &key)
     cBlock *block = item(key);
     for (std::size_t i = 0; block && i < m_blocks.size(); ++i) {
         if (m_blocks[i].get() == block)
-            return removeAt(i);
+            return void(removeAt(i));
     }
     throw missingItem();
 }
 
 void Block_Collection::Remove(int position)
 {
-    if (position < 1 || position > Count())
-        throw missingItem();
-    removeAt(std::size_t(position - 1));
+    take(position);
 }
 
 void Block_Collection::clear()
@@ -126,7 +179,7 @@ void Block_Collection::removeShape(qint16 index)
     element.tag = tag + QStringLiteral("-DELETED");
     Remove(tag);
     Q_EMIT selectorHidden();
-    m_context->selectedIndex = -1;
+    m_context->setSelection(-1, m_context->previousSelectedIndex());
 }
 
 QString Block_Collection::getFreeTagID() const

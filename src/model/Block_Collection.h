@@ -3,7 +3,6 @@
 #include "model/cBlock.h"
 
 #include <QHash>
-#include <QLocale>
 #include <QObject>
 #include <QString>
 #include <memory>
@@ -13,6 +12,8 @@ class Line_Collection;
 
 // The only owner of the blocks: insertion order, keyed by tag ID. Keys are unique without
 // regard to case; lookups by tag compare exactly. Rule violations are reported by linkError.
+// Every addition, removal and change of a block is announced by the signals below, except
+// while the context is replacing the drawing (a load), which views follow as one replacement.
 class Block_Collection : public QObject {
     Q_OBJECT
 public:
@@ -27,6 +28,14 @@ public:
     void Remove(int position);
     void clear();
 
+    // Position-keeping removal and insertion for the edit operations (1-based positions). take
+    // hands the block over without the rules of removeShape; insert puts a block back at a
+    // position (Count() + 1 appends) under its TagID, a duplicate key being an error.
+    std::unique_ptr<cBlock> take(int position);
+    void insert(int position, std::unique_ptr<cBlock> block);
+    // The 1-based position of the block; 0 when it is not in the collection.
+    int positionOf(const cBlock *block) const;
+
     void removeShape(qint16 index);
     QString getFreeTagID() const;
     qint16 getIndexFromTag(const QString &sTag) const;
@@ -37,23 +46,25 @@ public:
     auto begin() const { return m_blocks.begin(); }
     auto end() const { return m_blocks.end(); }
 
-    // Views call this after changing a block's fields so that they repaint it.
-    void notifyChanged(cBlock *block) { Q_EMIT blockChanged(block); }
+    // Blocks call this from their setters.
+    void announceChanged(cBlock *block, BlockChanges what);
 
 Q_SIGNALS:
     void linkError(const QString &sERROR);
     void blockAdded(cBlock *block);
     void blockAboutToBeRemoved(cBlock *block);
     void blockRemoved(const QString &tag, qint16 element);
-    void blockChanged(cBlock *block);
+    void blockChanged(cBlock *block, BlockChanges what);
     void aboutToClear();
     void cleared();
     void selectorHidden();
 
 private:
-    // Keys pair letters the way the user's language does (Turkish İ/i and I/ı).
-    static QString foldKey(const QString &key) { return QLocale().toLower(key); }
-    void removeAt(std::size_t position);
+    // Keys are folded the same way in every locale, so that whether a file loads never depends
+    // on the user's language: "ID1" and "id1" are one key everywhere, and so are the Turkish
+    // letter pairs (all of I, ı, İ and i count as one letter).
+    static QString foldKey(const QString &key);
+    std::unique_ptr<cBlock> removeAt(std::size_t position);
     const QHash<QString, cBlock *> &tagIndex() const;
 
     ModelContext *m_context;

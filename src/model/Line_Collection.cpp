@@ -17,22 +17,56 @@ cLine *Line_Collection::AddLine(const QString &sFrom, const QString &sTo, const 
         Q_EMIT linkError(QStringLiteral("Bağlantı yapılamıyor!!!!"));
         return nullptr;
     }
+    // Made complete before it joins the collection, so that it is announced once, as added.
     auto line = std::make_unique<cLine>(m_context);
     line->setSFrom(sFrom);
     line->setSTo(sTo);
-    cLine *raw = line.get();
-    m_lines.push_back(std::move(line));
     if (m_context->trackCurrentBlock) {
         const qint16 index = m_context->newLineElement();
-        raw->setTheObjectLine(index);
-        raw->setSCaption(sCaption);
-        routeLine(*raw);
+        line->setTheObjectLine(index);
+        line->setSCaption(sCaption);
+        routeLine(*line);
         m_context->line(index).visible = true;
     } else {
-        raw->setSCaption(sCaption);
+        line->setSCaption(sCaption);
     }
-    Q_EMIT lineAdded(raw);
+    cLine *raw = line.get();
+    insert(Count() + 1, std::move(line));
     return raw;
+}
+
+void Line_Collection::insert(int position, std::unique_ptr<cLine> line)
+{
+    cLine *raw = line.get();
+    raw->setOwner(this);
+    m_lines.insert(m_lines.begin() + std::ptrdiff_t(position - 1), std::move(line));
+    m_context->bumpLinks();
+    if (!m_context->replacing())
+        Q_EMIT lineAdded(raw);
+}
+
+std::unique_ptr<cLine> Line_Collection::take(int position)
+{
+    item(position);
+    return removeAt(std::size_t(position - 1));
+}
+
+QVector<int> Line_Collection::linesBetween(const QString &first, const QString &second) const
+{
+    QVector<int> positions;
+    for (std::size_t p = 0; p < m_lines.size(); ++p) {
+        const cLine &line = *m_lines[p];
+        if ((line.sFrom() == first && line.sTo() == second)
+            || (line.sFrom() == second && line.sTo() == first))
+            positions.append(int(p) + 1);
+    }
+    return positions;
+}
+
+void Line_Collection::announceChanged(cLine *line, LineChanges what)
+{
+    if (!m_context->replacing())
+        Q_EMIT lineChanged(line, what);
 }
 
 cLine *Line_Collection::item(int position) const
@@ -43,18 +77,20 @@ cLine *Line_Collection::item(int position) const
     return m_lines[std::size_t(position - 1)].get();
 }
 
-void Line_Collection::removeAt(std::size_t position)
+std::unique_ptr<cLine> Line_Collection::removeAt(std::size_t position)
 {
-    const qint16 element = m_lines[position]->theObjectLine();
+    std::unique_ptr<cLine> taken = std::move(m_lines[position]);
     m_lines.erase(m_lines.begin() + std::ptrdiff_t(position));
+    taken->setOwner(nullptr);
     m_context->bumpLinks();
-    Q_EMIT lineRemoved(element);
+    if (!m_context->replacing())
+        Q_EMIT lineRemoved(taken->theObjectLine());
+    return taken;
 }
 
 void Line_Collection::Remove(int position)
 {
-    item(position);
-    removeAt(std::size_t(position - 1));
+    take(position);
 }
 
 void Line_Collection::clear()
@@ -70,14 +106,10 @@ void Line_Collection::deleteLine(qint16 xFrom, qint16 xTo)
         Q_EMIT linkError(QStringLiteral("Hangi okun silineceğine karar verilemiyor."));
         return;
     }
-    const QString first = m_context->shape(xFrom).tag;
-    const QString second = m_context->shape(xTo).tag;
-    for (std::size_t p = m_lines.size(); p-- > 0;) {
-        cLine &line = *m_lines[p];
-        const bool joins = (line.sFrom() == first && line.sTo() == second)
-            || (line.sFrom() == second && line.sTo() == first);
-        if (!joins)
-            continue;
+    const QVector<int> positions = linesBetween(m_context->shape(xFrom).tag, m_context->shape(xTo).tag);
+    for (auto p = positions.crbegin(); p != positions.crend(); ++p) {
+        std::unique_ptr<cLine> taken = take(*p);
+        cLine &line = *taken;
         if (line.hasElement()) {
             LineElement &e = m_context->line(line.theObjectLine());
             e.visible = false;
@@ -86,22 +118,13 @@ void Line_Collection::deleteLine(qint16 xFrom, qint16 xTo)
         }
         line.setSFrom(QString());
         line.setSTo(QString());
-        removeAt(p);
     }
 }
 
 void Line_Collection::AddCaptionToLine(const QString &sFrom, const QString &sTo, const QString &sCaption)
 {
-    for (const auto &line : m_lines) {
-        const bool joins = (line->sFrom() == sFrom && line->sTo() == sTo)
-            || (line->sFrom() == sTo && line->sTo() == sFrom);
-        if (!joins)
-            continue;
-        line->setSCaption(sCaption);
-        if (line->hasElement())
-            LineRouter::centreLabel(m_context->line(line->theObjectLine()));
-        Q_EMIT lineChanged(line.get());
-    }
+    for (const int p : linesBetween(sFrom, sTo))
+        m_lines[std::size_t(p - 1)]->setCaptionCentred(sCaption);
 }
 
 // The one place a line's route is written.
@@ -122,7 +145,7 @@ bool Line_Collection::routeLine(cLine &line)
 void Line_Collection::updateLine(cLine &line)
 {
     if (routeLine(line))
-        Q_EMIT lineChanged(&line);
+        announceChanged(&line, LineChange::Route);
 }
 
 void Line_Collection::updateAllLines()

@@ -11,7 +11,9 @@ class Block_Collection;
 #include <vector>
 
 // The only owner of the lines: insertion order, addressed by 1-based position. The order
-// matters, since the interpreter follows the first matching line.
+// matters, since the interpreter follows the first matching line. Every addition, removal and
+// change of a line is announced by the signals below, except while the context is replacing
+// the drawing (a load).
 class Line_Collection : public QObject {
     Q_OBJECT
 public:
@@ -24,12 +26,19 @@ public:
     void Remove(int position);
     void clear();
 
+    // Position-keeping removal and insertion for the edit operations (1-based positions; insert
+    // at Count() + 1 appends). Neither touches the line's elements.
+    std::unique_ptr<cLine> take(int position);
+    void insert(int position, std::unique_ptr<cLine> line);
+    // The positions (1-based, ascending) of the lines that join the two tags in either direction.
+    QVector<int> linesBetween(const QString &first, const QString &second) const;
+
     void deleteLine(qint16 xFrom, qint16 xTo);
     void AddCaptionToLine(const QString &sFrom, const QString &sTo, const QString &sCaption);
 
     // Routes lines between the blocks' elements into the lines' elements (nothing while
-    // tracking is off, or for a line whose end names no block). lineChanged tells of each line
-    // that moved.
+    // tracking is off, or for a line whose end names no block). lineChanged (Route) tells of
+    // each line that moved.
     void updateLine(cLine &line);
     void updateAllLines();
     void updateConntectedLines(const QString &sTag);
@@ -41,6 +50,9 @@ public:
     // The block collection attaches itself here, so that lines find their blocks' elements.
     void attachBlocks(const Block_Collection *blocks) { m_blocks = blocks; }
 
+    // Lines call this from their setters.
+    void announceChanged(cLine *line, LineChanges what);
+
     auto begin() const { return m_lines.begin(); }
     auto end() const { return m_lines.end(); }
 
@@ -48,11 +60,11 @@ Q_SIGNALS:
     void linkError(const QString &sERROR);
     void lineAdded(cLine *line);
     void lineRemoved(qint16 element);
-    void lineChanged(cLine *line);
+    void lineChanged(cLine *line, LineChanges what);
     void cleared();
 
 private:
-    void removeAt(std::size_t position);
+    std::unique_ptr<cLine> removeAt(std::size_t position);
     bool routeLine(cLine &line);
     void refreshIndexes() const;
 

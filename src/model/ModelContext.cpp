@@ -42,6 +42,53 @@ qint16 ModelContext::newLineElement()
     return m_lineElementCount;
 }
 
+void ModelContext::setProjectModified(bool modified)
+{
+    if (modified == m_projectModified)
+        return;
+    m_projectModified = modified;
+    if (!replacing())
+        Q_EMIT projectModifiedChanged(modified);
+}
+
+void ModelContext::setSelection(qint16 selected, qint16 previous)
+{
+    if (selected == m_selectedIndex && previous == m_previousSelectedIndex)
+        return;
+    m_selectedIndex = selected;
+    m_previousSelectedIndex = previous;
+    if (!replacing())
+        Q_EMIT selectionChanged(selected, previous);
+}
+
+void ModelContext::beginReplace()
+{
+    if (m_replaceDepth++ == 0)
+        Q_EMIT aboutToReplace();
+}
+
+void ModelContext::endReplace()
+{
+    if (m_replaceDepth > 0 && --m_replaceDepth == 0)
+        Q_EMIT replaced();
+}
+
+void ModelContext::releaseShapeElement(qint16 index)
+{
+    if (index > 0 && index == m_shapeElementCount) {
+        m_shapes.removeLast();
+        --m_shapeElementCount;
+    }
+}
+
+void ModelContext::releaseLineElement(qint16 index)
+{
+    if (index > 0 && index == m_lineElementCount) {
+        m_lines.removeLast();
+        --m_lineElementCount;
+    }
+}
+
 void ModelContext::unloadShapeElements()
 {
     m_shapes.resize(1);

@@ -3,6 +3,7 @@
 #include "model/ArrowHead.h"
 #include "model/TextMeasure.h"
 
+#include <QObject>
 #include <QString>
 #include <QVector>
 #include <QtGlobal>
@@ -17,6 +18,8 @@ struct ShapeElement {
     double width = 0;
     double height = 0;
     bool visible = false;
+
+    friend bool operator==(const ShapeElement &, const ShapeElement &) = default;
 };
 
 // The five elements a line owns under one index: the line itself, its tip dot, the two arrow
@@ -29,18 +32,33 @@ struct LineElement {
     QString labelText;
     bool labelVisible = false;
     bool visible = false;
+
+    friend bool operator==(const LineElement &, const LineElement &) = default;
 };
 
 // State the main window owns and the collections advance: the tracking flag, the element
-// arrays with their counters, the editor selection and the unsaved-changes flag.
-class ModelContext {
+// arrays with their counters, the editor selection and the unsaved-changes flag. Changes of the
+// selection and of the flag are announced; a load is announced as one replacement, during which
+// the model announces nothing else (views rebuild once, at replaced()).
+class ModelContext : public QObject {
+    Q_OBJECT
 public:
     ModelContext();
 
     bool trackCurrentBlock = true;
-    bool projectModified = false;
-    qint16 selectedIndex = -1;
-    qint16 previousSelectedIndex = -1;
+
+    bool projectModified() const { return m_projectModified; }
+    void setProjectModified(bool modified);
+    // Element indexes of the selected block and of the one selected before it; -1 for none.
+    qint16 selectedIndex() const { return m_selectedIndex; }
+    qint16 previousSelectedIndex() const { return m_previousSelectedIndex; }
+    void setSelection(qint16 selected, qint16 previous);
+
+    // The replacement bracket of a load: aboutToReplace() at the first begin, replaced() at the
+    // matching end; in between, blocks, lines, the selection and the flag announce nothing.
+    void beginReplace();
+    void endReplace();
+    bool replacing() const { return m_replaceDepth > 0; }
 
     qint16 shapeElementCount() const { return m_shapeElementCount; }
     qint16 lineElementCount() const { return m_lineElementCount; }
@@ -51,6 +69,10 @@ public:
     // Unloads every element but the templates and resets both counters (a load does this).
     void unloadShapeElements();
     void unloadLineElements();
+    // Gives back the newest element when it is index (undoing the edit that created it, so that
+    // a redo gets the same index again); any other index stays in use.
+    void releaseShapeElement(qint16 index);
+    void releaseLineElement(qint16 index);
 
     ShapeElement &shape(qint16 index);
     const ShapeElement &shape(qint16 index) const;
@@ -77,7 +99,17 @@ public:
     const TextMeasure &textMeasure() const { return *m_textMeasure; }
     void setTextMeasure(const TextMeasure *measure);
 
+Q_SIGNALS:
+    void selectionChanged(qint16 selectedIndex, qint16 previousSelectedIndex);
+    void projectModifiedChanged(bool modified);
+    void aboutToReplace();
+    void replaced();
+
 private:
+    bool m_projectModified = false;
+    qint16 m_selectedIndex = -1;
+    qint16 m_previousSelectedIndex = -1;
+    int m_replaceDepth = 0;
     qint16 m_shapeElementCount = 0;
     qint16 m_lineElementCount = 0;
     QVector<ShapeElement> m_shapes; // index 0 is the design-time template

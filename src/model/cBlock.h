@@ -1,16 +1,20 @@
 #pragma once
 
 #include "model/ActionCode.h"
+#include "model/BlockChange.h"
 #include "model/ModelContext.h"
 #include "model/RunCache.h"
 
 #include <QString>
 #include <QtGlobal>
 
+class Block_Collection;
 class cLine;
 
 // One flowchart element. Geometry and visibility live in its picture element (when it has one);
-// everything else is the record's own. Setters never validate.
+// everything else is the record's own. Setters never validate. Once the block is in a
+// collection, every setter that changes something announces it through the collection's
+// blockChanged signal.
 class cBlock {
 public:
     explicit cBlock(ModelContext *context);
@@ -36,21 +40,21 @@ public:
     void setTagID(const QString &tag);
 
     qint32 TextColor() const { return m_textColor; }
-    void setTextColor(qint32 colour) { m_textColor = colour; }
+    void setTextColor(qint32 colour);
     qint32 BGColor() const { return m_bgColor; }
-    void setBGColor(qint32 colour) { m_bgColor = colour; }
+    void setBGColor(qint32 colour);
     qint32 BorderColor() const { return m_borderColor; }
-    void setBorderColor(qint32 colour) { m_borderColor = colour; }
+    void setBorderColor(qint32 colour);
     qint16 Shape() const { return m_shape; }
-    void setShape(qint16 code) { m_shape = code; }
+    void setShape(qint16 code);
 
     // Rebuilds both captions from the action code and parameters and widens the block (when it
     // has an element) so that the caption fits; never redraws.
     void setCaptionToAction();
     const QString &sCaptionUp() const { return m_captionUp; }
-    void setSCaptionUp(const QString &text) { m_captionUp = text; }
+    void setSCaptionUp(const QString &text);
     const QString &sCaption() const { return m_caption; }
-    void setSCaption(const QString &text) { m_caption = text; }
+    void setSCaption(const QString &text);
 
     // Element properties: an error when the block has no element.
     float shapeLeft() const;
@@ -63,6 +67,13 @@ public:
     void setShapeHeight(double height);
     bool Visible() const;
     void setVisible(bool visible);
+    // Both coordinates, or both sides, with one announcement.
+    void setShapePosition(float left, float top);
+    void setShapeSize(double width, double height);
+
+    // The collection that holds the block and announces its changes; none while outside one.
+    Block_Collection *owner() const { return m_owner; }
+    void setOwner(Block_Collection *owner) { m_owner = owner; }
 
     // Bumped on every change the interpreter's per-block caches depend on.
     quint32 revision() const { return m_revision; }
@@ -70,8 +81,10 @@ public:
 
 private:
     ShapeElement &element() const;
+    void announce(BlockChanges what);
 
     ModelContext *m_context;
+    Block_Collection *m_owner = nullptr;
     qint16 m_element = -1;
     QString m_zAction;
     ActionCode m_actionCode = ActionCode::Unknown;

@@ -1,12 +1,16 @@
 #pragma once
 
+#include "model/LineChange.h"
 #include "model/ModelContext.h"
 
 #include <QString>
 #include <QtGlobal>
 
+class Line_Collection;
+
 // One arrow from the block tagged sFrom to the block tagged sTo. The caption's label is the
-// line element's (when the line has elements).
+// line element's (when the line has elements). Once the line is in a collection, every setter
+// that changes something announces it through the collection's lineChanged signal.
 class cLine {
 public:
     explicit cLine(ModelContext *context);
@@ -21,9 +25,19 @@ public:
     void setSTo(const QString &tag);
     const QString &sCaption() const { return m_caption; }
     void setSCaption(const QString &caption);
+    // The caption with its label centred on the line as it stands, in one announcement.
+    void setCaptionCentred(const QString &caption);
+
+    // The collection that holds the line and announces its changes; none while outside one.
+    Line_Collection *owner() const { return m_owner; }
+    void setOwner(Line_Collection *owner) { m_owner = owner; }
 
 private:
+    void storeCaption(const QString &caption);
+    void announce(LineChanges what);
+
     ModelContext *m_context;
+    Line_Collection *m_owner = nullptr;
     qint16 m_element = -1;
     QString m_from;
     QString m_to;

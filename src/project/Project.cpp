@@ -37,8 +37,7 @@ void Project::clearDrawing()
     m_context.unloadLineElements();
     m_lines.clear();
     // The indexes named elements that are gone; the blocks read next select themselves.
-    m_context.selectedIndex = -1;
-    m_context.previousSelectedIndex = -1;
+    m_context.setSelection(-1, -1);
 }
 
 // Builds the drawing from the records read, in file order, the way reading line by line would
@@ -75,7 +74,6 @@ void Project::applyParsed(const ParsedProject &parsed)
             block->setVisible(true);
             block->setCaptionToAction();
         }
-        m_blocks.notifyChanged(block);
     }
     for (const ParsedLine &record : parsed.lines)
         m_lines.AddLine(record.sFrom, record.sTo, record.sCaption);
@@ -87,6 +85,7 @@ bool Project::load_FILE(const QString &sFILE)
         return false;
     m_projectPath.clear();
     setWindowTitle(baseTitle());
+    m_context.beginReplace();
     clearDrawing();
 
     bool complete = false;
@@ -112,6 +111,7 @@ bool Project::load_FILE(const QString &sFILE)
         m_projectFolder = Paths::folderOf(sFILE);
     }
     setProjectModified(false);
+    m_context.endReplace();
     Q_EMIT projectReplaced();
     return complete;
 }

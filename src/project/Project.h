@@ -29,8 +29,10 @@ public:
 
     // Reads a project file into the collections, replacing the whole drawing; true when the
     // file was read completely. Failures are reported through the message log. A missing file
-    // changes nothing; otherwise projectReplaced() follows, whether the file was read or not
-    // (a failed load leaves an empty or partly read drawing, which views must show too).
+    // changes nothing; otherwise the load is one replacement bracket of the context
+    // (aboutToReplace ... replaced, with no announcement of single blocks, lines, selection or
+    // flag in between), then projectReplaced() follows, whether the file was read or not (a
+    // failed load leaves an empty or partly read drawing, which views must show too).
     // An unchanged file is parsed only once (see fileCache()).
     bool load_FILE(const QString &sFILE);
     // Writes the model to path atomically; false (after the modal message) when it failed.
@@ -40,8 +42,8 @@ public:
     void setProjectPath(const QString &path) { m_projectPath = path; }
     const QString &projectFolder() const { return m_projectFolder; }
     void setProjectFolder(const QString &folder) { m_projectFolder = folder; }
-    bool projectModified() const { return m_context.projectModified; }
-    void setProjectModified(bool modified) { m_context.projectModified = modified; }
+    bool projectModified() const { return m_context.projectModified(); }
+    void setProjectModified(bool modified) { m_context.setProjectModified(modified); }
     bool trackCurrentBlock() const { return m_context.trackCurrentBlock; }
     void setTrackCurrentBlock(bool on) { m_context.trackCurrentBlock = on; }
 

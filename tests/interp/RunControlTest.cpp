@@ -217,10 +217,10 @@ TEST(RunControlTest, StoppingWithTrackingOnSelectsTheBlockThatWasNext)
     EXPECT_EQ(h.host.selected.first(), QStringLiteral("id1"));
     EXPECT_EQ(h.host.selected.last(), QStringLiteral("id2"));
 
-    h.project.context().selectedIndex = -1;
+    h.project.context().setSelection(-1, h.project.context().previousSelectedIndex());
     run.cmdStop_MouseDown();
-    EXPECT_EQ(h.project.context().selectedIndex, h.chart.block(QStringLiteral("id2"))->theObjectShape());
-    EXPECT_EQ(h.project.context().previousSelectedIndex, -1);
+    EXPECT_EQ(h.project.context().selectedIndex(), h.chart.block(QStringLiteral("id2"))->theObjectShape());
+    EXPECT_EQ(h.project.context().previousSelectedIndex(), -1);
 }
 
 TEST(RunControlTest, ChartWithoutStartEndsAtTheFirstTick)

@@ -13,17 +13,17 @@ class AddShape : public Model {};
 
 TEST_F(AddShape, TrackedBlockGetsTheNextElementAndBecomesSelected)
 {
-    ctx.selectedIndex = -1;
+    ctx.setSelection(-1, ctx.previousSelectedIndex());
     cBlock *first = blocks.AddShape(92, QStringLiteral("id1"), 40.5f, 60.25f);
     EXPECT_EQ(first->theObjectShape(), 1);
-    EXPECT_EQ(ctx.previousSelectedIndex, -1);
-    EXPECT_EQ(ctx.selectedIndex, 1);
+    EXPECT_EQ(ctx.previousSelectedIndex(), -1);
+    EXPECT_EQ(ctx.selectedIndex(), 1);
 
     cBlock *second = blocks.AddShape(2, QStringLiteral("id2"), 0, 0);
     EXPECT_EQ(second->theObjectShape(), 2);
     EXPECT_EQ(ctx.shapeElementCount(), 2);
-    EXPECT_EQ(ctx.previousSelectedIndex, 1);
-    EXPECT_EQ(ctx.selectedIndex, 2);
+    EXPECT_EQ(ctx.previousSelectedIndex(), 1);
+    EXPECT_EQ(ctx.selectedIndex(), 2);
 
     EXPECT_FLOAT_EQ(first->shapeLeft(), 40.5f);
     EXPECT_FLOAT_EQ(first->shapeTop(), 60.25f);
@@ -42,25 +42,24 @@ TEST_F(AddShape, TrackedBlockGetsTheNextElementAndBecomesSelected)
 TEST_F(AddShape, MarksTheProjectModifiedWithOrWithoutTracking)
 {
     add(QStringLiteral("id1"));
-    EXPECT_TRUE(ctx.projectModified);
+    EXPECT_TRUE(ctx.projectModified());
 
-    ctx.projectModified = false;
+    ctx.setProjectModified(false);
     ctx.trackCurrentBlock = false;
     add(QStringLiteral("id2"));
-    EXPECT_TRUE(ctx.projectModified);
+    EXPECT_TRUE(ctx.projectModified());
 }
 
 TEST_F(AddShape, UntrackedBlockHasNoElementAndZeroAppearance)
 {
     ctx.trackCurrentBlock = false;
-    ctx.selectedIndex = 4;
-    ctx.previousSelectedIndex = 3;
+    ctx.setSelection(4, 3);
     cBlock *block = blocks.AddShape(91, QStringLiteral("id1"), 40, 60);
 
     EXPECT_FALSE(block->hasElement());
     EXPECT_EQ(ctx.shapeElementCount(), 0);
-    EXPECT_EQ(ctx.selectedIndex, 4);
-    EXPECT_EQ(ctx.previousSelectedIndex, 3);
+    EXPECT_EQ(ctx.selectedIndex(), 4);
+    EXPECT_EQ(ctx.previousSelectedIndex(), 3);
     EXPECT_EQ(block->Shape(), 0);
     EXPECT_EQ(block->BGColor(), 0);
     EXPECT_EQ(block->TextColor(), 0);

@@ -38,10 +38,10 @@ TEST_F(ElementCounters, LineCounterOverflowsPast32767)
 TEST_F(ElementCounters, AddShapeOverflowLeavesTheCollectionAsItWas)
 {
     fillShapes();
-    ctx.selectedIndex = 5;
+    ctx.setSelection(5, ctx.previousSelectedIndex());
     EXPECT_EQ(errorNumberOf([&] { add(QStringLiteral("id1")); }), VarnelError::Overflow);
     EXPECT_EQ(blocks.Count(), 0);
-    EXPECT_EQ(ctx.selectedIndex, 5);
+    EXPECT_EQ(ctx.selectedIndex(), 5);
     EXPECT_EQ(blocks.getFreeTagID(), QStringLiteral("id1"));
 }
 

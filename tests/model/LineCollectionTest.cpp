@@ -17,7 +17,7 @@ protected:
     {
         for (const char *tag : {"A", "B", "C"})
             add(QString::fromLatin1(tag));
-        ctx.projectModified = false;
+        ctx.setProjectModified(false);
     }
 
     QStringList outgoingTags(const QString &tag) const
@@ -48,7 +48,7 @@ TEST_F(Lines, TrackedLineGetsElementsAndIsRouted)
     EXPECT_EQ(first->sFrom(), QStringLiteral("A"));
     EXPECT_EQ(first->sTo(), QStringLiteral("B"));
     // Joining blocks is the editor's change to record, not the collection's.
-    EXPECT_FALSE(ctx.projectModified);
+    EXPECT_FALSE(ctx.projectModified());
 }
 
 TEST_F(Lines, UntrackedLineStoresOnlyItsCaption)

@@ -32,14 +32,14 @@ TEST_F(RemoveShape, ConnectedBlockStaysWhetherSourceOrTarget)
         const qint16 index = block->theObjectShape();
         SCOPED_TRACE(index);
         errors.clear();
-        ctx.selectedIndex = index;
+        ctx.setSelection(index, ctx.previousSelectedIndex());
         blocks.removeShape(index);
         EXPECT_EQ(errors, QStringList{QStringLiteral("Bağlı nesneler silinemez.")});
         EXPECT_EQ(blocks.Count(), 3);
         EXPECT_EQ(blocks.item(block->TagID()), block);
         EXPECT_TRUE(ctx.shape(index).visible);
         EXPECT_EQ(ctx.shape(index).tag, block->TagID());
-        EXPECT_EQ(ctx.selectedIndex, index);
+        EXPECT_EQ(ctx.selectedIndex(), index);
     }
     EXPECT_EQ(selectorHides, 0);
 }
@@ -52,8 +52,7 @@ TEST_F(RemoveShape, FreeBlockGoesOnceItsLinesAreDeleted)
     lines.deleteLine(3, 2);
     ASSERT_EQ(lines.Count(), 0);
 
-    ctx.previousSelectedIndex = 1;
-    ctx.selectedIndex = 2;
+    ctx.setSelection(2, 1);
     blocks.removeShape(2);
     EXPECT_TRUE(errors.isEmpty());
     EXPECT_EQ(blocks.Count(), 2);
@@ -63,16 +62,16 @@ TEST_F(RemoveShape, FreeBlockGoesOnceItsLinesAreDeleted)
     EXPECT_EQ(ctx.shapeElementCount(), 3);
     EXPECT_FALSE(ctx.shape(2).visible);
     EXPECT_EQ(ctx.shape(2).tag, QStringLiteral("id2-DELETED"));
-    EXPECT_EQ(ctx.selectedIndex, -1);
+    EXPECT_EQ(ctx.selectedIndex(), -1);
     EXPECT_EQ(selectorHides, 1);
 }
 
 TEST_F(RemoveShape, MinusOneDoesNothing)
 {
-    ctx.selectedIndex = 3;
+    ctx.setSelection(3, ctx.previousSelectedIndex());
     blocks.removeShape(-1);
     EXPECT_EQ(blocks.Count(), 3);
-    EXPECT_EQ(ctx.selectedIndex, 3);
+    EXPECT_EQ(ctx.selectedIndex(), 3);
     EXPECT_EQ(selectorHides, 0);
     EXPECT_TRUE(errors.isEmpty());
 }
@@ -88,8 +87,8 @@ TEST_F(RemoveShape, DeletedIndexIsNeverReused)
     EXPECT_EQ(ctx.shapeElementCount(), 4);
     EXPECT_EQ(blocks.getIndexFromTag(QStringLiteral("id2")), 4);
     EXPECT_EQ(ctx.shape(2).tag, QStringLiteral("id2-DELETED"));
-    EXPECT_EQ(ctx.selectedIndex, 4);
-    EXPECT_EQ(ctx.previousSelectedIndex, -1);
+    EXPECT_EQ(ctx.selectedIndex(), 4);
+    EXPECT_EQ(ctx.previousSelectedIndex(), -1);
 }
 
 TEST_F(RemoveShape, FindsTheBlockByTheElementTagAfterARename)

@@ -91,8 +91,8 @@ TEST_F(ProjectLoadSave, TheExampleLoadsAndSavesBackByteForByte)
     EXPECT_EQ(project.context().shapeElementCount(), 3);
     EXPECT_EQ(project.context().lineElementCount(), 2);
     // Each new block selects itself: the last one read is selected.
-    EXPECT_EQ(project.context().selectedIndex, 3);
-    EXPECT_EQ(project.context().previousSelectedIndex, 2);
+    EXPECT_EQ(project.context().selectedIndex(), 3);
+    EXPECT_EQ(project.context().previousSelectedIndex(), 2);
 
     project.setProjectModified(true);
     ASSERT_TRUE(project.saveProjectFile(path(QStringLiteral("copy.vnp"))));
@@ -117,7 +117,7 @@ TEST_F(ProjectLoadSave, LoadWithoutTrackingMakesNoElements)
     EXPECT_FALSE(project.theLineCollection().item(1)->hasElement());
     EXPECT_EQ(project.context().shapeElementCount(), 0);
     EXPECT_EQ(project.context().lineElementCount(), 0);
-    EXPECT_EQ(project.context().selectedIndex, -1);
+    EXPECT_EQ(project.context().selectedIndex(), -1);
 
     // Saving needs positions: the modal message, the old file and the flag stay.
     const QString target = path(QStringLiteral("old.vnp"));
