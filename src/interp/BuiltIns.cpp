@@ -20,8 +20,6 @@
 namespace {
 using Evaluate = std::function<QString(BuiltIns &self, const QString &name, const QString &argument)>;
 
-// SPACE beyond this many characters would tie up hundreds of megabytes for one value.
-constexpr qint32 MaxSpaceLength = 1 << 24;
 // ASC of a character the code page lacks, as the system's conversion replaces it.
 constexpr int UnencodableCode = '?';
 // No date and time spelling is longer; a longer text is not tried word by word.
@@ -97,8 +95,7 @@ QString spaces(double value)
 {
     const qint32 count = Rounding::toInt32(value, QStringLiteral("SPACE"));
     require(count >= 0, "SPACE");
-    if (count > MaxSpaceLength)
-        throw VarnelError(VarnelError::OutOfMemory, QStringLiteral("SPACE"), QStringLiteral("Yetersiz bellek"));
+    TextRules::checkLength(count, QStringLiteral("SPACE"));
     return QString(count, u' ');
 }
 
@@ -329,6 +326,7 @@ bool BuiltIns::callBuiltIn(const QString &name, const QString &argument, const Q
         if (found == functions().cend())
             return false;
         result = evaluate(*found, upperName, argument);
+        TextRules::checkLength(result.size(), upperName);
     }
     if (!resultVariable.isEmpty())
         m_vars.setVar(resultVariable, result);

@@ -1,17 +1,12 @@
 #include "interp/CallStack.h"
 
 #include "base/MessageLog.h"
+#include "interp/RunEnding.h"
 
-CallStack::CallStack(MessageLog *log, QObject *parent)
-    : QObject(parent), m_log(log)
+CallStack::CallStack(MessageLog *log, RunEnding &run, QObject *parent)
+    : QObject(parent), m_log(log), m_run(run)
 {
     clearStack();
-}
-
-void CallStack::setRunHooks(std::function<bool()> runInProgress, std::function<void()> terminate)
-{
-    m_runInProgress = std::move(runInProgress);
-    m_terminate = std::move(terminate);
 }
 
 void CallStack::touch()
@@ -43,11 +38,10 @@ void CallStack::PUSH(const QString &sValue)
         setMarker(-1);
     --m_SP;
     if (m_SP < 0) {
-        if (m_runInProgress && m_runInProgress())
+        if (m_run.runInProgress())
             m_log->mBox(QStringLiteral("YIĞIN TAŞMASI!"));
-        if (m_terminate)
-            m_terminate();
         touch();
+        m_run.endRun(); // inside a tick this unwinds to it
         return;
     }
     setMarker(m_SP);
@@ -59,8 +53,7 @@ QString CallStack::POP()
 {
     if (m_SP + 1 >= RowCount || m_SP < 0) {
         m_log->mBox(QStringLiteral("YIĞIN BOŞ!"));
-        if (m_terminate)
-            m_terminate();
+        m_run.endRun();
         return QString();
     }
     const QString value = m_values[m_SP];

@@ -2,9 +2,9 @@
 
 #include <QObject>
 #include <QString>
-#include <functional>
 
 class MessageLog;
+class RunEnding;
 
 // The visible stack of call frames: 250 rows growing toward row 0, SP on the top entry, row 249
 // never holding a value (so at most 249 entries). Popped rows keep their last value on show.
@@ -13,10 +13,8 @@ class CallStack : public QObject {
 public:
     static constexpr int RowCount = 250;
 
-    explicit CallStack(MessageLog *log, QObject *parent = nullptr);
-
-    // Overflow and underflow end the run; run control installs these.
-    void setRunHooks(std::function<bool()> runInProgress, std::function<void()> terminate);
+    // Overflow and underflow end the run through `run`.
+    CallStack(MessageLog *log, RunEnding &run, QObject *parent = nullptr);
 
     void clearStack();
     void PUSH(const QString &sValue);
@@ -46,6 +44,5 @@ private:
     int m_markerRow = RowCount - 1;
     quint64 m_revision = 0;
     bool m_announced = false;
-    std::function<bool()> m_runInProgress;
-    std::function<void()> m_terminate;
+    RunEnding &m_run;
 };

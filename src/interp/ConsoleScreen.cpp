@@ -28,9 +28,8 @@ void ConsoleScreen::scrollIfFull()
     // The next row would fall below the drawing area, or the buffer is used up: one row up.
     if (m_currentLine < m_visibleRows && m_currentLine < LineCount)
         return;
-    for (int i = 0; i < LineCount - 1; ++i)
-        m_screenLines[i] = m_screenLines[i + 1];
-    m_screenLines[LineCount - 1].clear();
+    m_firstSlot = slot(1);
+    row(LineCount - 1).clear();
     m_currentLine = qMax(0, m_currentLine - 1);
     touch();
 }
@@ -38,11 +37,11 @@ void ConsoleScreen::scrollIfFull()
 void ConsoleScreen::printLine(const QString &text, bool b_NOT_TerminateWithNewLine)
 {
     scrollIfFull();
-    m_screenLines[m_currentLine] += text;
+    row(m_currentLine) += text;
     if (!b_NOT_TerminateWithNewLine) {
-        const QString row = m_screenLines[m_currentLine];
+        const QString finished = row(m_currentLine);
         ++m_currentLine;
-        Q_EMIT rowFinished(row);
+        Q_EMIT rowFinished(finished);
     }
     touch();
 }
@@ -72,7 +71,7 @@ QString ConsoleScreen::inputLine(const QString &message)
     }
     m_inputCursor.clear();
     drawInputLine();
-    m_screenLines[m_currentLine] = m_lastInputDrawn;
+    row(m_currentLine) = m_lastInputDrawn;
     ++m_currentLine;
     Q_EMIT rowFinished(m_lastInputDrawn);
     return m_inputText;

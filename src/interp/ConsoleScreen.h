@@ -28,7 +28,7 @@ public:
     void setVisibleRows(int rows);
     int visibleRows() const { return m_visibleRows; }
 
-    const QString &line(int index) const { return m_screenLines[index]; }
+    const QString &line(int index) const { return m_screenLines[slot(index)]; }
     int currentLine() const { return m_currentLine; }
     const QString &inputPrompt() const { return m_inputPrompt; }
     const QString &inputText() const { return m_inputText; }
@@ -57,11 +57,15 @@ Q_SIGNALS:
 
 private:
     void scrollIfFull();
+    // The buffer is a ring: scrolling moves where row 0 is instead of moving every row.
+    int slot(int index) const { return (m_firstSlot + index) % LineCount; }
+    QString &row(int index) { return m_screenLines[slot(index)]; }
     void drawInputLine();
     void onCursorTick();
     void touch();
 
     QString m_screenLines[LineCount];
+    int m_firstSlot = 0;
     int m_currentLine = 0;
     int m_visibleRows = LineCount;
     QString m_inputPrompt;

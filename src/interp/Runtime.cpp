@@ -2,9 +2,8 @@
 
 Runtime::Runtime(Project &project, MessageLog &log, RunHost &host)
     : vars(&log),
-      stack(&log),
       run({project, vars, console, stack, log, host, flags}),
+      stack(&log, run),
       interpreter(run.interpreter())
 {
-    stack.setRunHooks([this] { return run.runInProgress(); }, [this] { run.endRun(); });
 }

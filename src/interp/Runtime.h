@@ -18,8 +18,10 @@ public:
 
     VariableStore vars;
     ConsoleScreen console;
-    CallStack stack;
     AppFlags flags;
+    // Run control comes before the stack, which ends runs through it; run control only keeps
+    // a reference to the stack until a run starts.
     RunControl run;
+    CallStack stack;
     Interpreter &interpreter; // run control's own, which it ticks
 };

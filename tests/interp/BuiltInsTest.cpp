@@ -3,6 +3,7 @@
 #include "interp/ConsoleScreen.h"
 #include "interp/Numbers.h"
 #include "interp/RunHost.h"
+#include "interp/TextRules.h"
 #include "interp/VariableStore.h"
 #include "model/VarnelError.h"
 #include "base/MessageLog.h"
@@ -180,6 +181,15 @@ TEST_F(BuiltInsTest, RunTimeErrors)
         {"YEAR", "31.02.2025", VarnelError::TypeMismatch, "YEAR"},
         {"HOUR", "", VarnelError::TypeMismatch, "HOUR"},
     });
+}
+
+TEST_F(BuiltInsTest, SpaceMakesTextsUpToTheLimitOfEveryText)
+{
+    QString source;
+    EXPECT_EQ(errorOf("SPACE", QString::number(TextRules::MaxLength)), 0);
+    EXPECT_EQ(vars.getVar("R").size(), TextRules::MaxLength);
+    EXPECT_EQ(errorOf("SPACE", QString::number(TextRules::MaxLength + 1), &source), 7);
+    EXPECT_EQ(source, QStringLiteral("SPACE"));
 }
 
 TEST_F(BuiltInsTest, Texts)

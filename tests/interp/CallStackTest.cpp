@@ -1,4 +1,5 @@
 #include "interp/CallStack.h"
+#include "interp/RunEnding.h"
 #include "base/MessageLog.h"
 
 #include "interp/ChartBuilder.h"
@@ -7,12 +8,18 @@
 
 namespace {
 
+// Run control as the stack sees it, outside any tick: ending the run returns.
+class CountingRun : public RunEnding {
+public:
+    bool runInProgress() const override { return running; }
+    void endRun() override { ++terminations; }
+
+    bool running = true;
+    int terminations = 0;
+};
+
 class CallStackTest : public ::testing::Test {
 protected:
-    CallStackTest()
-    {
-        stack.setRunHooks([this] { return running; }, [this] { ++terminations; });
-    }
 
     void pushNumbers(int count)
     {
@@ -30,9 +37,10 @@ protected:
     }
 
     MessageLog log;
-    CallStack stack{&log};
-    bool running = true;
-    int terminations = 0;
+    CountingRun run;
+    CallStack stack{&log, run};
+    bool &running = run.running;
+    int &terminations = run.terminations;
 };
 
 TEST_F(CallStackTest, ClearedStackShowsQuestionMarksWithTheMarkerOnTheLastRow)

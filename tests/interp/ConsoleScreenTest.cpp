@@ -145,6 +145,22 @@ TEST_F(ConsoleScreenTest, TheThirtyEighthLineScrollsByOneRowInATallWindow)
     EXPECT_EQ(rows.size(), 39);
 }
 
+TEST_F(ConsoleScreenTest, RowsStayInOrderAfterScrollingPastTheBufferManyTimes)
+{
+    printNumbers(1, 100);
+    for (int row = 0; row < ConsoleScreen::LineCount; ++row)
+        ASSERT_EQ(console.line(row), QString::number(64 + row)) << row;
+
+    // Fewer visible rows: the rows below the window are empty, and stay so as it scrolls.
+    console.clearScreen();
+    console.setVisibleRows(5);
+    printNumbers(1, 80);
+    for (int row = 0; row < 5; ++row)
+        EXPECT_EQ(console.line(row), QString::number(76 + row)) << row;
+    for (int row = 5; row < ConsoleScreen::LineCount; ++row)
+        ASSERT_EQ(console.line(row), QString()) << row;
+}
+
 TEST_F(ConsoleScreenTest, ASmallWindowScrollsEachOutputAtTheBottomByOneRow)
 {
     console.setVisibleRows(3);

@@ -1,5 +1,6 @@
 #include "interp/Interpreter.h"
 #include "interp/RunControl.h"
+#include "interp/TextRules.h"
 
 #include "interp/ChartBuilder.h"
 
@@ -302,6 +303,54 @@ TEST_F(InterpreterTest, JoinOfALoneDoubleQuoteEndsTheRunWithTheCaughtError)
     EXPECT_TRUE(ChartTest::parseCaughtError(h.messages[0]).wellFormed);
     EXPECT_EQ(h.var("x"), QStringLiteral("\""));
     EXPECT_EQ(h.rows, QStringList());
+}
+
+// A text may not grow past the limit, whichever block would make it: the run ends with the
+// out-of-memory error instead of taking the machine's memory.
+TEST_F(InterpreterTest, TextsLongerThanTheLimitEndTheRunWithOutOfMemory)
+{
+    const QString atLimit = QString::number(TextRules::MaxLength);
+    const QString belowHalf = QString::number(TextRules::MaxLength / 2 - 1);
+    struct Case {
+        const char *what;
+        std::initializer_list<Step> steps;
+    };
+    const Case cases[] = {
+        {"JOIN into the same variable",
+         {{"START"}, {"FUNCTION", "SPACE", atLimit, "x"}, {"JOIN", "x", "a", "x"}, {"OUTPUT", "sonra"}, {"STOP"}}},
+        {"JOIN into another variable",
+         {{"START"}, {"FUNCTION", "SPACE", atLimit, "x"}, {"JOIN", "b", "x", "y"}, {"OUTPUT", "sonra"}, {"STOP"}}},
+        {"JOIN doubling",
+         {{"START"}, {"FUNCTION", "SPACE", belowHalf, "x"}, {"JOIN", "x", "x", "x"}, {"JOIN", "x", "x", "x"},
+          {"OUTPUT", "sonra"}, {"STOP"}}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        RunHarness h;
+        h.chart.chain(c.steps);
+        h.run();
+        ASSERT_EQ(h.messages.size(), 1);
+        const CaughtError error = ChartTest::parseCaughtError(h.messages[0]);
+        EXPECT_EQ(error.number, 7);
+        EXPECT_EQ(error.description, QStringLiteral("Yetersiz bellek"));
+        EXPECT_EQ(error.source, QStringLiteral("timerRunner_Timer"));
+        EXPECT_TRUE(h.ended());
+        EXPECT_EQ(h.rows, QStringList());
+        EXPECT_LE(h.var("x").size(), TextRules::MaxLength);
+    }
+}
+
+TEST_F(InterpreterTest, AnInputLineLongerThanTheLimitIsOutOfMemory)
+{
+    RunHarness h;
+    h.chart.chain({{"START"}, {"INPUT", "Metin", "t"}, {"OUTPUT", "sonra"}, {"STOP"}});
+    h.runtime.console.setLineSource(
+        [](const QString &) { return std::optional<QString>(QString(TextRules::MaxLength + 1, u'a')); });
+    h.run();
+    ASSERT_EQ(h.messages.size(), 1);
+    EXPECT_EQ(ChartTest::parseCaughtError(h.messages[0]).number, 7);
+    EXPECT_FALSE(h.hasVar("t"));
+    EXPECT_TRUE(h.ended());
 }
 
 TEST_F(InterpreterTest, CompComparesTextsWithoutRegardToCase)

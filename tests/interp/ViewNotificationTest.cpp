@@ -1,6 +1,7 @@
 #include "base/MessageLog.h"
 #include "interp/CallStack.h"
 #include "interp/ConsoleScreen.h"
+#include "interp/RunEnding.h"
 #include "interp/VariableStore.h"
 
 #include <functional>
@@ -40,10 +41,18 @@ TEST(ViewNotification, VariablesAnnounceOncePerAcknowledge)
     expectCoalesced(vars, [&] { vars.appendAt(vars.findVar(QStringLiteral("x")), QStringLiteral("a")); });
 }
 
+// No run: these pushes and pops never end one.
+class NoRun : public RunEnding {
+public:
+    bool runInProgress() const override { return false; }
+    void endRun() override {}
+};
+
 TEST(ViewNotification, StackAnnouncesOncePerAcknowledge)
 {
     MessageLog log;
-    CallStack stack(&log);
+    NoRun run;
+    CallStack stack(&log, run);
     expectCoalesced(stack, [&] { stack.PUSH(QStringLiteral("v")); });
     expectCoalesced(stack, [&] { stack.POP(); });
 }
