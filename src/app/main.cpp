@@ -1,0 +1,74 @@
+#include "interp/Numbers.h"
+#include "shell/FileAssociation.h"
+#include "shell/Registry.h"
+#include "shell/SettingsModule.h"
+#include "shell/StartUp.h"
+#include "ui/frmMain.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLibraryInfo>
+#include <QMessageBox>
+#include <QTimer>
+#include <QTranslator>
+
+namespace {
+
+// Qt's own dialogs and standard buttons in Turkish ("Evet", "Hayır", "İptal").
+void installTurkishTranslations(QApplication &app)
+{
+    auto *translator = new QTranslator(&app);
+    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    if (translator->load(QStringLiteral("qtbase_tr"), folder))
+        QApplication::installTranslator(translator);
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    // The folder the program was started from, before start-up makes the program folder current.
+    const QString startFolder = QDir::currentPath();
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Varnel"));
+    // The program ends by its own rules (main window closed, start-up flow finished).
+    QApplication::setQuitOnLastWindowClosed(false);
+    installTurkishTranslations(app);
+    Numbers::useLocale(QLocale());
+
+    QStringList arguments = QApplication::arguments();
+    arguments.removeFirst();
+    const QString programFolder = QApplication::applicationDirPath();
+    const QString exeBaseName = QFileInfo(QApplication::applicationFilePath()).completeBaseName();
+    SettingsModule settings;
+    const StartPlan plan = StartUp::decide(StartUp::requestFromArguments(arguments), programFolder,
+                                           exeBaseName, settings, startFolder);
+    if (plan.mode == StartPlan::Mode::FileNotFound) {
+        QMessageBox::information(nullptr, Project::baseTitle(), plan.notFoundMessage);
+        return 0;
+    }
+
+    frmMain window;
+    window.project().setProjectFolder(plan.projectFolder.isEmpty() ? programFolder + u'/' : plan.projectFolder);
+    switch (plan.mode) {
+    case StartPlan::Mode::EditorEmpty:
+        if (plan.runAssociation) {
+            Registry registry(&window.log());
+            FileAssociation(settings, registry, &window.log(), QApplication::applicationFilePath()).associateFileType();
+        }
+        window.show();
+        break;
+    case StartPlan::Mode::EditorWithFile:
+        window.openStartFile(plan.path);
+        window.show();
+        break;
+    case StartPlan::Mode::StartUpFlow:
+        // Once the event loop runs, so that the end of the run can end it.
+        QTimer::singleShot(0, &window, [&window, &plan] { window.runStartUpFlow(plan.path); });
+        break;
+    case StartPlan::Mode::FileNotFound:
+        break;
+    }
+    return QApplication::exec();
+}

@@ -1,0 +1,81 @@
+#include "ui/GuiRunHost.h"
+
+#include "base/MessageLog.h"
+#include "model/Block_Collection.h"
+#include "model/cBlock.h"
+#include "ui/frmMain.h"
+
+#include <QFileDialog>
+
+GuiRunHost::GuiRunHost(frmMain &window, Block_Collection &blocks)
+    : m_window(window)
+{
+    m_selectorTimer.setSingleShot(true);
+    m_selectorTimer.setInterval(16);
+    connect(&m_selectorTimer, &QTimer::timeout, this, &GuiRunHost::flushSelector);
+    // A recorded block that goes away (a call replaces the drawing) is never shown.
+    connect(&blocks, &Block_Collection::blockAboutToBeRemoved, this, [this](cBlock *block) {
+        if (m_pending == block)
+            m_pending = nullptr;
+    });
+    connect(&blocks, &Block_Collection::aboutToClear, this, [this] { m_pending = nullptr; });
+}
+
+void GuiRunHost::setSelector(const cBlock *block)
+{
+    if (!block)
+        return;
+    m_pending = block;
+    if (!m_selectorTimer.isActive())
+        m_selectorTimer.start();
+}
+
+void GuiRunHost::flushSelector()
+{
+    m_selectorTimer.stop();
+    if (m_pending)
+        m_window.setSelector(m_pending);
+    m_pending = nullptr;
+}
+
+void GuiRunHost::hideSelector()
+{
+    m_selectorTimer.stop();
+    m_pending = nullptr;
+    m_window.hideSelector();
+}
+
+void GuiRunHost::showConsole(bool restore)
+{
+    m_window.showScreen(restore);
+}
+
+void GuiRunHost::restoreConsole()
+{
+    m_window.restoreScreen();
+}
+
+bool GuiRunHost::confirmDiscardChanges()
+{
+    return m_window.confirmDiscardChanges();
+}
+
+QString GuiRunHost::fileDialog(const QString &folder, const QString &filter, const QString &defaultExtension)
+{
+    QFileDialog dialog(&m_window, QString(), folder, filter);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setDefaultSuffix(defaultExtension);
+    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+}
+
+bool GuiRunHost::openWindow(cBlock *block)
+{
+    m_window.log().mBox(QStringLiteral("Nesne: ") + block->TagID()
+                        + QStringLiteral(" - pencere bu sürümde henüz açılamıyor."));
+    return false;
+}
+
+void GuiRunHost::endApplication()
+{
+    m_window.endApplication();
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "interp/RunHost.h"
+
+#include <QObject>
+#include <QTimer>
+
+class Block_Collection;
+class frmMain;
+
+// The interpreter's screen in the desktop program. The selection frame follows the run at
+// screen rate: each tick only records the block, and the frame moves once per frame to the
+// last one recorded. Everything else goes to the main window.
+class GuiRunHost : public QObject, public RunHost {
+    Q_OBJECT
+public:
+    GuiRunHost(frmMain &window, Block_Collection &blocks);
+
+    void setSelector(const cBlock *block) override;
+    void hideSelector() override;
+    void showConsole(bool restore) override;
+    void restoreConsole() override;
+    bool confirmDiscardChanges() override;
+    QString fileDialog(const QString &folder, const QString &filter, const QString &defaultExtension) override;
+    bool openWindow(cBlock *block) override;
+    void endApplication() override;
+
+    // Moves the frame to the recorded block now.
+    void flushSelector();
+
+private:
+    frmMain &m_window;
+    const cBlock *m_pending = nullptr;
+    QTimer m_selectorTimer;
+};

@@ -1,0 +1,155 @@
+#include "ui/RunControlPanel.h"
+
+#include "interp/RunControl.h"
+#include "project/Project.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+#include <QToolButton>
+
+namespace {
+
+enum class Glyph { Run, Stop, Pause, Step };
+
+QPixmap glyphPixmap(Glyph glyph, qreal dpr)
+{
+    const QSize size(20, 20);
+    QPixmap pixmap(size * dpr);
+    pixmap.setDevicePixelRatio(dpr);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    QPainterPath path;
+    switch (glyph) {
+    case Glyph::Run:
+        path.addPolygon(QPolygonF({{5, 3}, {17, 10}, {5, 17}}));
+        p.fillPath(path, QColor(0x1E, 0x9A, 0x3C));
+        break;
+    case Glyph::Stop:
+        p.fillRect(QRectF(4, 4, 12, 12), QColor(0xC8, 0x28, 0x28));
+        break;
+    case Glyph::Pause:
+        p.fillRect(QRectF(5, 4, 4, 12), QColor(0x30, 0x50, 0xA0));
+        p.fillRect(QRectF(11, 4, 4, 12), QColor(0x30, 0x50, 0xA0));
+        break;
+    case Glyph::Step:
+        path.addPolygon(QPolygonF({{3, 4}, {12, 10}, {3, 16}}));
+        p.fillPath(path, QColor(0x30, 0x50, 0xA0));
+        p.fillRect(QRectF(13, 4, 3, 12), QColor(0x30, 0x50, 0xA0));
+        break;
+    }
+    return pixmap;
+}
+
+QIcon glyphIcon(Glyph glyph)
+{
+    QIcon icon;
+    icon.addPixmap(glyphPixmap(glyph, 1));
+    icon.addPixmap(glyphPixmap(glyph, 2));
+    return icon;
+}
+
+QToolButton *glyphButton(QWidget *parent, const char *name, Glyph glyph, const QString &tip)
+{
+    auto *button = new QToolButton(parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setIcon(glyphIcon(glyph));
+    button->setIconSize(QSize(20, 20));
+    button->setToolTip(tip);
+    button->setFocusPolicy(Qt::NoFocus);
+    return button;
+}
+
+} // namespace
+
+RunControlPanel::RunControlPanel(RunControl &run, Project &project, QWidget *parent)
+    : QFrame(parent), m_run(run), m_project(project)
+{
+    setObjectName(QStringLiteral("fraRunControl"));
+    buildButtons();
+    connectControls();
+    mirror();
+}
+
+void RunControlPanel::buildButtons()
+{
+    cmdRun = glyphButton(this, "cmdRun", Glyph::Run, QStringLiteral("Çalıştır"));
+    cmdStop = glyphButton(this, "cmdStop", Glyph::Stop, QStringLiteral("Durdur"));
+    chkPause = glyphButton(this, "chkPause", Glyph::Pause, QStringLiteral("Duraklat"));
+    chkPause->setCheckable(true);
+    cmdNextStep = glyphButton(this, "cmdNextStep", Glyph::Step, QStringLiteral("Sonraki Adım"));
+    scroll_ExecutionDelay = new QScrollBar(Qt::Horizontal, this);
+    scroll_ExecutionDelay->setObjectName(QStringLiteral("scroll_ExecutionDelay"));
+    scroll_ExecutionDelay->setRange(0, RunControl::DelayMaximum);
+    scroll_ExecutionDelay->setPageStep(100);
+    scroll_ExecutionDelay->setMinimumWidth(140);
+    scroll_ExecutionDelay->setFocusPolicy(Qt::NoFocus);
+    lblDelay = new QLabel(this);
+    lblDelay->setObjectName(QStringLiteral("lblDelay"));
+    lblDelay->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("gecikme:2000")) + 4);
+    cmdScreen = new QPushButton(QStringLiteral("Ekran"), this);
+    cmdScreen->setObjectName(QStringLiteral("cmdScreen"));
+    cmdStack = new QPushButton(QStringLiteral("Yığın"), this);
+    cmdStack->setObjectName(QStringLiteral("cmdStack"));
+    cmdVars = new QPushButton(QStringLiteral("Değişkenler"), this);
+    cmdVars->setObjectName(QStringLiteral("cmdVars"));
+    for (QPushButton *button : {cmdScreen, cmdStack, cmdVars})
+        button->setFocusPolicy(Qt::NoFocus);
+    chk_LOAD_GUI = new QCheckBox(QStringLiteral("Load GUI"), this);
+    chk_LOAD_GUI->setObjectName(QStringLiteral("chk_LOAD_GUI"));
+    chk_LOAD_GUI->setChecked(m_project.trackCurrentBlock());
+    chk_LOAD_GUI->hide();
+
+    auto *layout = new QHBoxLayout(this);
+    layout->setContentsMargins(4, 2, 4, 2);
+    layout->setSpacing(4);
+    for (QWidget *w : {static_cast<QWidget *>(cmdRun), static_cast<QWidget *>(cmdStop),
+                       static_cast<QWidget *>(chkPause), static_cast<QWidget *>(cmdNextStep)})
+        layout->addWidget(w);
+    layout->addSpacing(8);
+    layout->addWidget(scroll_ExecutionDelay);
+    layout->addWidget(lblDelay);
+    layout->addSpacing(8);
+    layout->addWidget(cmdScreen);
+    layout->addWidget(cmdStack);
+    layout->addWidget(cmdVars);
+    layout->addWidget(chk_LOAD_GUI);
+    layout->addStretch(1);
+}
+
+void RunControlPanel::connectControls()
+{
+    // The run starts from the event loop, not inside the press: a fast run processes events
+    // itself, and the press should be over by then.
+    connect(cmdRun, &QToolButton::pressed, &m_run, &RunControl::cmdRun_ClickP, Qt::QueuedConnection);
+    connect(cmdStop, &QToolButton::pressed, &m_run, &RunControl::cmdStop_MouseDown);
+    connect(chkPause, &QToolButton::clicked, &m_run, &RunControl::setPauseChecked);
+    connect(cmdNextStep, &QToolButton::clicked, &m_run, &RunControl::cmdNextStep_Click);
+    connect(scroll_ExecutionDelay, &QScrollBar::valueChanged, &m_run, &RunControl::setDelay);
+    connect(cmdScreen, &QPushButton::clicked, this, &RunControlPanel::screenRequested);
+    connect(cmdStack, &QPushButton::pressed, this, &RunControlPanel::stackRequested);
+    connect(cmdVars, &QPushButton::pressed, this, &RunControlPanel::varsRequested);
+    connect(chk_LOAD_GUI, &QCheckBox::toggled, this, [this](bool on) { m_project.setTrackCurrentBlock(on); });
+    connect(&m_run, &RunControl::controlsChanged, this, &RunControlPanel::mirror);
+}
+
+void RunControlPanel::mirror()
+{
+    cmdRun->setEnabled(m_run.runEnabled());
+    chkPause->setEnabled(m_run.pauseEnabled());
+    chkPause->setChecked(m_run.pauseChecked());
+    cmdNextStep->setEnabled(m_run.nextStepEnabled());
+    const QSignalBlocker blocker(scroll_ExecutionDelay);
+    scroll_ExecutionDelay->setMinimum(m_run.delayMinimum());
+    scroll_ExecutionDelay->setValue(m_run.delay());
+    scroll_ExecutionDelay->setEnabled(m_run.delayEnabled());
+    lblDelay->setText(m_run.delayLabel());
+}

@@ -1,0 +1,118 @@
+#include "ui/ToolColumn.h"
+
+#include "ui/editor/BlockPainter.h"
+
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
+#include <QScreen>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QPixmap shapePixmap(qint16 shape, QSize size, qreal dpr)
+{
+    QPixmap pixmap(size * dpr);
+    pixmap.setDevicePixelRatio(dpr);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    // A diamond or a circle is drawn in its own proportions, the others fill the icon.
+    QRectF rect(0.5, 0.5, size.width() - 1.5, size.height() - 1.5);
+    if (shape == BlockPainter::Circle)
+        rect = QRectF(rect.center().x() - rect.height() / 2, rect.top(), rect.height(), rect.height());
+    BlockPainter::paint(painter, shape, rect, QColor(0xFF, 0xFF, 0xE8), QColor(0x20, 0x30, 0x80));
+    return pixmap;
+}
+
+qreal highestScreenRatio()
+{
+    qreal ratio = 1;
+    for (const QScreen *screen : QGuiApplication::screens())
+        ratio = std::max(ratio, screen->devicePixelRatio());
+    return ratio;
+}
+
+} // namespace
+
+ToolColumn::ToolColumn(QWidget *parent)
+    : QFrame(parent)
+{
+    setObjectName(QStringLiteral("fraToolBar1"));
+    setFrameShape(QFrame::StyledPanel);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 12, 6, 6);
+    layout->setSpacing(4);
+    for (const Tool &tool : tools()) {
+        auto *button = new QToolButton(this);
+        button->setObjectName(QString::fromLatin1(tool.name));
+        button->setToolTip(tool.tip);
+        button->setIcon(iconFor(tool.shape));
+        button->setIconSize(QSize(44, 24));
+        button->setFixedSize(60, 39);
+        button->setAutoRaise(false);
+        connect(button, &QToolButton::clicked, this, [this, &tool] { arm(tool); });
+        layout->addWidget(button, 0, Qt::AlignHCenter);
+        m_buttons.append(button);
+    }
+    layout->addStretch(1);
+}
+
+const QVector<ToolColumn::Tool> &ToolColumn::tools()
+{
+    using S = BlockPainter::Shape;
+    static const QVector<Tool> list = {
+        {"cmdStart", QStringLiteral("Başla"), QStringLiteral("START"), S::Oval},
+        {"cmdAction", QStringLiteral("İşlem"), QStringLiteral("ACTION"), S::Rectangle},
+        {"cmdInput", QStringLiteral("Giriş"), QStringLiteral("INPUT"), S::Parallelogram},
+        {"cmdOutput", QStringLiteral("Çıkış"), QStringLiteral("OUTPUT"), S::Parallelogram},
+        {"cmdJunction", QStringLiteral("Şartlı Dallanma"), QStringLiteral("JUNCTION"), S::Diamond},
+        {"cmdIntersection", QStringLiteral("Bağlantı"), QStringLiteral("INTERSECTION"), S::Circle},
+        {"cmdFunction", QStringLiteral("Fonksiyon"), QStringLiteral("FUNCTION"), S::Function},
+        {"cmdWindow", QStringLiteral("Pencere"), QStringLiteral("WINDOW"), S::Rectangle},
+        {"cmdEnd", QStringLiteral("Dur"), QStringLiteral("END"), S::Oval},
+    };
+    return list;
+}
+
+QIcon ToolColumn::iconFor(qint16 shape)
+{
+    QIcon icon;
+    for (qreal dpr : {1.0, 2.0})
+        icon.addPixmap(shapePixmap(shape, QSize(44, 24), dpr));
+    return icon;
+}
+
+QCursor ToolColumn::cursorFor(qint16 shape)
+{
+    return QCursor(shapePixmap(shape, QSize(32, 18), highestScreenRatio()), 0, 0);
+}
+
+QToolButton *ToolColumn::button(const QString &word) const
+{
+    for (int i = 0; i < tools().size(); ++i)
+        if (tools()[i].word == word)
+            return m_buttons[i];
+    return nullptr;
+}
+
+void ToolColumn::arm(const Tool &tool)
+{
+    if (!m_active)
+        return;
+    m_armedWord = tool.word;
+    Q_EMIT armedChanged(m_armedWord, cursorFor(tool.shape));
+}
+
+void ToolColumn::disarm()
+{
+    m_armedWord.clear();
+    Q_EMIT armedChanged(m_armedWord, QCursor(Qt::ArrowCursor));
+}
+
+void ToolColumn::mousePressEvent(QMouseEvent *event)
+{
+    disarm();
+    QFrame::mousePressEvent(event);
+}

@@ -1,0 +1,426 @@
+#include "ui/frmMain.h"
+
+#include "base/Paths.h"
+#include "model/cBlock.h"
+#include "shell/DataLocator.h"
+#include "shell/WebLinks.h"
+#include "ui/RunControlPanel.h"
+#include "ui/ToolColumn.h"
+#include "ui/editor/DrawingSurface.h"
+#include "ui/runwin/frmScreen.h"
+#include "ui/runwin/frmStack.h"
+#include "ui/runwin/frmVars.h"
+#include "ui/runwin/frm_mBox.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QUrl>
+
+namespace {
+
+struct ExampleEntry {
+    QString caption;
+    QString file;
+};
+
+// The example projects of the file menu, in menu order; the last one is not offered.
+const QList<ExampleEntry> &examples()
+{
+    static const QList<ExampleEntry> list = {
+        {QStringLiteral("Faktöriyel Hesabı (Yinelemeli)"), QStringLiteral("factorial.vnp")},
+        {QStringLiteral("Faktöriyel Hesabı (Döngü)"), QStringLiteral("factorial_regular.vnp")},
+        {QStringLiteral("Üs Hesabı (Yinelemeli)"), QStringLiteral("power.vnp")},
+        {QStringLiteral("Basit Pencere ve Yazı"), QStringLiteral("b.vnp")},
+        {QStringLiteral("Web için Basit bir \"Image-Map\" Uygulaması"), QStringLiteral("d.vnp")},
+        {QStringLiteral("Resim ve Çizim Penceresi"), QStringLiteral("e.vnp")},
+        {QStringLiteral("Merhaba Dünya"), QStringLiteral("test00_hello.vnp")},
+        {QStringLiteral("String Karşılaştırma"), QStringLiteral("test04_comp.vnp")},
+        {QStringLiteral("Şartlı Dallanma"), QStringLiteral("test05_if.vnp")},
+        {QStringLiteral("String Birleştirme"), QStringLiteral("test06_concat.vnp")},
+        {QStringLiteral("Basit Döngü 1"), QStringLiteral("test07_loop.vnp")},
+        {QStringLiteral("Basit Döngü 2"), QStringLiteral("test08_loop.vnp")},
+        {QStringLiteral("Fonksiyon Çağırma"), QStringLiteral("test10_call.vnp")},
+        {QStringLiteral("Ekran Kaydırma Testi"), QStringLiteral("test11_scroll.vnp")},
+        {QStringLiteral("Temel SQL testi"), QStringLiteral("test09_sql.vnp")},
+    };
+    return list;
+}
+
+// A menu entry whose command is wired by the editor and file commands; until then it shows
+// its caption, disabled.
+QAction *addEntry(QMenu *menu, const char *name, const QString &caption)
+{
+    QAction *action = menu->addAction(caption);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setEnabled(false);
+    return action;
+}
+
+QPushButton *addButton(QWidget *parent, QLayout *layout, const char *name, const QString &caption)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setEnabled(false);
+    button->setFocusPolicy(Qt::NoFocus);
+    layout->addWidget(button);
+    return button;
+}
+
+void keepSpaceWhenHidden(QWidget *widget)
+{
+    QSizePolicy policy = widget->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    widget->setSizePolicy(policy);
+}
+
+} // namespace
+
+frmMain::frmMain()
+    : m_project(&m_log),
+      m_host(*this, m_project.theBlockCollection()),
+      m_runtime(m_project, m_log, m_host)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(Project::baseTitle());
+    setFocusPolicy(Qt::StrongFocus);
+    buildMenus();
+    setCentralWidget(buildCentralArea());
+    connectRunControl();
+    connect(&m_project, &Project::windowTitleChanged, this, &QWidget::setWindowTitle);
+    connect(&m_log, &MessageLog::messageAdded, this, &frmMain::showMessageWindow);
+    m_log.setModalSink([this](const QString &text, const QString &title) { showModal(text, title); });
+    resize(790, 548 + menuBar()->sizeHint().height());
+}
+
+frmMain::~frmMain()
+{
+    // The windows hold references into the runtime; they go first.
+    delete m_messageWindow;
+    delete m_screen;
+    delete m_vars;
+    delete m_stack;
+}
+
+QAction *frmMain::action(const QString &objectName) const
+{
+    return findChild<QAction *>(objectName);
+}
+
+QMenu *frmMain::menu(const QString &objectName) const
+{
+    return findChild<QMenu *>(objectName);
+}
+
+void frmMain::buildMenus()
+{
+    menuBar()->addMenu(buildFileMenu());
+
+    QMenu *edit = menuBar()->addMenu(QStringLiteral("Düzen"));
+    edit->setObjectName(QStringLiteral("mnuChangeShape"));
+    addEntry(edit, "mnuChangeBackColor", QStringLiteral("Zemin Rengini Değiştir"));
+    addEntry(edit, "mnuChangeTextColor", QStringLiteral("Yazı Rengini Değiştir"));
+    addEntry(edit, "mnuChangeBorderColor", QStringLiteral("Kenarlık Rengini Değiştir"));
+    edit->addSeparator();
+    addEntry(edit, "mnuChangeSize", QStringLiteral("Boyutu Değiştir"));
+    edit->addSeparator();
+    addEntry(edit, "mnuAddCaptionToLine", QStringLiteral("Çizgiye Açıklama Ekle"));
+
+    QMenu *remove = menuBar()->addMenu(QStringLiteral("Sil"));
+    remove->setObjectName(QStringLiteral("mnuDelete"));
+    addEntry(remove, "mnuDeleteLine", QStringLiteral("Çizgi Sil"));
+    addEntry(remove, "mnuDeleteBlock", QStringLiteral("Nesne Sil"));
+
+    QMenu *help = menuBar()->addMenu(QStringLiteral("Yardım"));
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    QAction *topics = help->addAction(QStringLiteral("Yardım Konuları"));
+    topics->setObjectName(QStringLiteral("mnuHelpTopics"));
+    connect(topics, &QAction::triggered, this, &frmMain::openHelp);
+    help->addSeparator();
+    addEntry(help, "mnuAbout", QStringLiteral("Program Hakkında"));
+}
+
+QMenu *frmMain::buildFileMenu()
+{
+    auto *file = new QMenu(QStringLiteral("Dosya"), this);
+    file->setObjectName(QStringLiteral("mnuFile"));
+    addEntry(file, "mnuNew", QStringLiteral("Yeni"));
+    file->addSeparator();
+    addEntry(file, "mnuLoad", QStringLiteral("Aç..."));
+    file->addSeparator();
+    QMenu *exampleMenu = file->addMenu(QStringLiteral("Örnekler"));
+    exampleMenu->setObjectName(QStringLiteral("mnuExamplesMenu"));
+    for (int i = 0; i < examples().size(); ++i) {
+        QAction *entry = addEntry(exampleMenu, "mnuExample", examples()[i].caption);
+        entry->setData(examples()[i].file);
+        entry->setVisible(i + 1 < examples().size());
+    }
+    file->addSeparator();
+    addEntry(file, "mnuMakeExecutable", QStringLiteral("EXE Yap..."));
+    file->addSeparator();
+    addEntry(file, "mnuSave", QStringLiteral("Kaydet"));
+    addEntry(file, "mnuSaveAs", QStringLiteral("Farklı Kaydet..."));
+    file->addSeparator();
+    QAction *exit = file->addAction(QStringLiteral("Çıkış"));
+    exit->setObjectName(QStringLiteral("mnuExit"));
+    connect(exit, &QAction::triggered, this, &QWidget::close);
+    return file;
+}
+
+QWidget *frmMain::buildCentralArea()
+{
+    auto *central = new QWidget(this);
+    auto *grid = new QGridLayout(central);
+    grid->setContentsMargins(2, 2, 2, 2);
+    grid->setSpacing(4);
+    m_tools = new ToolColumn(central);
+    m_runControls = new RunControlPanel(m_runtime.run, m_project, central);
+    m_surface = new DrawingSurface(central);
+    keepSpaceWhenHidden(m_tools);
+    grid->addWidget(m_runControls, 0, 1);
+    grid->addWidget(m_tools, 0, 0, 2, 1, Qt::AlignTop);
+    grid->addWidget(m_surface, 1, 1);
+    grid->addWidget(buildBottomBar(), 2, 0, 1, 2);
+    grid->setRowStretch(1, 1);
+    grid->setColumnStretch(1, 1);
+    connect(m_tools, &ToolColumn::armedChanged, this,
+            [this](const QString &, const QCursor &cursor) { m_surface->setToolCursor(cursor); });
+    return central;
+}
+
+QWidget *frmMain::buildBottomBar()
+{
+    auto *bar = new QWidget(this);
+    auto *row = new QHBoxLayout(bar);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(5);
+
+    m_fraToolBar2 = new QGroupBox(QStringLiteral("Bağla ve Düzenle"), bar);
+    m_fraToolBar2->setObjectName(QStringLiteral("fraToolBar2"));
+    auto *connectRow = new QHBoxLayout(m_fraToolBar2);
+    addButton(m_fraToolBar2, connectRow, "cmdConnect", QStringLiteral("Bağla"));
+    addButton(m_fraToolBar2, connectRow, "cmdEdit", QStringLiteral("Düzenle"));
+    auto *autoConnect = new QCheckBox(QStringLiteral("Otomatik Bağla"), m_fraToolBar2);
+    autoConnect->setObjectName(QStringLiteral("chkCONTINUED_CONNECTION"));
+    autoConnect->setFocusPolicy(Qt::NoFocus);
+    connectRow->addWidget(autoConnect);
+
+    m_fraToolBar3 = new QGroupBox(QStringLiteral("Sil"), bar);
+    m_fraToolBar3->setObjectName(QStringLiteral("fraToolBar3"));
+    auto *deleteRow = new QHBoxLayout(m_fraToolBar3);
+    addButton(m_fraToolBar3, deleteRow, "cmdDeleteLine", QStringLiteral("Çizgi"));
+    addButton(m_fraToolBar3, deleteRow, "cmdDeleteBlock", QStringLiteral("Nesne"));
+
+    m_lblID = new QLabel(QStringLiteral("id#"), bar);
+    m_lblID->setObjectName(QStringLiteral("lblID"));
+    const QString home = WebLinks::homePage();
+    m_lblWeb = new QLabel(QStringLiteral("<a href=\"%1\">%1</a>").arg(home.toHtmlEscaped()), bar);
+    m_lblWeb->setObjectName(QStringLiteral("lblWeb"));
+    m_lblWeb->setTextInteractionFlags(Qt::LinksAccessibleByMouse);
+    connect(m_lblWeb, &QLabel::linkActivated, this, &frmMain::openWebLink);
+
+    for (QWidget *w : {static_cast<QWidget *>(m_fraToolBar2), static_cast<QWidget *>(m_fraToolBar3)})
+        keepSpaceWhenHidden(w);
+    row->addWidget(m_fraToolBar2, 0, Qt::AlignBottom);
+    row->addWidget(m_fraToolBar3, 0, Qt::AlignBottom);
+    row->addWidget(m_lblID, 0, Qt::AlignBottom);
+    row->addStretch(1);
+    row->addWidget(m_lblWeb, 0, Qt::AlignBottom);
+    return bar;
+}
+
+void frmMain::connectRunControl()
+{
+    RunControl &run = m_runtime.run;
+    connect(&run, &RunControl::editingEnabledChanged, this, &frmMain::enableEditing);
+    connect(&run, &RunControl::runEnded, &m_host, &GuiRunHost::flushSelector);
+    connect(m_runControls, &RunControlPanel::screenRequested, this, [this] { showScreen(true); });
+    connect(m_runControls, &RunControlPanel::stackRequested, this, [this] {
+        stack()->show();
+        stack()->raise();
+    });
+    connect(m_runControls, &RunControlPanel::varsRequested, this, [this] {
+        vars()->show();
+        vars()->raise();
+    });
+    connect(m_runControls->chk_LOAD_GUI, &QCheckBox::toggled, m_tools, &ToolColumn::setToolsActive);
+}
+
+void frmMain::enableEditing(bool flag)
+{
+    m_tools->setVisible(flag);
+    m_fraToolBar2->setVisible(flag);
+    m_fraToolBar3->setVisible(flag);
+    for (const char *name : {"mnuFile", "mnuChangeShape", "mnuDelete"})
+        menu(QString::fromLatin1(name))->setEnabled(flag);
+    action(QStringLiteral("mnuAddCaptionToLine"))->setEnabled(false);
+}
+
+frmScreen *frmMain::screen()
+{
+    if (!m_screen)
+        m_screen = new frmScreen(m_runtime.console, m_runtime.flags, m_log, [this] { endApplication(); }, this);
+    return m_screen;
+}
+
+frmVars *frmMain::vars()
+{
+    if (!m_vars)
+        m_vars = new frmVars(m_runtime.vars, this);
+    return m_vars;
+}
+
+frmStack *frmMain::stack()
+{
+    if (!m_stack)
+        m_stack = new frmStack(m_runtime.stack, this);
+    return m_stack;
+}
+
+frm_mBox *frmMain::messageWindow() const
+{
+    return m_messageWindow;
+}
+
+void frmMain::showScreen(bool restore)
+{
+    if (restore) {
+        screen()->showRestored();
+        return;
+    }
+    screen()->show();
+    screen()->raise();
+}
+
+void frmMain::restoreScreen()
+{
+    if (m_screen && m_screen->isMinimized())
+        m_screen->setWindowState(m_screen->windowState() & ~Qt::WindowMinimized);
+}
+
+void frmMain::showMessageWindow()
+{
+    if (!m_messageWindow)
+        m_messageWindow = new frm_mBox(m_log, m_runtime.flags, [this] { endApplication(); }, this);
+    m_messageWindow->showLog();
+}
+
+void frmMain::showModal(const QString &text, const QString &title)
+{
+    QMessageBox::information(isVisible() ? this : nullptr,
+                             title.isEmpty() ? Project::baseTitle() : title, text);
+}
+
+void frmMain::setSelector(const cBlock *block)
+{
+    if (!block || !m_project.trackCurrentBlock() || !block->hasElement())
+        return;
+    m_surface->showSelector(QRectF(block->shapeLeft() - 2, block->shapeTop() - 2,
+                                   block->shapeWidth() + 5, block->shapeHeight() + 5));
+}
+
+void frmMain::hideSelector()
+{
+    m_surface->hideSelector();
+}
+
+void frmMain::openStartFile(const QString &path)
+{
+    hideSelector();
+    m_project.load_FILE(path);
+    m_project.context().setSelection(-1, -1);
+}
+
+void frmMain::runStartUpFlow(const QString &path)
+{
+    m_runtime.flags.startUpFlowMode = true;
+    m_runControls->chk_LOAD_GUI->setChecked(false);
+    m_project.load_FILE(path);
+    m_runControls->scroll_ExecutionDelay->setValue(0);
+    m_runtime.run.cmdRun_ClickP();
+}
+
+bool frmMain::confirmDiscardChanges()
+{
+    if (!m_project.projectModified())
+        return true;
+    QString name = Paths::fileNameOf(m_project.projectPath());
+    if (name.isEmpty())
+        name = QStringLiteral("Adsız");
+    const auto answer = QMessageBox::question(
+        this, QStringLiteral("Kaydet?"),
+        name + QStringLiteral(" projesi kaydedilmemiş!\r\n\r\nDeğişiklikler kaydedilsin mi?"),
+        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
+    if (answer == QMessageBox::Cancel)
+        return false;
+    return answer == QMessageBox::No || saveBeforeDiscard();
+}
+
+bool frmMain::saveBeforeDiscard()
+{
+    // A save that fails or is cancelled keeps the drawing: the changes are not thrown away.
+    QString path = m_project.projectPath();
+    if (path.isEmpty()) {
+        path = QFileDialog::getSaveFileName(
+            this, QString(), DataLocator().dataFolder() + QStringLiteral("MyProject.vnp"),
+            QStringLiteral("Varnel Projeleri (*.vnp);;Tüm Dosyalar (*)"));
+        if (path.isEmpty())
+            return false;
+    }
+    if (!m_project.saveProjectFile(path))
+        return false;
+    m_project.setProjectPath(path);
+    m_project.setProjectFolder(Paths::folderOf(path));
+    m_project.setWindowTitle(Project::baseTitle() + QStringLiteral(" - ") + Paths::fileNameOf(path));
+    return true;
+}
+
+void frmMain::endApplication()
+{
+    // From the event loop: the run that ends it is still unwinding.
+    QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+}
+
+void frmMain::openHelp()
+{
+    openWebLink(WebLinks::helpPage());
+}
+
+void frmMain::openWebLink(const QString &url)
+{
+    if (!QDesktopServices::openUrl(QUrl(url)))
+        QMessageBox::information(this, Project::baseTitle(), QStringLiteral("Sayfa açılamıyor: ") + url);
+}
+
+void frmMain::keyPressEvent(QKeyEvent *event)
+{
+    const int code = frmScreen::keyAsciiOf(event);
+    if (code < 0) {
+        QMainWindow::keyPressEvent(event);
+        return;
+    }
+    m_runtime.console.processKey(code);
+}
+
+void frmMain::closeEvent(QCloseEvent *event)
+{
+    if (!confirmDiscardChanges()) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    if (m_runtime.run.runInProgress())
+        m_runtime.run.TerminateExecution();
+    endApplication();
+}

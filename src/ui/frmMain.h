@@ -1,0 +1,104 @@
+#pragma once
+
+#include "base/MessageLog.h"
+#include "interp/Runtime.h"
+#include "project/Project.h"
+#include "ui/GuiRunHost.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+class DrawingSurface;
+class QAction;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QMenu;
+class QPushButton;
+class RunControlPanel;
+class ToolColumn;
+class frmScreen;
+class frmStack;
+class frmVars;
+class frm_mBox;
+
+// The main window: it owns the message log, the project (model) and the interpreter for the
+// whole life of the program, and holds the menus, the tool column, the run controls, the
+// bottom tool groups and the drawing surface. It shows core state and forwards user actions.
+class frmMain : public QMainWindow {
+    Q_OBJECT
+public:
+    frmMain();
+    ~frmMain() override;
+
+    MessageLog &log() { return m_log; }
+    Project &project() { return m_project; }
+    Runtime &runtime() { return m_runtime; }
+    GuiRunHost &host() { return m_host; }
+
+    // The central area that shows the flowchart.
+    DrawingSurface *surface() const { return m_surface; }
+    ToolColumn *fraToolBar1() const { return m_tools; }
+    RunControlPanel *runControls() const { return m_runControls; }
+    QGroupBox *fraToolBar2() const { return m_fraToolBar2; }
+    QGroupBox *fraToolBar3() const { return m_fraToolBar3; }
+    QLabel *lblID() const { return m_lblID; }
+    QLabel *webLink() const { return m_lblWeb; }
+    QAction *action(const QString &objectName) const;
+    QMenu *menu(const QString &objectName) const;
+
+    // The run windows, created on first use and kept.
+    frmScreen *screen();
+    frmVars *vars();
+    frmStack *stack();
+    // The message window while it exists.
+    frm_mBox *messageWindow() const;
+
+    // The three start modes after the main window has loaded.
+    void openStartFile(const QString &path);
+    void runStartUpFlow(const QString &path);
+
+    // Moves the selection frame around the block's shape (2 out, 5 larger) when blocks are
+    // tracked and the block has a shape on the surface.
+    void setSelector(const cBlock *block);
+    void hideSelector();
+    void showScreen(bool restore);
+    void restoreScreen();
+    // The unsaved-changes question; false when the user cancelled (or the save failed).
+    bool confirmDiscardChanges();
+    void endApplication();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void buildMenus();
+    QMenu *buildFileMenu();
+    QWidget *buildCentralArea();
+    QWidget *buildBottomBar();
+    void connectRunControl();
+    void enableEditing(bool flag);
+    void showMessageWindow();
+    void showModal(const QString &text, const QString &title);
+    bool saveBeforeDiscard();
+    void openHelp();
+    void openWebLink(const QString &url);
+
+    MessageLog m_log;
+    Project m_project;
+    GuiRunHost m_host;
+    Runtime m_runtime;
+
+    DrawingSurface *m_surface = nullptr;
+    ToolColumn *m_tools = nullptr;
+    RunControlPanel *m_runControls = nullptr;
+    QGroupBox *m_fraToolBar2 = nullptr;
+    QGroupBox *m_fraToolBar3 = nullptr;
+    QLabel *m_lblID = nullptr;
+    QLabel *m_lblWeb = nullptr;
+    frmScreen *m_screen = nullptr;
+    frmVars *m_vars = nullptr;
+    frmStack *m_stack = nullptr;
+    QPointer<frm_mBox> m_messageWindow;
+};

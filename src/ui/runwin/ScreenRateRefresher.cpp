@@ -1,0 +1,23 @@
+#include "ui/runwin/ScreenRateRefresher.h"
+
+ScreenRateRefresher::ScreenRateRefresher(std::function<void()> acknowledge, std::function<void()> refresh,
+                                         QObject *parent)
+    : QObject(parent), m_acknowledge(std::move(acknowledge)), m_refresh(std::move(refresh))
+{
+    m_timer.setSingleShot(true);
+    m_timer.setInterval(FrameMs);
+    connect(&m_timer, &QTimer::timeout, this, &ScreenRateRefresher::flush);
+}
+
+void ScreenRateRefresher::schedule()
+{
+    if (!m_timer.isActive())
+        m_timer.start();
+}
+
+void ScreenRateRefresher::flush()
+{
+    m_timer.stop();
+    m_acknowledge();
+    m_refresh();
+}

@@ -1,0 +1,39 @@
+#include "ui/runwin/frmVars.h"
+
+#include "ui/runwin/VariablesModel.h"
+
+#include <QCloseEvent>
+#include <QHeaderView>
+#include <QTableView>
+#include <QVBoxLayout>
+
+frmVars::frmVars(VariableStore &store, QWidget *owner)
+    : QWidget(owner, Qt::Window),
+      m_model(new VariablesModel(store, this)),
+      m_grid(new QTableView(this))
+{
+    setObjectName(QStringLiteral("frmVars"));
+    setWindowTitle(QStringLiteral("Değişkenler"));
+    m_grid->setObjectName(QStringLiteral("grid"));
+    m_grid->setModel(m_model);
+    m_grid->horizontalHeader()->hide();
+    m_grid->verticalHeader()->hide();
+    m_grid->horizontalHeader()->setDefaultSectionSize(90);
+    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_grid->setSelectionMode(QAbstractItemView::NoSelection);
+    m_grid->setFocusPolicy(Qt::NoFocus);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 4, 4, 4);
+    layout->addWidget(m_grid);
+    resize(480, 110);
+}
+
+void frmVars::closeEvent(QCloseEvent *event)
+{
+    if (event->spontaneous()) {
+        event->ignore();
+        hide();
+        return;
+    }
+    QWidget::closeEvent(event);
+}

@@ -1,0 +1,80 @@
+#include "MainWindowFixture.h"
+
+#include "ui/ToolColumn.h"
+#include "ui/editor/BlockPainter.h"
+#include "ui/editor/DrawingSurface.h"
+
+#include <QCheckBox>
+#include <QImage>
+#include <QPainter>
+
+class ToolColumnTest : public MainWindowFixture {};
+
+TEST_F(ToolColumnTest, NineToolsInOrderWithTheirTips)
+{
+    const QStringList tips = {QStringLiteral("Başla"), QStringLiteral("İşlem"), QStringLiteral("Giriş"),
+                              QStringLiteral("Çıkış"), QStringLiteral("Şartlı Dallanma"), QStringLiteral("Bağlantı"),
+                              QStringLiteral("Fonksiyon"), QStringLiteral("Pencere"), QStringLiteral("Dur")};
+    const QList<QToolButton *> buttons = window->fraToolBar1()->findChildren<QToolButton *>();
+    ASSERT_EQ(buttons.size(), 9);
+    for (int i = 0; i < 9; ++i) {
+        EXPECT_EQ(buttons[i]->toolTip(), tips[i]);
+        EXPECT_FALSE(buttons[i]->icon().isNull());
+    }
+}
+
+TEST_F(ToolColumnTest, ArmingSetsTheCursorAndTheBackgroundDisarms)
+{
+    ToolColumn *tools = window->fraToolBar1();
+    window->show();
+    QTest::mouseClick(tools->button(QStringLiteral("JUNCTION")), Qt::LeftButton);
+    EXPECT_EQ(tools->armedWord(), QStringLiteral("JUNCTION"));
+    EXPECT_EQ(window->surface()->viewport()->cursor().shape(), Qt::BitmapCursor);
+    QTest::mouseClick(tools, Qt::LeftButton, {}, QPoint(2, tools->height() - 2));
+    EXPECT_TRUE(tools->armedWord().isEmpty());
+    EXPECT_EQ(window->surface()->viewport()->cursor().shape(), Qt::ArrowCursor);
+}
+
+TEST_F(ToolColumnTest, ToolsDoNothingWhileBlocksAreNotTracked)
+{
+    controls().chk_LOAD_GUI->setChecked(false);
+    EXPECT_FALSE(window->project().trackCurrentBlock());
+    QTest::mouseClick(window->fraToolBar1()->button(QStringLiteral("START")), Qt::LeftButton);
+    EXPECT_TRUE(window->fraToolBar1()->armedWord().isEmpty());
+}
+
+TEST(BlockPainter, ShapesFillThenOutline)
+{
+    const struct {
+        qint16 shape;
+        QPoint inside;
+        QPoint outside;
+    } cases[] = {
+        {BlockPainter::Rectangle, {2, 2}, {-1, -1}},
+        {BlockPainter::Oval, {50, 15}, {1, 1}},
+        {BlockPainter::Circle, {50, 15}, {0, 0}},
+        {BlockPainter::Parallelogram, {50, 15}, {2, 2}},
+        {BlockPainter::Diamond, {50, 15}, {5, 3}},
+        {BlockPainter::Function, {50, 15}, {1, 2}},
+    };
+    for (const auto &c : cases) {
+        QImage image(100, 30, QImage::Format_ARGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        EXPECT_TRUE(BlockPainter::paint(painter, c.shape, QRectF(0, 0, 99, 29), Qt::yellow, Qt::black));
+        painter.end();
+        EXPECT_EQ(image.pixelColor(c.inside), QColor(Qt::yellow)) << c.shape;
+        if (image.rect().contains(c.outside)) {
+            EXPECT_EQ(image.pixelColor(c.outside), QColor(Qt::white)) << c.shape;
+        }
+    }
+    QImage image(10, 10, QImage::Format_ARGB32);
+    QPainter painter(&image);
+    EXPECT_FALSE(BlockPainter::paint(painter, 7, QRectF(0, 0, 9, 9), Qt::yellow, Qt::black));
+}
+
+TEST(BlockPainter, StoredColoursAreBlueGreenRed)
+{
+    EXPECT_EQ(BlockPainter::colorOf(0x00FF8040), QColor(0x40, 0x80, 0xFF));
+    EXPECT_EQ(BlockPainter::colorOf(16777215), QColor(Qt::white));
+}
