@@ -4,12 +4,9 @@
 #include "shell/SettingsModule.h"
 
 #include <QDateTime>
-#include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -17,56 +14,42 @@
 
 namespace {
 
-// The user's folders moved into a temporary home for one test, and put back afterwards.
-class HomeScope {
-public:
-    explicit HomeScope(const QString &home)
-    {
-        for (const char *name : {"HOME", "XDG_DATA_HOME", "XDG_CONFIG_HOME"})
-            m_saved.emplace(name, qgetenv(name));
-        qputenv("HOME", home.toUtf8());
-        qputenv("XDG_DATA_HOME", (home + QStringLiteral("/data")).toUtf8());
-        qputenv("XDG_CONFIG_HOME", (home + QStringLiteral("/config")).toUtf8());
-    }
-    ~HomeScope()
-    {
-        for (const auto &[name, value] : m_saved)
-            value.isNull() ? qunsetenv(name) : qputenv(name, value);
-    }
-
-private:
-    std::map<const char *, QByteArray> m_saved;
-};
-
 QByteArray contents(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
 }
 
-// Every file below a folder with its bytes and modification time: what a run left behind.
+// Every file below a folder with its bytes and modification time.
 std::map<QString, std::pair<QByteArray, QDateTime>> snapshot(const QString &folder)
 {
     std::map<QString, std::pair<QByteArray, QDateTime>> files;
-    QDirIterator it(folder, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
+    for (QDirIterator it(folder, QDir::Files, QDirIterator::Subdirectories); it.hasNext();) {
         const QString path = it.next();
         files[path] = {contents(path), QFileInfo(path).lastModified()};
     }
     return files;
 }
 
+// Runs against a temporary HOME with its own XDG folders, and a fake update-mime-database.
 class FileAssociationTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        log.setModalSink([this](const QString &text, const QString &title) {
-            warnings.append(title + u'|' + text);
-        });
+        for (const char *name : {"HOME", "XDG_DATA_HOME", "XDG_CONFIG_HOME"})
+            saved[name] = qgetenv(name);
+        qputenv("HOME", home.path().toUtf8());
+        qputenv("XDG_DATA_HOME", data(QString()).toUtf8());
+        qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toUtf8());
+        log.setModalSink([this](const QString &text, const QString &title) { warnings.append(title + u'|' + text); });
         QFile tool(tools.filePath(QStringLiteral("update-mime-database")));
         tool.open(QIODevice::WriteOnly);
-        tool.close();
         tool.setPermissions(tool.permissions() | QFileDevice::ExeOwner);
+    }
+    void TearDown() override
+    {
+        for (const auto &[name, value] : saved)
+            value.isNull() ? qunsetenv(name) : qputenv(name, value);
     }
 
     void associate(const QString &program = QStringLiteral("/opt/varnel/bin/varnel"))
@@ -86,45 +69,32 @@ protected:
         return text.toString();
     }
 
-    QString data(const QString &path) const { return home.path() + QStringLiteral("/data/") + path; }
+    QString data(const QString &path) const { return home.filePath(QStringLiteral("data/") + path); }
 
-    QTemporaryDir home;
-    QTemporaryDir tools;
-    HomeScope scope{home.path()};
+    std::map<const char *, QByteArray> saved;
+    QTemporaryDir home, tools;
     MessageLog log;
-    QStringList warnings;
-    QStringList toolRuns;
+    QStringList warnings, toolRuns;
     SettingsModule settings;
-    Registry registry{&log};
+    Registry registry{&log, home.filePath(QStringLiteral("config/varnel"))};
 };
 
 } // namespace
 
-TEST_F(FileAssociationTest, WritesTheKeysAndTheDesktopRegistrationUnderTheUsersFolders)
+TEST_F(FileAssociationTest, WritesTheKeysAndTheDesktopRegistrationOnce)
 {
     associate();
     EXPECT_EQ(value(QStringLiteral(".vnp")), QStringLiteral("Varnel"));
     EXPECT_EQ(value(QStringLiteral("Varnel")), QStringLiteral("Varnel Project"));
     EXPECT_EQ(value(QStringLiteral("Varnel\\DefaultIcon")), QStringLiteral("/opt/varnel/bin/varnel,0"));
-    EXPECT_EQ(value(QStringLiteral("Varnel\\shell\\open\\command")),
-              QStringLiteral("/opt/varnel/bin/varnel \"%1\""));
-    EXPECT_TRUE(QFileInfo::exists(home.path() + QStringLiteral("/config/varnel/HKCR.reg")));
-
-    EXPECT_EQ(contents(data(QStringLiteral("mime/packages/varnel.xml"))),
-              FileAssociation::mimeTypeDefinition().toUtf8());
-    const QByteArray desktop = contents(data(QStringLiteral("applications/varnel.desktop")));
-    EXPECT_TRUE(desktop.contains("\nExec=/opt/varnel/bin/varnel %f\n")) << desktop.toStdString();
-    EXPECT_TRUE(desktop.contains("\nMimeType=application/x-varnel-project;\n"));
-    EXPECT_EQ(contents(data(QStringLiteral("icons/hicolor/scalable/apps/varnel.svg"))),
-              contents(QStringLiteral(VARNEL_SOURCE_DATA "/linux/varnel.svg")));
-    // Only the tool that is installed runs, once, on its own folder.
+    EXPECT_EQ(value(QStringLiteral("Varnel\\shell\\open\\command")), QStringLiteral("/opt/varnel/bin/varnel \"%1\""));
+    EXPECT_EQ(contents(data(QStringLiteral("mime/packages/varnel.xml"))), contents(QStringLiteral(VARNEL_SOURCE_DATA "/linux/varnel.xml")));
+    EXPECT_TRUE(contents(data(QStringLiteral("applications/varnel.desktop"))).contains("\nExec=/opt/varnel/bin/varnel %f\n"));
+    EXPECT_EQ(contents(data(QStringLiteral("icons/hicolor/scalable/apps/varnel.svg"))), contents(QStringLiteral(VARNEL_SOURCE_DATA "/linux/varnel.svg")));
     EXPECT_EQ(toolRuns, QStringList{QStringLiteral("update-mime-database ") + data(QStringLiteral("mime"))});
-    EXPECT_TRUE(warnings.isEmpty()) << warnings.join(u'\n').toStdString();
-}
+    EXPECT_TRUE(warnings.isEmpty());
+    EXPECT_EQ(Registry::defaultStoreFolder(), registry.storeFolder());
 
-TEST_F(FileAssociationTest, ASecondRunWritesNothing)
-{
-    associate();
     const auto before = snapshot(home.path());
     toolRuns.clear();
     associate();
@@ -140,71 +110,31 @@ TEST_F(FileAssociationTest, AMovedProgramRewritesWhatNamesIt)
     EXPECT_EQ(value(QStringLiteral("Varnel\\DefaultIcon")), QStringLiteral("/home/ogr/varnel kopya/varnel,0"));
     EXPECT_TRUE(contents(data(QStringLiteral("applications/varnel.desktop")))
                     .contains("\nExec=\"/home/ogr/varnel kopya/varnel\" %f\n"));
-    // The MIME type did not change, so its database is left alone.
-    EXPECT_TRUE(toolRuns.isEmpty());
+    EXPECT_TRUE(toolRuns.isEmpty()); // the MIME type itself did not change
 }
 
-TEST_F(FileAssociationTest, OnlyWhenTheSettingsAsk)
+TEST_F(FileAssociationTest, NothingUnlessTheSettingsAskAndOneWarningOnFailure)
 {
-    settings.setINISetting(QStringLiteral("SHOULD_ASSOCIATE"), QStringLiteral("associate_if_required=yes"));
-    associate();
-    EXPECT_EQ(value(QStringLiteral(".vnp")), QStringLiteral("Varnel"));
-
-    QTemporaryDir otherHome;
-    HomeScope other(otherHome.path());
     for (const char *setting : {"ASSOCIATE_IF_REQUIRED=NO", "", "ASSOCIATE_IF_REQUIRED=YES "}) {
-        settings.setINISetting(QStringLiteral("SHOULD_ASSOCIATE"), QString::fromUtf8(setting));
+        settings.setINISetting(QStringLiteral("SHOULD_ASSOCIATE"), QLatin1String(setting));
         associate();
-        EXPECT_TRUE(snapshot(otherHome.path()).empty()) << setting;
+        EXPECT_TRUE(snapshot(home.path()).empty()) << setting;
     }
-}
-
-TEST_F(FileAssociationTest, AFolderThatCannotBeWrittenWarnsOnce)
-{
-    QFile blocker(home.path() + QStringLiteral("/data"));
-    blocker.open(QIODevice::WriteOnly);
-    blocker.close();
+    settings.setINISetting(QStringLiteral("SHOULD_ASSOCIATE"), QStringLiteral("associate_if_required=yes"));
+    QFile(home.filePath(QStringLiteral("data"))).open(QIODevice::WriteOnly); // a file, not a folder
     associate();
     EXPECT_EQ(warnings, QStringList{QStringLiteral("fWriteValue|Kayıt defteri ya da .ini dosya değeri yazılamıyor.")});
-    // The key store lives elsewhere and was written all the same.
     EXPECT_EQ(value(QStringLiteral(".vnp")), QStringLiteral("Varnel"));
 }
 
-TEST(FileAssociationTexts, ExecArgumentsAreQuotedAsTheLauncherReadsThem)
+TEST(FileAssociationTexts, ExecIsQuotedAsTheLauncherReadsIt)
 {
-    const struct {
-        const char *program;
-        const char *exec;
-    } cases[] = {
-        {"/usr/bin/varnel", "Exec=/usr/bin/varnel %f"},
-        {"/a b/varnel", "Exec=\"/a b/varnel\" %f"},
-        {"/a$b/v\"x", "Exec=\"/a\\\\$b/v\\\\\"x\" %f"},
-        {"/yüzde%/varnel", "Exec=/yüzde%%/varnel %f"},
-        {"/a\\b/varnel", "Exec=\"/a\\\\\\\\b/varnel\" %f"},
-    };
-    for (const auto &c : cases) {
-        const QString entry = FileAssociation::desktopEntry(QString::fromUtf8(c.program));
-        EXPECT_TRUE(entry.contains(u'\n' + QString::fromUtf8(c.exec) + u'\n')) << entry.toStdString();
-    }
-}
-
-TEST(FileAssociationTexts, TheInstalledFilesAreTheOnesTheProgramWrites)
-{
-    EXPECT_EQ(contents(QStringLiteral(VARNEL_SOURCE_DATA "/linux/varnel.desktop")),
-              FileAssociation::desktopEntry(QStringLiteral("varnel")).toUtf8());
-    EXPECT_EQ(contents(QStringLiteral(VARNEL_SOURCE_DATA "/linux/varnel.xml")),
-              FileAssociation::mimeTypeDefinition().toUtf8());
-}
-
-TEST_F(FileAssociationTest, TheDesktopsMimeDatabaseKnowsTheType)
-{
-    const QString updater = QStandardPaths::findExecutable(QStringLiteral("update-mime-database"));
-    if (updater.isEmpty())
-        GTEST_SKIP() << "update-mime-database is not installed";
-    FileAssociation association(settings, registry, &log, QStringLiteral("/usr/bin/varnel"));
-    association.setToolRunner([](const QString &program, const QStringList &arguments) {
-        QProcess::execute(program, arguments);
-    });
-    association.associateFileType();
-    EXPECT_TRUE(contents(data(QStringLiteral("mime/globs2"))).contains("application/x-varnel-project:*.vnp"));
+    for (const auto &[program, exec] : {std::pair{"/usr/bin/varnel", "Exec=/usr/bin/varnel %f"},
+                                        {"/a b/v", "Exec=\"/a b/v\" %f"},
+                                        {"/a$b/v\"x", "Exec=\"/a\\\\$b/v\\\\\"x\" %f"},
+                                        {"/y%/v", "Exec=/y%%/v %f"},
+                                        {"/a\\b/v", "Exec=\"/a\\\\\\\\b/v\" %f"}})
+        EXPECT_TRUE(FileAssociation::desktopEntry(QString::fromUtf8(program)).contains(u'\n' + QLatin1String(exec) + u'\n')) << exec;
+    // The installed entry is the one the program writes for a program on the PATH.
+    EXPECT_EQ(contents(QStringLiteral(VARNEL_SOURCE_DATA "/linux/varnel.desktop")), FileAssociation::desktopEntry(QStringLiteral("varnel")).toUtf8());
 }

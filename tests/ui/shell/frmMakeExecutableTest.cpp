@@ -7,7 +7,6 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -20,140 +19,87 @@ class frmMakeExecutableTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        program = write(programDir.filePath(QStringLiteral("varnel")), "program bytes");
-        flow = write(programDir.filePath(QStringLiteral("ana.vnp")), "chart");
+        QFile(program).open(QIODevice::WriteOnly);
+        QFile(flow).open(QIODevice::WriteOnly);
         dialog.show();
     }
 
-    static QString write(const QString &path, const QByteArray &bytes)
+    // Clicks a button and answers the modal window it opens: a file dialog chooses path (or
+    // is cancelled when path is empty); a message box is read. A chosen make target is
+    // followed by a message box, which is read too.
+    void click(const char *button, const QString &path = QString())
     {
-        QFile file(path);
-        file.open(QIODevice::WriteOnly);
-        file.write(bytes);
-        return path;
+        const bool messageFollows = path.size() && QLatin1String(button) == QLatin1String("cmdMake");
+        answerNextModal<QWidget>([=, this](QWidget *modal) { answer(modal, path, messageFollows); }, &dialog);
+        QTest::mouseClick(dialog.findChild<QPushButton *>(QLatin1String(button)), Qt::LeftButton);
     }
 
-    template<typename T>
-    T *child(const char *name) { return dialog.findChild<T *>(QLatin1String(name)); }
-
-    // The next file dialog: remember how it opened, then choose path (or cancel when empty).
-    void chooseInFileDialog(const QString &path)
+    void answer(QWidget *modal, const QString &path, bool messageFollows)
     {
-        answerNextModal([this, path](QWidget *modal) {
-            auto *files = qobject_cast<QFileDialog *>(modal);
-            ASSERT_NE(files, nullptr);
-            fileDialogFolder = files->directory().absolutePath();
-            fileDialogFilters = files->nameFilters();
-            fileDialogProposed = files->selectedFiles().value(0);
-            if (path.isEmpty()) {
-                files->reject();
-                return;
-            }
-            files->selectFile(path);
-            QMetaObject::invokeMethod(files, "accept");
-        }, &dialog);
+        if (auto *box = qobject_cast<QMessageBox *>(modal))
+            return readMessage(box);
+        auto *files = qobject_cast<QFileDialog *>(modal);
+        folder = files->directory().absolutePath();
+        filters = files->nameFilters();
+        proposed = QFileInfo(files->selectedFiles().value(0)).fileName();
+        if (messageFollows)
+            answerNextModal<QMessageBox>([this](QMessageBox *box) { readMessage(box); }, &dialog);
+        files->selectFile(path);
+        QMetaObject::invokeMethod(files, path.isEmpty() ? "reject" : "accept");
     }
 
-    // The message box after the file dialog, if any.
-    void readNextMessage()
+    void readMessage(QMessageBox *box)
     {
-        answerNextModal([this](QWidget *modal) {
-            if (modal == &dialog || qobject_cast<QFileDialog *>(modal))
-                return readNextMessage();
-            auto *box = qobject_cast<QMessageBox *>(modal);
-            message = box ? box->text() : QStringLiteral("<not a message box>");
-            modal->close();
-        }, &dialog);
+        message = box->text();
+        box->close();
     }
 
-    void click(const char *button) { QTest::mouseClick(child<QPushButton>(button), Qt::LeftButton); }
-
-    QTemporaryDir programDir;
-    QTemporaryDir targetDir;
+    QTemporaryDir programDir, targetDir;
     QString program = programDir.filePath(QStringLiteral("varnel"));
-    QString flow;
+    QString flow = programDir.filePath(QStringLiteral("ana.vnp"));
+    QString target = targetDir.filePath(QStringLiteral("Hesap"));
     frmMakeExecutable dialog{nullptr, program};
-    QString fileDialogFolder;
-    QStringList fileDialogFilters;
-    QString fileDialogProposed;
-    QString message;
+    QString folder, proposed, message;
+    QStringList filters;
 };
 
 } // namespace
 
-TEST_F(frmMakeExecutableTest, ShowsItsControls)
-{
-    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("EXE Dosya Oluşturma"));
-    EXPECT_EQ(child<QWidget>("lblStartUpFlow")->property("text").toString(), QStringLiteral("Başlangıç diyagramını seçiniz:"));
-    EXPECT_EQ(child<QPushButton>("cmdGetStartFlow")->text(), QStringLiteral("..."));
-    EXPECT_EQ(child<QPushButton>("cmdMake")->text(), QStringLiteral("Oluştur"));
-    EXPECT_EQ(child<QPushButton>("cmdCancel")->text(), QStringLiteral("İptal"));
-    dialog.setStartUpFlow(QStringLiteral("/ders/ana.vnp"));
-    EXPECT_EQ(child<QLineEdit>("txtStartUpFlow")->text(), QStringLiteral("/ders/ana.vnp"));
-}
-
 TEST_F(frmMakeExecutableTest, BrowsePicksTheFlowFromTheProgramFolder)
 {
-    chooseInFileDialog(flow);
-    click("cmdGetStartFlow");
-    EXPECT_EQ(fileDialogFolder, QDir(programDir.path()).absolutePath());
-    EXPECT_EQ(fileDialogFilters, (QStringList{QStringLiteral("Varnel Projeleri (*.vnp)"), QStringLiteral("Tüm Dosyalar (*)")}));
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("EXE Dosya Oluşturma"));
+    click("cmdGetStartFlow", flow);
+    EXPECT_EQ(folder, QDir(programDir.path()).absolutePath());
+    EXPECT_EQ(filters, (QStringList{QStringLiteral("Varnel Projeleri (*.vnp)"), QStringLiteral("Tüm Dosyalar (*)")}));
     EXPECT_EQ(dialog.startUpFlow(), flow);
-
     dialog.setStartUpFlow(QStringLiteral("eski.vnp"));
-    chooseInFileDialog(QString());
     click("cmdGetStartFlow");
     EXPECT_EQ(dialog.startUpFlow(), QStringLiteral("eski.vnp"));
-}
-
-TEST_F(frmMakeExecutableTest, AnEmptyFlowAsksForOneAndKeepsTheDialog)
-{
-    dialog.setStartUpFlow(QStringLiteral("   "));
-    readNextMessage();
-    click("cmdMake");
-    EXPECT_EQ(message, QStringLiteral("Başlangıç diyagramını seçiniz!"));
-    EXPECT_TRUE(dialog.isVisible());
 }
 
 TEST_F(frmMakeExecutableTest, MakesTheProgramAndTellsWhatToCopy)
 {
     dialog.setStartUpFlow(flow);
-    const QString target = targetDir.filePath(QStringLiteral("Hesap"));
-    chooseInFileDialog(target);
-    readNextMessage();
-    click("cmdMake");
-    EXPECT_EQ(fileDialogFolder, QDir(programDir.path()).absolutePath());
-    EXPECT_EQ(QFileInfo(fileDialogProposed).fileName(), QStringLiteral("Program1"));
-    EXPECT_EQ(fileDialogFilters, QStringList{QStringLiteral("Tüm Dosyalar (*)")});
+    click("cmdMake", target);
+    EXPECT_EQ(proposed, QStringLiteral("Program1"));
+    EXPECT_EQ(filters, QStringList{QStringLiteral("Tüm Dosyalar (*)")});
     EXPECT_EQ(message, MakeExecutable::noticeText(target).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_TRUE(QFileInfo(target).isExecutable());
-    EXPECT_TRUE(QFile::exists(target + QStringLiteral(".ini")));
-    EXPECT_TRUE(QFile::exists(targetDir.filePath(QStringLiteral("ana.vnp"))));
 }
 
-TEST_F(frmMakeExecutableTest, CancellingTheSaveDialogWritesNothing)
+TEST_F(frmMakeExecutableTest, EmptyFlowCancelAndFailureKeepTheDialog)
 {
+    dialog.setStartUpFlow(QStringLiteral("  "));
+    click("cmdMake");
+    EXPECT_EQ(message, QStringLiteral("Başlangıç diyagramını seçiniz!"));
     dialog.setStartUpFlow(flow);
-    chooseInFileDialog(QString());
     click("cmdMake");
-    EXPECT_TRUE(dialog.isVisible());
-    EXPECT_TRUE(QDir(targetDir.path()).isEmpty());
-}
-
-TEST_F(frmMakeExecutableTest, AFailureIsShownAndKeepsTheDialog)
-{
     dialog.setStartUpFlow(programDir.filePath(QStringLiteral("yok.vnp")));
-    chooseInFileDialog(targetDir.filePath(QStringLiteral("Program1")));
-    readNextMessage();
-    click("cmdMake");
+    click("cmdMake", target);
     EXPECT_TRUE(message.startsWith(QStringLiteral("EXE oluşturulurken hata: \n"))) << message.toStdString();
     EXPECT_TRUE(dialog.isVisible());
     EXPECT_TRUE(QDir(targetDir.path()).isEmpty());
-}
-
-TEST_F(frmMakeExecutableTest, CancelHidesTheDialog)
-{
     click("cmdCancel");
     EXPECT_FALSE(dialog.isVisible());
 }
