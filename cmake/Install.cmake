@@ -46,8 +46,16 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
-set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, libqt6svg6")
+set(VARNEL_RUNTIME_DEPENDS "qt6-qpa-plugins, libqt6svg6")
+find_program(VARNEL_DPKG_SHLIBDEPS dpkg-shlibdeps)
+if(VARNEL_DPKG_SHLIBDEPS)
+  set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+else()
+  # Without dpkg-dev the linked libraries are named by hand.
+  string(APPEND VARNEL_RUNTIME_DEPENDS
+    ", libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libstdc++6, libc6")
+endif()
+set(CPACK_DEBIAN_PACKAGE_DEPENDS ${VARNEL_RUNTIME_DEPENDS})
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
   "qt6-translations-l10n, fonts-dejavu-core, shared-mime-info, desktop-file-utils")
 include(CPack)
