@@ -343,4 +343,27 @@ TEST_F(EditOperationsTest, EachEditAnnouncesItsChangesInOrder)
     EXPECT_EQ(recorder.take(), QStringList({"blockAboutToBeRemoved id4", "blockRemoved id4 4", "selection -1,3"}));
 }
 
+TEST_F(EditOperationsTest, BlockEditsAnnounceTheBlockThenItsLines)
+{
+    buildChart();
+    ChangeRecorder recorder{ctx, blocks, lines};
+    select(start, end);
+    recorder.take();
+    edits.placeBlock("START", 300, 300);
+    EXPECT_EQ(recorder.take(), QStringList({"modified 1", "blockAdded id5", "selection 5,4", "block id5 Size",
+                                            "block id5 Action", "block id5 Caption"}));
+    ctx.setProjectModified(false);
+    recorder.take();
+    edits.moveBlock(start, 400, 400);
+    EXPECT_EQ(recorder.take(), QStringList({"block id1 Position", "line id1>id2 Route", "modified 1"}));
+    select(start, end);
+    recorder.take();
+    edits.setSelectedWidth(200);
+    EXPECT_EQ(recorder.take(), QStringList({"block id4 Size"}));
+    select(start, action);
+    recorder.take();
+    edits.setSelectedActionFields({"SUBTRACT", "a", "1", "a"});
+    EXPECT_EQ(recorder.take(), QStringList({"block id2 Action", "block id2 Caption"}));
+}
+
 } // namespace
