@@ -109,11 +109,13 @@ TEST(JavaExport, FolderIsTheProgramsUnlessItCannotBeWritten)
     EXPECT_EQ(JavaExport::targetFolder(gone, ""), QDir::homePath() + "/");
     QFile::setPermissions(program.path(), QFile::ReadOwner | QFile::ExeOwner);
     const bool permissionsHold = !QFileInfo(program.path()).isWritable();
-    if (permissionsHold)
+    if (permissionsHold) {
         EXPECT_EQ(JavaExport::targetFolder(program.path(), project.path()), project.path() + "/");
+    }
     QFile::setPermissions(program.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    if (!permissionsHold)
+    if (!permissionsHold) {
         GTEST_SKIP() << "running with rights that ignore folder permissions: the read-only case is skipped";
+    }
 }
 
 TEST(JavaExport, NoticeNamesAFolderOtherThanTheProgramsOwn)

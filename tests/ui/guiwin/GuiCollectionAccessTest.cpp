@@ -40,7 +40,7 @@ TEST(GuiCollectionAccess, StatementsDriveTheWidgets)
     EXPECT_TRUE(gui.item("b1")->objGUI()->isHidden());
     EXPECT_TRUE(statement.processObjectDefinition("p.LINE", "0,5,99,5"));
     auto *picture = static_cast<GuiPicture *>(gui.item("p")->objGUI());
-    EXPECT_EQ(picture->surface().toImage().pixelColor(50, 5), picture->palette().color(QPalette::WindowText));
+    EXPECT_EQ(colorAt(picture->surface().toImage(), 50, 5), picture->palette().color(QPalette::WindowText));
     EXPECT_TRUE(statement.processObjectDefinition("WINDOW.W", "400"));
     EXPECT_TRUE(statement.processObjectDefinition("w", "WINDOW.W"));
     EXPECT_EQ(variables.values["w"], "400");
