@@ -10,15 +10,6 @@ namespace {
 
 const QString source = QStringLiteral("timerRunner_Timer");
 
-double checkedNumber(double result)
-{
-    if (std::isnan(result))
-        throw VarnelError::invalidCall(source);
-    if (!std::isfinite(result))
-        throw VarnelError::overflow(source);
-    return result;
-}
-
 // DIVINT and MODULE work on 32-bit integers rounded halves to even.
 double integerDivision(ActionCode code, double left, double right)
 {
@@ -34,44 +25,41 @@ double integerDivision(ActionCode code, double left, double right)
 
 } // namespace
 
-bool Arithmetic::isArithmetic(ActionCode code)
+void Arithmetic::notFinite(double result)
 {
-    return code >= ActionCode::Add && code <= ActionCode::Percent;
+    if (std::isnan(result))
+        throw VarnelError::invalidCall(source);
+    throw VarnelError::overflow(source);
 }
 
-bool Arithmetic::isCondition(ActionCode code)
-{
-    return code >= ActionCode::IfEqual && code <= ActionCode::IfGreaterEqual;
-}
-
-double Arithmetic::apply(ActionCode code, double left, double right)
+double Arithmetic::applyOther(ActionCode code, double left, double right)
 {
     switch (code) {
     case ActionCode::Add:
-        return checkedNumber(left + right);
+        return checked(left + right);
     case ActionCode::Subtract:
-        return checkedNumber(left - right);
+        return checked(left - right);
     case ActionCode::Multiply:
-        return checkedNumber(left * right);
+        return checked(left * right);
     case ActionCode::Divide:
         if (right == 0)
             throw VarnelError::divisionByZero(source);
-        return checkedNumber(left / right);
+        return checked(left / right);
     case ActionCode::DivInt:
     case ActionCode::Module:
         return integerDivision(code, left, right);
     case ActionCode::Power:
         if (left == 0 && right < 0)
             throw VarnelError::divisionByZero(source);
-        return checkedNumber(std::pow(left, right));
+        return checked(std::pow(left, right));
     case ActionCode::Percent:
-        return checkedNumber(left * right / 100);
+        return checked(left * right / 100);
     default:
         throw VarnelError::invalidCall(source);
     }
 }
 
-bool Arithmetic::compare(ActionCode code, double left, double right)
+bool Arithmetic::compareOther(ActionCode code, double left, double right)
 {
     switch (code) {
     case ActionCode::IfEqual:

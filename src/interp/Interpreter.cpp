@@ -62,6 +62,15 @@ bool isPlain(ActionCode code)
     }
 }
 
+// `folded` is `label` as VariableStore::fold gives it; the fold is the costly part, so it is
+// left for captions that are neither equal nor empty.
+bool sameCaption(const QString &caption, const QString &label, const QString &folded)
+{
+    if (caption == label)
+        return true;
+    return !caption.isEmpty() && VariableStore::fold(caption) == folded;
+}
+
 } // namespace
 
 Interpreter::Interpreter(RunParts parts, RunControl &run, QObject *parent)
@@ -204,6 +213,8 @@ void Interpreter::selectBlock(cBlock *block)
 // Kept inline: a counting loop is nothing but these blocks.
 [[gnu::always_inline]] inline int Interpreter::executePlain(cBlock &block, ActionCode code)
 {
+    if (code == ActionCode::Intersection)
+        return EmptyLabel;
     const RunCache &cache = resolved(block);
     if (Arithmetic::isArithmetic(code)) {
         doArithmetic(block, cache, code);
@@ -225,7 +236,7 @@ void Interpreter::selectBlock(cBlock *block)
         doComp(block, cache);
         break;
     default:
-        break; // the intersection
+        break;
     }
     return EmptyLabel;
 }
@@ -413,7 +424,7 @@ void Interpreter::doWindow(cBlock &block)
         throw RunEnded{};
 }
 
-cBlock *Interpreter::followLine(cBlock *block, int label)
+[[gnu::always_inline]] inline cBlock *Interpreter::followLine(cBlock *block, int label)
 {
     const RunCache::Next &cached = block->runCache().next[label];
     if (cached.found && cached.linkGeneration == m_p.project.context().linkGeneration()) [[likely]]
@@ -428,9 +439,9 @@ cBlock *Interpreter::nextBlock(cBlock *block, const QString &label)
     const int slot = label.isEmpty() ? EmptyLabel : (label == m_yes ? YesLabel : (label == m_no ? NoLabel : Stay));
     const quint64 generation = m_p.project.context().linkGeneration();
     // Captions match the way variable names do, so Turkish I/ı and İ/i pair in a Turkish locale.
-    const QString wanted = VariableStore::fold(label);
+    const QString wanted = label.isEmpty() ? QString() : VariableStore::fold(label);
     for (const cLine *line : m_p.project.theLineCollection().outgoing(block->TagID())) {
-        if (!label.isEmpty() && VariableStore::fold(line->sCaption()) != wanted)
+        if (!label.isEmpty() && !sameCaption(line->sCaption(), label, wanted))
             continue;
         cBlock *target = m_p.project.theBlockCollection().item(line->sTo());
         if (slot != Stay)
