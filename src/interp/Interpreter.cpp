@@ -15,7 +15,7 @@
 #include "model/VarnelError.h"
 #include "project/Project.h"
 
-#include <chrono>
+#include <ctime>
 #include <type_traits>
 
 namespace {
@@ -375,10 +375,11 @@ int Interpreter::doInput(cBlock &block)
 void Interpreter::bringConsoleForward()
 {
     m_p.host.restoreConsole();
-    // A steady clock: the time of day costs a time-zone check per call and jumps at midnight.
-    const qint64 now = std::chrono::duration_cast<std::chrono::milliseconds>(
-                           std::chrono::steady_clock::now().time_since_epoch())
-                           .count();
+    // The coarse monotonic clock: the time of day costs a time-zone check per call and jumps at
+    // midnight, and the fine clock costs more than a second's rule needs on every OUTPUT.
+    timespec coarse{};
+    clock_gettime(CLOCK_MONOTONIC_COARSE, &coarse);
+    const qint64 now = qint64(coarse.tv_sec) * 1000 + coarse.tv_nsec / 1000000;
     if (m_lastScreenShow < 0 || now - m_lastScreenShow > 1000) {
         m_p.host.showConsole(false);
         m_lastScreenShow = now;
