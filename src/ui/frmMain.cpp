@@ -25,6 +25,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QUrl>
 
@@ -267,24 +268,40 @@ void frmMain::enableEditing(bool flag)
     action(QStringLiteral("mnuAddCaptionToLine"))->setEnabled(false);
 }
 
+void frmMain::placeNear(QWidget *window, QPoint position) const
+{
+    // Around the main window rather than over its run controls, when the screen has room;
+    // otherwise the window manager decides.
+    if (!isVisible() || !QWidget::screen())
+        return;
+    if (QWidget::screen()->availableGeometry().contains(QRect(position, window->frameGeometry().size())))
+        window->move(position);
+}
+
 frmScreen *frmMain::screen()
 {
-    if (!m_screen)
+    if (!m_screen) {
         m_screen = new frmScreen(m_runtime.console, m_runtime.flags, m_log, [this] { endApplication(); }, this);
+        placeNear(m_screen, frameGeometry().topRight() + QPoint(8, 0));
+    }
     return m_screen;
 }
 
 frmVars *frmMain::vars()
 {
-    if (!m_vars)
+    if (!m_vars) {
         m_vars = new frmVars(m_runtime.vars, this);
+        placeNear(m_vars, frameGeometry().bottomLeft() + QPoint(0, 8));
+    }
     return m_vars;
 }
 
 frmStack *frmMain::stack()
 {
-    if (!m_stack)
+    if (!m_stack) {
         m_stack = new frmStack(m_runtime.stack, this);
+        placeNear(m_stack, frameGeometry().topRight() + QPoint(8, frameGeometry().height() / 2 + 100));
+    }
     return m_stack;
 }
 

@@ -79,6 +79,7 @@ private:
     QWidget *buildBottomBar();
     void connectRunControl();
     void enableEditing(bool flag);
+    void placeNear(QWidget *window, QPoint position) const;
     void showMessageWindow();
     void showModal(const QString &text, const QString &title);
     bool saveBeforeDiscard();

@@ -16,7 +16,6 @@ DrawingSurface::DrawingSurface(QWidget *parent)
     setBackgroundBrush(palette().base());
     setFocusPolicy(Qt::NoFocus); // typed keys go on to the main window and the console
     setMinimumSize(200, 150);
-    m_scene->setSceneRect(0, 0, 790, 548);
     QPen pen(QColor(0x00, 0x60, 0xE0), 1, Qt::DashLine);
     pen.setCosmetic(true);
     m_selector->setPen(pen);
@@ -29,6 +28,24 @@ void DrawingSurface::showSelector(const QRectF &frame)
 {
     m_selector->setRect(frame);
     m_selector->setVisible(true);
+    fitSceneToContents();
+}
+
+void DrawingSurface::fitSceneToContents()
+{
+    // The surface starts at the top-left corner and grows with what is drawn on it, never
+    // smaller than the visible area, so an empty drawing shows no scroll bars.
+    QRectF area(QPointF(0, 0), QSizeF(viewport()->size()));
+    for (QGraphicsItem *item : m_scene->items())
+        if (item->isVisible())
+            area = area.united(item->sceneBoundingRect());
+    m_scene->setSceneRect(area);
+}
+
+void DrawingSurface::resizeEvent(QResizeEvent *event)
+{
+    QGraphicsView::resizeEvent(event);
+    fitSceneToContents();
 }
 
 void DrawingSurface::hideSelector()

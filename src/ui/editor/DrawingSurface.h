@@ -21,6 +21,9 @@ public:
     bool selectorVisible() const;
     QRectF selectorRect() const;
 
+    // Sizes the scene to the visible area and everything shown on it.
+    void fitSceneToContents();
+
     // The armed tool's cursor over the surface; the default arrow when no tool is armed.
     void setToolCursor(const QCursor &cursor);
 
@@ -30,6 +33,7 @@ Q_SIGNALS:
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     QGraphicsScene *m_scene;
