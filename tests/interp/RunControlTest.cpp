@@ -129,6 +129,31 @@ TEST(RunControlTest, StepModeRunsOneBlockPerNextStepClick)
     EXPECT_TRUE(h.messages.isEmpty());
 }
 
+// At delay 0 blocks run in slices; a change of the controls while a block waits still acts
+// right after that block.
+TEST(RunControlTest, StepModeChosenWhileAnInputWaitsPausesRightAfterTheInput)
+{
+    RunHarness h;
+    RunControl &run = h.runtime.run;
+    h.chart.chain({{"START"}, {"INPUT", "Sayı", "n"}, {"OUTPUT", "1"}, {"OUTPUT", "2"}, {"STOP"}});
+    h.runtime.console.setLineSource([&run](const QString &) {
+        run.setDelay(RunControl::DelayMaximum);
+        return std::optional<QString>(QStringLiteral("5"));
+    });
+    h.run();
+    EXPECT_TRUE(run.runInProgress());
+    EXPECT_TRUE(run.pauseChecked());
+    EXPECT_EQ(h.rows, QStringList{QStringLiteral("Sayı >5")});
+    ASSERT_NE(run.currentBlock(), nullptr);
+    EXPECT_EQ(run.currentBlock()->zParam1(), QStringLiteral("1"));
+
+    run.cmdNextStep_Click();
+    ASSERT_TRUE(waitUntil([&] { return run.pauseChecked(); }));
+    settle();
+    EXPECT_EQ(h.rows, (QStringList{QStringLiteral("Sayı >5"), QStringLiteral("1")})) << "one block per click";
+    run.cmdStop_MouseDown();
+}
+
 TEST(RunControlTest, NextStepAtAnOrdinaryDelayResumesContinuousRunning)
 {
     RunHarness h;
