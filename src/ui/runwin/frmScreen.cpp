@@ -110,7 +110,7 @@ void frmScreen::contextMenuEvent(QContextMenuEvent *event)
     mnuPopup.exec(event->globalPos());
 }
 
-bool frmScreen::userCloseEndsApplication() const
+bool frmScreen::closeEndsApplication() const
 {
     if (m_flags.startUpFlowMode)
         return !m_flags.windowLoaded;
@@ -119,11 +119,7 @@ bool frmScreen::userCloseEndsApplication() const
 
 void frmScreen::closeEvent(QCloseEvent *event)
 {
-    if (!event->spontaneous()) {
-        QWidget::closeEvent(event);
-        return;
-    }
-    if (userCloseEndsApplication()) {
+    if (closeEndsApplication()) {
         m_flags.screenShown = false;
         event->accept();
         m_endApplication();

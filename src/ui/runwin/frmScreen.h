@@ -43,7 +43,7 @@ protected:
     bool event(QEvent *event) override;
 
 private:
-    bool userCloseEndsApplication() const;
+    bool closeEndsApplication() const;
 
     ConsoleScreen &m_console;
     AppFlags &m_flags;

@@ -56,10 +56,7 @@ void frmStack::showEvent(QShowEvent *event)
 
 void frmStack::closeEvent(QCloseEvent *event)
 {
-    if (event->spontaneous()) {
-        event->ignore();
-        hide();
-        return;
-    }
-    QWidget::closeEvent(event);
+    // The window and its grid stay for the next show.
+    event->ignore();
+    hide();
 }

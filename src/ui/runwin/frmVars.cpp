@@ -30,10 +30,7 @@ frmVars::frmVars(VariableStore &store, QWidget *owner)
 
 void frmVars::closeEvent(QCloseEvent *event)
 {
-    if (event->spontaneous()) {
-        event->ignore();
-        hide();
-        return;
-    }
-    QWidget::closeEvent(event);
+    // The window and its grid stay for the next show.
+    event->ignore();
+    hide();
 }

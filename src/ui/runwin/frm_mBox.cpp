@@ -95,8 +95,7 @@ void frm_mBox::closeEvent(QCloseEvent *event)
     m_shownLength = 0;
     setAttribute(Qt::WA_DeleteOnClose);
     event->accept();
-    if (event->spontaneous())
-        endIfLastWindow();
+    endIfLastWindow();
 }
 
 void frm_mBox::reject()
