@@ -151,6 +151,23 @@ bool writeRecursiveFunction(const QString &folder, const QString &name)
     return c.save(folder + QLatin1Char('/') + name + QStringLiteral(".vnp"));
 }
 
+bool writePaddedFunction(const QString &folder, const QString &name, int blocks)
+{
+    ChartBuilder c;
+    QString previous;
+    for (int n = 2; n < blocks; ++n) {
+        const QString tag = c.block(Kind::Action, QStringLiteral("ADD"), QStringLiteral("i"), QStringLiteral("1"),
+                                    QStringLiteral("i"));
+        if (!previous.isEmpty())
+            c.line(previous, tag);
+        previous = tag;
+    }
+    const QString start = c.block(Kind::Start, QStringLiteral("START"));
+    const QString stop = c.block(Kind::End, QStringLiteral("STOP"));
+    c.line(start, stop);
+    return c.save(folder + QLatin1Char('/') + name + QStringLiteral(".vnp"));
+}
+
 bool writeRecursiveCaller(const QString &path, const QString &name, int depth, int rounds)
 {
     ChartBuilder c;

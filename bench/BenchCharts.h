@@ -37,6 +37,10 @@ bool writeChain(const QString &path, int blocks);
 // name.vnp: a flowchart that calls itself with its argument less one until it reaches 0,
 // keeping its argument in the local variable k.
 bool writeRecursiveFunction(const QString &folder, const QString &name);
+// name.vnp: START straight to STOP, after `blocks` - 2 blocks of a chain that is never run, so
+// that a call costs what the size of the called chart adds to it and nothing else. The START
+// block comes last, where a search for it costs the most.
+bool writePaddedFunction(const QString &folder, const QString &name, int blocks);
 // A main chart that calls `name` with `depth` as argument, `rounds` times.
 bool writeRecursiveCaller(const QString &path, const QString &name, int depth, int rounds);
 

@@ -75,6 +75,7 @@ void Block_Collection::insert(int position, std::unique_ptr<cBlock> block)
     m_blocks.insert(m_blocks.begin() + std::ptrdiff_t(position - 1), std::move(block));
     m_byKey.insert(key, raw);
     m_byFoldedKey.insert(folded, raw);
+    ++m_actionRevision;
     m_context->bumpTags();
     if (!m_context->replacing())
         Q_EMIT blockAdded(raw);
@@ -98,6 +99,8 @@ int Block_Collection::positionOf(const cBlock *block) const
 
 void Block_Collection::announceChanged(cBlock *block, BlockChanges what)
 {
+    if (what & BlockChange::Action)
+        ++m_actionRevision;
     if (!m_context->replacing())
         Q_EMIT blockChanged(block, what);
 }
@@ -132,6 +135,7 @@ std::unique_ptr<cBlock> Block_Collection::removeAt(std::size_t position)
     std::unique_ptr<cBlock> taken = std::move(m_blocks[position]);
     m_blocks.erase(m_blocks.begin() + std::ptrdiff_t(position));
     taken->setOwner(nullptr);
+    ++m_actionRevision;
     m_context->bumpTags();
     if (announce)
         Q_EMIT blockRemoved(tag, element);
@@ -159,8 +163,56 @@ void Block_Collection::clear()
     m_blocks.clear();
     m_byKey.clear();
     m_byFoldedKey.clear();
+    ++m_actionRevision;
     m_context->bumpTags();
     Q_EMIT cleared();
+}
+
+Block_Collection::Contents Block_Collection::takeContents()
+{
+    Q_EMIT aboutToClear();
+    Contents taken{std::move(m_blocks), std::move(m_byKey), std::move(m_byFoldedKey), std::move(m_byTag),
+                   m_tagIndexGeneration, m_actionRevision, std::move(m_firstActionCode), m_firstAction,
+                   m_firstActionRevision};
+    m_blocks.clear();
+    m_byKey.clear();
+    m_byFoldedKey.clear();
+    m_byTag.clear();
+    m_tagIndexGeneration = 0;
+    m_firstAction = nullptr;
+    m_firstActionRevision = ~quint64(0);
+    ++m_actionRevision;
+    Q_EMIT cleared();
+    return taken;
+}
+
+void Block_Collection::putContents(Contents &&contents)
+{
+    m_blocks = std::move(contents.blocks);
+    m_byKey = std::move(contents.byKey);
+    m_byFoldedKey = std::move(contents.byFoldedKey);
+    m_byTag = std::move(contents.byTag);
+    m_tagIndexGeneration = contents.tagIndexGeneration;
+    m_actionRevision = contents.actionRevision;
+    m_firstActionCode = std::move(contents.firstActionCode);
+    m_firstAction = contents.firstAction;
+    m_firstActionRevision = contents.firstActionRevision;
+}
+
+cBlock *Block_Collection::firstWithAction(const QString &code) const
+{
+    if (m_firstActionRevision == m_actionRevision && m_firstActionCode == code)
+        return m_firstAction;
+    m_firstAction = nullptr;
+    for (const auto &block : m_blocks) {
+        if (block->zAction() == code) {
+            m_firstAction = block.get();
+            break;
+        }
+    }
+    m_firstActionCode = code;
+    m_firstActionRevision = m_actionRevision;
+    return m_firstAction;
 }
 
 void Block_Collection::removeShape(qint16 index)

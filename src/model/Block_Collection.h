@@ -36,6 +36,30 @@ public:
     // The 1-based position of the block; 0 when it is not in the collection.
     int positionOf(const cBlock *block) const;
 
+    // Everything the collection holds, with what it has looked up, so that a chart can be put
+    // aside whole and brought back (a function call switches charts). Blocks put aside keep
+    // this collection as their owner and must not change meanwhile.
+    struct Contents {
+        std::vector<std::unique_ptr<cBlock>> blocks;
+        QHash<QString, cBlock *> byKey;
+        QHash<QString, cBlock *> byFoldedKey;
+        QHash<QString, cBlock *> byTag;
+        quint64 tagIndexGeneration = 0;
+        quint64 actionRevision = 0;
+        QString firstActionCode;
+        cBlock *firstAction = nullptr;
+        quint64 firstActionRevision = ~quint64(0);
+    };
+    // Hands every block over, announced as clear() announces it.
+    Contents takeContents();
+    // Installs contents taken earlier, announcing nothing: it belongs inside the context's
+    // replacement bracket, whose end tells the views.
+    void putContents(Contents &&contents);
+
+    // The first block, in collection order, whose action code is exactly `code`; none when no
+    // block has it. The answer is kept until an action code or the set of blocks changes.
+    cBlock *firstWithAction(const QString &code) const;
+
     void removeShape(qint16 index);
     QString getFreeTagID() const;
     qint16 getIndexFromTag(const QString &sTag) const;
@@ -74,4 +98,9 @@ private:
     QHash<QString, cBlock *> m_byFoldedKey; // uniqueness without regard to case
     mutable QHash<QString, cBlock *> m_byTag; // first block per TagID, rebuilt when tags change
     mutable quint64 m_tagIndexGeneration = 0;
+    // Changes with every action code and every addition or removal.
+    quint64 m_actionRevision = 0;
+    mutable QString m_firstActionCode;
+    mutable cBlock *m_firstAction = nullptr;
+    mutable quint64 m_firstActionRevision = ~quint64(0);
 };

@@ -100,6 +100,26 @@ void Line_Collection::clear()
     Q_EMIT cleared();
 }
 
+Line_Collection::Contents Line_Collection::takeContents()
+{
+    Contents taken{std::move(m_lines), std::move(m_outgoing), std::move(m_connected), m_indexGeneration};
+    m_lines.clear();
+    m_outgoing.clear();
+    m_connected.clear();
+    m_indexGeneration = 0;
+    m_context->bumpLinks();
+    Q_EMIT cleared();
+    return taken;
+}
+
+void Line_Collection::putContents(Contents &&contents)
+{
+    m_lines = std::move(contents.lines);
+    m_outgoing = std::move(contents.outgoing);
+    m_connected = std::move(contents.connected);
+    m_indexGeneration = contents.indexGeneration;
+}
+
 void Line_Collection::deleteLine(qint16 xFrom, qint16 xTo)
 {
     if (xFrom == -1 || xTo == -1) {

@@ -47,6 +47,20 @@ public:
     // interpreter never scans every line.
     const QVector<cLine *> &outgoing(const QString &tag) const;
 
+    // Everything the collection holds, with its indexes, so that a chart can be put aside whole
+    // and brought back (a function call switches charts). Lines put aside keep this collection
+    // as their owner and must not change meanwhile.
+    struct Contents {
+        std::vector<std::unique_ptr<cLine>> lines;
+        QHash<QString, QVector<cLine *>> outgoing;
+        QHash<QString, QVector<cLine *>> connected;
+        quint64 indexGeneration = 0;
+    };
+    // Hands every line over, announced as clear() announces it.
+    Contents takeContents();
+    // Installs contents taken earlier, announcing nothing (inside the replacement bracket).
+    void putContents(Contents &&contents);
+
     // The block collection attaches itself here, so that lines find their blocks' elements.
     void attachBlocks(const Block_Collection *blocks) { m_blocks = blocks; }
 

@@ -11,8 +11,21 @@ static const FixedPitchMeasure &standInMeasure()
     return measure;
 }
 
+// The arrays of an empty drawing: the templates alone, shared until something is added.
+static const QVector<ShapeElement> &templateShapes()
+{
+    static const QVector<ShapeElement> shapes(1);
+    return shapes;
+}
+
+static const QVector<LineElement> &templateLines()
+{
+    static const QVector<LineElement> lines(1);
+    return lines;
+}
+
 ModelContext::ModelContext()
-    : m_shapes(1), m_lines(1), m_textMeasure(&standInMeasure())
+    : m_shapes(templateShapes()), m_lines(templateLines()), m_textMeasure(&standInMeasure())
 {
 }
 
@@ -91,14 +104,34 @@ void ModelContext::releaseLineElement(qint16 index)
 
 void ModelContext::unloadShapeElements()
 {
-    m_shapes.resize(1);
+    m_shapes = templateShapes();
     m_shapeElementCount = 0;
 }
 
 void ModelContext::unloadLineElements()
 {
-    m_lines.resize(1);
+    m_lines = templateLines();
     m_lineElementCount = 0;
+}
+
+ModelContext::Elements ModelContext::takeElements()
+{
+    Elements taken{std::move(m_shapes), std::move(m_lines), m_shapeElementCount, m_lineElementCount,
+                   m_linkGeneration, m_tagGeneration};
+    unloadShapeElements();
+    unloadLineElements();
+    bumpTags();
+    return taken;
+}
+
+void ModelContext::putElements(Elements &&elements)
+{
+    m_shapes = elements.shapes.isEmpty() ? templateShapes() : std::move(elements.shapes);
+    m_lines = elements.lines.isEmpty() ? templateLines() : std::move(elements.lines);
+    m_shapeElementCount = elements.shapeCount;
+    m_lineElementCount = elements.lineCount;
+    m_linkGeneration = elements.linkGeneration;
+    m_tagGeneration = elements.tagGeneration;
 }
 
 static void checkIndex(bool ok)

@@ -74,6 +74,23 @@ public:
     void releaseShapeElement(qint16 index);
     void releaseLineElement(qint16 index);
 
+    // The element arrays of one drawing with their counters and generations, so that a chart
+    // can be put aside whole and brought back as it was (a function call switches charts).
+    struct Elements {
+        QVector<ShapeElement> shapes;
+        QVector<LineElement> lines;
+        qint16 shapeCount = 0;
+        qint16 lineCount = 0;
+        quint64 linkGeneration = 0;
+        quint64 tagGeneration = 0;
+    };
+    // Hands the drawing's elements over, leaving only the templates (as the unloads do) under
+    // new generations.
+    Elements takeElements();
+    // Installs elements taken earlier, generations included, so that what was looked up in that
+    // drawing still holds.
+    void putElements(Elements &&elements);
+
     ShapeElement &shape(qint16 index);
     const ShapeElement &shape(qint16 index) const;
     LineElement &line(qint16 index);
@@ -84,13 +101,13 @@ public:
     // Changes whenever a line or a block's tag changes, so cached routes from block to block
     // (the interpreter's next-block cache) know when to look again.
     quint64 linkGeneration() const { return m_linkGeneration; }
-    void bumpLinks() { ++m_linkGeneration; }
+    void bumpLinks() { m_linkGeneration = ++m_generationSource; }
     // Changes when a block's tag or the set of blocks changes (and then bumps the links too),
     // so that looking blocks up by tag does not start over for every new line.
     quint64 tagGeneration() const { return m_tagGeneration; }
     void bumpTags()
     {
-        ++m_tagGeneration;
+        m_tagGeneration = ++m_generationSource;
         bumpLinks();
     }
 
@@ -114,7 +131,9 @@ private:
     qint16 m_lineElementCount = 0;
     QVector<ShapeElement> m_shapes; // index 0 is the design-time template
     QVector<LineElement> m_lines;
+    // Generations come from one source, so that no two drawings ever share one.
+    quint64 m_generationSource = 2;
     quint64 m_linkGeneration = 1;
-    quint64 m_tagGeneration = 1;
+    quint64 m_tagGeneration = 2;
     const TextMeasure *m_textMeasure;
 };

@@ -6,6 +6,10 @@
 #include "project/ProjectFileReader.h"
 #include "project/ProjectFileWriter.h"
 
+#include <QFile>
+
+#include <utility>
+
 Project::Project(MessageLog *log, QObject *parent)
     : QObject(parent),
       m_log(log),
@@ -15,6 +19,13 @@ Project::Project(MessageLog *log, QObject *parent)
 {
     connect(&m_blocks, &Block_Collection::linkError, m_log, &MessageLog::mBox);
     connect(&m_lines, &Line_Collection::linkError, m_log, &MessageLog::mBox);
+    // An edited chart is no longer what a load of its file gives; it is never put aside.
+    connect(&m_blocks, &Block_Collection::blockAdded, this, &Project::forgetOrigin);
+    connect(&m_blocks, &Block_Collection::blockAboutToBeRemoved, this, &Project::forgetOrigin);
+    connect(&m_blocks, &Block_Collection::blockChanged, this, &Project::forgetOrigin);
+    connect(&m_lines, &Line_Collection::lineAdded, this, &Project::forgetOrigin);
+    connect(&m_lines, &Line_Collection::lineRemoved, this, &Project::forgetOrigin);
+    connect(&m_lines, &Line_Collection::lineChanged, this, &Project::forgetOrigin);
 }
 
 Project::~Project() = default;
@@ -30,14 +41,94 @@ void Project::setWindowTitle(const QString &title)
     Q_EMIT windowTitleChanged(title);
 }
 
-void Project::clearDrawing()
+bool Project::liveIsKeepable() const
 {
-    m_context.unloadShapeElements();
-    m_blocks.clear();
-    m_context.unloadLineElements();
-    m_lines.clear();
+    return m_origin.known() && m_origin.path == m_projectPath && !projectModified();
+}
+
+ChartOrigin Project::originOf(const QString &path, const FileStamp &stamp) const
+{
+    ChartOrigin origin;
+    origin.path = path;
+    origin.nativePath = QFile::encodeName(path);
+    origin.folder = m_projectFolder;
+    origin.title = m_windowTitle;
+    origin.stamp = stamp;
+    origin.tracked = m_context.trackCurrentBlock;
+    origin.measure = &m_context.textMeasure();
+    origin.selected = m_context.selectedIndex();
+    origin.previousSelected = m_context.previousSelectedIndex();
+    return origin;
+}
+
+// Announced as clearing the collections, as a load starts.
+KeptChart Project::takeLive()
+{
+    KeptChart chart;
+    chart.elements = m_context.takeElements();
+    chart.blocks = m_blocks.takeContents();
+    chart.lines = m_lines.takeContents();
+    chart.origin = std::exchange(m_origin, ChartOrigin());
+    return chart;
+}
+
+void Project::putLive(KeptChart &&chart)
+{
+    m_context.putElements(std::move(chart.elements));
+    m_blocks.putContents(std::move(chart.blocks));
+    m_lines.putContents(std::move(chart.lines));
+    m_origin = std::move(chart.origin);
+    m_context.setSelection(m_origin.selected, m_origin.previousSelected);
+}
+
+void Project::clearDrawing(bool keepLive)
+{
+    auto live = std::make_unique<KeptChart>(takeLive());
+    if (keepLive)
+        m_shelf.put(std::move(live));
     // The indexes named elements that are gone; the blocks read next select themselves.
     m_context.setSelection(-1, -1);
+}
+
+// Shows a kept chart (none: the chart on show, again) with the announcements of a load.
+void Project::switchTo(std::unique_ptr<KeptChart> incoming, bool keepLive)
+{
+    m_projectPath.clear();
+    m_context.beginReplace();
+    KeptChart outgoing = takeLive();
+    if (incoming) {
+        putLive(std::move(*incoming));
+        if (keepLive) {
+            *incoming = std::move(outgoing);
+            m_shelf.put(std::move(incoming));
+        }
+    } else {
+        putLive(std::move(outgoing));
+    }
+    setProjectModified(false);
+    m_context.endReplace();
+    m_projectPath = m_origin.path;
+    m_projectFolder = m_origin.folder;
+    if (m_windowTitle != m_origin.title)
+        setWindowTitle(m_origin.title);
+    Q_EMIT projectReplaced();
+}
+
+bool Project::enterChart(const QString &path)
+{
+    const bool keepLive = liveIsKeepable();
+    const bool again = keepLive && m_origin.path == path;
+    std::unique_ptr<KeptChart> kept = again ? nullptr : m_shelf.take(path);
+    if (!again && !kept)
+        return load_FILE(path);
+    const ChartOrigin &origin = again ? m_origin : kept->origin;
+    const std::optional<FileStamp> now = FileStamp::of(origin.nativePath);
+    if (!now)
+        return false; // a missing file changes nothing, as with load_FILE
+    if (!origin.matches(*now, m_context))
+        return load_FILE(path);
+    switchTo(std::move(kept), keepLive);
+    return true;
 }
 
 // Builds the drawing from the records read, in file order, the way reading line by line would
@@ -83,13 +174,17 @@ bool Project::load_FILE(const QString &sFILE)
 {
     if (!Paths::fileExists(sFILE))
         return false;
+    // The chart on show is put aside unless this load replaces it with its own file.
+    const bool keepLive = liveIsKeepable() && m_origin.path != sFILE;
     m_projectPath.clear();
     setWindowTitle(baseTitle());
     m_context.beginReplace();
-    clearDrawing();
+    clearDrawing(keepLive);
+    m_shelf.drop(sFILE);
 
     bool complete = false;
-    const std::shared_ptr<const ParsedProject> parsed = m_fileCache.read(sFILE);
+    ProjectFileCache::Source source;
+    const std::shared_ptr<const ParsedProject> parsed = m_fileCache.read(sFILE, &source);
     if (parsed->outcome == ParsedProject::Outcome::NotAProject) {
         m_log->mBox(QStringLiteral("Bu Bir Flow Chart Dosyası Değil!"));
     } else {
@@ -111,6 +206,9 @@ bool Project::load_FILE(const QString &sFILE)
         m_projectFolder = Paths::folderOf(sFILE);
     }
     setProjectModified(false);
+    // Only a stamp that can tell a later change lets the chart be shown again unread.
+    if (complete && source.settled)
+        m_origin = originOf(sFILE, source.stamp);
     m_context.endReplace();
     Q_EMIT projectReplaced();
     return complete;
@@ -125,6 +223,8 @@ bool Project::saveProjectFile(const QString &path)
         m_log->showModal(QStringLiteral("SAVE_FILE işleminde hata: ") + error.description());
         return false;
     }
+    // The file now holds this drawing, but a load of it could number the elements otherwise.
+    forgetOrigin();
     setProjectModified(false);
     return true;
 }

@@ -3,6 +3,8 @@
 #include "model/Block_Collection.h"
 #include "model/Line_Collection.h"
 #include "model/ModelContext.h"
+#include "project/ChartOrigin.h"
+#include "project/ChartShelf.h"
 #include "project/ProjectFileCache.h"
 
 #include <QObject>
@@ -35,6 +37,11 @@ public:
     // failed load leaves an empty or partly read drawing, which views must show too).
     // An unchanged file is parsed only once (see fileCache()).
     bool load_FILE(const QString &sFILE);
+    // What a function call and its return do: makes the chart file current, as load_FILE does
+    // and with the same announcements, but a chart read earlier whose file is unchanged on disk
+    // (one stat tells) is shown again as the load left it instead of being read once more. The
+    // chart on show is put aside when it came unchanged from a load, and dropped otherwise.
+    bool enterChart(const QString &path);
     // Writes the model to path atomically; false (after the modal message) when it failed.
     bool saveProjectFile(const QString &path);
 
@@ -53,6 +60,7 @@ public:
     void setWindowTitle(const QString &title);
 
     const ProjectFileCache &fileCache() const { return m_fileCache; }
+    const ChartShelf &shelf() const { return m_shelf; }
 
 Q_SIGNALS:
     void windowTitleChanged(const QString &title);
@@ -60,8 +68,14 @@ Q_SIGNALS:
     void projectReplaced();
 
 private:
-    void clearDrawing();
+    void clearDrawing(bool keepLive);
     void applyParsed(const ParsedProject &parsed);
+    bool liveIsKeepable() const;
+    void forgetOrigin() { m_origin = ChartOrigin(); }
+    ChartOrigin originOf(const QString &path, const FileStamp &stamp) const;
+    KeptChart takeLive();
+    void putLive(KeptChart &&chart);
+    void switchTo(std::unique_ptr<KeptChart> incoming, bool keepLive);
 
     MessageLog *m_log;
     ModelContext m_context;
@@ -71,4 +85,6 @@ private:
     QString m_projectFolder;
     QString m_windowTitle;
     ProjectFileCache m_fileCache;
+    ChartOrigin m_origin; // of the chart on show
+    ChartShelf m_shelf;
 };

@@ -2,13 +2,11 @@
 
 #include "base/FileErrors.h"
 
-#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 
 #include <algorithm>
 #include <cerrno>
-#include <sys/stat.h>
 
 namespace {
 
@@ -25,17 +23,6 @@ VarnelError fileError(int number)
     return VarnelError(number, source(), FileErrors::text(number));
 }
 
-ProjectFileCache::Stamp stampOf(const struct stat &st)
-{
-    ProjectFileCache::Stamp s;
-    s.device = quint64(st.st_dev);
-    s.inode = quint64(st.st_ino);
-    s.size = qint64(st.st_size);
-    s.modifiedNs = qint64(st.st_mtim.tv_sec) * 1000000000 + st.st_mtim.tv_nsec;
-    s.changedNs = qint64(st.st_ctim.tv_sec) * 1000000000 + st.st_ctim.tv_nsec;
-    return s;
-}
-
 std::shared_ptr<const ParsedProject> failed(int number)
 {
     auto parsed = std::make_shared<ParsedProject>();
@@ -46,40 +33,40 @@ std::shared_ptr<const ParsedProject> failed(int number)
 
 } // namespace
 
-std::shared_ptr<const ParsedProject> ProjectFileCache::read(const QString &path)
+std::shared_ptr<const ParsedProject> ProjectFileCache::read(const QString &path, Source *source)
 {
     const QString key = QFileInfo(path).absoluteFilePath();
-    const QByteArray native = QFile::encodeName(key);
 
-    struct stat st;
-    if (::stat(native.constData(), &st) != 0)
+    const std::optional<FileStamp> seen = FileStamp::of(QFile::encodeName(key));
+    if (!seen)
         return failed(errno == EACCES ? PermissionDenied : PathFileAccessError);
     // Folders, pipes and devices are refused before they are opened: opening a pipe could
     // wait for ever, and a device could be read for ever.
-    if (!S_ISREG(st.st_mode))
+    if (!seen->regular)
         return failed(PathFileAccessError);
 
     ++m_clock;
-    const Stamp seen = stampOf(st);
     for (Entry &entry : m_entries) {
-        if (entry.path == key && entry.stamp == seen) {
+        if (entry.path == key && entry.stamp == *seen) {
             entry.lastUse = m_clock;
             ++m_hits;
+            if (source)
+                *source = Source{entry.stamp, true};
             return entry.parsed;
         }
     }
 
     ++m_misses;
-    const qint64 nowNs = QDateTime::currentMSecsSinceEpoch() * 1000000;
+    const qint64 nowNs = FileStamp::nowNs();
     QFile file(key);
     if (!file.open(QIODevice::ReadOnly))
         return failed(file.error() == QFileDevice::PermissionsError ? PermissionDenied
                                                                     : PathFileAccessError);
     // The stamp of the file actually opened.
-    struct stat opened;
-    if (::fstat(file.handle(), &opened) != 0 || !S_ISREG(opened.st_mode))
+    const std::optional<FileStamp> opened = FileStamp::ofOpen(file.handle());
+    if (!opened || !opened->regular)
         return failed(PathFileAccessError);
-    const qint64 size = qint64(opened.st_size);
+    const qint64 size = opened->size;
     if (size > ProjectFileReader::MaxFileSize)
         return failed(OutOfMemory);
     // Exactly the size the stamp names: a file that grows meanwhile gets another stamp, and is
@@ -92,14 +79,16 @@ std::shared_ptr<const ParsedProject> ProjectFileCache::read(const QString &path)
     file.close();
 
     auto parsed = std::make_shared<const ParsedProject>(ProjectFileReader::parse(bytes));
-    const Stamp stamp = stampOf(opened);
     std::erase_if(m_entries, [&](const Entry &e) { return e.path == key; });
-    if (std::max(stamp.modifiedNs, stamp.changedNs) + SettleTimeNs <= nowNs)
-        store(key, stamp, parsed);
+    const bool settled = opened->settledAt(nowNs);
+    if (settled)
+        store(key, *opened, parsed);
+    if (source)
+        *source = Source{*opened, settled};
     return parsed;
 }
 
-void ProjectFileCache::store(const QString &path, const Stamp &stamp,
+void ProjectFileCache::store(const QString &path, const FileStamp &stamp,
                              std::shared_ptr<const ParsedProject> parsed)
 {
     if (stamp.size > MaxBytes)

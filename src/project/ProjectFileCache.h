@@ -1,5 +1,6 @@
 #pragma once
 
+#include "project/FileStamp.h"
 #include "project/ProjectFileReader.h"
 
 #include <QString>
@@ -14,20 +15,26 @@
 // reads each of its files once. The copies are shared and never change.
 //
 // File times tick in steps of a few milliseconds, so a file rewritten in place within the step
-// in which it was read would keep its stamp. A file whose times are younger than SettleTime at
-// the moment it is read is therefore parsed but not kept; it is kept on a later read.
+// in which it was read would keep its stamp. A file whose stamp has not settled at the moment it
+// is read is therefore parsed but not kept; it is kept on a later read.
 class ProjectFileCache {
 public:
     // At most this many files are kept; the one used longest ago goes first.
     static constexpr std::size_t MaxEntries = 32;
     // and at most files of this many bytes in all; a larger file is parsed but not kept.
     static constexpr qint64 MaxBytes = 16 * 1024 * 1024;
-    static constexpr qint64 SettleTimeNs = 50'000'000;
+
+    // What a read parsed: the stamp of the file its bytes came from, and whether that stamp can
+    // tell a later change (it had settled).
+    struct Source {
+        FileStamp stamp;
+        bool settled = false;
+    };
 
     // The parsed file: from the cache when the file is unchanged, else read and parsed now.
     // A file that is not a regular file, cannot be opened or is too large gives a Failed record
-    // with no blocks (and is not kept).
-    std::shared_ptr<const ParsedProject> read(const QString &path);
+    // with no blocks (and is not kept). `source`, when given, learns where the copy came from.
+    std::shared_ptr<const ParsedProject> read(const QString &path, Source *source = nullptr);
 
     void clear() { m_entries.clear(); }
     std::size_t size() const { return m_entries.size(); }
@@ -35,24 +42,15 @@ public:
     quint64 hits() const { return m_hits; }
     quint64 misses() const { return m_misses; }
 
-    struct Stamp {
-        quint64 device = 0;
-        quint64 inode = 0;
-        qint64 size = -1;
-        qint64 modifiedNs = 0;
-        qint64 changedNs = 0;
-        bool operator==(const Stamp &) const = default;
-    };
-
 private:
     struct Entry {
         QString path;
-        Stamp stamp;
+        FileStamp stamp;
         std::shared_ptr<const ParsedProject> parsed;
         quint64 lastUse = 0;
     };
 
-    void store(const QString &path, const Stamp &stamp, std::shared_ptr<const ParsedProject> parsed);
+    void store(const QString &path, const FileStamp &stamp, std::shared_ptr<const ParsedProject> parsed);
 
     std::vector<Entry> m_entries;
     quint64 m_clock = 0;

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "model/ModelContext.h"
+#include "project/FileStamp.h"
+
+#include <QByteArray>
+#include <QString>
+
+// The file a chart was loaded from, as it stood when it was read, and what the load left beside
+// the collections (caption, folder, selection). Known only for a chart that a complete load of a
+// settled file made and that has not been edited since: such a chart can be put aside and shown
+// again instead of reading its unchanged file once more.
+struct ChartOrigin {
+    QString path; // as the load was given it; empty when unknown
+    QByteArray nativePath;
+    QString folder;
+    QString title;
+    FileStamp stamp;
+    bool tracked = false;
+    const TextMeasure *measure = nullptr;
+    qint16 selected = -1;
+    qint16 previousSelected = -1;
+
+    bool known() const { return !path.isEmpty(); }
+    // True when the file still is what was read (`now` is its stamp at this moment) and a load
+    // now would draw the chart the same way.
+    bool matches(const FileStamp &now, const ModelContext &context) const
+    {
+        return now.regular && now == stamp && tracked == context.trackCurrentBlock
+            && measure == &context.textMeasure();
+    }
+};
