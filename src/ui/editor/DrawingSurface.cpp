@@ -1,45 +1,132 @@
 #include "ui/editor/DrawingSurface.h"
 
-#include <QGraphicsRectItem>
+#include "ui/editor/BlockItem.h"
+#include "ui/editor/ChartScene.h"
+
+#include <QAction>
 #include <QGraphicsScene>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QTimer>
+#include <QWheelEvent>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+const double zoomStep = 1.25;
+const double chartMargin = 20; // room to grab a block at the far edge of the drawing
+
+} // namespace
 
 DrawingSurface::DrawingSurface(QWidget *parent)
     : QGraphicsView(parent),
-      m_scene(new QGraphicsScene(this)),
-      m_selector(new QGraphicsRectItem)
+      m_emptyScene(new QGraphicsScene(this))
 {
     setObjectName(QStringLiteral("drawingSurface"));
-    setScene(m_scene);
+    setScene(m_emptyScene);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setRenderHint(QPainter::Antialiasing);
+    setTransformationAnchor(QGraphicsView::NoAnchor);
+    setResizeAnchor(QGraphicsView::NoAnchor);
     setBackgroundBrush(palette().base());
     setFocusPolicy(Qt::NoFocus); // typed keys go on to the main window and the console
     setMinimumSize(200, 150);
-    QPen pen(QColor(0x00, 0x60, 0xE0), 1, Qt::DashLine);
-    pen.setCosmetic(true);
-    m_selector->setPen(pen);
-    m_selector->setZValue(1e6);
-    m_selector->setVisible(false);
-    m_scene->addItem(m_selector);
+    m_zoomIn = addZoomAction("mnuZoomIn", QStringLiteral("Yakınlaştır"),
+                             {QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+    m_zoomOut = addZoomAction("mnuZoomOut", QStringLiteral("Uzaklaştır"), {QKeySequence::ZoomOut});
+    m_zoomReset = addZoomAction("mnuZoomReset", QStringLiteral("Gerçek Boyut"), {QKeySequence(Qt::CTRL | Qt::Key_0)});
+    connect(m_zoomIn, &QAction::triggered, this, [this] { zoomAt(zoomStep, QPoint(0, 0)); });
+    connect(m_zoomOut, &QAction::triggered, this, [this] { zoomAt(1 / zoomStep, QPoint(0, 0)); });
+    connect(m_zoomReset, &QAction::triggered, this, [this] { setZoomPercent(100); });
+    fitSceneToContents();
+}
+
+QAction *DrawingSurface::addZoomAction(const char *name, const QString &text, const QList<QKeySequence> &keys)
+{
+    auto *action = new QAction(text, this);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setShortcuts(keys);
+    action->setShortcutContext(Qt::WindowShortcut);
+    addAction(action);
+    return action;
+}
+
+void DrawingSurface::setChartScene(ChartScene *chart)
+{
+    if (m_chart)
+        disconnect(m_chart, nullptr, this, nullptr);
+    m_chart = chart;
+    setScene(chart ? static_cast<QGraphicsScene *>(chart) : m_emptyScene);
+    if (chart)
+        connect(chart, &ChartScene::chartGeometryChanged, this, &DrawingSurface::scheduleFit);
+    fitSceneToContents();
 }
 
 void DrawingSurface::showSelector(const QRectF &frame)
 {
-    m_selector->setRect(frame);
-    m_selector->setVisible(true);
-    fitSceneToContents();
+    updateSelectorArea();
+    m_selector = frame;
+    m_selectorVisible = true;
+    updateSelectorArea();
+    scheduleFit();
+}
+
+void DrawingSurface::hideSelector()
+{
+    if (!m_selectorVisible)
+        return;
+    m_selectorVisible = false;
+    updateSelectorArea();
+}
+
+void DrawingSurface::updateSelectorArea()
+{
+    if (m_selectorVisible)
+        viewport()->update(mapFromScene(m_selector).boundingRect().adjusted(-2, -2, 2, 2));
+}
+
+void DrawingSurface::drawForeground(QPainter *painter, const QRectF &)
+{
+    if (!m_selectorVisible)
+        return;
+    QPen pen(QColor(0x00, 0x60, 0xE0), 1, Qt::DashLine);
+    pen.setCosmetic(true);
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing, false);
+    painter->setPen(pen);
+    painter->setBrush(Qt::NoBrush);
+    painter->drawRect(m_selector);
+    painter->restore();
+}
+
+void DrawingSurface::scheduleFit()
+{
+    if (m_fitScheduled)
+        return;
+    m_fitScheduled = true;
+    QTimer::singleShot(0, this, [this] {
+        if (m_fitScheduled)
+            fitSceneToContents();
+    });
 }
 
 void DrawingSurface::fitSceneToContents()
 {
-    // The surface starts at the top-left corner and grows with what is drawn on it, never
-    // smaller than the visible area, so an empty drawing shows no scroll bars.
-    QRectF area(QPointF(0, 0), QSizeF(viewport()->size()));
-    for (QGraphicsItem *item : m_scene->items())
-        if (item->isVisible())
-            area = area.united(item->sceneBoundingRect());
-    m_scene->setSceneRect(area);
+    m_fitScheduled = false;
+    // Zoomed in, the area stays as large as the view at full size, so there is room to keep
+    // the point under the pointer in place.
+    QRectF area(QPointF(0, 0), QSizeF(viewport()->size()) / std::min(m_zoom, 1.0));
+    if (m_chart) {
+        const QRectF chart = m_chart->chartBounds();
+        if (!chart.isEmpty())
+            area |= chart.adjusted(-chartMargin, -chartMargin, chartMargin, chartMargin);
+    }
+    if (m_selectorVisible)
+        area |= m_selector;
+    if (area != sceneRect())
+        setSceneRect(area);
 }
 
 void DrawingSurface::resizeEvent(QResizeEvent *event)
@@ -48,31 +135,116 @@ void DrawingSurface::resizeEvent(QResizeEvent *event)
     fitSceneToContents();
 }
 
-void DrawingSurface::hideSelector()
-{
-    m_selector->setVisible(false);
-}
-
-bool DrawingSurface::selectorVisible() const
-{
-    return m_selector->isVisible();
-}
-
-QRectF DrawingSurface::selectorRect() const
-{
-    return m_selector->rect();
-}
-
 void DrawingSurface::setToolCursor(const QCursor &cursor)
 {
     viewport()->setCursor(cursor);
 }
 
+int DrawingSurface::zoomPercent() const
+{
+    return int(std::lround(m_zoom * 100));
+}
+
+void DrawingSurface::setZoomPercent(int percent)
+{
+    zoomAt(double(percent) / (m_zoom * 100), QPoint(0, 0));
+}
+
+void DrawingSurface::zoomAt(double factor, const QPoint &viewportPoint)
+{
+    const double zoom = std::clamp(m_zoom * factor, minimumZoom / 100.0, maximumZoom / 100.0);
+    if (zoom == m_zoom)
+        return;
+    const QPointF anchor = toSurface(viewportPoint);
+    m_zoom = zoom;
+    setTransform(QTransform::fromScale(zoom, zoom));
+    fitSceneToContents();
+    const QPointF moved = viewportTransform().map(anchor);
+    horizontalScrollBar()->setValue(horizontalScrollBar()->value() + int(std::lround(moved.x() - viewportPoint.x())));
+    verticalScrollBar()->setValue(verticalScrollBar()->value() + int(std::lround(moved.y() - viewportPoint.y())));
+    Q_EMIT zoomChanged(zoomPercent());
+}
+
+QPointF DrawingSurface::toSurface(const QPointF &viewportPoint) const
+{
+    return viewportTransform().inverted().map(viewportPoint);
+}
+
+BlockItem *DrawingSurface::blockItemAt(const QPoint &viewportPoint) const
+{
+    for (QGraphicsItem *item : items(viewportPoint)) {
+        if (item->type() == BlockItem::Type && item->isVisible())
+            return static_cast<BlockItem *>(item);
+    }
+    return nullptr;
+}
+
+qint16 DrawingSurface::blockAt(const QPoint &viewportPoint) const
+{
+    const BlockItem *item = blockItemAt(viewportPoint);
+    return item ? item->element() : qint16(-1);
+}
+
+void DrawingSurface::pressAt(QMouseEvent *event)
+{
+    const QPointF point = toSurface(event->position());
+    const BlockItem *item = blockItemAt(event->position().toPoint());
+    if (!item) {
+        Q_EMIT emptySurfacePressed(point, event->button());
+        return;
+    }
+    m_holdingBlock = true;
+    Q_EMIT blockPressed(item->element(), item->mapFromScene(point));
+}
+
 void DrawingSurface::mousePressEvent(QMouseEvent *event)
 {
-    QGraphicsView::mousePressEvent(event);
-    const QPointF point = mapToScene(event->position().toPoint());
-    const QList<QGraphicsItem *> hits = m_scene->items(point);
-    if (hits.isEmpty() || (hits.size() == 1 && hits.first() == m_selector))
-        Q_EMIT emptySurfacePressed(point, event->button());
+    if (m_holdingBlock)
+        return; // a second button while one holds a block
+    pressAt(event);
+    event->accept();
+}
+
+void DrawingSurface::mouseMoveEvent(QMouseEvent *event)
+{
+    if (!m_holdingBlock) {
+        QGraphicsView::mouseMoveEvent(event);
+        return;
+    }
+    const QPointF point = toSurface(event->position());
+    Q_EMIT blockDragged(point);
+    // Dragged past the edge, the surface grows and scrolls along.
+    fitSceneToContents();
+    ensureVisible(QRectF(point, QSizeF(1, 1)), 0, 0);
+}
+
+void DrawingSurface::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (!m_holdingBlock || event->buttons() != Qt::NoButton)
+        return;
+    m_holdingBlock = false;
+    Q_EMIT blockReleased();
+}
+
+void DrawingSurface::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    const qint16 element = blockAt(event->position().toPoint());
+    if (element == -1) {
+        pressAt(event); // a quick second press on empty surface is still a press
+        return;
+    }
+    m_holdingBlock = true;
+    Q_EMIT blockDoubleClicked(element);
+}
+
+void DrawingSurface::wheelEvent(QWheelEvent *event)
+{
+    if (!(event->modifiers() & Qt::ControlModifier)) {
+        QGraphicsView::wheelEvent(event);
+        return;
+    }
+    const double steps = event->angleDelta().y() / 120.0;
+    if (steps != 0)
+        zoomAt(std::pow(zoomStep, steps), event->position().toPoint());
+    event->accept();
 }

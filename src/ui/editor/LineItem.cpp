@@ -1,0 +1,88 @@
+#include "ui/editor/LineItem.h"
+
+#include "ui/editor/SurfaceFonts.h"
+
+#include <QPainter>
+
+namespace {
+
+const qreal lineWidth = 2;
+
+QRectF segmentBox(float x1, float y1, float x2, float y2)
+{
+    return QRectF(QPointF(x1, y1), QPointF(x2, y2)).normalized();
+}
+
+QColor strokeColour()
+{
+    return QColor(0xD0, 0x00, 0x00);
+}
+
+} // namespace
+
+LineItem::LineItem(qint16 element)
+    : m_element(element)
+{
+    setZValue(0);
+    setVisible(false);
+}
+
+void LineItem::setRoute(const LineElement &route)
+{
+    if (route == m_route)
+        return;
+    prepareGeometryChange();
+    m_route = route;
+    const ArrowHead &head = route.head;
+    QRectF box = segmentBox(route.x1, route.y1, route.x2, route.y2);
+    if (head.visible) {
+        box |= segmentBox(head.up.x1, head.up.y1, head.up.x2, head.up.y2);
+        box |= segmentBox(head.down.x1, head.down.y1, head.down.x2, head.down.y2);
+        box |= QRectF(head.dotLeft, head.dotTop, head.dotWidth, head.dotHeight);
+    }
+    if (showsLabel())
+        box |= labelRect();
+    m_bounds = box.adjusted(-lineWidth, -lineWidth, lineWidth, lineWidth);
+    setVisible(route.visible);
+    update();
+}
+
+QRectF LineItem::labelRect() const
+{
+    return QRectF(m_route.labelLeft, m_route.labelTop, m_route.labelWidth, m_route.labelHeight);
+}
+
+bool LineItem::showsLabel() const
+{
+    return m_route.labelVisible && !m_route.labelText.isEmpty();
+}
+
+QRectF LineItem::boundingRect() const
+{
+    return m_bounds;
+}
+
+void LineItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *, QWidget *)
+{
+    painter->save();
+    painter->setRenderHint(QPainter::Antialiasing);
+    painter->setPen(QPen(Qt::black, lineWidth, Qt::SolidLine, Qt::RoundCap));
+    painter->drawLine(QPointF(m_route.x1, m_route.y1), QPointF(m_route.x2, m_route.y2));
+    const ArrowHead &head = m_route.head;
+    if (head.visible) {
+        painter->setPen(QPen(strokeColour(), lineWidth, Qt::SolidLine, Qt::RoundCap));
+        painter->drawLine(QPointF(head.up.x1, head.up.y1), QPointF(head.up.x2, head.up.y2));
+        painter->drawLine(QPointF(head.down.x1, head.down.y1), QPointF(head.down.x2, head.down.y2));
+        painter->setPen(Qt::NoPen);
+        painter->setBrush(strokeColour());
+        painter->drawEllipse(QRectF(head.dotLeft, head.dotTop, head.dotWidth, head.dotHeight));
+    }
+    if (showsLabel()) {
+        // The label is opaque, so the line does not run through its text.
+        painter->fillRect(labelRect(), Qt::white);
+        painter->setPen(Qt::black);
+        painter->setFont(SurfaceFonts::lineLabel());
+        painter->drawText(labelRect(), Qt::AlignCenter | Qt::TextDontClip, m_route.labelText);
+    }
+    painter->restore();
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "model/ModelContext.h"
+
+#include <QGraphicsItem>
+
+// A line as the surface shows it, from the route the model computed: the segment, the two
+// strokes and the dot of its head, and its caption label. Lines lie under the blocks, as the
+// original's lightweight line elements lay under the block pictures.
+class LineItem : public QGraphicsItem {
+public:
+    enum { Type = UserType + 2 };
+
+    explicit LineItem(qint16 element);
+
+    qint16 element() const { return m_element; }
+    const LineElement &route() const { return m_route; }
+    void setRoute(const LineElement &route);
+
+    int type() const override { return Type; }
+    QRectF boundingRect() const override;
+    void paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget) override;
+
+private:
+    QRectF labelRect() const;
+    bool showsLabel() const;
+
+    qint16 m_element;
+    LineElement m_route;
+    QRectF m_bounds;
+};
