@@ -36,10 +36,10 @@ bool FunctionCalls::loadChart(const QString &fileName)
     // The exact name first: the usual case then costs no look at the folder.
     const QString folder = m_p.project.projectFolder();
     const QString exact = folder + fileName;
-    if (m_p.project.load_FILE(exact))
+    if (m_p.project.enterChart(exact))
         return true;
     const QString other = chartPath(folder, fileName);
-    return other != exact && m_p.project.load_FILE(other);
+    return other != exact && m_p.project.enterChart(other);
 }
 
 void FunctionCalls::endRun(const QString &message)

@@ -5,8 +5,9 @@
 #include <QString>
 
 // Calls of one chart file from another, made the way a small processor calls a subroutine:
-// a frame of five entries on the visible stack, the called file loaded in place of the caller,
-// and the caller reloaded from disk on return. Local variables are saved on the stack.
+// a frame of five entries on the visible stack, the called file shown in place of the caller,
+// and the caller shown again on return, each read from disk unless its file is unchanged since
+// it was read in this run. Local variables are saved on the stack.
 // They run inside a tick: a full or empty stack, like every other end of the run, unwinds to it.
 class FunctionCalls {
 public:

@@ -459,10 +459,9 @@ cBlock *Interpreter::nextBlock(cBlock *block, const QString &label)
 
 cBlock *Interpreter::findBlockByAction(const QString &code)
 {
-    for (const auto &block : m_p.project.theBlockCollection()) {
-        if (block->zAction() == code)
-            return block.get();
-    }
+    // Kept by the collection, so that every call and return does not search the chart again.
+    if (cBlock *block = m_p.project.theBlockCollection().firstWithAction(code))
+        return block;
     m_p.log.mBox(QStringLiteral("Nesne: ") + code + QStringLiteral(" - bulunamadı!"));
     return nullptr;
 }

@@ -6,6 +6,7 @@
 #include "base/Paths.h"
 
 #include <QFile>
+#include <QThread>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -178,6 +179,23 @@ TEST_F(FunctionCallsTest, ExecutionContinuesAfterTheFunctionBlock)
     EXPECT_EQ(h.messages, QStringList());
     EXPECT_EQ(h.rows, (QStringList{"önce", "içeride", "sonra"}));
     EXPECT_TRUE(h.runtime.run.completedNormally());
+}
+
+TEST_F(FunctionCallsTest, AChartFileChangedOnDiskBetweenTwoCallsIsReadAgain)
+{
+    write("f.vnp", {{"START"}, {"OUTPUT", "bir"}, {"STOP"}});
+    write("main.vnp", {{"START"}, {"FUNCTION", "f"}, {"INPUT", "?", "x"}, {"FUNCTION", "f"},
+                       {"FUNCTION", "f"}, {"STOP"}});
+    // Settled files: an unchanged chart is shown again unread.
+    QThread::msleep(100);
+    QTimer::singleShot(0, &h.project, [&] {
+        write("f.vnp", {{"START"}, {"OUTPUT", "iki"}, {"STOP"}});
+        h.runtime.console.processKey(13);
+    });
+    runMain();
+    EXPECT_EQ(h.messages, QStringList());
+    EXPECT_EQ(h.rows, (QStringList{"bir", "? >", "iki", "iki"}));
+    EXPECT_EQ(loads, (QStringList{"f.vnp", "main.vnp", "f.vnp", "main.vnp", "f.vnp", "main.vnp"}));
 }
 
 TEST_F(FunctionCallsTest, RecursiveFactorialWithALocalVariable)
