@@ -1,4 +1,5 @@
 #include "interp/Numbers.h"
+#include "runner/TerminalRenderer.h"
 #include "runner/TerminalRunner.h"
 
 #include <QCoreApplication>
@@ -7,7 +8,9 @@
 #include <QStringList>
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <fcntl.h>
+#include <memory>
 #include <optional>
 #include <unistd.h>
 
@@ -15,12 +18,16 @@ namespace {
 
 const char *const usage =
     "Kullanım: varnel-run [--locale AD] [--max-blocks N] DOSYA.vnp\n"
+    "          varnel-run --render RESİM.png|RESİM.svg|RESİM.pdf DOSYA.vnp\n"
     "  Akış şemasını terminalde çalıştırır: ÇIKIŞ satırları standart çıktıya,\n"
     "  GİRİŞ satırları standart girdiden, iletiler standart hataya.\n"
     "  --locale AD       bölgesel ayarlar (örneğin tr_TR); varsayılan ortamınki\n"
     "  --max-blocks N    N bloktan fazlasını çalıştıran programı durdurur\n"
-    "Çıkış durumu: 0 program sonuna ulaştı, 1 program bir hatayla ya da\n"
-    "başka bir nedenle durdu, 2 dosya yüklenemedi ya da bağımsız değişkenler yanlış.\n";
+    "  --render RESİM    şemayı çalıştırmaz, resmini RESİM dosyasına çizer;\n"
+    "                    biçimi uzantısı seçer (PNG, SVG ya da tek sayfa PDF)\n"
+    "Çıkış durumu: 0 program sonuna ulaştı (ya da resim yazıldı), 1 program bir\n"
+    "hatayla ya da başka bir nedenle durdu, 2 dosya yüklenemedi, resim yazılamadı\n"
+    "ya da bağımsız değişkenler yanlış.\n";
 
 // A closed standard stream gets /dev/null, read-only, in its place: no file the run opens can
 // take its number, and writing to it fails (and is reported) as writing to the closed one would.
@@ -48,6 +55,19 @@ std::optional<QLocale> localeNamed(const QString &name)
     return QLocale(name);
 }
 
+// Whether the leading options ask for a picture; decided before any application exists, since
+// only a picture needs the graphical one.
+bool renderRequested(int argc, char **argv)
+{
+    for (int i = 1; i < argc && std::strncmp(argv[i], "--", 2) == 0; ++i) {
+        if (std::strcmp(argv[i], "--render") == 0)
+            return true;
+        if (std::strcmp(argv[i], "--locale") == 0 || std::strcmp(argv[i], "--max-blocks") == 0)
+            ++i;
+    }
+    return false;
+}
+
 int usageError(const QString &problem)
 {
     if (!problem.isEmpty())
@@ -61,16 +81,20 @@ int usageError(const QString &problem)
 int main(int argc, char **argv)
 {
     reserveStandardStreams();
-    QCoreApplication app(argc, argv);
-    QStringList args = app.arguments();
+    const std::unique_ptr<QCoreApplication> app = renderRequested(argc, argv)
+        ? TerminalRenderer::makeApplication(argc, argv)
+        : std::make_unique<QCoreApplication>(argc, argv);
+    QStringList args = QCoreApplication::arguments();
     args.removeFirst();
     TerminalRunner::Options options;
     QLocale locale;
+    std::optional<QString> picture;
     while (!args.isEmpty() && args.first().startsWith(QStringLiteral("--"))) {
         const QString option = args.takeFirst();
         if (option == QStringLiteral("--help"))
             return usageError(QString());
-        if (option != QStringLiteral("--locale") && option != QStringLiteral("--max-blocks"))
+        if (option != QStringLiteral("--locale") && option != QStringLiteral("--max-blocks")
+            && option != QStringLiteral("--render"))
             return usageError(QStringLiteral("Bilinmeyen seçenek: ") + option);
         if (args.isEmpty())
             return usageError(option + QStringLiteral(" bir değer bekliyor."));
@@ -82,6 +106,8 @@ int main(int argc, char **argv)
                                                  "(dil_ÜLKE biçiminde: tr_TR, en_US, de_DE, ...): ") + value);
             }
             locale = *named;
+        } else if (option == QStringLiteral("--render")) {
+            picture = value;
         } else {
             bool ok = false;
             options.maxBlocks = value.toLongLong(&ok);
@@ -93,6 +119,8 @@ int main(int argc, char **argv)
         return usageError(QStringLiteral("Tek bir proje dosyası verilmeli."));
     options.file = args.first();
     Numbers::useLocale(locale);
+    if (picture)
+        return TerminalRenderer(options.file, *picture).exec();
     TerminalRunner runner(options);
     return runner.exec();
 }

@@ -7,6 +7,7 @@
 #include "ui/RunControlPanel.h"
 #include "ui/ToolColumn.h"
 #include "ui/editor/DrawingSurface.h"
+#include "ui/export/ChartExportCommands.h"
 #include "ui/runwin/frmScreen.h"
 #include "ui/runwin/frmStack.h"
 #include "ui/runwin/frmVars.h"
@@ -97,6 +98,7 @@ frmMain::frmMain()
     setWindowTitle(Project::baseTitle());
     setFocusPolicy(Qt::StrongFocus);
     buildMenus();
+    (new ChartExportCommands(m_project, this, this))->attachFileMenu(menu(QStringLiteral("mnuFile")));
     setCentralWidget(buildCentralArea());
     connectRunControl();
     connect(&m_project, &Project::windowTitleChanged, this, &QWidget::setWindowTitle);
@@ -172,6 +174,9 @@ QMenu *frmMain::buildFileMenu()
     file->addSeparator();
     addEntry(file, "mnuSave", QStringLiteral("Kaydet"));
     addEntry(file, "mnuSaveAs", QStringLiteral("Farklı Kaydet..."));
+    file->addSeparator();
+    addEntry(file, "mnuSaveImage", QStringLiteral("Resim Olarak Kaydet..."));
+    addEntry(file, "mnuPrint", QStringLiteral("Yazdır..."));
     file->addSeparator();
     QAction *exit = file->addAction(QStringLiteral("Çıkış"));
     exit->setObjectName(QStringLiteral("mnuExit"));

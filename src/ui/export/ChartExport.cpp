@@ -1,0 +1,101 @@
+#include "ui/export/ChartExport.h"
+
+#include "base/CheckedFileWriter.h"
+#include "ui/export/ChartRenderer.h"
+
+#include <QFileInfo>
+#include <QStringList>
+
+namespace {
+
+struct FormatEntry {
+    ChartExport::Format format;
+    const char *suffix;
+    const char *filter;
+};
+
+constexpr FormatEntry formats[] = {
+    {ChartExport::Format::Png, "png", "PNG Resmi (*.png)"},
+    {ChartExport::Format::Svg, "svg", "SVG Çizimi (*.svg)"},
+    {ChartExport::Format::Pdf, "pdf", "PDF Belgesi (*.pdf)"},
+};
+
+} // namespace
+
+std::optional<ChartExport::Format> ChartExport::formatOf(const QString &path)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    for (const FormatEntry &entry : formats) {
+        if (suffix == QLatin1String(entry.suffix))
+            return entry.format;
+    }
+    return std::nullopt;
+}
+
+QString ChartExport::filters()
+{
+    QStringList list;
+    for (const FormatEntry &entry : formats)
+        list << QString::fromUtf8(entry.filter);
+    return list.join(QStringLiteral(";;"));
+}
+
+ChartExport::Format ChartExport::formatOfFilter(const QString &filter)
+{
+    for (const FormatEntry &entry : formats) {
+        if (filter == QString::fromUtf8(entry.filter))
+            return entry.format;
+    }
+    return Format::Png;
+}
+
+QString ChartExport::suffixOf(Format format)
+{
+    for (const FormatEntry &entry : formats) {
+        if (entry.format == format)
+            return QString::fromLatin1(entry.suffix);
+    }
+    return QStringLiteral("png");
+}
+
+QString ChartExport::emptyChartText()
+{
+    return QStringLiteral("Akış şeması boş; resmi çıkarılacak bir şey yok.");
+}
+
+bool ChartExport::save(ChartRenderer &renderer, const QString &path)
+{
+    m_errorText.clear();
+    const std::optional<Format> format = formatOf(path);
+    if (!format) {
+        return fail(QStringLiteral("Resmin biçimi dosya adından anlaşılamadı: ") + path
+                    + QStringLiteral(" (.png, .svg ya da .pdf ile bitmeli)."));
+    }
+    if (renderer.isEmpty())
+        return fail(emptyChartText());
+    const QString title = QFileInfo(path).completeBaseName();
+    QByteArray bytes;
+    switch (*format) {
+    case Format::Png:
+        bytes = renderer.png();
+        break;
+    case Format::Svg:
+        bytes = renderer.svg(title);
+        break;
+    case Format::Pdf:
+        bytes = renderer.pdf(title);
+        break;
+    }
+    if (bytes.isEmpty())
+        return fail(QStringLiteral("Resim oluşturulamadı: bellek yetersiz."));
+    CheckedFileWriter writer(path);
+    if (!writer.write(bytes))
+        return fail(path + QStringLiteral(" yazılamadı: ") + writer.errorText());
+    return true;
+}
+
+bool ChartExport::fail(const QString &text)
+{
+    m_errorText = text;
+    return false;
+}

@@ -1,0 +1,153 @@
+#include "ui/export/ChartExportCommands.h"
+
+#include "project/Project.h"
+#include "ui/export/ChartRenderer.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPageLayout>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace {
+
+const QString saveImageCaption = QStringLiteral("Resim Olarak Kaydet...");
+const QString printCaption = QStringLiteral("Yazdır...");
+
+} // namespace
+
+ChartExportCommands::ChartExportCommands(Project &project, QWidget *window, QObject *parent)
+    : QObject(parent),
+      m_project(project),
+      m_window(window)
+{
+}
+
+void ChartExportCommands::attachFileMenu(QMenu *fileMenu)
+{
+    connect(entry(fileMenu, "mnuSaveImage", saveImageCaption), &QAction::triggered, this,
+            &ChartExportCommands::saveImage);
+    QAction *print = entry(fileMenu, "mnuPrint", printCaption);
+    print->setShortcut(QKeySequence::Print);
+    connect(print, &QAction::triggered, this, &ChartExportCommands::print);
+}
+
+QAction *ChartExportCommands::entry(QMenu *fileMenu, const char *name, const QString &caption)
+{
+    auto *action = fileMenu->findChild<QAction *>(QString::fromLatin1(name));
+    if (!action) {
+        // Before the last separator, which sets "Çıkış" apart.
+        QAction *before = nullptr;
+        for (QAction *a : fileMenu->actions()) {
+            if (a->isSeparator())
+                before = a;
+        }
+        action = new QAction(caption, fileMenu);
+        action->setObjectName(QString::fromLatin1(name));
+        fileMenu->insertAction(before, action);
+    }
+    action->setEnabled(true);
+    return action;
+}
+
+void ChartExportCommands::saveImage()
+{
+    ChartRenderer renderer(m_project);
+    if (refusedEmpty(renderer))
+        return;
+    const QString path = askImagePath();
+    if (!path.isEmpty())
+        saveWith(renderer, path);
+}
+
+QString ChartExportCommands::askImagePath()
+{
+    QFileDialog dialog(m_window, QStringLiteral("Resim Olarak Kaydet"), suggestedPath(), ChartExport::filters());
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    const QStringList filters = ChartExport::filters().split(QStringLiteral(";;"));
+    dialog.selectNameFilter(filters.at(int(m_lastFormat)));
+    dialog.setDefaultSuffix(ChartExport::suffixOf(m_lastFormat));
+    // A name typed without a suffix gets the chosen format's.
+    connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString &filter) {
+        dialog.setDefaultSuffix(ChartExport::suffixOf(ChartExport::formatOfFilter(filter)));
+    });
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().first();
+}
+
+QString ChartExportCommands::suggestedPath() const
+{
+    const QFileInfo chart(m_project.projectPath());
+    const QString name = m_project.projectPath().isEmpty() ? QStringLiteral("Adsız") : chart.completeBaseName();
+    QString folder = m_lastFolder;
+    if (folder.isEmpty())
+        folder = m_project.projectPath().isEmpty() ? QDir::homePath() : chart.absolutePath();
+    return QDir(folder).filePath(name + u'.' + ChartExport::suffixOf(m_lastFormat));
+}
+
+bool ChartExportCommands::saveImageTo(const QString &path)
+{
+    ChartRenderer renderer(m_project);
+    return saveWith(renderer, path);
+}
+
+bool ChartExportCommands::saveWith(ChartRenderer &renderer, const QString &path)
+{
+    ChartExport exporter;
+    if (!exporter.save(renderer, path)) {
+        showError(exporter.errorText());
+        return false;
+    }
+    m_lastFormat = *ChartExport::formatOf(path);
+    m_lastFolder = QFileInfo(path).absolutePath();
+    return true;
+}
+
+void ChartExportCommands::print()
+{
+    ChartRenderer renderer(m_project);
+    if (refusedEmpty(renderer))
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(m_project.projectPath().isEmpty() ? QStringLiteral("Adsız")
+                                                         : QFileInfo(m_project.projectPath()).completeBaseName());
+    const QRectF chart = renderer.sourceRect();
+    printer.setPageOrientation(chart.width() > chart.height() ? QPageLayout::Landscape : QPageLayout::Portrait);
+    QPrintDialog dialog(&printer, m_window);
+    dialog.setWindowTitle(QStringLiteral("Yazdır"));
+    if (dialog.exec() == QDialog::Accepted)
+        printWith(renderer, printer);
+}
+
+bool ChartExportCommands::printOn(QPrinter &printer)
+{
+    ChartRenderer renderer(m_project);
+    return !refusedEmpty(renderer) && printWith(renderer, printer);
+}
+
+bool ChartExportCommands::printWith(ChartRenderer &renderer, QPrinter &printer)
+{
+    if (renderer.renderPage(printer))
+        return true;
+    showError(QStringLiteral("Akış şeması yazdırılamadı: yazıcı hazır değil."));
+    return false;
+}
+
+// An empty chart has no picture: better said at once than after the dialog.
+bool ChartExportCommands::refusedEmpty(const ChartRenderer &renderer)
+{
+    if (!renderer.isEmpty())
+        return false;
+    showError(ChartExport::emptyChartText());
+    return true;
+}
+
+void ChartExportCommands::showError(const QString &text)
+{
+    QMessageBox::warning(m_window, Project::baseTitle(), text);
+}

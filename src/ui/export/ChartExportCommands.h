@@ -1,0 +1,54 @@
+#pragma once
+
+#include "ui/export/ChartExport.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+
+class ChartRenderer;
+class Project;
+class QAction;
+class QMenu;
+class QPrinter;
+class QWidget;
+
+// The file menu's "Resim Olarak Kaydet..." (the whole chart as a PNG, SVG or PDF file) and
+// "Yazdır..." (the whole chart on one printed page). Both draw what the surface shows, without
+// the selection frame; a failure is told in a message box and changes nothing.
+class ChartExportCommands : public QObject {
+    Q_OBJECT
+public:
+    ChartExportCommands(Project &project, QWidget *window, QObject *parent = nullptr);
+
+    // Enables the two entries of the file menu (objects mnuSaveImage and mnuPrint), adding
+    // them above the separator before "Çıkış" when the menu lacks them.
+    void attachFileMenu(QMenu *fileMenu);
+
+    // Asks for a file name and saves the picture there.
+    void saveImage();
+    // Asks for a printer and prints the chart.
+    void print();
+
+    // The picture of the chart in the file path names, its format by the suffix; false (after
+    // the message) when it was not saved.
+    bool saveImageTo(const QString &path);
+    // Prints on a printer set up already; false (after the message) when nothing was printed.
+    bool printOn(QPrinter &printer);
+    // The name the save dialog proposes: the chart's, with the format used last, in the folder
+    // used last (at first the chart's).
+    QString suggestedPath() const;
+
+private:
+    QAction *entry(QMenu *fileMenu, const char *name, const QString &caption);
+    QString askImagePath();
+    bool saveWith(ChartRenderer &renderer, const QString &path);
+    bool printWith(ChartRenderer &renderer, QPrinter &printer);
+    bool refusedEmpty(const ChartRenderer &renderer);
+    void showError(const QString &text);
+
+    Project &m_project;
+    QPointer<QWidget> m_window;
+    ChartExport::Format m_lastFormat = ChartExport::Format::Png;
+    QString m_lastFolder;
+};

@@ -1,0 +1,127 @@
+#include "ui/export/ChartRenderer.h"
+
+#include "project/Project.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <QImageWriter>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSvgGenerator>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr double surfaceDpi = 96;
+
+void setRenderHints(QPainter &painter)
+{
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+}
+
+} // namespace
+
+ChartRenderer::ChartRenderer(Project &project, MessageLog *log)
+    : m_scene(project.context(), project.theBlockCollection(), project.theLineCollection(), log)
+{
+    const QRectF bounds = m_scene.chartBounds();
+    if (!bounds.isEmpty())
+        m_source = bounds.adjusted(-margin, -margin, margin, margin);
+}
+
+void ChartRenderer::render(QPainter &painter, const QRectF &target)
+{
+    painter.save();
+    setRenderHints(painter);
+    painter.fillRect(target, Qt::white);
+    m_scene.render(&painter, target, m_source, Qt::KeepAspectRatio);
+    painter.restore();
+}
+
+bool ChartRenderer::renderPage(QPagedPaintDevice &device)
+{
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
+    // The painter starts at the top-left corner of the printable area.
+    const QRectF area(QPointF(0, 0), device.pageLayout().paintRectPixels(device.logicalDpiX()).size());
+    const double natural = device.logicalDpiX() / surfaceDpi;
+    const double scale = std::min({natural, area.width() / m_source.width(), area.height() / m_source.height()});
+    const QSizeF size = m_source.size() * scale;
+    render(painter, QRectF(QPointF((area.width() - size.width()) / 2, 0), size));
+    return painter.end();
+}
+
+double ChartRenderer::pngScale() const
+{
+    const double side = std::max(m_source.width(), m_source.height());
+    const double area = m_source.width() * m_source.height();
+    return std::min({pictureScale, largestPictureSide / side, std::sqrt(double(largestPictureArea) / area)});
+}
+
+QByteArray ChartRenderer::png()
+{
+    const double scale = pngScale();
+    const QSize size = (m_source.size() * scale).toSize().expandedTo(QSize(1, 1));
+    QImage image(size, QImage::Format_RGB32);
+    if (image.isNull())
+        return {};
+    // Printed at the size the chart has on screen.
+    const int dotsPerMeter = int(std::lround(surfaceDpi * scale / 0.0254));
+    image.setDotsPerMeterX(dotsPerMeter);
+    image.setDotsPerMeterY(dotsPerMeter);
+    {
+        QPainter painter(&image);
+        render(painter, QRectF(QPointF(0, 0), size));
+    }
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "png");
+    if (!writer.write(image))
+        return {};
+    return bytes;
+}
+
+QByteArray ChartRenderer::svg(const QString &title)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    const QSize size = m_source.size().toSize();
+    QSvgGenerator generator;
+    generator.setOutputDevice(&buffer);
+    generator.setSize(size);
+    generator.setViewBox(QRect(QPoint(0, 0), size));
+    generator.setResolution(int(surfaceDpi));
+    generator.setTitle(title);
+    QPainter painter;
+    if (!painter.begin(&generator))
+        return {};
+    render(painter, QRectF(QPointF(0, 0), size));
+    painter.end();
+    return bytes;
+}
+
+QByteArray ChartRenderer::pdf(const QString &title)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    writer.setTitle(title);
+    writer.setCreator(Project::baseTitle());
+    writer.setResolution(1200);
+    const bool wide = m_source.width() > m_source.height();
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), wide ? QPageLayout::Landscape : QPageLayout::Portrait,
+                                     QMarginsF(10, 10, 10, 10), QPageLayout::Millimeter));
+    if (!renderPage(writer))
+        return {};
+    return bytes;
+}
