@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QObject>
+
+class BlockEditing;
+class ChartEditor;
+class frmMain;
+
+// Wires the main window's block-editing, appearance and program commands: "Düzenle" and the
+// double click, the three colour entries and "Boyutu Değiştir" of "Düzen", "EXE Yap..." and
+// "Program Hakkında". Lives as long as the window, which it is a child of.
+class MainWindowCommands : public QObject {
+    Q_OBJECT
+public:
+    MainWindowCommands(frmMain &window, ChartEditor &editor);
+
+    BlockEditing &blockEditing() const { return *m_editing; }
+
+    void mnuMakeExecutable_Click();
+    void mnuAbout_Click();
+
+private:
+    void wireEditing();
+    void wireProgramEntries();
+
+    frmMain &m_window;
+    BlockEditing *m_editing;
+};
