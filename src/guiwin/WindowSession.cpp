@@ -190,8 +190,8 @@ bool WindowSession::loadFunction(const QString &fileName)
 {
     const QString folder = m_p.project.projectFolder();
     const QString exact = folder + fileName;
-    if (m_p.project.load_FILE(exact))
+    if (m_p.project.enterChart(exact))
         return true;
     const QString other = FunctionCalls::chartPath(folder, fileName);
-    return other != exact && m_p.project.load_FILE(other);
+    return other != exact && m_p.project.enterChart(other);
 }
