@@ -4,6 +4,7 @@
 #include "model/Block_Collection.h"
 #include "model/cBlock.h"
 #include "ui/frmMain.h"
+#include "ui/guiwin/RunWindowHost.h"
 
 #include <QFileDialog>
 
@@ -68,11 +69,33 @@ QString GuiRunHost::fileDialog(const QString &folder, const QString &filter, con
     return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
 }
 
+GuiRunHost::~GuiRunHost() = default;
+
 bool GuiRunHost::openWindow(cBlock *block)
 {
-    m_window.log().mBox(QStringLiteral("Nesne: ") + block->TagID()
-                        + QStringLiteral(" - pencere bu sürümde henüz açılamıyor."));
-    return false;
+    if (!m_windows) {
+        Runtime &runtime = m_window.runtime();
+        const RunParts parts{m_window.project(), runtime.vars,  runtime.console, runtime.stack,
+                             m_window.log(),     *this,         runtime.flags};
+        m_windows = std::make_unique<RunWindowHost>(&m_window, parts, runtime.run);
+    }
+    return m_windows->openWindow(block);
+}
+
+bool GuiRunHost::windowLoaded() const
+{
+    return m_windows && m_windows->windowLoaded();
+}
+
+bool GuiRunHost::processObjectDefinition(const QString &target, const QString &source)
+{
+    return m_windows && m_windows->processObjectDefinition(target, source);
+}
+
+void GuiRunHost::closeWindowForTermination()
+{
+    if (m_windows)
+        m_windows->closeWindowForTermination();
 }
 
 void GuiRunHost::endApplication()

@@ -4,8 +4,10 @@
 
 #include <QObject>
 #include <QTimer>
+#include <memory>
 
 class Block_Collection;
+class RunWindowHost;
 class frmMain;
 
 // The interpreter's screen in the desktop program. The selection frame follows the run at
@@ -15,6 +17,7 @@ class GuiRunHost : public QObject, public RunHost {
     Q_OBJECT
 public:
     GuiRunHost(frmMain &window, Block_Collection &blocks);
+    ~GuiRunHost() override;
 
     void setSelector(const cBlock *block) override;
     void hideSelector() override;
@@ -23,7 +26,13 @@ public:
     bool confirmDiscardChanges() override;
     QString fileDialog(const QString &folder, const QString &filter, const QString &defaultExtension) override;
     bool openWindow(cBlock *block) override;
+    bool windowLoaded() const override;
+    bool processObjectDefinition(const QString &target, const QString &source) override;
+    void closeWindowForTermination() override;
     void endApplication() override;
+
+    // The run-time window's side, made when the first WINDOW block is reached; null before.
+    RunWindowHost *windows() const { return m_windows.get(); }
 
     // Moves the frame to the recorded block now.
     void flushSelector();
@@ -32,4 +41,5 @@ private:
     frmMain &m_window;
     const cBlock *m_pending = nullptr;
     QTimer m_selectorTimer;
+    std::unique_ptr<RunWindowHost> m_windows;
 };
