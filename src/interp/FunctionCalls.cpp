@@ -42,6 +42,41 @@ bool FunctionCalls::loadChart(const QString &fileName)
     return other != exact && m_p.project.enterChart(other);
 }
 
+int FunctionCalls::columnOf(KnownVariable &variable)
+{
+    if (variable.generation != m_p.vars.addGeneration()) {
+        variable.column = m_p.vars.findVar(variable.name);
+        variable.generation = m_p.vars.addGeneration();
+    }
+    return variable.column;
+}
+
+// ifVarGetValue of the name.
+QString FunctionCalls::valueOf(KnownVariable &variable)
+{
+    const int column = columnOf(variable);
+    return column >= 0 ? m_p.vars.valueAt(column).text() : variable.name;
+}
+
+// setVar of the name.
+void FunctionCalls::setValue(KnownVariable &variable, const QString &value)
+{
+    const int column = columnOf(variable);
+    if (column >= 0)
+        m_p.vars.setValueAt(column, Value(value));
+    else
+        m_p.vars.setVar(variable.name, value);
+}
+
+const QStringList &FunctionCalls::localsOf(const QString &list)
+{
+    if (list != m_localsText) {
+        m_localsText = list;
+        m_locals = TextRules::listItems(list);
+    }
+    return m_locals;
+}
+
 void FunctionCalls::endRun(const QString &message)
 {
     m_p.log.mBox(message);
@@ -52,7 +87,7 @@ void FunctionCalls::callProject(cBlock &block)
 {
     const QString name = block.zParam1();
     const QString callerTag = block.TagID();
-    m_p.stack.PUSH(m_p.vars.ifVarGetValue(QStringLiteral("PARAM")));
+    m_p.stack.PUSH(valueOf(m_param));
     m_p.stack.PUSH(m_p.vars.ifVarGetValue(block.zParam2()));
     m_p.stack.PUSH(block.zParam3());
     m_p.stack.PUSH(Paths::fileNameOf(m_p.project.projectPath()));
@@ -76,7 +111,7 @@ void FunctionCalls::startBlock(const cBlock &block)
 {
     const int parRow = m_p.stack.SP() + 3;
     if (parRow >= 0 && parRow < CallStack::RowCount)
-        m_p.vars.setVar(QStringLiteral("PARAM"), m_p.stack.valueAt(parRow));
+        setValue(m_param, m_p.stack.valueAt(parRow));
     else
         m_p.log.mBox(QStringLiteral("Yanlış fonksiyon çağrısı - parametreler yığından okunamıyor."));
     saveLocals(block.zParam1());
@@ -84,14 +119,16 @@ void FunctionCalls::startBlock(const cBlock &block)
 
 void FunctionCalls::saveLocals(const QString &list)
 {
-    const QStringList items = TextRules::listItems(list);
+    // A copy (shared, not copied): a push that overflows ends the run, and a later run may
+    // split another list meanwhile.
+    const QStringList items = localsOf(list);
     for (const QString &item : items)
         m_p.stack.PUSH(m_p.vars.ifVarGetValue(item));
 }
 
 void FunctionCalls::restoreLocals(const QString &list)
 {
-    const QStringList items = TextRules::listItems(list);
+    const QStringList items = localsOf(list);
     for (auto it = items.crbegin(); it != items.crend(); ++it)
         m_p.vars.setVar(*it, m_p.stack.POP());
 }
@@ -104,11 +141,14 @@ void FunctionCalls::stopBlock()
     const QString CS = m_p.stack.POP();
     const QString RET = m_p.stack.POP();
     m_p.stack.POP();
-    if (!RET.isEmpty())
-        m_p.vars.setVar(RET, m_p.vars.getVar(QStringLiteral("RETURN")));
+    if (!RET.isEmpty()) {
+        const int column = columnOf(m_return);
+        // A missing RETURN goes through the named lookup, which reports it.
+        m_p.vars.setVar(RET, column >= 0 ? m_p.vars.valueAt(column).text() : m_p.vars.getVar(m_return.name));
+    }
     // The caller's PARAM comes back before the caller does, so that it is back however the
     // return ends.
-    m_p.vars.setVar(QStringLiteral("PARAM"), m_p.stack.POP());
+    setValue(m_param, m_p.stack.POP());
     if (CS == QStringLiteral("CS-OS")) {
         m_run.markCompleted();
         throw RunEnded{};

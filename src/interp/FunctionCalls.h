@@ -3,6 +3,7 @@
 #include "interp/Interpreter.h"
 
 #include <QString>
+#include <QStringList>
 
 // Calls of one chart file from another, made the way a small processor calls a subroutine:
 // a frame of five entries on the visible stack, the called file shown in place of the caller,
@@ -22,6 +23,18 @@ public:
     static QString chartPath(const QString &folder, const QString &fileName);
 
 private:
+    // A variable every call reads or writes, looked up again only when the store has added or
+    // dropped columns since.
+    struct KnownVariable {
+        QString name;
+        int column = -1;
+        quint64 generation = 0;
+    };
+    int columnOf(KnownVariable &variable);
+    QString valueOf(KnownVariable &variable);
+    void setValue(KnownVariable &variable, const QString &value);
+    const QStringList &localsOf(const QString &list);
+
     bool loadChart(const QString &fileName);
     void saveLocals(const QString &list);
     void restoreLocals(const QString &list);
@@ -31,4 +44,9 @@ private:
     Interpreter &m_interpreter;
     RunParts m_p;
     RunControl &m_run;
+    KnownVariable m_param{QStringLiteral("PARAM")};
+    KnownVariable m_return{QStringLiteral("RETURN")};
+    // The last local-variable list split into its items (a recursive chart lists the same).
+    QString m_localsText;
+    QStringList m_locals;
 };

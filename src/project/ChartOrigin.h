@@ -20,13 +20,17 @@ struct ChartOrigin {
     const TextMeasure *measure = nullptr;
     qint16 selected = -1;
     qint16 previousSelected = -1;
+    // The folder is watched (FolderWatch), and the stamp was last found unchanged at this
+    // serial of the watch; 0 before the first look.
+    bool watched = false;
+    quint64 checkedSerial = 0;
 
     bool known() const { return !path.isEmpty(); }
-    // True when the file still is what was read (`now` is its stamp at this moment) and a load
-    // now would draw the chart the same way.
-    bool matches(const FileStamp &now, const ModelContext &context) const
+    // True when a load now would draw the chart the same way.
+    bool drawnAlike(const ModelContext &context) const
     {
-        return now.regular && now == stamp && tracked == context.trackCurrentBlock
-            && measure == &context.textMeasure();
+        return tracked == context.trackCurrentBlock && measure == &context.textMeasure();
     }
+    // True when the file still is what was read: `now` is its stamp at this moment.
+    bool sameFile(const FileStamp &now) const { return now.regular && now == stamp; }
 };

@@ -46,7 +46,7 @@ bool Project::liveIsKeepable() const
     return m_origin.known() && m_origin.path == m_projectPath && !projectModified();
 }
 
-ChartOrigin Project::originOf(const QString &path, const FileStamp &stamp) const
+ChartOrigin Project::originOf(const QString &path, const FileStamp &stamp)
 {
     ChartOrigin origin;
     origin.path = path;
@@ -58,6 +58,8 @@ ChartOrigin Project::originOf(const QString &path, const FileStamp &stamp) const
     origin.measure = &m_context.textMeasure();
     origin.selected = m_context.selectedIndex();
     origin.previousSelected = m_context.previousSelectedIndex();
+    // The first look is a stat all the same: the folder may have changed before it was watched.
+    origin.watched = m_watch.watchFolderOf(origin.nativePath);
     return origin;
 }
 
@@ -114,6 +116,23 @@ void Project::switchTo(std::unique_ptr<KeptChart> incoming, bool keepLive)
     Q_EMIT projectReplaced();
 }
 
+// Whether the file is still what was read. In a watched folder where nothing happened since
+// the file was last found unchanged, that holds without a look at the file; otherwise one stat
+// decides.
+Project::OnDisk Project::lookAtFile(ChartOrigin &origin)
+{
+    const quint64 serial = m_watch.serial();
+    if (origin.watched && origin.checkedSerial == serial)
+        return OnDisk::Unchanged;
+    const std::optional<FileStamp> now = FileStamp::of(origin.nativePath);
+    if (!now)
+        return OnDisk::Missing;
+    if (!origin.sameFile(*now))
+        return OnDisk::Changed;
+    origin.checkedSerial = serial;
+    return OnDisk::Unchanged;
+}
+
 bool Project::enterChart(const QString &path)
 {
     const bool keepLive = liveIsKeepable();
@@ -121,11 +140,11 @@ bool Project::enterChart(const QString &path)
     std::unique_ptr<KeptChart> kept = again ? nullptr : m_shelf.take(path);
     if (!again && !kept)
         return load_FILE(path);
-    const ChartOrigin &origin = again ? m_origin : kept->origin;
-    const std::optional<FileStamp> now = FileStamp::of(origin.nativePath);
-    if (!now)
+    ChartOrigin &origin = again ? m_origin : kept->origin;
+    const OnDisk file = lookAtFile(origin);
+    if (file == OnDisk::Missing)
         return false; // a missing file changes nothing, as with load_FILE
-    if (!origin.matches(*now, m_context))
+    if (file == OnDisk::Changed || !origin.drawnAlike(m_context))
         return load_FILE(path);
     switchTo(std::move(kept), keepLive);
     return true;

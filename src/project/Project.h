@@ -5,6 +5,7 @@
 #include "model/ModelContext.h"
 #include "project/ChartOrigin.h"
 #include "project/ChartShelf.h"
+#include "project/FolderWatch.h"
 #include "project/ProjectFileCache.h"
 
 #include <QObject>
@@ -72,10 +73,12 @@ private:
     void applyParsed(const ParsedProject &parsed);
     bool liveIsKeepable() const;
     void forgetOrigin() { m_origin = ChartOrigin(); }
-    ChartOrigin originOf(const QString &path, const FileStamp &stamp) const;
+    ChartOrigin originOf(const QString &path, const FileStamp &stamp);
     KeptChart takeLive();
     void putLive(KeptChart &&chart);
     void switchTo(std::unique_ptr<KeptChart> incoming, bool keepLive);
+    enum class OnDisk { Unchanged, Changed, Missing };
+    OnDisk lookAtFile(ChartOrigin &origin);
 
     MessageLog *m_log;
     ModelContext m_context;
@@ -87,4 +90,5 @@ private:
     ProjectFileCache m_fileCache;
     ChartOrigin m_origin; // of the chart on show
     ChartShelf m_shelf;
+    FolderWatch m_watch;
 };
