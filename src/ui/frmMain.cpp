@@ -6,6 +6,7 @@
 #include "shell/WebLinks.h"
 #include "ui/RunControlPanel.h"
 #include "ui/ToolColumn.h"
+#include "ui/editor/ChartEditor.h"
 #include "ui/editor/DrawingSurface.h"
 #include "ui/export/ChartExportCommands.h"
 #include "ui/runwin/frmScreen.h"
@@ -100,6 +101,7 @@ frmMain::frmMain()
     buildMenus();
     (new ChartExportCommands(m_project, this, this))->attachFileMenu(menu(QStringLiteral("mnuFile")));
     setCentralWidget(buildCentralArea());
+    connectEditor();
     connectRunControl();
     connect(&m_project, &Project::windowTitleChanged, this, &QWidget::setWindowTitle);
     connect(&m_log, &MessageLog::messageAdded, this, &frmMain::showMessageWindow);
@@ -270,7 +272,52 @@ void frmMain::enableEditing(bool flag)
     m_fraToolBar3->setVisible(flag);
     for (const char *name : {"mnuFile", "mnuChangeShape", "mnuDelete"})
         menu(QString::fromLatin1(name))->setEnabled(flag);
-    action(QStringLiteral("mnuAddCaptionToLine"))->setEnabled(false);
+}
+
+void frmMain::connectEditor()
+{
+    // Made before anything is loaded: it installs the fonts captions are measured in.
+    m_editor = new ChartEditor(m_project, *m_surface, this);
+    connect(m_surface, &DrawingSurface::emptySurfacePressed, this, [this](const QPointF &point) {
+        if (m_editor->placeBlock(m_tools->armedWord(), point))
+            m_tools->disarm();
+    });
+    connect(m_editor, &ChartEditor::blockPressed, m_lblID, &QLabel::setText);
+    connect(findChild<QCheckBox *>(QStringLiteral("chkCONTINUED_CONNECTION")), &QCheckBox::toggled, m_editor,
+            &ChartEditor::setAutoConnect);
+    connect(&m_runtime.run, &RunControl::runStarted, m_editor, [this] { m_editor->setRunInProgress(true); });
+    connect(&m_runtime.run, &RunControl::runEnded, m_editor, [this] { m_editor->setRunInProgress(false); });
+    const auto wire = [this](const char *name, auto command) {
+        if (auto *button = findChild<QPushButton *>(QString::fromLatin1(name))) {
+            button->setEnabled(true);
+            connect(button, &QPushButton::clicked, m_editor, command);
+        } else if (QAction *entry = action(QString::fromLatin1(name))) {
+            entry->setEnabled(true);
+            connect(entry, &QAction::triggered, m_editor, command);
+        }
+    };
+    wire("cmdConnect", [this] { m_editor->connectSelected(); });
+    wire("cmdDeleteLine", [this] { m_editor->deleteSelectedLines(); });
+    wire("mnuDeleteLine", [this] { m_editor->deleteSelectedLines(); });
+    wire("cmdDeleteBlock", [this] { m_editor->deleteSelectedBlock(); });
+    wire("mnuDeleteBlock", [this] { m_editor->deleteSelectedBlock(); });
+    wire("mnuAddCaptionToLine", [this] { m_editor->labelSelectedLines(); });
+    action(QStringLiteral("mnuDeleteBlock"))->setShortcut(QKeySequence::Delete);
+    action(QStringLiteral("mnuDeleteLine"))->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_Delete));
+    QMenu *edit = menu(QStringLiteral("mnuChangeShape"));
+    QAction *first = edit->actions().value(0);
+    edit->insertActions(first, {m_editor->undoAction(), m_editor->redoAction()});
+    edit->insertSeparator(first);
+}
+
+QUndoStack *frmMain::undoStack() const
+{
+    return &m_editor->undoStack();
+}
+
+EditRecord frmMain::applyEdit(const QString &text, const EditCommand::Operation &operation, int mergeKey)
+{
+    return m_editor->apply(text, operation, mergeKey);
 }
 
 void frmMain::placeNear(QWidget *window, QPoint position) const

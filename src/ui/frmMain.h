@@ -4,10 +4,12 @@
 #include "interp/Runtime.h"
 #include "project/Project.h"
 #include "ui/GuiRunHost.h"
+#include "ui/editor/EditCommand.h"
 
 #include <QMainWindow>
 #include <QPointer>
 
+class ChartEditor;
 class DrawingSurface;
 class QAction;
 class QCheckBox;
@@ -15,6 +17,7 @@ class QGroupBox;
 class QLabel;
 class QMenu;
 class QPushButton;
+class QUndoStack;
 class RunControlPanel;
 class ToolColumn;
 class frmScreen;
@@ -38,6 +41,11 @@ public:
 
     // The central area that shows the flowchart.
     DrawingSurface *surface() const { return m_surface; }
+    // The editor behind the surface; its undo stack holds every edit of the drawing.
+    ChartEditor *editor() const { return m_editor; }
+    QUndoStack *undoStack() const;
+    // Runs an edit operation as one undoable step named text (dialogs, colours and sizes too).
+    EditRecord applyEdit(const QString &text, const EditCommand::Operation &operation, int mergeKey = -1);
     ToolColumn *fraToolBar1() const { return m_tools; }
     RunControlPanel *runControls() const { return m_runControls; }
     QGroupBox *fraToolBar2() const { return m_fraToolBar2; }
@@ -78,6 +86,7 @@ private:
     QWidget *buildCentralArea();
     QWidget *buildBottomBar();
     void connectRunControl();
+    void connectEditor();
     void enableEditing(bool flag);
     void placeNear(QWidget *window, QPoint position) const;
     void showMessageWindow();
@@ -92,6 +101,7 @@ private:
     Runtime m_runtime;
 
     DrawingSurface *m_surface = nullptr;
+    ChartEditor *m_editor = nullptr;
     ToolColumn *m_tools = nullptr;
     RunControlPanel *m_runControls = nullptr;
     QGroupBox *m_fraToolBar2 = nullptr;
