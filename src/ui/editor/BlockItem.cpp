@@ -1,13 +1,10 @@
 #include "ui/editor/BlockItem.h"
 
-#include "model/BlockCaption.h"
-#include "model/BlockShape.h"
 #include "model/cBlock.h"
 #include "ui/editor/BlockPainter.h"
 #include "ui/editor/SurfaceFonts.h"
 
 #include <QPainter>
-#include <QPolygonF>
 
 BlockItem::BlockItem(qint16 element)
     : m_element(element)
@@ -37,6 +34,19 @@ void BlockItem::setLook(const Look &look)
     if (look.width != m_look.width || look.height != m_look.height)
         prepareGeometryChange();
     m_look = look;
+    m_outline = BlockShape::outline(look.shape, look.width, look.height);
+    m_lines.clear();
+    m_lineRects.clear();
+    if (m_outline.kind != BlockShape::Kind::Nothing)
+        m_lines = BlockCaption::layout({look.captionUp, look.caption}, look.width, look.height, SurfaceFonts::measure());
+    const auto font = TextMeasure::Font::BlockCaption;
+    for (const BlockCaption::Line &line : m_lines) {
+        const SurfaceFonts &measure = SurfaceFonts::measure();
+        m_lineRects.append(QRectF(line.topLeft, QSizeF(measure.width(font, line.text), measure.height(font, line.text))));
+    }
+    m_captionsOverflow = false;
+    for (const QRectF &rect : m_lineRects)
+        m_captionsOverflow = m_captionsOverflow || !boundingRect().contains(rect);
     update();
 }
 
@@ -48,31 +58,29 @@ QRectF BlockItem::boundingRect() const
 void BlockItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *, QWidget *)
 {
     painter->save();
-    painter->setClipRect(boundingRect(), Qt::IntersectClip);
     paintShape(*painter);
-    if (BlockShape::outline(m_look.shape, m_look.width, m_look.height).kind != BlockShape::Kind::Nothing)
+    if (!m_lines.isEmpty())
         paintCaptions(*painter);
     painter->restore();
 }
 
 void BlockItem::paintShape(QPainter &painter) const
 {
-    const BlockShape::Outline outline = BlockShape::outline(m_look.shape, m_look.width, m_look.height);
     // Outlines run through the middle of the element's pixels, so one-unit strokes stay sharp
     // at every zoom.
     painter.translate(0.5, 0.5);
-    painter.setRenderHint(QPainter::Antialiasing, outline.kind != BlockShape::Kind::Rectangle);
+    painter.setRenderHint(QPainter::Antialiasing, m_outline.kind != BlockShape::Kind::Rectangle);
     painter.setPen(QPen(m_look.border, 1));
     painter.setBrush(m_look.fill);
-    switch (outline.kind) {
+    switch (m_outline.kind) {
     case BlockShape::Kind::Rectangle:
-        painter.drawRect(outline.bounds);
+        painter.drawRect(m_outline.bounds);
         break;
     case BlockShape::Kind::Ellipse:
-        painter.drawEllipse(outline.bounds);
+        painter.drawEllipse(m_outline.bounds);
         break;
     case BlockShape::Kind::Polygon:
-        painter.drawPolygon(QPolygonF(QPolygon(outline.points)));
+        painter.drawPolygon(m_outline.points.constData(), int(m_outline.points.size()));
         break;
     case BlockShape::Kind::Nothing:
     case BlockShape::Kind::Invalid:
@@ -83,15 +91,17 @@ void BlockItem::paintShape(QPainter &painter) const
 
 void BlockItem::paintCaptions(QPainter &painter) const
 {
-    const SurfaceFonts &measure = SurfaceFonts::measure();
-    const auto font = TextMeasure::Font::BlockCaption;
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    painter.setFont(SurfaceFonts::font(font));
+    // The block's element clips what it draws; only a caption wider than the block needs it.
+    if (m_captionsOverflow)
+        painter.setClipRect(boundingRect(), Qt::IntersectClip);
+    painter.setFont(SurfaceFonts::blockCaption());
     painter.setPen(m_look.text);
-    const auto lines = BlockCaption::layout({m_look.captionUp, m_look.caption}, m_look.width, m_look.height,
-                                            measure);
-    for (const BlockCaption::Line &line : lines) {
-        const QSizeF size(measure.width(font, line.text), measure.height(font, line.text));
-        painter.drawText(QRectF(line.topLeft, size), Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, line.text);
+    const double ascent = SurfaceFonts::metrics(TextMeasure::Font::BlockCaption).ascent();
+    for (qsizetype i = 0; i < m_lines.size(); ++i) {
+        const QString &text = m_lines[i].text;
+        if (text.contains(QLatin1Char('\n')))
+            painter.drawText(m_lineRects[i], Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, text);
+        else
+            painter.drawText(QPointF(m_lineRects[i].left(), m_lineRects[i].top() + ascent), text);
     }
 }

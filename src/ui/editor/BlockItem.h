@@ -1,7 +1,11 @@
 #pragma once
 
+#include "model/BlockCaption.h"
+#include "model/BlockShape.h"
+
 #include <QColor>
 #include <QGraphicsItem>
+#include <QVector>
 #include <QString>
 #include <QtGlobal>
 
@@ -46,4 +50,9 @@ private:
 
     qint16 m_element;
     Look m_look;
+    // Worked out when the look changes, not on every repaint.
+    BlockShape::Outline m_outline;
+    QVector<BlockCaption::Line> m_lines;
+    QVector<QRectF> m_lineRects;
+    bool m_captionsOverflow = false;
 };

@@ -114,7 +114,7 @@ void ChartScene::updateBlock(const cBlock &block, BlockChanges what)
     if (what & BlockChange::Shape)
         reportInvalidShape(element, block.Shape());
     if (what & (BlockChange::Position | BlockChange::Size | BlockChange::Visibility | BlockChange::Shape))
-        geometryChanged();
+        itemChanged(*item);
 }
 
 void ChartScene::reportInvalidShape(qint16 element, qint16 shape)
@@ -156,7 +156,7 @@ void ChartScene::updateLine(const cLine &line)
         addItem(item);
     }
     item->setRoute(m_context.line(element));
-    geometryChanged();
+    itemChanged(*item);
 }
 
 void ChartScene::removeLineItem(qint16 element)
@@ -176,6 +176,18 @@ void ChartScene::bringToFront(qint16 element)
 {
     if (BlockItem *item = m_blockItems.value(element))
         item->setZValue(++m_topZ);
+}
+
+void ChartScene::itemChanged(const QGraphicsItem &item)
+{
+    // While the bounds are known they only grow here (a dragged block, a new line): working
+    // them out anew over every item on each move of a drag would cost a pass over the chart.
+    if (!m_boundsDirty && item.isVisible())
+        m_bounds |= item.sceneBoundingRect();
+    else
+        m_boundsDirty = true;
+    if (!m_rebuilding)
+        Q_EMIT chartGeometryChanged();
 }
 
 void ChartScene::geometryChanged()

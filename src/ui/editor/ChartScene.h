@@ -37,8 +37,10 @@ public:
     int blockItemCount() const { return int(m_blockItems.size()); }
     int lineItemCount() const { return int(m_lineItems.size()); }
 
-    // The smallest rectangle holding every visible block and line; empty for an empty chart.
+    // A rectangle holding every visible block and line; empty for an empty chart. Moves only
+    // widen it; invalidateBounds() makes the next call work out the smallest one again.
     QRectF chartBounds() const;
+    void invalidateBounds() { m_boundsDirty = true; }
 
     // Puts the block above every other block (a pressed block comes to the front).
     void bringToFront(qint16 element);
@@ -67,6 +69,7 @@ private:
     void clearLineItems();
     void reportInvalidShape(qint16 element, qint16 shape);
     void geometryChanged();
+    void itemChanged(const QGraphicsItem &item);
 
     ModelContext &m_context;
     const Block_Collection &m_blocks;

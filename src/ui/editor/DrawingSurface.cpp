@@ -28,6 +28,7 @@ DrawingSurface::DrawingSurface(QWidget *parent)
     setScene(m_emptyScene);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     setRenderHint(QPainter::Antialiasing);
+    setOptimizationFlag(QGraphicsView::DontSavePainterState); // every item restores what it sets
     setTransformationAnchor(QGraphicsView::NoAnchor);
     setResizeAnchor(QGraphicsView::NoAnchor);
     setBackgroundBrush(palette().base());
@@ -224,6 +225,9 @@ void DrawingSurface::mouseReleaseEvent(QMouseEvent *event)
         return;
     m_holdingBlock = false;
     Q_EMIT blockReleased();
+    if (m_chart)
+        m_chart->invalidateBounds(); // the drag may have left room that is no longer needed
+    scheduleFit();
 }
 
 void DrawingSurface::mouseDoubleClickEvent(QMouseEvent *event)

@@ -43,10 +43,20 @@ const SurfaceFonts &SurfaceFonts::measure()
     return instance;
 }
 
+const QFontMetricsF &SurfaceFonts::metrics(Font which)
+{
+    // Making metrics looks the font up each time; captions are measured on every redraw.
+    static const QFontMetricsF caption(blockCaption());
+    static const QFontMetricsF label(lineLabel());
+    return which == Font::BlockCaption ? caption : label;
+}
+
 double SurfaceFonts::width(Font which, const QString &text) const
 {
-    const QFontMetricsF metrics(font(which));
+    const QFontMetricsF &metrics = SurfaceFonts::metrics(which);
     double widest = 0;
+    if (!text.contains(QLatin1Char('\n')))
+        return metrics.horizontalAdvance(text);
     for (const QString &line : text.split(QLatin1Char('\n')))
         widest = std::max(widest, metrics.horizontalAdvance(line));
     return widest;
@@ -54,7 +64,7 @@ double SurfaceFonts::width(Font which, const QString &text) const
 
 double SurfaceFonts::height(Font which, const QString &text) const
 {
-    const QFontMetricsF metrics(font(which));
+    const QFontMetricsF &metrics = SurfaceFonts::metrics(which);
     const qsizetype lines = text.count(QLatin1Char('\n')) + 1;
     return metrics.height() + double(lines - 1) * metrics.lineSpacing();
 }

@@ -3,6 +3,7 @@
 #include "model/TextMeasure.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 
 // The two fonts of the drawing surface and the measure the model lays captions out with.
 // Sizes are in surface pixels, not points, so that a caption fits its block the same way on
@@ -14,6 +15,7 @@ public:
     // The bold sans-serif font of line labels (9.75 points at 96 dots per inch).
     static QFont lineLabel();
     static QFont font(Font which);
+    static const QFontMetricsF &metrics(Font which);
 
     // One measure for the whole program: it outlives every model that uses it.
     static const SurfaceFonts &measure();
