@@ -9,7 +9,11 @@
 #include "ui/export/ChartRenderer.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QElapsedTimer>
+#include <QImage>
+#include <QImageWriter>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
@@ -53,6 +57,21 @@ int main(int argc, char **argv)
     const QSizeF size = ChartRenderer(project).sourceRect().size();
     std::printf("chart of 1,000 blocks: %.0f x %.0f surface pixels\n", size.width(), size.height());
     measure("scene (ChartRenderer)", [&] { return qsizetype(ChartRenderer(project).isEmpty()); });
+    ChartRenderer renderer(project);
+    const QSize pixels = (renderer.sourceRect().size() * renderer.pngScale()).toSize();
+    QImage image(pixels, QImage::Format_RGB32);
+    measure("  of which: drawing at 2x", [&] {
+        QPainter painter(&image);
+        renderer.render(painter, QRectF(QPointF(0, 0), pixels));
+        return qsizetype(image.sizeInBytes());
+    });
+    measure("  of which: PNG encoding", [&] {
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QImageWriter(&buffer, "png").write(image);
+        return bytes.size();
+    });
     measure("PNG at 2x (scene included)", [&] { return ChartRenderer(project).png().size(); });
     measure("SVG (scene included)", [&] { return ChartRenderer(project).svg(QStringLiteral("chain")).size(); });
     measure("PDF (scene included)", [&] { return ChartRenderer(project).pdf(QStringLiteral("chain")).size(); });
