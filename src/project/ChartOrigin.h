@@ -20,8 +20,10 @@ struct ChartOrigin {
     const TextMeasure *measure = nullptr;
     qint16 selected = -1;
     qint16 previousSelected = -1;
-    // The folder is watched (FolderWatch), and the stamp was last found unchanged at this
-    // serial of the watch; 0 before the first look.
+    // The folder is watched (FolderWatch; set up at the first look, which only runs that call
+    // charts make), and the stamp was last found unchanged at this serial of the watch; 0
+    // before the first look.
+    bool watchTried = false;
     bool watched = false;
     quint64 checkedSerial = 0;
 

@@ -46,7 +46,7 @@ bool Project::liveIsKeepable() const
     return m_origin.known() && m_origin.path == m_projectPath && !projectModified();
 }
 
-ChartOrigin Project::originOf(const QString &path, const FileStamp &stamp)
+ChartOrigin Project::originOf(const QString &path, const FileStamp &stamp) const
 {
     ChartOrigin origin;
     origin.path = path;
@@ -58,8 +58,6 @@ ChartOrigin Project::originOf(const QString &path, const FileStamp &stamp)
     origin.measure = &m_context.textMeasure();
     origin.selected = m_context.selectedIndex();
     origin.previousSelected = m_context.previousSelectedIndex();
-    // The first look is a stat all the same: the folder may have changed before it was watched.
-    origin.watched = m_watch.watchFolderOf(origin.nativePath);
     return origin;
 }
 
@@ -121,6 +119,11 @@ void Project::switchTo(std::unique_ptr<KeptChart> incoming, bool keepLive)
 // decides.
 Project::OnDisk Project::lookAtFile(ChartOrigin &origin)
 {
+    // Watched before the stat below, so that no change after it goes unheard.
+    if (!origin.watchTried) {
+        origin.watched = m_watch.watchFolderOf(origin.nativePath);
+        origin.watchTried = true;
+    }
     const quint64 serial = m_watch.serial();
     if (origin.watched && origin.checkedSerial == serial)
         return OnDisk::Unchanged;

@@ -73,7 +73,7 @@ private:
     void applyParsed(const ParsedProject &parsed);
     bool liveIsKeepable() const;
     void forgetOrigin() { m_origin = ChartOrigin(); }
-    ChartOrigin originOf(const QString &path, const FileStamp &stamp);
+    ChartOrigin originOf(const QString &path, const FileStamp &stamp) const;
     KeptChart takeLive();
     void putLive(KeptChart &&chart);
     void switchTo(std::unique_ptr<KeptChart> incoming, bool keepLive);
