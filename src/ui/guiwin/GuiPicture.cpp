@@ -7,6 +7,9 @@ GuiPicture::GuiPicture(QWidget *parent)
     : QWidget(parent)
 {
     setAutoFillBackground(false);
+    m_repaint.setSingleShot(true);
+    m_repaint.setInterval(16);
+    connect(&m_repaint, &QTimer::timeout, this, qOverload<>(&QWidget::update));
 }
 
 // The surface grows with the widget and keeps what was drawn; it never shrinks, so shrinking
@@ -57,7 +60,8 @@ void GuiPicture::drawLine(double x1, double y1, double x2, double y2)
         painter.setPen(palette().color(QPalette::WindowText));
     }
     painter.drawLine(QPointF(x1, y1), QPointF(x2, y2));
-    update();
+    if (!m_repaint.isActive())
+        m_repaint.start();
 }
 
 void GuiPicture::paintEvent(QPaintEvent *)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPixmap>
+#include <QTimer>
 #include <QWidget>
 
 // A picture box: a drawing surface that keeps what is drawn on it (a pixmap the widget shows)
@@ -27,4 +28,6 @@ private:
 
     QPixmap m_surface;
     bool m_invert = false;
+    // Drawing marks the widget for repainting at most once a frame, not once a line.
+    QTimer m_repaint;
 };
