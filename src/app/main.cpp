@@ -3,6 +3,7 @@
 #include "shell/Registry.h"
 #include "shell/SettingsModule.h"
 #include "shell/StartUp.h"
+#include "ui/ProjectCommands.h"
 #include "ui/frmMain.h"
 
 #include <QApplication>
@@ -22,6 +23,12 @@ void installTurkishTranslations(QApplication &app)
     const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
     if (translator->load(QStringLiteral("qtbase_tr"), folder))
         QApplication::installTranslator(translator);
+}
+
+// Unsaved changes that a crash left behind are offered over the editor, once it is on screen.
+void offerRecoveryOnceShown(frmMain &window)
+{
+    QTimer::singleShot(0, &window, [&window] { window.projectCommands()->offerRecovery(); });
 }
 
 } // namespace
@@ -58,10 +65,12 @@ int main(int argc, char **argv)
             FileAssociation(settings, registry, &window.log(), QApplication::applicationFilePath()).associateFileType();
         }
         window.show();
+        offerRecoveryOnceShown(window);
         break;
     case StartPlan::Mode::EditorWithFile:
         window.openStartFile(plan.path);
         window.show();
+        offerRecoveryOnceShown(window);
         break;
     case StartPlan::Mode::StartUpFlow:
         // Once the event loop runs, so that the end of the run can end it.

@@ -30,6 +30,16 @@ QString withoutSuffix(const QString &chartPath)
     return chartPath.left(chartPath.size() - kChartSuffix.size());
 }
 
+// Unique among the stores of all programs, also when one program makes several at once.
+QString newSessionName()
+{
+    static int made = 0;
+    return QStringLiteral("session-%1-%2-%3")
+        .arg(QCoreApplication::applicationPid())
+        .arg(QDateTime::currentMSecsSinceEpoch())
+        .arg(++made);
+}
+
 } // namespace
 
 struct RecoveryStore::Claim {
@@ -39,9 +49,7 @@ struct RecoveryStore::Claim {
 
 RecoveryStore::RecoveryStore(QString folder)
     : m_folder(QDir::cleanPath(std::move(folder))),
-      m_sessionName(QStringLiteral("session-%1-%2")
-                        .arg(QCoreApplication::applicationPid())
-                        .arg(QDateTime::currentMSecsSinceEpoch()))
+      m_sessionName(newSessionName())
 {
 }
 

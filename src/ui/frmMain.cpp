@@ -1,12 +1,12 @@
 #include "ui/frmMain.h"
 
-#include "base/Paths.h"
 #include "model/cBlock.h"
-#include "shell/DataLocator.h"
 #include "shell/WebLinks.h"
 #include "ui/RunControlPanel.h"
 #include "ui/ToolColumn.h"
 #include "ui/editor/ChartEditor.h"
+#include "ui/ProjectCommands.h"
+#include "ui/QtProjectDialogs.h"
 #include "ui/editor/DrawingSurface.h"
 #include "ui/export/ChartExportCommands.h"
 #include "ui/runwin/frmScreen.h"
@@ -18,7 +18,6 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDesktopServices>
-#include <QFileDialog>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -32,34 +31,6 @@
 #include <QUrl>
 
 namespace {
-
-struct ExampleEntry {
-    QString caption;
-    QString file;
-};
-
-// The example projects of the file menu, in menu order; the last one is not offered.
-const QList<ExampleEntry> &examples()
-{
-    static const QList<ExampleEntry> list = {
-        {QStringLiteral("Faktöriyel Hesabı (Yinelemeli)"), QStringLiteral("factorial.vnp")},
-        {QStringLiteral("Faktöriyel Hesabı (Döngü)"), QStringLiteral("factorial_regular.vnp")},
-        {QStringLiteral("Üs Hesabı (Yinelemeli)"), QStringLiteral("power.vnp")},
-        {QStringLiteral("Basit Pencere ve Yazı"), QStringLiteral("b.vnp")},
-        {QStringLiteral("Web için Basit bir \"Image-Map\" Uygulaması"), QStringLiteral("d.vnp")},
-        {QStringLiteral("Resim ve Çizim Penceresi"), QStringLiteral("e.vnp")},
-        {QStringLiteral("Merhaba Dünya"), QStringLiteral("test00_hello.vnp")},
-        {QStringLiteral("String Karşılaştırma"), QStringLiteral("test04_comp.vnp")},
-        {QStringLiteral("Şartlı Dallanma"), QStringLiteral("test05_if.vnp")},
-        {QStringLiteral("String Birleştirme"), QStringLiteral("test06_concat.vnp")},
-        {QStringLiteral("Basit Döngü 1"), QStringLiteral("test07_loop.vnp")},
-        {QStringLiteral("Basit Döngü 2"), QStringLiteral("test08_loop.vnp")},
-        {QStringLiteral("Fonksiyon Çağırma"), QStringLiteral("test10_call.vnp")},
-        {QStringLiteral("Ekran Kaydırma Testi"), QStringLiteral("test11_scroll.vnp")},
-        {QStringLiteral("Temel SQL testi"), QStringLiteral("test09_sql.vnp")},
-    };
-    return list;
-}
 
 // A menu entry whose command is wired by the editor and file commands; until then it shows
 // its caption, disabled.
@@ -103,6 +74,11 @@ frmMain::frmMain()
     setCentralWidget(buildCentralArea());
     connectEditor();
     connectRunControl();
+    m_commands = new ProjectCommands(m_project, m_runtime.run, this, std::make_unique<QtProjectDialogs>(this),
+                                     ProjectCommands::Places::standard(), this);
+    m_commands->attachFileMenu(menu(QStringLiteral("mnuFile")));
+    m_commands->setUndoStack(undoStack());
+    connect(m_commands, &ProjectCommands::selectorHideRequested, this, &frmMain::hideSelector);
     connect(&m_project, &Project::windowTitleChanged, this, &QWidget::setWindowTitle);
     connect(&m_log, &MessageLog::messageAdded, this, &frmMain::showMessageWindow);
     m_log.setModalSink([this](const QString &text, const QString &title) { showModal(text, title); });
@@ -166,11 +142,6 @@ QMenu *frmMain::buildFileMenu()
     file->addSeparator();
     QMenu *exampleMenu = file->addMenu(QStringLiteral("Örnekler"));
     exampleMenu->setObjectName(QStringLiteral("mnuExamplesMenu"));
-    for (int i = 0; i < examples().size(); ++i) {
-        QAction *entry = addEntry(exampleMenu, "mnuExample", examples()[i].caption);
-        entry->setData(examples()[i].file);
-        entry->setVisible(i + 1 < examples().size());
-    }
     file->addSeparator();
     addEntry(file, "mnuMakeExecutable", QStringLiteral("EXE Yap..."));
     file->addSeparator();
@@ -406,9 +377,7 @@ void frmMain::hideSelector()
 
 void frmMain::openStartFile(const QString &path)
 {
-    hideSelector();
-    m_project.load_FILE(path);
-    m_project.context().setSelection(-1, -1);
+    m_commands->openStartFile(path);
 }
 
 void frmMain::runStartUpFlow(const QString &path)
@@ -422,37 +391,7 @@ void frmMain::runStartUpFlow(const QString &path)
 
 bool frmMain::confirmDiscardChanges()
 {
-    if (!m_project.projectModified())
-        return true;
-    QString name = Paths::fileNameOf(m_project.projectPath());
-    if (name.isEmpty())
-        name = QStringLiteral("Adsız");
-    const auto answer = QMessageBox::question(
-        this, QStringLiteral("Kaydet?"),
-        name + QStringLiteral(" projesi kaydedilmemiş!\r\n\r\nDeğişiklikler kaydedilsin mi?"),
-        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
-    if (answer == QMessageBox::Cancel)
-        return false;
-    return answer == QMessageBox::No || saveBeforeDiscard();
-}
-
-bool frmMain::saveBeforeDiscard()
-{
-    // A save that fails or is cancelled keeps the drawing: the changes are not thrown away.
-    QString path = m_project.projectPath();
-    if (path.isEmpty()) {
-        path = QFileDialog::getSaveFileName(
-            this, QString(), DataLocator().dataFolder() + QStringLiteral("MyProject.vnp"),
-            QStringLiteral("Varnel Projeleri (*.vnp);;Tüm Dosyalar (*)"));
-        if (path.isEmpty())
-            return false;
-    }
-    if (!m_project.saveProjectFile(path))
-        return false;
-    m_project.setProjectPath(path);
-    m_project.setProjectFolder(Paths::folderOf(path));
-    m_project.setWindowTitle(Project::baseTitle() + QStringLiteral(" - ") + Paths::fileNameOf(path));
-    return true;
+    return m_commands->confirmDiscardChanges();
 }
 
 void frmMain::endApplication()
@@ -489,6 +428,7 @@ void frmMain::closeEvent(QCloseEvent *event)
         return;
     }
     event->accept();
+    m_commands->closeAccepted();
     if (m_runtime.run.runInProgress())
         m_runtime.run.TerminateExecution();
     endApplication();

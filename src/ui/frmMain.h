@@ -11,6 +11,7 @@
 
 class ChartEditor;
 class DrawingSurface;
+class ProjectCommands;
 class QAction;
 class QCheckBox;
 class QGroupBox;
@@ -72,6 +73,8 @@ public:
     void hideSelector();
     void showScreen(bool restore);
     void restoreScreen();
+    // The file menu's commands: New, Open, examples, recent charts, Save, drop, recovery.
+    ProjectCommands *projectCommands() const { return m_commands; }
     // The unsaved-changes question; false when the user cancelled (or the save failed).
     bool confirmDiscardChanges();
     void endApplication();
@@ -91,7 +94,6 @@ private:
     void placeNear(QWidget *window, QPoint position) const;
     void showMessageWindow();
     void showModal(const QString &text, const QString &title);
-    bool saveBeforeDiscard();
     void openHelp();
     void openWebLink(const QString &url);
 
@@ -112,4 +114,5 @@ private:
     frmVars *m_vars = nullptr;
     frmStack *m_stack = nullptr;
     QPointer<frm_mBox> m_messageWindow;
+    ProjectCommands *m_commands = nullptr;
 };

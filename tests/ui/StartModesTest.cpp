@@ -24,8 +24,8 @@ TEST_F(StartModesTest, EmptyEditorStartsWithTheBaseTitleAndDisabledCommands)
         const char *caption;
         bool enabled;
     } entries[] = {
-        {"mnuNew", "Yeni", false}, {"mnuLoad", "Aç...", false}, {"mnuMakeExecutable", "EXE Yap...", false},
-        {"mnuSave", "Kaydet", false}, {"mnuSaveAs", "Farklı Kaydet...", false},
+        {"mnuNew", "Yeni", true}, {"mnuLoad", "Aç...", true}, {"mnuMakeExecutable", "EXE Yap...", false},
+        {"mnuSave", "Kaydet", true}, {"mnuSaveAs", "Farklı Kaydet...", true},
         {"mnuChangeBackColor", "Zemin Rengini Değiştir", false}, {"mnuChangeSize", "Boyutu Değiştir", false},
         {"mnuAddCaptionToLine", "Çizgiye Açıklama Ekle", true}, {"mnuDeleteLine", "Çizgi Sil", true},
         {"mnuDeleteBlock", "Nesne Sil", true},

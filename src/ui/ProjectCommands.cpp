@@ -1,0 +1,391 @@
+#include "ui/ProjectCommands.h"
+
+#include "base/MessageLog.h"
+#include "base/Paths.h"
+#include "interp/RunControl.h"
+#include "model/cBlock.h"
+#include "project/ExampleCatalog.h"
+#include "project/Project.h"
+#include "ui/RecentMenu.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMimeData>
+#include <QUrl>
+#include <QWidget>
+
+namespace {
+
+QString firstLocalFile(const QMimeData *data)
+{
+    if (!data || !data->hasUrls() || data->urls().isEmpty())
+        return QString();
+    const QUrl first = data->urls().constFirst();
+    return first.isLocalFile() ? first.toLocalFile() : QString();
+}
+
+} // namespace
+
+ProjectCommands::Places ProjectCommands::Places::standard()
+{
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    return Places{Paths::AddSlash(programFolder), DataLocator(programFolder),
+                  RecentProjects::defaultSettingsFile(), RecoveryStore::defaultFolder()};
+}
+
+ProjectCommands::ProjectCommands(Project &project, RunControl &run, QWidget *window,
+                                 std::unique_ptr<ProjectDialogs> dialogs, Places places, QObject *parent)
+    : QObject(parent),
+      m_project(project),
+      m_run(run),
+      m_window(window),
+      m_dialogs(std::move(dialogs)),
+      m_places(std::move(places)),
+      m_recent(m_places.recentSettingsFile),
+      m_recovery(m_places.recoveryFolder)
+{
+    m_recoveryTimer.setInterval(RecoveryStore::IntervalMs);
+    connect(&m_recoveryTimer, &QTimer::timeout, this, &ProjectCommands::writeRecoveryCopy);
+    ModelContext &context = m_project.context();
+    connect(&context, &ModelContext::projectModifiedChanged, this, &ProjectCommands::followModified);
+    // A load resets the flag inside its bracket, where the change is not announced.
+    connect(&context, &ModelContext::replaced, this, &ProjectCommands::followModified);
+    connect(&m_project, &Project::projectReplaced, this, [this] { ++m_replacements; });
+}
+
+ProjectCommands::~ProjectCommands() = default;
+
+void ProjectCommands::wireAction(QMenu *menu, const char *name, const QKeySequence &keys,
+                                 std::function<void()> command)
+{
+    QAction *action = menu->findChild<QAction *>(QString::fromLatin1(name));
+    if (!action)
+        return;
+    action->setEnabled(true);
+    action->setShortcut(keys);
+    connect(action, &QAction::triggered, this, std::move(command));
+}
+
+void ProjectCommands::attachFileMenu(QMenu *fileMenu)
+{
+    wireAction(fileMenu, "mnuNew", QKeySequence::New, [this] { newProject(); });
+    wireAction(fileMenu, "mnuLoad", QKeySequence::Open, [this] { openProject(); });
+    wireAction(fileMenu, "mnuSave", QKeySequence::Save, [this] { save(); });
+    wireAction(fileMenu, "mnuSaveAs", QKeySequence::SaveAs, [this] { saveAs(); });
+    if (QAction *exit = fileMenu->findChild<QAction *>(QStringLiteral("mnuExit")))
+        exit->setShortcut(QKeySequence::Quit);
+    if (auto *examples = fileMenu->findChild<QMenu *>(QStringLiteral("mnuExamplesMenu")))
+        fillExamples(examples);
+
+    m_recentMenu = new RecentMenu(m_recent, fileMenu);
+    const QList<QAction *> entries = fileMenu->actions();
+    const auto load = std::find_if(entries.cbegin(), entries.cend(), [](const QAction *a) {
+        return a->objectName() == QLatin1String("mnuLoad");
+    });
+    QAction *below = load != entries.cend() && load + 1 != entries.cend() ? *(load + 1) : nullptr;
+    fileMenu->insertMenu(below, m_recentMenu);
+    connect(fileMenu, &QMenu::aboutToShow, m_recentMenu, &RecentMenu::rebuild);
+    connect(m_recentMenu, &RecentMenu::fileChosen, this, &ProjectCommands::openRecent);
+
+    if (m_window) {
+        m_window->setAcceptDrops(true);
+        m_window->installEventFilter(this);
+    }
+}
+
+void ProjectCommands::fillExamples(QMenu *examples)
+{
+    examples->clear();
+    const QList<ExampleCatalog::Entry> &entries = ExampleCatalog::entries();
+    for (int i = 0; i < entries.size(); ++i) {
+        QAction *entry = examples->addAction(entries[i].caption);
+        entry->setObjectName(QStringLiteral("mnuExample"));
+        entry->setData(i);
+        entry->setVisible(entries[i].visible);
+        connect(entry, &QAction::triggered, this, [this, i] { openExample(i); });
+    }
+}
+
+bool ProjectCommands::refusedWhileRunning()
+{
+    if (!m_run.runInProgress())
+        return false;
+    m_dialogs->notify(refusalText());
+    return true;
+}
+
+bool ProjectCommands::confirmDiscardChanges()
+{
+    if (!SaveQuestion::needed(m_project.projectModified()))
+        return true;
+    const SaveQuestion::Answer answer =
+        m_dialogs->askSave(SaveQuestion::title(), SaveQuestion::text(m_project.projectPath()));
+    switch (SaveQuestion::stepFor(answer)) {
+    case SaveQuestion::Step::Proceed:
+        return true;
+    case SaveQuestion::Step::SaveFirst:
+        return SaveQuestion::proceedAfterSave(m_project.projectPath().isEmpty() ? saveAs()
+                                                                               : saveTo(m_project.projectPath()));
+    case SaveQuestion::Step::Stop:
+        break;
+    }
+    return false;
+}
+
+// Loads a file the way every open command does: the selection frame goes, and the selection
+// is empty afterwards, whether the file was read or not.
+bool ProjectCommands::load(const QString &path)
+{
+    const quint64 before = m_replacements;
+    Q_EMIT selectorHideRequested();
+    const bool complete = m_project.load_FILE(path);
+    afterLoad(before);
+    return complete;
+}
+
+// A load that replaced the drawing (a missing file replaces nothing) ends the undo history.
+void ProjectCommands::afterLoad(quint64 replacementsBefore)
+{
+    m_project.context().setSelection(-1, -1);
+    if (m_replacements != replacementsBefore && m_undoStack)
+        m_undoStack->clear();
+}
+
+void ProjectCommands::setPath(const QString &path)
+{
+    m_project.setProjectPath(path);
+    m_project.setProjectFolder(path.isEmpty() ? m_places.programFolder : Paths::folderOf(path));
+    m_project.setWindowTitle(path.isEmpty() ? Project::baseTitle()
+                                            : Project::baseTitle() + QStringLiteral(" - ") + Paths::fileNameOf(path));
+}
+
+void ProjectCommands::newProject()
+{
+    if (refusedWhileRunning() || !confirmDiscardChanges())
+        return;
+    const QString templatePath = m_places.locator.newTemplatePath();
+    if (!QFileInfo(templatePath).isFile()) {
+        // Without its template, New would leave the old drawing under no name.
+        m_project.log().mBox(QStringLiteral("Yeni proje şablonu bulunamadı: ") + templatePath);
+        return;
+    }
+    load(templatePath);
+    setPath(QString());
+    selectStartBlock();
+}
+
+void ProjectCommands::selectStartBlock()
+{
+    if (const cBlock *start = m_run.interpreter().findBlockByAction(QStringLiteral("START")))
+        m_project.context().setSelection(start->theObjectShape(), -1);
+}
+
+void ProjectCommands::openProject()
+{
+    if (refusedWhileRunning() || !confirmDiscardChanges())
+        return;
+    const QString path = m_dialogs->openFile(m_places.locator.dataFolder());
+    if (path.isEmpty())
+        return;
+    if (load(path))
+        m_recent.add(path);
+}
+
+void ProjectCommands::openExample(int index)
+{
+    if (refusedWhileRunning() || !confirmDiscardChanges())
+        return;
+    const QString path = ExampleCatalog::pathOf(m_places.locator.examplesFolder(), index);
+    if (!load(path))
+        m_project.log().mBox(ExampleCatalog::failureMessage(path));
+}
+
+void ProjectCommands::openRecent(const QString &path)
+{
+    if (refusedWhileRunning())
+        return;
+    if (!QFileInfo(path).isFile()) {
+        m_recent.remove(path);
+        m_project.log().mBox(RecentProjects::missingMessage(path));
+        return;
+    }
+    openFile(path);
+}
+
+bool ProjectCommands::openFile(const QString &path)
+{
+    if (!confirmDiscardChanges())
+        return false;
+    const bool complete = load(path);
+    if (complete)
+        m_recent.add(path);
+    return complete;
+}
+
+void ProjectCommands::openStartFile(const QString &path)
+{
+    if (load(path))
+        m_recent.add(path);
+}
+
+bool ProjectCommands::save()
+{
+    if (refusedWhileRunning())
+        return false;
+    const QString path = m_project.projectPath();
+    return path.isEmpty() ? saveAs() : saveTo(path);
+}
+
+bool ProjectCommands::saveAs()
+{
+    if (refusedWhileRunning())
+        return false;
+    const QString path = m_dialogs->saveFile(proposedSavePath());
+    return !path.isEmpty() && saveTo(path);
+}
+
+QString ProjectCommands::proposedSavePath() const
+{
+    const QString current = m_project.projectPath();
+    if (!current.isEmpty())
+        return current;
+    const QString folder = m_places.locator.dataFolder();
+    // An installed program's folder is not the user's to write in.
+    const QString base = QFileInfo(folder).isWritable() ? folder : Paths::AddSlash(QDir::homePath());
+    return base + QStringLiteral("MyProject.vnp");
+}
+
+// The project takes the new name only once its file is written: a failed save leaves the old
+// file, the old name and the unsaved-changes mark as they were.
+bool ProjectCommands::saveTo(const QString &path)
+{
+    if (!m_project.saveProjectFile(path)) {
+        m_project.log().mBox(QStringLiteral("Proje kaydedilemedi: ") + path
+                             + QStringLiteral("\r\nDosyanın önceki hâli olduğu gibi duruyor; "
+                                              "değişiklikler henüz kaydedilmedi."));
+        return false;
+    }
+    setPath(path);
+    m_recent.add(path);
+    if (m_undoStack)
+        m_undoStack->setClean();
+    return true;
+}
+
+bool ProjectCommands::carriesFiles(const QMimeData *data)
+{
+    return !firstLocalFile(data).isEmpty();
+}
+
+void ProjectCommands::dropFiles(const QMimeData *data)
+{
+    if (refusedWhileRunning())
+        return;
+    const QString path = firstLocalFile(data);
+    if (!path.isEmpty())
+        openFile(path);
+}
+
+bool ProjectCommands::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != m_window)
+        return false;
+    switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+        auto *drag = static_cast<QDragMoveEvent *>(event);
+        if (carriesFiles(drag->mimeData()))
+            drag->acceptProposedAction();
+        return true;
+    }
+    case QEvent::Drop: {
+        auto *drop = static_cast<QDropEvent *>(event);
+        if (!carriesFiles(drop->mimeData()))
+            return true;
+        drop->acceptProposedAction();
+        // The questions wait for the user; the drag source should not wait with them.
+        const QString path = firstLocalFile(drop->mimeData());
+        QMetaObject::invokeMethod(this, [this, path] {
+            QMimeData data;
+            data.setUrls({QUrl::fromLocalFile(path)});
+            dropFiles(&data);
+        }, Qt::QueuedConnection);
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+void ProjectCommands::followModified()
+{
+    if (m_project.projectModified()) {
+        if (!m_recoveryTimer.isActive())
+            m_recoveryTimer.start();
+        return;
+    }
+    m_recoveryTimer.stop();
+    m_recovery.discard();
+}
+
+void ProjectCommands::writeRecoveryCopy()
+{
+    // A running program may have put a called chart in place of the user's.
+    if (!m_project.projectModified() || m_run.runInProgress())
+        return;
+    if (m_recovery.write(m_project.theBlockCollection(), m_project.theLineCollection(), m_project.projectPath())) {
+        m_recoveryFailureShown = false;
+        return;
+    }
+    if (m_recoveryFailureShown)
+        return;
+    m_recoveryFailureShown = true;
+    m_project.log().mBox(QStringLiteral("Kurtarma kopyası yazılamadı: ") + m_recovery.errorText());
+}
+
+void ProjectCommands::closeAccepted()
+{
+    m_recoveryTimer.stop();
+    m_recovery.discard();
+}
+
+void ProjectCommands::offerRecovery()
+{
+    QList<RecoveryCopy> copies = m_recovery.claimOrphans();
+    while (!copies.isEmpty()) {
+        const RecoveryCopy copy = copies.takeFirst();
+        if (!m_dialogs->askRestore(RecoveryStore::questionTitle(), RecoveryStore::questionText(copy))) {
+            m_recovery.remove(copy);
+            continue;
+        }
+        if (confirmDiscardChanges())
+            restore(copy);
+        else
+            m_recovery.release(copy);
+        break;
+    }
+    for (const RecoveryCopy &left : copies)
+        m_recovery.release(left);
+}
+
+// The copy comes back under the project's own name and folder, still unsaved; it becomes this
+// session's copy before the crashed session's one goes.
+void ProjectCommands::restore(const RecoveryCopy &copy)
+{
+    if (!load(copy.chartPath)) {
+        m_project.log().mBox(QStringLiteral("Kurtarma kopyası açılamadı: ") + copy.chartPath);
+        m_recovery.release(copy);
+        return;
+    }
+    setPath(copy.originalPath);
+    if (m_undoStack)
+        m_undoStack->resetClean();
+    m_project.setProjectModified(true);
+    if (m_recovery.write(m_project.theBlockCollection(), m_project.theLineCollection(), copy.originalPath))
+        m_recovery.remove(copy);
+    else
+        m_recovery.release(copy);
+}

@@ -1,0 +1,89 @@
+#include "ui/QtProjectDialogs.h"
+
+#include "project/Project.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+
+namespace {
+
+// The texts keep the CR LF line ends of the messages; a label wants plain line feeds.
+QString shown(const QString &text)
+{
+    QString lines = text;
+    return lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+QString chosenFile(QFileDialog &dialog)
+{
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
+}
+
+void prepare(QFileDialog &dialog)
+{
+    dialog.setNameFilter(QtProjectDialogs::filter());
+    dialog.setDefaultSuffix(QStringLiteral("vnp"));
+}
+
+} // namespace
+
+QtProjectDialogs::QtProjectDialogs(QWidget *parent)
+    : m_parent(parent)
+{
+}
+
+QString QtProjectDialogs::filter()
+{
+    return QStringLiteral("Varnel Projeleri (*.vnp);;Tüm Dosyalar (*)");
+}
+
+QWidget *QtProjectDialogs::parentWidget() const
+{
+    return m_parent && m_parent->isVisible() ? m_parent.data() : nullptr;
+}
+
+QString QtProjectDialogs::openFile(const QString &folder)
+{
+    QFileDialog dialog(parentWidget(), QStringLiteral("Aç"), folder);
+    prepare(dialog);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    return chosenFile(dialog);
+}
+
+QString QtProjectDialogs::saveFile(const QString &proposedPath)
+{
+    QFileDialog dialog(parentWidget(), QStringLiteral("Farklı Kaydet"));
+    prepare(dialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    const QFileInfo proposed(proposedPath);
+    dialog.setDirectory(proposed.absolutePath());
+    dialog.selectFile(proposed.fileName());
+    return chosenFile(dialog);
+}
+
+SaveQuestion::Answer QtProjectDialogs::askSave(const QString &title, const QString &text)
+{
+    const auto answer = QMessageBox::question(parentWidget(), title, shown(text),
+                                              QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                                              QMessageBox::Yes);
+    if (answer == QMessageBox::Yes)
+        return SaveQuestion::Answer::Yes;
+    return answer == QMessageBox::No ? SaveQuestion::Answer::No : SaveQuestion::Answer::Cancel;
+}
+
+bool QtProjectDialogs::askRestore(const QString &title, const QString &text)
+{
+    return QMessageBox::question(parentWidget(), title, shown(text), QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::Yes)
+           == QMessageBox::Yes;
+}
+
+void QtProjectDialogs::notify(const QString &text)
+{
+    QMessageBox::information(parentWidget(), Project::baseTitle(), shown(text));
+}

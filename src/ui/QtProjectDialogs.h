@@ -1,0 +1,25 @@
+#pragma once
+
+#include "ui/ProjectDialogs.h"
+
+#include <QPointer>
+#include <QWidget>
+
+// The project commands' dialogs as standard Qt dialogs over the main window.
+class QtProjectDialogs final : public ProjectDialogs {
+public:
+    explicit QtProjectDialogs(QWidget *parent);
+
+    static QString filter();
+
+    QString openFile(const QString &folder) override;
+    QString saveFile(const QString &proposedPath) override;
+    SaveQuestion::Answer askSave(const QString &title, const QString &text) override;
+    bool askRestore(const QString &title, const QString &text) override;
+    void notify(const QString &text) override;
+
+private:
+    QWidget *parentWidget() const;
+
+    QPointer<QWidget> m_parent;
+};
