@@ -4,20 +4,21 @@
 #include "shell/WebLinks.h"
 #include "ui/RunControlPanel.h"
 #include "ui/ToolColumn.h"
-#include "ui/editor/ChartEditor.h"
 #include "ui/ProjectCommands.h"
 #include "ui/QtProjectDialogs.h"
+#include "ui/MainWindowCommands.h"
+#include "ui/editor/ChartEditor.h"
 #include "ui/editor/DrawingSurface.h"
 #include "ui/export/ChartExportCommands.h"
 #include "ui/runwin/frmScreen.h"
 #include "ui/runwin/frmStack.h"
 #include "ui/runwin/frmVars.h"
 #include "ui/runwin/frm_mBox.h"
+#include "ui/shell/openURL.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -28,7 +29,6 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
-#include <QUrl>
 
 namespace {
 
@@ -73,6 +73,7 @@ frmMain::frmMain()
     (new ChartExportCommands(m_project, this, this))->attachFileMenu(menu(QStringLiteral("mnuFile")));
     setCentralWidget(buildCentralArea());
     connectEditor();
+    m_editingCommands = new MainWindowCommands(*this, *m_editor);
     connectRunControl();
     m_commands = new ProjectCommands(m_project, m_runtime.run, this, std::make_unique<QtProjectDialogs>(this),
                                      ProjectCommands::Places::standard(), this);
@@ -407,8 +408,7 @@ void frmMain::openHelp()
 
 void frmMain::openWebLink(const QString &url)
 {
-    if (!QDesktopServices::openUrl(QUrl(url)))
-        QMessageBox::information(this, Project::baseTitle(), QStringLiteral("Sayfa açılamıyor: ") + url);
+    openURLOrWarn(url, this);
 }
 
 void frmMain::keyPressEvent(QKeyEvent *event)

@@ -11,6 +11,7 @@
 
 class ChartEditor;
 class DrawingSurface;
+class MainWindowCommands;
 class ProjectCommands;
 class QAction;
 class QCheckBox;
@@ -75,6 +76,8 @@ public:
     void restoreScreen();
     // The file menu's commands: New, Open, examples, recent charts, Save, drop, recovery.
     ProjectCommands *projectCommands() const { return m_commands; }
+    // Editing, appearance and program commands: "Düzenle", colours, size, "EXE Yap...", about.
+    MainWindowCommands *editingCommands() const { return m_editingCommands; }
     // The unsaved-changes question; false when the user cancelled (or the save failed).
     bool confirmDiscardChanges();
     void endApplication();
@@ -115,4 +118,5 @@ private:
     frmStack *m_stack = nullptr;
     QPointer<frm_mBox> m_messageWindow;
     ProjectCommands *m_commands = nullptr;
+    MainWindowCommands *m_editingCommands = nullptr;
 };

@@ -3,9 +3,6 @@
 
 #include "BlockEditingFixture.h"
 
-#include "model/BlockTool.h"
-
-#include <QTabBar>
 #include <functional>
 
 namespace {
@@ -103,13 +100,6 @@ TEST_F(BlockPlacementTest, ClosingAnyDialogWithoutConfirmingLeavesNoBlock)
         EXPECT_FALSE(surface.selectorVisible());
     }
     EXPECT_EQ(project.theBlockCollection().item(1), before);
-}
-
-TEST_F(BlockPlacementTest, ToolsWithoutDialogAskNothing)
-{
-    for (const char *tool : {"START", "INTERSECTION", "END"})
-        EXPECT_FALSE(editing.placementDialog(*BlockTool::find(QString::fromLatin1(tool))).has_value());
-    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
 TEST_F(BlockPlacementTest, ConfirmedEntriesFillTheRecentLists)

@@ -103,15 +103,6 @@ TEST_F(EditCommandTest, EveryActionCodeOpensItsDialog)
     EXPECT_TRUE(log.text().isEmpty());
 }
 
-TEST_F(EditCommandTest, AnUnchangedConfirmKeepsTheBlockAsItWas)
-{
-    const ActionFields fields{"FUNCTION", "Sqr", "x", "y"};
-    placeDirect(QStringLiteral("FUNCTION"), 0, 0, fields);
-    whenModal(clickOK);
-    editing.cmdEdit_Click();
-    EXPECT_EQ(fieldsOfSelected(), fields);
-}
-
 TEST_F(EditCommandTest, ClosingTheDialogWithoutConfirmingChangesNothing)
 {
     placeDirect(QStringLiteral("ACTION"), 0, 0, {"ADD", "1", "2", "s"});
