@@ -24,9 +24,9 @@ TEST_F(StartModesTest, EmptyEditorStartsWithTheBaseTitleAndDisabledCommands)
         const char *caption;
         bool enabled;
     } entries[] = {
-        {"mnuNew", "Yeni", true}, {"mnuLoad", "Aç...", true}, {"mnuMakeExecutable", "EXE Yap...", false},
+        {"mnuNew", "Yeni", true}, {"mnuLoad", "Aç...", true}, {"mnuMakeExecutable", "EXE Yap...", true},
         {"mnuSave", "Kaydet", true}, {"mnuSaveAs", "Farklı Kaydet...", true},
-        {"mnuChangeBackColor", "Zemin Rengini Değiştir", false}, {"mnuChangeSize", "Boyutu Değiştir", false},
+        {"mnuChangeBackColor", "Zemin Rengini Değiştir", true}, {"mnuChangeSize", "Boyutu Değiştir", true},
         {"mnuAddCaptionToLine", "Çizgiye Açıklama Ekle", true}, {"mnuDeleteLine", "Çizgi Sil", true},
         {"mnuDeleteBlock", "Nesne Sil", true},
     };
