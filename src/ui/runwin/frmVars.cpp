@@ -1,27 +1,20 @@
 #include "ui/runwin/frmVars.h"
 
+#include "ui/runwin/RunGrid.h"
 #include "ui/runwin/VariablesModel.h"
 
 #include <QCloseEvent>
 #include <QHeaderView>
-#include <QTableView>
 #include <QVBoxLayout>
 
 frmVars::frmVars(VariableStore &store, QWidget *owner)
     : QWidget(owner, Qt::Window),
       m_model(new VariablesModel(store, this)),
-      m_grid(new QTableView(this))
+      m_grid(new RunGrid(m_model, this))
 {
     setObjectName(QStringLiteral("frmVars"));
     setWindowTitle(QStringLiteral("Değişkenler"));
-    m_grid->setObjectName(QStringLiteral("grid"));
-    m_grid->setModel(m_model);
-    m_grid->horizontalHeader()->hide();
-    m_grid->verticalHeader()->hide();
     m_grid->horizontalHeader()->setDefaultSectionSize(90);
-    m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    m_grid->setSelectionMode(QAbstractItemView::NoSelection);
-    m_grid->setFocusPolicy(Qt::NoFocus);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(m_grid);
