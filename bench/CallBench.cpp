@@ -17,56 +17,49 @@ constexpr int Depth = 39;
 constexpr int Rounds = 100;
 constexpr int CallsPerRun = (Depth + 1) * Rounds;
 
-void recursiveCalls(benchmark::State &state)
+// Times runs of the main chart once the charts are written, counting calls per run.
+void timeCalls(benchmark::State &state, const QString &main, bool written, int calls)
 {
-    QTemporaryDir dir;
-    const QString main = dir.filePath(QStringLiteral("ana.vnp"));
-    const QString function = QStringLiteral("derin");
-    ChartRun chart;
-    if (!BenchCharts::writeRecursiveFunction(dir.path(), function)
-        || !BenchCharts::writeRecursiveCaller(main, function, Depth, Rounds)) {
+    if (!written) {
         state.SkipWithError("the call charts could not be written");
         return;
     }
     // Parsed copies are kept only of files that have settled on disk.
     QThread::msleep(60);
+    ChartRun chart;
     if (!chart.load(main)) {
         state.SkipWithError("the main chart could not be loaded");
         return;
     }
     if (!chart.runEach(state))
         return;
-    state.SetItemsProcessed(state.iterations() * CallsPerRun);
+    state.SetItemsProcessed(state.iterations() * calls);
     state.SetLabel("items/s = calls+returns/s");
     state.counters["per_call"] =
-        benchmark::Counter(CallsPerRun, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+        benchmark::Counter(calls, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+
+void recursiveCalls(benchmark::State &state)
+{
+    QTemporaryDir dir;
+    const QString main = dir.filePath(QStringLiteral("ana.vnp"));
+    const QString function = QStringLiteral("derin");
+    const bool written = BenchCharts::writeRecursiveFunction(dir.path(), function)
+                         && BenchCharts::writeRecursiveCaller(main, function, Depth, Rounds);
+    timeCalls(state, main, written, CallsPerRun);
 }
 
 // A chart of range(0) blocks that does nothing, called range(1) times from a loop: the cost of
 // one call and its return (with the caller's four blocks and the callee's two).
 void callAndReturn(benchmark::State &state)
 {
-    const int Calls = int(state.range(1));
+    const int calls = int(state.range(1));
     QTemporaryDir dir;
     const QString main = dir.filePath(QStringLiteral("ana.vnp"));
     const QString function = QStringLiteral("bos");
-    ChartRun chart;
-    if (!BenchCharts::writePaddedFunction(dir.path(), function, int(state.range(0)))
-        || !BenchCharts::writeRecursiveCaller(main, function, 0, Calls)) {
-        state.SkipWithError("the call charts could not be written");
-        return;
-    }
-    QThread::msleep(60);
-    if (!chart.load(main)) {
-        state.SkipWithError("the main chart could not be loaded");
-        return;
-    }
-    if (!chart.runEach(state))
-        return;
-    state.SetItemsProcessed(state.iterations() * Calls);
-    state.SetLabel("items/s = calls+returns/s");
-    state.counters["per_call"] =
-        benchmark::Counter(Calls, benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+    const bool written = BenchCharts::writePaddedFunction(dir.path(), function, int(state.range(0)))
+                         && BenchCharts::writeRecursiveCaller(main, function, 0, calls);
+    timeCalls(state, main, written, calls);
 }
 
 } // namespace
