@@ -2,6 +2,9 @@
 
 #include "model/cBlock.h"
 
+#include <QTemporaryDir>
+#include <QThread>
+
 namespace {
 
 struct KindLook {
@@ -128,6 +131,19 @@ bool writeChain(const QString &path, int blocks)
     chain(c.block(Kind::Output, QStringLiteral("OUTPUT"), QString(), QStringLiteral("i")));
     chain(c.block(Kind::End, QStringLiteral("STOP")));
     return c.save(path);
+}
+
+const QString &sharedChain()
+{
+    static QTemporaryDir dir;
+    static const QString path = [] {
+        const QString p = dir.filePath(QStringLiteral("buyuk.vnp"));
+        if (!writeChain(p, SharedChainBlocks))
+            return QString();
+        QThread::msleep(60);
+        return p;
+    }();
+    return path;
 }
 
 bool writeRecursiveFunction(const QString &folder, const QString &name)

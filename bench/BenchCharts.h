@@ -34,6 +34,10 @@ bool writeCountingLoop(const QString &path, int count);
 bool writeOutputLoop(const QString &path, int count);
 // A chain of `blocks` blocks: START, i = 0, additions, OUTPUT i, STOP.
 bool writeChain(const QString &path, int blocks);
+constexpr int SharedChainBlocks = 5000;
+// The chain of SharedChainBlocks blocks, written once per program and settled on disk (parsed copies are kept
+// only of settled files); empty when it could not be written.
+const QString &sharedChain();
 // name.vnp: a flowchart that calls itself with its argument less one until it reaches 0,
 // keeping its argument in the local variable k.
 bool writeRecursiveFunction(const QString &folder, const QString &name);

@@ -7,25 +7,15 @@
 #include "base/MessageLog.h"
 #include "project/Project.h"
 
-#include <QTemporaryDir>
-#include <QThread>
 #include <benchmark/benchmark.h>
 
 namespace {
 
-constexpr int Blocks = 5000;
+constexpr int Blocks = BenchCharts::SharedChainBlocks;
 
 const QString &chartPath()
 {
-    static QTemporaryDir dir;
-    static const QString path = [] {
-        const QString p = dir.filePath(QStringLiteral("buyuk.vnp"));
-        if (!BenchCharts::writeChain(p, Blocks))
-            return QString();
-        QThread::msleep(60); // parsed copies are kept only of settled files
-        return p;
-    }();
-    return path;
+    return BenchCharts::sharedChain();
 }
 
 // Counts every announcement, the way a view would take note of it.

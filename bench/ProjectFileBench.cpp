@@ -10,27 +10,17 @@
 
 #include <QFileInfo>
 #include <QTemporaryDir>
-#include <QThread>
 #include <benchmark/benchmark.h>
 
 #include <memory>
 
 namespace {
 
-constexpr int Blocks = 5000;
+constexpr int Blocks = BenchCharts::SharedChainBlocks;
 
-// One chart for the whole program, written once.
 const QString &chartPath()
 {
-    static QTemporaryDir dir;
-    static const QString path = [] {
-        const QString p = dir.filePath(QStringLiteral("buyuk.vnp"));
-        if (!BenchCharts::writeChain(p, Blocks))
-            return QString();
-        QThread::msleep(60); // parsed copies are kept only of settled files
-        return p;
-    }();
-    return path;
+    return BenchCharts::sharedChain();
 }
 
 void firstLoad(benchmark::State &state)
