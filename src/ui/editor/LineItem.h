@@ -22,6 +22,7 @@ public:
     void paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget) override;
 
 private:
+    void paintShaft(QPainter &painter) const;
     QRectF labelRect() const;
     bool showsLabel() const;
 
