@@ -53,7 +53,8 @@ if(VARNEL_DPKG_SHLIBDEPS)
 else()
   # Without dpkg-dev the linked libraries are named by hand.
   string(APPEND VARNEL_RUNTIME_DEPENDS
-    ", libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libstdc++6, libc6")
+    ", libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4)"
+    ", libqt6printsupport6 (>= 6.4), zlib1g, libstdc++6, libc6")
 endif()
 set(CPACK_DEBIAN_PACKAGE_DEPENDS ${VARNEL_RUNTIME_DEPENDS})
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS

@@ -1,10 +1,10 @@
 #include "ui/export/ChartRenderer.h"
 
 #include "project/Project.h"
+#include "ui/export/PngEncoder.h"
 
 #include <QBuffer>
 #include <QImage>
-#include <QImageWriter>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPagedPaintDevice>
@@ -80,13 +80,7 @@ QByteArray ChartRenderer::png()
         QPainter painter(&image);
         render(painter, QRectF(QPointF(0, 0), size));
     }
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    QImageWriter writer(&buffer, "png");
-    if (!writer.write(image))
-        return {};
-    return bytes;
+    return PngEncoder::encode(image);
 }
 
 QByteArray ChartRenderer::svg(const QString &title)
