@@ -59,9 +59,13 @@ bool FolderWatch::watchFolderOf(const QByteArray &nativeFile)
         return known.value();
     constexpr uint32_t changes = IN_MODIFY | IN_ATTRIB | IN_CLOSE_WRITE | IN_MOVED_FROM | IN_MOVED_TO | IN_CREATE
         | IN_DELETE | IN_DELETE_SELF | IN_MOVE_SELF;
-    // The queue is made on first use: the kernel allows each user only a few.
-    if (m_fd == NotOpened)
+    // The queue is made on first use: the kernel allows each user only a few. Its poll stands
+    // before the first folder is added, so that no notice goes unanswered.
+    if (m_fd == NotOpened) {
         m_fd = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+        if (m_fd >= 0)
+            m_ring.start(m_fd);
+    }
     const bool watched =
         m_fd >= 0 && isLocal(folder) && ::inotify_add_watch(m_fd, folder.constData(), changes) >= 0;
     m_folders.insert(folder, watched);
@@ -70,8 +74,22 @@ bool FolderWatch::watchFolderOf(const QByteArray &nativeFile)
 
 quint64 FolderWatch::serial()
 {
-    if (m_fd < 0)
+    if (m_fd < 0 || m_ring.quiet())
         return m_serial;
+    // The ring's answer says something may have changed even when the queue turns out empty
+    // (a failed poll answers too).
+    if (m_ring.answered()) {
+        ++m_serial;
+        readNotices();
+        m_ring.renew();
+        return m_serial;
+    }
+    readNotices();
+    return m_serial;
+}
+
+void FolderWatch::readNotices()
+{
     alignas(struct inotify_event) char notices[4096];
     // Every notice (an overflowed queue included) only says that something may have changed;
     // so does a failed look.
@@ -83,6 +101,6 @@ quint64 FolderWatch::serial()
         }
         if (got < 0 && errno != EAGAIN && errno != EWOULDBLOCK)
             ++m_serial;
-        return m_serial;
+        return;
     }
 }

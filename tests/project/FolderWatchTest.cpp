@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <thread>
 #include <unistd.h>
 
 using namespace ProjectTest;
@@ -53,6 +54,24 @@ TEST_F(FolderWatchTest, EveryKindOfChangeInTheFolderMovesTheSerial)
         ASSERT_TRUE(c.change()) << c.what;
         EXPECT_NE(watch.serial(), before) << c.what;
     }
+}
+
+// Whichever thread makes the change or asks, a change made before the question is told.
+TEST_F(FolderWatchTest, ChangesAreToldAcrossThreads)
+{
+    ASSERT_TRUE(watch.watchFolderOf(QFile::encodeName(file)));
+    quint64 before = watch.serial();
+    std::thread writer([&] { EXPECT_TRUE(writeBytes(file, "elsewhere")); });
+    writer.join();
+    EXPECT_NE(watch.serial(), before) << "written by another thread";
+
+    before = watch.serial();
+    ASSERT_TRUE(writeBytes(file, "here"));
+    quint64 there = before;
+    std::thread asker([&] { there = watch.serial(); });
+    asker.join();
+    EXPECT_NE(there, before) << "asked by another thread";
+    EXPECT_EQ(watch.serial(), there);
 }
 
 TEST_F(FolderWatchTest, FilesWhoseChangesCouldGoUnseenAreNotWatched)
