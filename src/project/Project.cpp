@@ -236,13 +236,17 @@ bool Project::load_FILE(const QString &sFILE)
     return complete;
 }
 
-bool Project::saveProjectFile(const QString &path)
+bool Project::saveProjectFile(const QString &path, QString *failure)
 {
     try {
         // Everything is formatted before the file is touched.
         ProjectFileWriter::writeFile(path, ProjectFileWriter::serialize(m_blocks, m_lines));
     } catch (const VarnelError &error) {
-        m_log->showModal(QStringLiteral("SAVE_FILE işleminde hata: ") + error.description());
+        const QString text = QStringLiteral("SAVE_FILE işleminde hata: ") + error.description();
+        if (failure)
+            *failure = text;
+        else
+            m_log->showModal(text);
         return false;
     }
     // The file now holds this drawing, but a load of it could number the elements otherwise.

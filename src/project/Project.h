@@ -43,8 +43,9 @@ public:
     // (one stat tells) is shown again as the load left it instead of being read once more. The
     // chart on show is put aside when it came unchanged from a load, and dropped otherwise.
     bool enterChart(const QString &path);
-    // Writes the model to path atomically; false (after the modal message) when it failed.
-    bool saveProjectFile(const QString &path);
+    // Writes the model to path atomically; false when it failed, after the modal message or,
+    // when failure is given, with the message's text put there for the caller to show.
+    bool saveProjectFile(const QString &path, QString *failure = nullptr);
 
     const QString &projectPath() const { return m_projectPath; }
     void setProjectPath(const QString &path) { m_projectPath = path; }

@@ -262,8 +262,10 @@ QString ProjectCommands::proposedSavePath() const
 // file, the old name and the unsaved-changes mark as they were.
 bool ProjectCommands::saveTo(const QString &path)
 {
-    if (!m_project.saveProjectFile(path)) {
-        m_project.log().mBox(QStringLiteral("Proje kaydedilemedi: ") + path
+    // One message in the message window, with the cause, rather than a box and a line.
+    QString failure;
+    if (!m_project.saveProjectFile(path, &failure)) {
+        m_project.log().mBox(QStringLiteral("Proje kaydedilemedi: ") + path + QStringLiteral("\r\n") + failure
                              + QStringLiteral("\r\nDosyanın önceki hâli olduğu gibi duruyor; "
                                               "değişiklikler henüz kaydedilmedi."));
         return false;

@@ -208,9 +208,13 @@ TEST_F(ProjectCommandsTest, AFailedSaveSaysSoAndKeepsTheNameTheFileAndTheMark)
     const QString mine = openChanged();
     const QByteArray before = bytesOf(mine);
     dialogs->saveAnswer = temp(QStringLiteral("gone/folder/copy.vnp"));
+    int boxes = 0;
+    QObject::connect(&log, &MessageLog::modalShown, [&boxes] { ++boxes; });
     EXPECT_FALSE(commands->saveAs());
-    EXPECT_TRUE(log.text().contains(QStringLiteral("SAVE_FILE işleminde hata: ")));
-    EXPECT_TRUE(log.text().contains(QStringLiteral("Proje kaydedilemedi: ") + dialogs->saveAnswer));
+    EXPECT_EQ(boxes, 0);
+    EXPECT_EQ(log.text(), QStringLiteral("Proje kaydedilemedi: ") + dialogs->saveAnswer
+                              + QStringLiteral("\r\nSAVE_FILE işleminde hata: Yol bulunamadı\r\nDosyanın önceki "
+                                               "hâli olduğu gibi duruyor; değişiklikler henüz kaydedilmedi.\r\n"));
     EXPECT_EQ(project.projectPath(), mine);
     EXPECT_EQ(project.windowTitle(), QStringLiteral("Varnel 3.01 - mine.vnp"));
     EXPECT_TRUE(project.projectModified());
