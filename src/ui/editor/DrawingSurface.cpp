@@ -17,6 +17,21 @@ namespace {
 
 const double zoomStep = 1.25;
 const double chartMargin = 20; // room to grab a block at the far edge of the drawing
+// A block held within this many pixels of the view's edge, or beyond it, scrolls the view on
+// every tick, faster the farther out it is, so it can be carried past what is on show.
+const int edgeZone = 16;
+const int edgeTickMs = 30;
+const int fastestEdgeStep = 40;
+
+// The scroll of one tick along one axis for a pointer at `at` in a view from low to high.
+int edgeStep(int at, int low, int high)
+{
+    if (at < low + edgeZone)
+        return -std::min(fastestEdgeStep, (low + edgeZone - at) / 2 + 1);
+    if (at > high - edgeZone)
+        return std::min(fastestEdgeStep, (at - high + edgeZone) / 2 + 1);
+    return 0;
+}
 
 } // namespace
 
@@ -41,6 +56,8 @@ DrawingSurface::DrawingSurface(QWidget *parent)
     connect(m_zoomIn, &QAction::triggered, this, [this] { zoomAt(zoomStep, QPoint(0, 0)); });
     connect(m_zoomOut, &QAction::triggered, this, [this] { zoomAt(1 / zoomStep, QPoint(0, 0)); });
     connect(m_zoomReset, &QAction::triggered, this, [this] { setZoomPercent(100); });
+    m_edgeScroll.setInterval(edgeTickMs);
+    connect(&m_edgeScroll, &QTimer::timeout, this, &DrawingSurface::scrollAtEdge);
     fitSceneToContents();
 }
 
@@ -212,11 +229,29 @@ void DrawingSurface::mouseMoveEvent(QMouseEvent *event)
         QGraphicsView::mouseMoveEvent(event);
         return;
     }
+    m_heldAt = event->position().toPoint();
     const QPointF point = toSurface(event->position());
     Q_EMIT blockDragged(point);
     // Dragged past the edge, the surface grows and scrolls along.
     fitSceneToContents();
     ensureVisible(QRectF(point, QSizeF(1, 1)), 0, 0);
+    if (!m_edgeScroll.isActive())
+        m_edgeScroll.start();
+}
+
+// The pointer may stay still near the edge: the view keeps scrolling and the block follows.
+void DrawingSurface::scrollAtEdge()
+{
+    const QRect area = viewport()->rect();
+    QScrollBar *across = horizontalScrollBar();
+    QScrollBar *down = verticalScrollBar();
+    const QPoint before(across->value(), down->value());
+    across->setValue(before.x() + edgeStep(m_heldAt.x(), area.left(), area.right()));
+    down->setValue(before.y() + edgeStep(m_heldAt.y(), area.top(), area.bottom()));
+    if (QPoint(across->value(), down->value()) == before)
+        return;
+    Q_EMIT blockDragged(toSurface(m_heldAt));
+    fitSceneToContents();
 }
 
 void DrawingSurface::mouseReleaseEvent(QMouseEvent *event)
@@ -224,6 +259,7 @@ void DrawingSurface::mouseReleaseEvent(QMouseEvent *event)
     if (!m_holdingBlock || event->buttons() != Qt::NoButton)
         return;
     m_holdingBlock = false;
+    m_edgeScroll.stop();
     Q_EMIT blockReleased();
     if (m_chart)
         m_chart->invalidateBounds(); // the drag may have left room that is no longer needed

@@ -4,6 +4,7 @@
 
 #include <QGraphicsView>
 #include <QPointer>
+#include <QTimer>
 
 class BlockItem;
 class QAction;
@@ -79,6 +80,7 @@ private:
     void scheduleFit();
     void updateSelectorArea();
     void pressAt(QMouseEvent *event);
+    void scrollAtEdge();
     BlockItem *blockItemAt(const QPoint &viewportPoint) const;
 
     QGraphicsScene *m_emptyScene;
@@ -86,6 +88,8 @@ private:
     QRectF m_selector;
     bool m_selectorVisible = false;
     bool m_holdingBlock = false;
+    QPoint m_heldAt; // the pointer in the viewport while a block is held
+    QTimer m_edgeScroll;
     bool m_fitScheduled = false;
     double m_zoom = 1;
     QAction *m_zoomIn;

@@ -48,10 +48,10 @@ public:
     {
         QTest::mousePress(surface->viewport(), button, {}, viewportPoint(at));
     }
-    void moveTo(const QPointF &at)
+    void moveTo(const QPointF &at) { moveInViewport(viewportPoint(at)); }
+    void moveInViewport(const QPoint &at)
     {
-        QMouseEvent move(QEvent::MouseMove, viewportPoint(at), surface->viewport()->mapToGlobal(viewportPoint(at)),
-                         Qt::NoButton, Qt::LeftButton, {});
+        QMouseEvent move(QEvent::MouseMove, at, surface->viewport()->mapToGlobal(at), Qt::NoButton, Qt::LeftButton, {});
         QCoreApplication::sendEvent(surface->viewport(), &move);
     }
     void release(const QPointF &at)

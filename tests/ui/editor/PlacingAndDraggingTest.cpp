@@ -2,6 +2,8 @@
 
 #include "model/BlockTool.h"
 
+#include <QScrollBar>
+
 namespace {
 
 struct ToolCase {
@@ -96,6 +98,27 @@ TEST_F(EditorFixture, DraggingKeepsTheGrabPointAndLinesFollowEveryMove)
     EXPECT_EQ(surface->selectorRect(), ChartEditor::selectorFrame(*b));
     EXPECT_EQ(itemOf(*b)->pos(), QPointF(220, 250));
     EXPECT_EQ(a->shapeLeft(), 20);
+    expectSceneMatchesModel();
+}
+
+TEST_F(EditorFixture, ABlockHeldStillPastTheEdgeCarriesTheViewAlongUntilReleased)
+{
+    cBlock *b = place(QStringLiteral("END"), QPointF(20, 200));
+    const QPointF grab(30, 205);
+    press(grab);
+    const QPoint outside(surface->viewport()->width() + 10, viewportPoint(grab).y());
+    moveInViewport(outside);
+    QScrollBar *across = surface->horizontalScrollBar();
+    const int first = across->value();
+    QTest::qWait(200);
+    EXPECT_GT(across->value(), first);
+    EXPECT_NEAR(b->shapeLeft(), surface->toSurface(outside).x() - 10, 1); // still under the pointer
+    EXPECT_EQ(b->shapeTop(), 200);
+
+    QTest::mouseRelease(surface->viewport(), Qt::LeftButton, {}, outside);
+    const int released = across->value();
+    QTest::qWait(100);
+    EXPECT_EQ(across->value(), released);
     expectSceneMatchesModel();
 }
 
