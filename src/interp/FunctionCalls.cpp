@@ -31,14 +31,30 @@ QString FunctionCalls::chartPath(const QString &folder, const QString &fileName)
     return exact;
 }
 
-bool FunctionCalls::loadChart(const QString &fileName)
+const QString &FunctionCalls::pathOf(QHash<QString, QString> &paths, const QString &name, QLatin1StringView suffix)
+{
+    const QString &folder = m_p.project.projectFolder();
+    if (folder != m_pathsFolder) {
+        m_pathsFolder = folder;
+        m_callPaths.clear();
+        m_returnPaths.clear();
+    }
+    auto it = paths.constFind(name);
+    if (it == paths.constEnd()) {
+        if (paths.size() >= MaxPaths)
+            paths.clear();
+        it = paths.insert(name, folder + name + suffix);
+    }
+    return *it;
+}
+
+bool FunctionCalls::loadChart(QHash<QString, QString> &paths, const QString &name, QLatin1StringView suffix)
 {
     // The exact name first: the usual case then costs no look at the folder.
-    const QString folder = m_p.project.projectFolder();
-    const QString exact = folder + fileName;
+    const QString &exact = pathOf(paths, name, suffix);
     if (m_p.project.enterChart(exact))
         return true;
-    const QString other = chartPath(folder, fileName);
+    const QString other = chartPath(m_pathsFolder, name + suffix);
     return other != exact && m_p.project.enterChart(other);
 }
 
@@ -73,8 +89,32 @@ const QStringList &FunctionCalls::localsOf(const QString &list)
     if (list != m_localsText) {
         m_localsText = list;
         m_locals = TextRules::listItems(list);
+        m_localsGeneration = 0;
     }
     return m_locals;
+}
+
+// The column of a local of the last list split; -1 when no variable has its name.
+int FunctionCalls::localColumn(qsizetype index)
+{
+    if (m_localsGeneration != m_p.vars.addGeneration()) {
+        m_localColumns.resize(std::size_t(m_locals.size()));
+        for (qsizetype i = 0; i < m_locals.size(); ++i)
+            m_localColumns[std::size_t(i)] = m_p.vars.findVar(m_locals[i]);
+        m_localsGeneration = m_p.vars.addGeneration();
+    }
+    return m_localColumns[std::size_t(index)];
+}
+
+const QString &FunctionCalls::callerFileName()
+{
+    const QString &path = m_p.project.projectPath();
+    if (!m_callerKnown || path != m_callerPath) {
+        m_callerPath = path;
+        m_callerName = Paths::fileNameOf(path);
+        m_callerKnown = true;
+    }
+    return m_callerName;
 }
 
 void FunctionCalls::endRun(const QString &message)
@@ -83,20 +123,20 @@ void FunctionCalls::endRun(const QString &message)
     throw RunEnded{};
 }
 
-void FunctionCalls::callProject(cBlock &block)
+void FunctionCalls::callProject(cBlock &block, const QString &argument)
 {
     const QString name = block.zParam1();
     const QString callerTag = block.TagID();
     m_p.stack.PUSH(valueOf(m_param));
-    m_p.stack.PUSH(m_p.vars.ifVarGetValue(block.zParam2()));
+    m_p.stack.PUSH(argument);
     m_p.stack.PUSH(block.zParam3());
-    m_p.stack.PUSH(Paths::fileNameOf(m_p.project.projectPath()));
-    const cBlock *after = m_interpreter.nextBlock(&block, QString());
+    m_p.stack.PUSH(callerFileName());
+    const cBlock *after = m_interpreter.followingBlock(&block);
     if (!after)
         endRun(QStringLiteral("Fonksiyon bağlı değil!"));
     m_p.host.hideSelector();
     m_p.stack.PUSH(after->TagID());
-    if (loadChart(name + QStringLiteral(".vnp"))) {
+    if (loadChart(m_callPaths, name, QLatin1StringView(".vnp"))) {
         cBlock *start = m_interpreter.findBlockByAction(QStringLiteral("START"));
         m_run.setCurrentBlock(start);
         m_p.host.setSelector(start);
@@ -117,20 +157,28 @@ void FunctionCalls::startBlock(const cBlock &block)
     saveLocals(block.zParam1());
 }
 
+// By index, with each column looked up after the push or pop before it: a full or empty stack
+// ends the run, and a listener may clear the variables for another run meanwhile.
 void FunctionCalls::saveLocals(const QString &list)
 {
-    // A copy (shared, not copied): a push that overflows ends the run, and a later run may
-    // split another list meanwhile.
-    const QStringList items = localsOf(list);
-    for (const QString &item : items)
-        m_p.stack.PUSH(m_p.vars.ifVarGetValue(item));
+    localsOf(list);
+    for (qsizetype i = 0; i < m_locals.size(); ++i) {
+        const int column = localColumn(i);
+        m_p.stack.PUSH(column >= 0 ? m_p.vars.valueAt(column).text() : m_locals[i]);
+    }
 }
 
 void FunctionCalls::restoreLocals(const QString &list)
 {
-    const QStringList items = localsOf(list);
-    for (auto it = items.crbegin(); it != items.crend(); ++it)
-        m_p.vars.setVar(*it, m_p.stack.POP());
+    localsOf(list);
+    for (qsizetype i = m_locals.size() - 1; i >= 0 && i < m_locals.size(); --i) {
+        const QString value = m_p.stack.POP();
+        const int column = localColumn(i);
+        if (column >= 0)
+            m_p.vars.setValueAt(column, Value(value));
+        else
+            m_p.vars.setVar(m_locals[i], value);
+    }
 }
 
 void FunctionCalls::stopBlock()
@@ -161,7 +209,7 @@ void FunctionCalls::returnToCaller(const QString &CS, const QString &IP)
     m_p.host.hideSelector();
     const QString cannotReturn = QStringLiteral("Çağıran fonksiyona dönülemiyor\r\n");
     // An untitled caller has no file name to return to; the project folder itself is no chart.
-    if (CS.isEmpty() || !loadChart(CS))
+    if (CS.isEmpty() || !loadChart(m_returnPaths, CS, QLatin1StringView()))
         endRun(cannotReturn + QStringLiteral("Yığın dönüş için yanlış CS bilgisi içeriyor: ") + CS);
     cBlock *at = m_p.project.theBlockCollection().item(IP);
     if (!at)

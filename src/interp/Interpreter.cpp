@@ -5,6 +5,7 @@
 #include "interp/Arithmetic.h"
 #include "interp/BuiltIns.h"
 #include "interp/CallStack.h"
+#include "interp/CoarseClock.h"
 #include "interp/ConsoleScreen.h"
 #include "interp/FunctionCalls.h"
 #include "interp/RunControl.h"
@@ -15,7 +16,6 @@
 #include "model/VarnelError.h"
 #include "project/Project.h"
 
-#include <ctime>
 #include <type_traits>
 
 namespace {
@@ -261,9 +261,9 @@ int Interpreter::execute(cBlock &block)
         });
         return EmptyLabel;
     case ActionCode::Function:
-        if (m_builtIns->callBuiltIn(block.zParam1(), block.zParam2(), block.zParam3()))
+        if (!callsChart(block) && m_builtIns->callBuiltIn(block.zParam1(), block.zParam2(), block.zParam3()))
             return EmptyLabel;
-        m_calls->callProject(block);
+        m_calls->callProject(block, textOperand(block, resolved(block), 1));
         return Stay;
     case ActionCode::Window:
         doWindow(block);
@@ -272,6 +272,19 @@ int Interpreter::execute(cBlock &block)
         m_p.log.mBox(QStringLiteral("timerRunner_Timer(). BİLİNMEYEN İŞLEM!: ") + block.zAction());
         throw RunEnded{};
     }
+}
+
+// A FUNCTION block that names no built-in calls a chart; the name alone decides, so the answer
+// holds until the block changes.
+bool Interpreter::callsChart(const cBlock &block)
+{
+    RunCache &cache = block.runCache();
+    if (cache.callRevision != block.revision()) {
+        const QString &name = block.zParam1();
+        cache.callsChart = !name.isEmpty() && !BuiltIns::isBuiltIn(name.toUpper());
+        cache.callRevision = block.revision();
+    }
+    return cache.callsChart;
 }
 
 [[gnu::always_inline]] inline RunCache &Interpreter::resolved(const cBlock &block)
@@ -375,11 +388,7 @@ int Interpreter::doInput(cBlock &block)
 void Interpreter::bringConsoleForward()
 {
     m_p.host.restoreConsole();
-    // The coarse monotonic clock: the time of day costs a time-zone check per call and jumps at
-    // midnight, and the fine clock costs more than a second's rule needs on every OUTPUT.
-    timespec coarse{};
-    clock_gettime(CLOCK_MONOTONIC_COARSE, &coarse);
-    const qint64 now = qint64(coarse.tv_sec) * 1000 + coarse.tv_nsec / 1000000;
+    const qint64 now = CoarseClock::nowMs();
     if (m_lastScreenShow < 0 || now - m_lastScreenShow > 1000) {
         m_p.host.showConsole(false);
         m_lastScreenShow = now;
@@ -431,6 +440,11 @@ void Interpreter::doWindow(cBlock &block)
     if (cached.found && cached.linkGeneration == m_p.project.context().linkGeneration()) [[likely]]
         return cached.block;
     return nextBlock(block, label == YesLabel ? m_yes : (label == NoLabel ? m_no : QString()));
+}
+
+cBlock *Interpreter::followingBlock(cBlock *block)
+{
+    return followLine(block, EmptyLabel);
 }
 
 cBlock *Interpreter::nextBlock(cBlock *block, const QString &label)

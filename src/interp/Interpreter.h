@@ -30,6 +30,8 @@ public:
     // the user or call out to the screen, so that run control sees what changed meanwhile.
     void runBlocks(int count);
     cBlock *nextBlock(cBlock *block, const QString &label);
+    // nextBlock along the unlabelled line, from the block's cache when its links are unchanged.
+    cBlock *followingBlock(cBlock *block);
     cBlock *findBlockByAction(const QString &code);
     bool inTick() const { return m_inTick; }
     // Inside a tick and not waiting in a nested event loop: an ending run may unwind to the tick.
@@ -53,6 +55,7 @@ private:
     int executePlain(cBlock &block, ActionCode code);
     int execute(cBlock &block);
     cBlock *followLine(cBlock *block, int label);
+    bool callsChart(const cBlock &block);
     void selectBlock(cBlock *block);
 
     RunCache &resolved(const cBlock &block);

@@ -1,6 +1,7 @@
 #include "interp/RunControl.h"
 
 #include "interp/CallStack.h"
+#include "interp/CoarseClock.h"
 #include "interp/ConsoleScreen.h"
 #include "interp/RunEnded.h"
 #include "interp/RunHost.h"
@@ -10,7 +11,6 @@
 #include "base/tranLng.h"
 
 #include <QCoreApplication>
-#include <QElapsedTimer>
 
 RunControl::RunControl(RunParts parts, QObject *parent)
     : QObject(parent), m_p(parts), m_interpreter(parts, *this)
@@ -108,14 +108,15 @@ void RunControl::runFastLoop()
     m_inFastLoop = true;
     // The interpreter runs a slice of blocks per call, and events are processed once per time
     // slice of a few milliseconds rather than after every block: the window stays responsive
-    // and a fast run is bound neither by event processing nor by per-block checks here.
-    QElapsedTimer slice;
-    slice.start();
+    // and a fast run is bound neither by event processing nor by per-block checks here. A slice
+    // ends after every call and return, so the clock read between slices is the coarse one.
+    qint64 sliceStart = CoarseClock::nowMs();
     while (m_timerEnabled && interval() == 0) {
         m_interpreter.runBlocks(SliceBlocks);
-        if (slice.elapsed() >= 5) {
+        const qint64 now = CoarseClock::nowMs();
+        if (now - sliceStart >= 5) {
             QCoreApplication::processEvents();
-            slice.restart();
+            sliceStart = CoarseClock::nowMs();
         }
     }
     m_inFastLoop = false;

@@ -26,4 +26,7 @@ struct RunCache {
     quint64 generation = 0;
     Operand operand[3];
     Next next[3]; // empty label, YES label, NO label
+    // A FUNCTION block names a chart rather than a built-in, as of this revision of the block.
+    quint32 callRevision = ~0u;
+    bool callsChart = false;
 };

@@ -440,6 +440,42 @@ TEST_F(FunctionCallsTest, AnUntitledCallerIsNotReloadedFromItsFolder)
     EXPECT_EQ(Paths::fileNameOf(h.project.projectPath()), QStringLiteral("bos.vnp"));
 }
 
+// What a FUNCTION block calls is decided once per version of the block.
+TEST_F(FunctionCallsTest, AnEditedFunctionBlockCallsWhatItNamesNow)
+{
+    write("kare.vnp", {{"START"}, {"MULTIPLY", "PARAM", "PARAM", "RETURN"}, {"STOP"}});
+    write("main.vnp", {{"START"}, {"FUNCTION", "kare", "-3", "r"}, {"OUTPUT", "", "r"}, {"STOP"}});
+    QThread::msleep(100); // settled: the caller comes back as the same blocks
+    ASSERT_TRUE(h.loadFile(folder.path("main.vnp")));
+    const struct {
+        const char *name;
+        const char *shown;
+    } cases[] = {{"kare", "9"}, {"ABS", "3"}, {"kare", "9"}};
+    for (const auto &c : cases) {
+        h.project.theBlockCollection().item(QStringLiteral("id2"))->setZParam1(QString::fromUtf8(c.name));
+        h.rows.clear();
+        h.run();
+        EXPECT_EQ(h.messages, QStringList()) << c.name;
+        EXPECT_EQ(h.rows, QStringList{QString::fromUtf8(c.shown)}) << c.name;
+    }
+}
+
+// Called charts are looked up in the folder of the chart on show, whichever was run before.
+TEST_F(FunctionCallsTest, ChartsAreCalledFromTheFolderOfTheRunningChart)
+{
+    ChartFolder other;
+    ASSERT_TRUE(other.isValid());
+    write("f.vnp", {{"START"}, {"OUTPUT", "burada"}, {"STOP"}});
+    write("main.vnp", {{"START"}, {"FUNCTION", "f"}, {"STOP"}});
+    ASSERT_TRUE(other.write("f.vnp", {{"START"}, {"OUTPUT", "orada"}, {"STOP"}}));
+    ASSERT_TRUE(other.write("main.vnp", {{"START"}, {"FUNCTION", "f"}, {"STOP"}}));
+    runMain();
+    ASSERT_TRUE(h.loadFile(other.path("main.vnp")));
+    h.run();
+    EXPECT_EQ(h.messages, QStringList());
+    EXPECT_EQ(h.rows, (QStringList{"burada", "orada"}));
+}
+
 TEST(FunctionCallsPathTest, ChartPathPrefersTheExactNameThenAnyLetterCase)
 {
     ChartFolder folder;
