@@ -4,6 +4,7 @@
 #include "model/VarnelError.h"
 
 #include <limits>
+#include <utility>
 
 static VarnelError missingItem()
 {
@@ -168,35 +169,38 @@ void Block_Collection::clear()
     Q_EMIT cleared();
 }
 
-Block_Collection::Contents Block_Collection::takeContents()
+void Block_Collection::takeContents(Contents &into)
 {
     Q_EMIT aboutToClear();
-    Contents taken{std::move(m_blocks), std::move(m_byKey), std::move(m_byFoldedKey), std::move(m_byTag),
-                   m_tagIndexGeneration, m_actionRevision, std::move(m_firstActionCode), m_firstAction,
-                   m_firstActionRevision};
+    into.blocks = std::move(m_blocks);
+    into.byKey = std::move(m_byKey);
+    into.byFoldedKey = std::move(m_byFoldedKey);
+    into.byTag = std::move(m_byTag);
+    into.tagIndexGeneration = std::exchange(m_tagIndexGeneration, 0);
+    into.actionRevision = m_actionRevision++;
+    into.firstActionCode = std::move(m_firstActionCode);
+    into.firstAction = std::exchange(m_firstAction, nullptr);
+    into.firstActionRevision = std::exchange(m_firstActionRevision, ~quint64(0));
     m_blocks.clear();
     m_byKey.clear();
     m_byFoldedKey.clear();
     m_byTag.clear();
-    m_tagIndexGeneration = 0;
-    m_firstAction = nullptr;
-    m_firstActionRevision = ~quint64(0);
-    ++m_actionRevision;
+    m_firstActionCode.clear();
     Q_EMIT cleared();
-    return taken;
 }
 
-void Block_Collection::putContents(Contents &&contents)
+void Block_Collection::putContents(Contents &from)
 {
-    m_blocks = std::move(contents.blocks);
-    m_byKey = std::move(contents.byKey);
-    m_byFoldedKey = std::move(contents.byFoldedKey);
-    m_byTag = std::move(contents.byTag);
-    m_tagIndexGeneration = contents.tagIndexGeneration;
-    m_actionRevision = contents.actionRevision;
-    m_firstActionCode = std::move(contents.firstActionCode);
-    m_firstAction = contents.firstAction;
-    m_firstActionRevision = contents.firstActionRevision;
+    m_blocks = std::move(from.blocks);
+    m_byKey = std::move(from.byKey);
+    m_byFoldedKey = std::move(from.byFoldedKey);
+    m_byTag = std::move(from.byTag);
+    m_tagIndexGeneration = from.tagIndexGeneration;
+    m_actionRevision = from.actionRevision;
+    m_firstActionCode = std::move(from.firstActionCode);
+    m_firstAction = from.firstAction;
+    m_firstActionRevision = from.firstActionRevision;
+    from.blocks.clear();
 }
 
 cBlock *Block_Collection::firstWithAction(const QString &code) const

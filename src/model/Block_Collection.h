@@ -50,11 +50,12 @@ public:
         cBlock *firstAction = nullptr;
         quint64 firstActionRevision = ~quint64(0);
     };
-    // Hands every block over, announced as clear() announces it.
-    Contents takeContents();
-    // Installs contents taken earlier, announcing nothing: it belongs inside the context's
-    // replacement bracket, whose end tells the views.
-    void putContents(Contents &&contents);
+    // Hands every block over into `into` (whose earlier contents are dropped), announced as
+    // clear() announces it. Filling a kept record in place spares building a new one per switch.
+    void takeContents(Contents &into);
+    // Installs contents taken earlier, leaving `from` empty and announcing nothing: it belongs
+    // inside the context's replacement bracket, whose end tells the views.
+    void putContents(Contents &from);
 
     // The first block, in collection order, whose action code is exactly `code`; none when no
     // block has it. The answer is kept until an action code or the set of blocks changes.

@@ -4,6 +4,8 @@
 #include "model/LineRouter.h"
 #include "model/VarnelError.h"
 
+#include <utility>
+
 Line_Collection::Line_Collection(ModelContext *context, QObject *parent)
     : QObject(parent), m_context(context)
 {
@@ -100,24 +102,26 @@ void Line_Collection::clear()
     Q_EMIT cleared();
 }
 
-Line_Collection::Contents Line_Collection::takeContents()
+void Line_Collection::takeContents(Contents &into)
 {
-    Contents taken{std::move(m_lines), std::move(m_outgoing), std::move(m_connected), m_indexGeneration};
+    into.lines = std::move(m_lines);
+    into.outgoing = std::move(m_outgoing);
+    into.connected = std::move(m_connected);
+    into.indexGeneration = std::exchange(m_indexGeneration, 0);
     m_lines.clear();
     m_outgoing.clear();
     m_connected.clear();
-    m_indexGeneration = 0;
     m_context->bumpLinks();
     Q_EMIT cleared();
-    return taken;
 }
 
-void Line_Collection::putContents(Contents &&contents)
+void Line_Collection::putContents(Contents &from)
 {
-    m_lines = std::move(contents.lines);
-    m_outgoing = std::move(contents.outgoing);
-    m_connected = std::move(contents.connected);
-    m_indexGeneration = contents.indexGeneration;
+    m_lines = std::move(from.lines);
+    m_outgoing = std::move(from.outgoing);
+    m_connected = std::move(from.connected);
+    m_indexGeneration = from.indexGeneration;
+    from.lines.clear();
 }
 
 void Line_Collection::deleteLine(qint16 xFrom, qint16 xTo)

@@ -56,10 +56,12 @@ public:
         QHash<QString, QVector<cLine *>> connected;
         quint64 indexGeneration = 0;
     };
-    // Hands every line over, announced as clear() announces it.
-    Contents takeContents();
-    // Installs contents taken earlier, announcing nothing (inside the replacement bracket).
-    void putContents(Contents &&contents);
+    // Hands every line over into `into` (whose earlier contents are dropped), announced as
+    // clear() announces it.
+    void takeContents(Contents &into);
+    // Installs contents taken earlier, leaving `from` empty and announcing nothing (inside the
+    // replacement bracket).
+    void putContents(Contents &from);
 
     // The block collection attaches itself here, so that lines find their blocks' elements.
     void attachBlocks(const Block_Collection *blocks) { m_blocks = blocks; }

@@ -4,6 +4,7 @@
 #include "model/VarnelError.h"
 
 #include <limits>
+#include <utility>
 
 static const FixedPitchMeasure &standInMeasure()
 {
@@ -114,24 +115,29 @@ void ModelContext::unloadLineElements()
     m_lineElementCount = 0;
 }
 
-ModelContext::Elements ModelContext::takeElements()
+void ModelContext::takeElements(Elements &into)
 {
-    Elements taken{std::move(m_shapes), std::move(m_lines), m_shapeElementCount, m_lineElementCount,
-                   m_linkGeneration, m_tagGeneration};
+    into.shapes = std::move(m_shapes);
+    into.lines = std::move(m_lines);
+    into.shapeCount = m_shapeElementCount;
+    into.lineCount = m_lineElementCount;
+    into.linkGeneration = m_linkGeneration;
+    into.tagGeneration = m_tagGeneration;
     unloadShapeElements();
     unloadLineElements();
     bumpTags();
-    return taken;
 }
 
-void ModelContext::putElements(Elements &&elements)
+void ModelContext::putElements(Elements &from)
 {
-    m_shapes = elements.shapes.isEmpty() ? templateShapes() : std::move(elements.shapes);
-    m_lines = elements.lines.isEmpty() ? templateLines() : std::move(elements.lines);
-    m_shapeElementCount = elements.shapeCount;
-    m_lineElementCount = elements.lineCount;
-    m_linkGeneration = elements.linkGeneration;
-    m_tagGeneration = elements.tagGeneration;
+    m_shapes = from.shapes.isEmpty() ? templateShapes() : std::move(from.shapes);
+    m_lines = from.lines.isEmpty() ? templateLines() : std::move(from.lines);
+    m_shapeElementCount = from.shapeCount;
+    m_lineElementCount = from.lineCount;
+    m_linkGeneration = from.linkGeneration;
+    m_tagGeneration = from.tagGeneration;
+    from.shapes.clear();
+    from.lines.clear();
 }
 
 static void checkIndex(bool ok)

@@ -84,12 +84,12 @@ public:
         quint64 linkGeneration = 0;
         quint64 tagGeneration = 0;
     };
-    // Hands the drawing's elements over, leaving only the templates (as the unloads do) under
-    // new generations.
-    Elements takeElements();
+    // Hands the drawing's elements over into `into` (whose earlier elements are dropped),
+    // leaving only the templates (as the unloads do) under new generations.
+    void takeElements(Elements &into);
     // Installs elements taken earlier, generations included, so that what was looked up in that
-    // drawing still holds.
-    void putElements(Elements &&elements);
+    // drawing still holds; `from` is left without elements.
+    void putElements(Elements &from);
 
     ShapeElement &shape(qint16 index);
     const ShapeElement &shape(qint16 index) const;

@@ -15,7 +15,8 @@ Project::Project(MessageLog *log, QObject *parent)
       m_log(log),
       m_lines(&m_context),
       m_blocks(&m_context, &m_lines),
-      m_windowTitle(baseTitle())
+      m_windowTitle(baseTitle()),
+      m_live(std::make_unique<KeptChart>())
 {
     connect(&m_blocks, &Block_Collection::linkError, m_log, &MessageLog::mBox);
     connect(&m_lines, &Line_Collection::linkError, m_log, &MessageLog::mBox);
@@ -43,7 +44,8 @@ void Project::setWindowTitle(const QString &title)
 
 bool Project::liveIsKeepable() const
 {
-    return m_origin.known() && m_origin.path == m_projectPath && !projectModified();
+    const ChartOrigin &origin = m_live->origin;
+    return origin.known() && origin.path == m_projectPath && !projectModified();
 }
 
 ChartOrigin Project::originOf(const QString &path, const FileStamp &stamp) const
@@ -61,29 +63,26 @@ ChartOrigin Project::originOf(const QString &path, const FileStamp &stamp) const
     return origin;
 }
 
-// Announced as clearing the collections, as a load starts.
-KeptChart Project::takeLive()
+// Announced as clearing the collections, as a load starts. The record keeps its origin.
+void Project::takeLive(KeptChart &into)
 {
-    KeptChart chart;
-    chart.elements = m_context.takeElements();
-    chart.blocks = m_blocks.takeContents();
-    chart.lines = m_lines.takeContents();
-    chart.origin = std::exchange(m_origin, ChartOrigin());
-    return chart;
+    m_context.takeElements(into.elements);
+    m_blocks.takeContents(into.blocks);
+    m_lines.takeContents(into.lines);
 }
 
-void Project::putLive(KeptChart &&chart)
+void Project::putLive(KeptChart &from)
 {
-    m_context.putElements(std::move(chart.elements));
-    m_blocks.putContents(std::move(chart.blocks));
-    m_lines.putContents(std::move(chart.lines));
-    m_origin = std::move(chart.origin);
-    m_context.setSelection(m_origin.selected, m_origin.previousSelected);
+    m_context.putElements(from.elements);
+    m_blocks.putContents(from.blocks);
+    m_lines.putContents(from.lines);
+    m_context.setSelection(from.origin.selected, from.origin.previousSelected);
 }
 
 void Project::clearDrawing(bool keepLive)
 {
-    auto live = std::make_unique<KeptChart>(takeLive());
+    std::unique_ptr<KeptChart> live = std::exchange(m_live, std::make_unique<KeptChart>());
+    takeLive(*live);
     if (keepLive)
         m_shelf.put(std::move(live));
     // The indexes named elements that are gone; the blocks read next select themselves.
@@ -95,22 +94,23 @@ void Project::switchTo(std::unique_ptr<KeptChart> incoming, bool keepLive)
 {
     m_projectPath.clear();
     m_context.beginReplace();
-    KeptChart outgoing = takeLive();
+    takeLive(*m_live);
+    std::unique_ptr<KeptChart> outgoing; // a chart not kept goes when the switch is over
     if (incoming) {
-        putLive(std::move(*incoming));
-        if (keepLive) {
-            *incoming = std::move(outgoing);
-            m_shelf.put(std::move(incoming));
-        }
+        putLive(*incoming);
+        outgoing = std::exchange(m_live, std::move(incoming));
+        if (keepLive)
+            m_shelf.put(std::move(outgoing));
     } else {
-        putLive(std::move(outgoing));
+        putLive(*m_live);
     }
     setProjectModified(false);
     m_context.endReplace();
-    m_projectPath = m_origin.path;
-    m_projectFolder = m_origin.folder;
-    if (m_windowTitle != m_origin.title)
-        setWindowTitle(m_origin.title);
+    const ChartOrigin &origin = m_live->origin;
+    m_projectPath = origin.path;
+    m_projectFolder = origin.folder;
+    if (m_windowTitle != origin.title)
+        setWindowTitle(origin.title);
     Q_EMIT projectReplaced();
 }
 
@@ -139,11 +139,11 @@ Project::OnDisk Project::lookAtFile(ChartOrigin &origin)
 bool Project::enterChart(const QString &path)
 {
     const bool keepLive = liveIsKeepable();
-    const bool again = keepLive && m_origin.path == path;
+    const bool again = keepLive && m_live->origin.path == path;
     std::unique_ptr<KeptChart> kept = again ? nullptr : m_shelf.take(path);
     if (!again && !kept)
         return load_FILE(path);
-    ChartOrigin &origin = again ? m_origin : kept->origin;
+    ChartOrigin &origin = again ? m_live->origin : kept->origin;
     const OnDisk file = lookAtFile(origin);
     if (file == OnDisk::Missing)
         return false; // a missing file changes nothing, as with load_FILE
@@ -197,7 +197,7 @@ bool Project::load_FILE(const QString &sFILE)
     if (!Paths::fileExists(sFILE))
         return false;
     // The chart on show is put aside unless this load replaces it with its own file.
-    const bool keepLive = liveIsKeepable() && m_origin.path != sFILE;
+    const bool keepLive = liveIsKeepable() && m_live->origin.path != sFILE;
     m_projectPath.clear();
     setWindowTitle(baseTitle());
     m_context.beginReplace();
@@ -230,7 +230,7 @@ bool Project::load_FILE(const QString &sFILE)
     setProjectModified(false);
     // Only a stamp that can tell a later change lets the chart be shown again unread.
     if (complete && source.settled)
-        m_origin = originOf(sFILE, source.stamp);
+        m_live->origin = originOf(sFILE, source.stamp);
     m_context.endReplace();
     Q_EMIT projectReplaced();
     return complete;

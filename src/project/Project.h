@@ -11,6 +11,8 @@
 #include <QObject>
 #include <QString>
 
+#include <memory>
+
 class MessageLog;
 
 // The open project as the main window owns it: the two collections, the model's context and
@@ -73,10 +75,10 @@ private:
     void clearDrawing(bool keepLive);
     void applyParsed(const ParsedProject &parsed);
     bool liveIsKeepable() const;
-    void forgetOrigin() { m_origin = ChartOrigin(); }
+    void forgetOrigin() { m_live->origin = ChartOrigin(); }
     ChartOrigin originOf(const QString &path, const FileStamp &stamp) const;
-    KeptChart takeLive();
-    void putLive(KeptChart &&chart);
+    void takeLive(KeptChart &into);
+    void putLive(KeptChart &from);
     void switchTo(std::unique_ptr<KeptChart> incoming, bool keepLive);
     enum class OnDisk { Unchanged, Changed, Missing };
     OnDisk lookAtFile(ChartOrigin &origin);
@@ -89,7 +91,9 @@ private:
     QString m_projectFolder;
     QString m_windowTitle;
     ProjectFileCache m_fileCache;
-    ChartOrigin m_origin; // of the chart on show
+    // The record of the chart on show: its origin, and its contents while they are put aside.
+    // A switch trades it for the record of the incoming chart, so nothing is built or copied.
+    std::unique_ptr<KeptChart> m_live;
     ChartShelf m_shelf;
     FolderWatch m_watch;
 };
