@@ -261,9 +261,9 @@ int Interpreter::execute(cBlock &block)
         });
         return EmptyLabel;
     case ActionCode::Function:
-        if (!callsChart(block) && m_builtIns->callBuiltIn(block.zParam1(), block.zParam2(), block.zParam3()))
+        if (runBuiltIn(block))
             return EmptyLabel;
-        m_calls->callProject(block, textOperand(block, resolved(block), 1));
+        m_calls->callProject(block, chartArgument(block));
         return Stay;
     case ActionCode::Window:
         doWindow(block);
@@ -274,17 +274,25 @@ int Interpreter::execute(cBlock &block)
     }
 }
 
-// A FUNCTION block that names no built-in calls a chart; the name alone decides, so the answer
-// holds until the block changes.
-bool Interpreter::callsChart(const cBlock &block)
+// Runs the built-in a FUNCTION block names; false when it names none, and so calls a chart. A
+// block found to name none names none until it changes, so its calls skip the look-up.
+bool Interpreter::runBuiltIn(const cBlock &block)
 {
     RunCache &cache = block.runCache();
-    if (cache.callRevision != block.revision()) {
-        const QString &name = block.zParam1();
-        cache.callsChart = !name.isEmpty() && !BuiltIns::isBuiltIn(name.toUpper());
-        cache.callRevision = block.revision();
-    }
-    return cache.callsChart;
+    if (cache.chartCallRevision == block.revision())
+        return false;
+    if (m_builtIns->callBuiltIn(block.zParam1(), block.zParam2(), block.zParam3()))
+        return true;
+    cache.chartCallRevision = block.revision();
+    return false;
+}
+
+// What a chart call passes: the second parameter, read as the variable it names where it names
+// one. Kept out of line, so that the slice loop, which inlines the operand look-up, stays as it
+// is without it.
+[[gnu::noinline]] QString Interpreter::chartArgument(const cBlock &block)
+{
+    return textOperand(block, resolved(block), 1);
 }
 
 [[gnu::always_inline]] inline RunCache &Interpreter::resolved(const cBlock &block)

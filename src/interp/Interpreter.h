@@ -55,7 +55,8 @@ private:
     int executePlain(cBlock &block, ActionCode code);
     int execute(cBlock &block);
     cBlock *followLine(cBlock *block, int label);
-    bool callsChart(const cBlock &block);
+    bool runBuiltIn(const cBlock &block);
+    QString chartArgument(const cBlock &block);
     void selectBlock(cBlock *block);
 
     RunCache &resolved(const cBlock &block);

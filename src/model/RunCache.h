@@ -23,10 +23,9 @@ struct RunCache {
     // The operands hold for this revision of the block and this add generation of the
     // variable store.
     quint32 revision = ~0u;
+    // A FUNCTION block was found to name no built-in (so it calls a chart) at this revision.
+    quint32 chartCallRevision = ~0u;
     quint64 generation = 0;
     Operand operand[3];
     Next next[3]; // empty label, YES label, NO label
-    // A FUNCTION block names a chart rather than a built-in, as of this revision of the block.
-    quint32 callRevision = ~0u;
-    bool callsChart = false;
 };
