@@ -25,18 +25,6 @@ void storeRelease(unsigned *at, unsigned value)
     std::atomic_ref<unsigned>(*at).store(value, std::memory_order_release);
 }
 
-void *mapRing(int ring, std::size_t size, off_t part)
-{
-    void *at = ::mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_SHARED | MAP_POPULATE, ring, part);
-    return at == MAP_FAILED ? nullptr : at;
-}
-
-template<typename T>
-T *at(void *base, unsigned offset)
-{
-    return reinterpret_cast<T *>(static_cast<char *>(base) + offset);
-}
-
 } // namespace
 
 PollRing::~PollRing()
@@ -51,6 +39,22 @@ bool PollRing::answered() const
 
 #ifdef VARNEL_HAS_RING
 
+namespace {
+
+void *mapRing(int ring, std::size_t size, off_t part)
+{
+    void *at = ::mmap(nullptr, size, PROT_READ | PROT_WRITE, MAP_SHARED | MAP_POPULATE, ring, part);
+    return at == MAP_FAILED ? nullptr : at;
+}
+
+template<typename T>
+T *at(void *base, unsigned offset)
+{
+    return reinterpret_cast<T *>(static_cast<char *>(base) + offset);
+}
+
+} // namespace
+
 bool PollRing::start(int fd)
 {
     stop();
@@ -60,13 +64,15 @@ bool PollRing::start(int fd)
     if (m_ring < 0)
         return false;
     m_fd = fd;
-    m_ringsSize = std::max<std::size_t>(params.sq_off.array + params.sq_entries * sizeof(unsigned),
-                                        params.cq_off.cqes + params.cq_entries * sizeof(io_uring_cqe));
+    const std::size_t submissionSize = params.sq_off.array + params.sq_entries * sizeof(unsigned);
+    const std::size_t completionSize = params.cq_off.cqes + params.cq_entries * sizeof(io_uring_cqe);
+    const bool single = params.features & IORING_FEAT_SINGLE_MMAP;
+    m_ringsSize = single ? std::max(submissionSize, completionSize) : submissionSize;
     m_entriesSize = params.sq_entries * sizeof(io_uring_sqe);
     m_rings = mapRing(m_ring, m_ringsSize, IORING_OFF_SQ_RING);
     void *completions = m_rings;
-    if (m_rings && !(params.features & IORING_FEAT_SINGLE_MMAP)) {
-        m_completionsSize = m_ringsSize;
+    if (m_rings && !single) {
+        m_completionsSize = completionSize;
         m_completions = mapRing(m_ring, m_completionsSize, IORING_OFF_CQ_RING);
         completions = m_completions;
     }

@@ -9,9 +9,10 @@
 // memory instead of a system call.
 //
 // The answer is as prompt as a system call would be for the thread that made the request: the
-// kernel posts it on that thread's next return from the kernel after the input arrived, which for
-// a change made by the thread itself is before the call that made it returns, and for a change made
-// elsewhere is when the other side wakes the thread. Other threads must not rely on it.
+// kernel posts it as that thread next leaves the kernel after the input arrived. Input the thread
+// caused itself is told before the call that caused it returns; input from elsewhere interrupts
+// the thread at once, and is told at the latest when the thread hears of it through the kernel.
+// Other threads must not rely on it.
 class PollRing {
 public:
     PollRing() = default;
@@ -32,7 +33,6 @@ public:
     void renew();
 
 private:
-    bool map();
     bool ask();
     void stop();
 
