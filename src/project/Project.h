@@ -91,8 +91,9 @@ private:
     QString m_projectFolder;
     QString m_windowTitle;
     ProjectFileCache m_fileCache;
-    // The record of the chart on show: its origin, and its contents while they are put aside.
-    // A switch trades it for the record of the incoming chart, so nothing is built or copied.
+    // The record of the chart on show: its origin, its containers empty while the collections
+    // hold what they held. A switch fills it and trades it for the incoming chart's record, so
+    // that nothing is built or copied.
     std::unique_ptr<KeptChart> m_live;
     ChartShelf m_shelf;
     FolderWatch m_watch;
