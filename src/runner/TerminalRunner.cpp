@@ -3,6 +3,7 @@
 #include "base/CheckedFileWriter.h"
 #include "base/FileErrors.h"
 #include "base/FileKind.h"
+#include "interp/TextRules.h"
 
 #include <QFileInfo>
 #include <cerrno>
@@ -89,11 +90,16 @@ std::optional<QString> TerminalRunner::readLine(const QString &prompt)
         writeOutput(prompt + QStringLiteral(" >"));
         flushOutput();
     }
+    // A line longer than any text may be is read to its end but kept only so far: far enough
+    // that INPUT's length rule refuses it (three bytes make at least one character), without
+    // holding all of it in memory.
+    constexpr size_t keptBytes = 3 * size_t(TextRules::MaxLength) + 1;
     std::string line;
     int c = 0;
     bool any = false;
-    while ((c = std::getchar()) != EOF && c != '\n') {
-        line.push_back(char(c));
+    while ((c = getc_unlocked(stdin)) != EOF && c != '\n') {
+        if (line.size() < keptBytes)
+            line.push_back(char(c));
         any = true;
     }
     if (c == EOF && !any) {
