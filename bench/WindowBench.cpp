@@ -4,12 +4,12 @@
 
 #include "base/MessageLog.h"
 #include "interp/RunControl.h"
-#include "interp/RunHost.h"
 #include "interp/Runtime.h"
 #include "model/Block_Collection.h"
 #include "model/Line_Collection.h"
 #include "model/cBlock.h"
 #include "project/Project.h"
+#include "support/WindowOnlyHost.h"
 #include "ui/guiwin/GUI_Collection.h"
 #include "ui/guiwin/GuiPicture.h"
 #include "ui/guiwin/RunWindowHost.h"
@@ -25,18 +25,6 @@
 #include <vector>
 
 namespace {
-
-class WindowHost : public RunHost {
-public:
-    bool openWindow(cBlock *block) override { return windows->openWindow(block); }
-    bool windowLoaded() const override { return windows->windowLoaded(); }
-    bool processObjectDefinition(const QString &target, const QString &source) override
-    {
-        return windows->processObjectDefinition(target, source);
-    }
-    void closeWindowForTermination() override { windows->closeWindowForTermination(); }
-    std::unique_ptr<RunWindowHost> windows;
-};
 
 struct Bench {
     Bench()
@@ -95,7 +83,7 @@ struct Bench {
 
     MessageLog log;
     Project project{&log};
-    WindowHost host;
+    WindowOnlyHost host;
     Runtime runtime{project, log, host};
     RunParts parts{project, runtime.vars, runtime.console, runtime.stack, log, host, runtime.flags};
 };

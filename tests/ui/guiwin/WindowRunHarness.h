@@ -4,11 +4,11 @@
 #include "base/Paths.h"
 #include "interp/ConsoleScreen.h"
 #include "interp/RunControl.h"
-#include "interp/RunHost.h"
 #include "interp/Runtime.h"
 #include "model/cBlock.h"
 #include "project/Project.h"
 #include "support/LocaleScope.h"
+#include "support/WindowOnlyHost.h"
 #include "ui/guiwin/GUI_Collection.h"
 #include "ui/guiwin/RunWindowHost.h"
 #include "ui/guiwin/frmWindow.h"
@@ -28,20 +28,6 @@ inline QColor colorAt(const QImage &image, int x, int y)
 {
     return QColor::fromRgb(pixelAt(image, x, y));
 }
-
-// A screen that has nothing but the run-time window, as the desktop program's host has it.
-class WindowOnlyHost : public RunHost {
-public:
-    bool openWindow(cBlock *block) override { return windows->openWindow(block); }
-    bool windowLoaded() const override { return windows->windowLoaded(); }
-    bool processObjectDefinition(const QString &target, const QString &source) override
-    {
-        return windows->processObjectDefinition(target, source);
-    }
-    void closeWindowForTermination() override { windows->closeWindowForTermination(); }
-
-    std::unique_ptr<RunWindowHost> windows;
-};
 
 // One project and its runtime with the run-time window, the console rows and the messages of
 // its runs collected; charts run from the example folder.
