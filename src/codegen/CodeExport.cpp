@@ -1,0 +1,50 @@
+#include "codegen/CodeExport.h"
+
+#include "codegen/FlowProgram.h"
+#include "codegen/PythonWriter.h"
+
+#include <memory>
+
+std::optional<CodeExport::Language> CodeExport::languageNamed(const QString &name)
+{
+    const QString lower = name.toLower();
+    if (lower == u"python")
+        return Python;
+    if (lower == u"c")
+        return C;
+    if (lower == u"java")
+        return Java;
+    return std::nullopt;
+}
+
+QString CodeExport::fileExtension(Language language)
+{
+    switch (language) {
+    case Python:
+        return QStringLiteral("py");
+    case C:
+        return QStringLiteral("c");
+    default:
+        return QStringLiteral("java");
+    }
+}
+
+bool CodeExport::exportChart(const QString &path, Language language, const QString &className)
+{
+    m_code.clear();
+    m_error.clear();
+    m_structured = false;
+    FlowProgram program;
+    if (!program.load(path, m_error))
+        return false;
+    std::unique_ptr<CodeWriter> writer;
+    switch (language) {
+    default:
+        Q_UNUSED(className);
+        writer = std::make_unique<PythonWriter>(program);
+        break;
+    }
+    m_code = writer->write();
+    m_structured = writer->structured();
+    return true;
+}

@@ -1,0 +1,110 @@
+#pragma once
+
+#include "codegen/CodeStatement.h"
+#include "codegen/FlowOperand.h"
+#include "codegen/NameTable.h"
+
+#include <QSet>
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+class FlowProgram;
+struct FlowNode;
+
+// Writes a program in one language: what every language shares (which helper each block
+// needs, how operands read, the order of branches and loops) is here; the spelling is the
+// language's own.
+class CodeWriter {
+public:
+    CodeWriter(const FlowProgram &program, NameTable::Letters letters);
+    virtual ~CodeWriter();
+
+    QString write();
+    // Whether every chart came out as branches and loops (no state machine).
+    bool structured() const { return m_structured; }
+
+protected:
+    // ---- spelling
+    virtual QString stringLiteral(const QString &text) const = 0;
+    virtual QString numberLiteral(double value) const;
+    virtual QString helper(const QString &name) const { return name; }
+    virtual QString assignment(const QString &target, const QString &expression) const = 0;
+    virtual QString expressionStatement(const QString &expression) const = 0;
+    virtual QString output(const QString &expression) const = 0;
+    virtual QString concatenation(const QString &literal, const QString &expression) const;
+    virtual QString callChart(const QString &function, const QString &argument) const;
+
+    // ---- blocks and structure
+    virtual void openIf(const QString &condition, bool chained) = 0;
+    virtual void openElse() = 0;
+    virtual void close() = 0;
+    virtual void openWhile(const QString &condition) = 0;
+    virtual void openForever() = 0;
+    virtual void closeDoWhile(const QString &condition) = 0;
+    virtual void writeBreak() = 0;
+    virtual void writeContinue() = 0;
+    virtual void openMachine(const QString &state, int first) = 0;
+    virtual void openState(const QString &state, int node, bool firstState) = 0;
+    virtual void closeState(bool lastState) = 0;
+    virtual void closeMachine() = 0;
+    virtual void writeJump(const QString &state, int node) = 0;
+    virtual void writeComment(const QString &text) = 0;
+    virtual bool hasDoWhile() const { return true; }
+    virtual bool needsElseForEmptyIf() const { return false; }
+
+    // ---- the program around the charts
+    virtual QString prologue() = 0;
+    virtual QString epilogue() = 0;
+    virtual void openChart(int chart) = 0;
+    virtual void closeChart(int chart) = 0;
+    virtual QStringList entryLines(int chart) = 0;
+    virtual QStringList exitLines(int chart) = 0;
+
+    // ---- for the languages
+    const FlowProgram &program() const { return m_program; }
+    NameTable &names() { return m_names; }
+    QString functionName(int chart) const;
+    QString variable(const QString &name) const;
+    QString variableKeyName(const QString &key) const { return m_names.of(key); }
+    // The operand as text, as a number, and stripped of one pair of quotes.
+    QString textOperand(const FlowOperand &operand);
+    QString numberOperand(const FlowOperand &operand);
+    QString unquotedOperand(const FlowOperand &operand);
+    QString reportedOperand(const FlowOperand &operand);
+    QString condition(int chart, int node, bool negate);
+    QString savedName(int chart, int local) const;
+    // A helper of the runtime that the program uses.
+    void use(const QString &feature) { m_features.insert(feature); }
+    bool uses(const QString &feature) const { return m_features.contains(feature); }
+    const QSet<QString> &features() const { return m_features; }
+
+    void line(const QString &text);
+    void indent() { ++m_depth; }
+    void dedent() { --m_depth; }
+    QString takeLines();
+    int currentLineCount() const { return int(m_lines.size()); }
+
+    int m_chart = -1;
+
+private:
+    void nameEverything();
+    void writeChart(int chart);
+    void writeStatements(const std::vector<CodeStatement> &list);
+    void writeStatement(const CodeStatement &s);
+    void writeIf(const CodeStatement &s, bool chained);
+    void writeMachine(const CodeStatement &s);
+    QStringList blockLines(int node);
+    QStringList arithmeticLines(const FlowNode &node, int index);
+    QStringList functionLines(const FlowNode &node, int index);
+    QString builtInCall(const FlowNode &node, int index);
+
+    const FlowProgram &m_program;
+    NameTable m_names;
+    QStringList m_functionNames;
+    std::vector<QStringList> m_savedNames;
+    QSet<QString> m_features;
+    QStringList m_lines;
+    int m_depth = 0;
+    bool m_structured = true;
+};

@@ -1,0 +1,8 @@
+#include "codegen/FlowNode.h"
+
+#include "interp/Arithmetic.h"
+
+bool FlowNode::isCondition() const
+{
+    return kind == Block && Arithmetic::isCondition(code);
+}
