@@ -346,6 +346,13 @@ bool BuiltIns::isBuiltIn(const QString &upperName)
     return functions().contains(upperName);
 }
 
+QStringList BuiltIns::names()
+{
+    QStringList all = functions().keys();
+    all.sort();
+    return all;
+}
+
 const QStringList &BuiltIns::namesWithoutArgument()
 {
     static const QStringList names = QStringLiteral("E,PI,DATE,TIME,NOW,CLEAR").split(u',');

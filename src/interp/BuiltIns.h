@@ -24,6 +24,8 @@ public:
     bool callBuiltIn(const QString &name, const QString &argument, const QString &resultVariable);
 
     static bool isBuiltIn(const QString &upperName);
+    // Every name, upper case, sorted.
+    static QStringList names();
     // The functions that take no argument, as the function-call dialog lists them.
     static const QStringList &namesWithoutArgument();
     // "gif, bmp files|*.gif;*.bmp" from "gif, bmp"; empty when the list has no items.

@@ -10,6 +10,7 @@
 #include "ui/editor/ChartEditor.h"
 #include "ui/editor/DrawingSurface.h"
 #include "ui/export/ChartExportCommands.h"
+#include "ui/help/HandbookHelp.h"
 #include "ui/runwin/frmScreen.h"
 #include "ui/runwin/frmStack.h"
 #include "ui/runwin/frmVars.h"
@@ -126,6 +127,11 @@ void frmMain::buildMenus()
 
     QMenu *help = menuBar()->addMenu(QStringLiteral("Yardım"));
     help->setObjectName(QStringLiteral("mnuHelp"));
+    QAction *handbook = help->addAction(QStringLiteral("Kullanım Kılavuzu"));
+    handbook->setObjectName(QStringLiteral("mnuHandbook"));
+    new HandbookHelp(handbook, [this]() -> const cBlock * {
+        return m_editor ? m_editor->operations().blockAt(m_project.context().selectedIndex()) : nullptr;
+    }, this);
     QAction *topics = help->addAction(QStringLiteral("Yardım Konuları"));
     topics->setObjectName(QStringLiteral("mnuHelpTopics"));
     connect(topics, &QAction::triggered, this, &frmMain::openHelp);

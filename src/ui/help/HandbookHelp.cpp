@@ -1,0 +1,155 @@
+#include "ui/help/HandbookHelp.h"
+
+#include "shell/DataLocator.h"
+#include "ui/help/HelpTopics.h"
+#include "ui/help/HelpWindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QTextBlock>
+
+namespace {
+
+const QString MessageWindow = QStringLiteral("frm_mBox");
+const QString MessageText = QStringLiteral("txtMessage");
+
+// The message window's text, when the widget is it or its viewport.
+QPlainTextEdit *messageText(QObject *object)
+{
+    for (QObject *o = object; o; o = o->parent()) {
+        auto *edit = qobject_cast<QPlainTextEdit *>(o);
+        if (edit)
+            return edit->objectName() == MessageText && edit->window()->objectName() == MessageWindow ? edit : nullptr;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+HandbookHelp::HandbookHelp(QAction *menuEntry, SelectedBlock selectedBlock, QWidget *mainWindow)
+    : QObject(mainWindow),
+      m_selectedBlock(std::move(selectedBlock)),
+      m_mainWindow(mainWindow),
+      m_folder(handbookFolder())
+{
+    menuEntry->setShortcut(QKeySequence::HelpContents);
+    menuEntry->setToolTip(QStringLiteral("Kullanım kılavuzunu açar; seçili bloğun türünü anlatan bölümden"));
+    menuEntry->setStatusTip(menuEntry->toolTip());
+    connect(menuEntry, &QAction::triggered, this, &HandbookHelp::openForMainWindow);
+    qApp->installEventFilter(this);
+}
+
+HandbookHelp::~HandbookHelp()
+{
+    qApp->removeEventFilter(this);
+    delete m_window;
+}
+
+QString HandbookHelp::handbookFolder(const QString &language)
+{
+    return DataLocator().dataFolder() + QStringLiteral("handbook/") + language;
+}
+
+HelpWindow *HandbookHelp::window() const
+{
+    return m_window;
+}
+
+void HandbookHelp::setFolder(const QString &folder)
+{
+    m_folder = folder;
+    m_handbook.reset();
+    m_messages.reset();
+    delete m_window;
+}
+
+const Handbook &HandbookHelp::handbook()
+{
+    if (!m_handbook)
+        m_handbook = Handbook::load(m_folder);
+    return *m_handbook;
+}
+
+void HandbookHelp::openTopic(const QString &topic)
+{
+    QWidget *modal = QApplication::activeModalWidget();
+    if (modal && !qobject_cast<HelpWindow *>(modal->window())) {
+        auto *beside = new HelpWindow(handbook(), modal);
+        beside->setAttribute(Qt::WA_DeleteOnClose);
+        beside->showTopic(topic);
+        return;
+    }
+    if (!m_window)
+        m_window = new HelpWindow(handbook(), m_mainWindow);
+    m_window->showTopic(topic);
+}
+
+void HandbookHelp::openForMainWindow()
+{
+    const cBlock *block = m_selectedBlock ? m_selectedBlock() : nullptr;
+    openTopic(block ? HelpTopics::forBlock(*block) : HelpTopics::start());
+}
+
+QString HandbookHelp::messageTopic(const QString &line)
+{
+    if (!m_messages)
+        m_messages = MessageIndex::load(handbook().folder());
+    const QString anchor = m_messages->anchorFor(line);
+    return anchor.isEmpty() ? MessageIndex::chapterFile() : MessageIndex::chapterFile() + u'#' + anchor;
+}
+
+bool HandbookHelp::helpForWindow(QWidget *focus)
+{
+    QWidget *window = focus->window();
+    if (qobject_cast<HelpWindow *>(window))
+        return false;
+    if (window == m_mainWindow) {
+        openForMainWindow();
+        return true;
+    }
+    if (QPlainTextEdit *text = messageText(focus)) {
+        openTopic(messageTopic(text->textCursor().block().text()));
+        return true;
+    }
+    const QString topic = HelpTopics::forWindow(*window);
+    openTopic(topic.isEmpty() ? HelpTopics::start() : topic);
+    return true;
+}
+
+bool HandbookHelp::openMessageLine(QObject *viewport, const QPoint &position)
+{
+    QPlainTextEdit *text = messageText(viewport);
+    if (!text || viewport != text->viewport())
+        return false;
+    const QString line = text->cursorForPosition(position).block().text();
+    if (line.trimmed().isEmpty())
+        return false;
+    openTopic(messageTopic(line));
+    return true;
+}
+
+bool HandbookHelp::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::KeyPress: {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        auto *widget = qobject_cast<QWidget *>(watched);
+        if (key->key() != Qt::Key_F1 || key->modifiers() != Qt::NoModifier || !widget)
+            return false;
+        return helpForWindow(widget);
+    }
+    case QEvent::MouseButtonDblClick:
+        return openMessageLine(watched, static_cast<QMouseEvent *>(event)->position().toPoint());
+    case QEvent::Show:
+        if (watched->objectName() == MessageWindow) {
+            if (auto *text = watched->findChild<QPlainTextEdit *>(MessageText))
+                text->setToolTip(QStringLiteral("Bir satıra çift tıklayın (ya da F1'e basın): kılavuzdaki açıklaması açılır."));
+        }
+        return false;
+    default:
+        return false;
+    }
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+class cBlock;
+
+// Which part of the handbook explains a window or a block: "chapter.md#anchor". F1 asks here.
+namespace HelpTopics {
+// The first chapter, where the handbook opens when nothing more fitting is known.
+QString start();
+// The chapter of a window by its class (the dialogs, the run windows, the designer); empty for
+// a window the handbook does not describe.
+QString forWindow(const QWidget &window);
+// The entry of a block's kind; a FUNCTION block that names a built-in function leads to that
+// function's entry.
+QString forBlock(const cBlock &block);
+// A built-in function's entry, from its name in any letter case.
+QString forBuiltIn(const QString &name);
+}

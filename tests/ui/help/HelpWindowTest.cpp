@@ -1,0 +1,158 @@
+#include "base/MessageLog.h"
+#include "interp/AppFlags.h"
+#include "model/ModelContext.h"
+#include "model/cBlock.h"
+#include "ui/help/HandbookBrowser.h"
+#include "ui/help/HandbookHelp.h"
+#include "ui/help/HelpWindow.h"
+#include "ui/runwin/frm_mBox.h"
+
+#include "ui/help/HandbookPaths.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <QTextBlock>
+#include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
+#include <gtest/gtest.h>
+
+namespace {
+
+class HelpWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        mainWindow.setObjectName(QStringLiteral("frmMain"));
+        help = new HandbookHelp(&entry, [this] { return selected; }, &mainWindow);
+        help->setFolder(handbookSource());
+    }
+
+    QString shownTopic() const { return help->window() ? help->window()->currentTopic() : QString(); }
+
+    QStringList visibleItems() const
+    {
+        QStringList titles;
+        for (QTreeWidgetItemIterator it(help->window()->contents(), QTreeWidgetItemIterator::NotHidden); *it; ++it)
+            titles.append((*it)->text(0));
+        return titles;
+    }
+
+    QWidget mainWindow;
+    QAction entry{&mainWindow};
+    HandbookHelp *help = nullptr;
+    ModelContext context;
+    const cBlock *selected = nullptr;
+};
+
+} // namespace
+
+TEST_F(HelpWindowTest, TheMenuEntryOpensTheSelectedBlocksKindOrTheFirstChapter)
+{
+    entry.trigger();
+    ASSERT_NE(help->window(), nullptr);
+    EXPECT_TRUE(help->window()->isVisible());
+    EXPECT_EQ(shownTopic(), QStringLiteral("01-baslarken.md"));
+    EXPECT_EQ(entry.shortcut(), QKeySequence(QKeySequence::HelpContents));
+
+    cBlock block(&context);
+    block.setZAction(QStringLiteral("FUNCTION"));
+    block.setZParam1(QStringLiteral("Sqr"));
+    selected = &block;
+    entry.trigger();
+    EXPECT_EQ(shownTopic(), QStringLiteral("05-fonksiyonlar.md#sqr"));
+    EXPECT_TRUE(help->window()->browser()->textCursor().block().text().startsWith(QStringLiteral("SQR")));
+}
+
+TEST_F(HelpWindowTest, ContentsListEveryChapterAndSearchNarrowsThem)
+{
+    help->openTopic(QStringLiteral("01-baslarken.md"));
+    HelpWindow *window = help->window();
+    EXPECT_EQ(window->contents()->topLevelItemCount(), window->handbook().chapters().size());
+    EXPECT_GE(window->contents()->topLevelItemCount(), 9);
+
+    window->searchBox()->setText(QStringLiteral("yigin tasmasi"));
+    const QStringList found = visibleItems();
+    EXPECT_TRUE(found.contains(QStringLiteral("Yığın taşması")));
+    EXPECT_FALSE(found.contains(QStringLiteral("Başlarken")));
+    QTest::keyClick(window->searchBox(), Qt::Key_Return);
+    EXPECT_EQ(shownTopic().section(u'#', 0, 0), QStringLiteral("06-cagrilar.md")) << "the first hit in order";
+    EXPECT_FALSE(window->browser()->extraSelections().isEmpty()) << "the words are marked";
+
+    window->searchBox()->clear();
+    EXPECT_GT(visibleItems().size(), found.size());
+    EXPECT_TRUE(window->browser()->extraSelections().isEmpty());
+}
+
+TEST_F(HelpWindowTest, LinksBetweenChaptersAndTheHistoryWork)
+{
+    help->openTopic(QStringLiteral("03-islemler.md#karsilastirmalar"));
+    HelpWindow *window = help->window();
+    EXPECT_EQ(shownTopic(), QStringLiteral("03-islemler.md#karsilastirmalar"));
+    window->browser()->setSource(window->browser()->source().resolved(QUrl(QStringLiteral("02-bloklar.md#baglanti-noktasi"))));
+    EXPECT_EQ(shownTopic(), QStringLiteral("02-bloklar.md#baglanti-noktasi"));
+    EXPECT_EQ(window->contents()->currentItem()->text(0), QStringLiteral("Bağlantı noktası")) << "the tree follows";
+    window->browser()->backward();
+    EXPECT_EQ(shownTopic(), QStringLiteral("03-islemler.md#karsilastirmalar"));
+    help->openTopic(QStringLiteral("yok.md#hicbir-yer"));
+    EXPECT_EQ(shownTopic(), QStringLiteral("01-baslarken.md")) << "an unknown chapter falls back to the first";
+}
+
+TEST_F(HelpWindowTest, F1InADialogOpensItsChapter)
+{
+    QDialog dialog(&mainWindow);
+    dialog.setObjectName(QStringLiteral("frmDlgIf"));
+    dialog.show();
+    QTest::keyClick(&dialog, Qt::Key_F1);
+    EXPECT_EQ(shownTopic(), QStringLiteral("02-bloklar.md#sartli-dallanma-blogu"));
+
+    // A modal dialog blocks every other window: its help opens in a window of its own.
+    QDialog modal(&mainWindow);
+    modal.setObjectName(QStringLiteral("frmDlgFunction"));
+    modal.setModal(true);
+    modal.show();
+    ASSERT_EQ(QApplication::activeModalWidget(), &modal);
+    QTest::keyClick(&modal, Qt::Key_F1);
+    auto *beside = modal.findChild<HelpWindow *>();
+    ASSERT_NE(beside, nullptr);
+    EXPECT_TRUE(beside->isVisible());
+    EXPECT_EQ(beside->currentTopic(), QStringLiteral("02-bloklar.md#fonksiyon-blogu"));
+    EXPECT_EQ(shownTopic(), QStringLiteral("02-bloklar.md#sartli-dallanma-blogu")) << "the shared window stays";
+}
+
+TEST_F(HelpWindowTest, MessageWindowLinesLeadToTheirEntries)
+{
+    MessageLog log;
+    AppFlags flags;
+    frm_mBox messages(log, flags, [] {}, &mainWindow);
+    log.mBox(QStringLiteral("Nesne: id3 - BAĞLI DEĞİL!"));
+    log.mBox(QStringLiteral("Değişken: toplam - tanımlanmamış!"));
+    messages.showLog();
+    messages.refresh();
+    auto *text = messages.findChild<QPlainTextEdit *>(QStringLiteral("txtMessage"));
+    ASSERT_NE(text, nullptr);
+    EXPECT_FALSE(text->toolTip().isEmpty());
+
+    const QTextBlock second = text->document()->findBlockByNumber(1);
+    QTextCursor cursor(second);
+    const QPoint point = text->cursorRect(cursor).center();
+    QTest::mouseDClick(text->viewport(), Qt::LeftButton, Qt::NoModifier, point);
+    EXPECT_EQ(shownTopic(), QStringLiteral("09-iletiler.md#degisken-tanimlanmamis"));
+
+    text->setTextCursor(QTextCursor(text->document()->findBlockByNumber(0)));
+    QTest::keyClick(text, Qt::Key_F1);
+    EXPECT_EQ(shownTopic(), QStringLiteral("09-iletiler.md#bagli-degil"));
+    EXPECT_EQ(help->messageTopic(QStringLiteral("başka bir şey")), QStringLiteral("09-iletiler.md"));
+}
+
+TEST_F(HelpWindowTest, AMissingHandbookIsSaidSo)
+{
+    help->setFolder(QStringLiteral("/nonexistent/handbook"));
+    entry.trigger();
+    ASSERT_NE(help->window(), nullptr);
+    EXPECT_TRUE(help->window()->browser()->toPlainText().contains(QStringLiteral("bulunamadı")));
+    EXPECT_FALSE(help->window()->searchBox()->isEnabled());
+}
