@@ -1,10 +1,12 @@
+#include "exercise/LocaleName.h"
 #include "interp/Numbers.h"
+#include "runner/GradeCommand.h"
+#include "runner/GradeWorker.h"
 #include "runner/TerminalRenderer.h"
 #include "runner/TerminalRunner.h"
 
 #include <QCoreApplication>
 #include <QLocale>
-#include <QRegularExpression>
 #include <QStringList>
 #include <cerrno>
 #include <cstdio>
@@ -19,6 +21,7 @@ namespace {
 const char *const usage =
     "Kullanım: varnel-run [--locale AD] [--max-blocks N] DOSYA.vnp\n"
     "          varnel-run --render RESİM.png|RESİM.svg|RESİM.pdf DOSYA.vnp\n"
+    "          varnel-run --grade ALIŞTIRMA.vnx [--jobs N] [--report RAPOR] ŞEMA.vnp|KLASÖR...\n"
     "  Akış şemasını terminalde çalıştırır: ÇIKIŞ satırları standart çıktıya,\n"
     "  GİRİŞ satırları standart girdiden, iletiler standart hataya.\n"
     "  --locale AD       bölgesel ayarlar (örneğin tr_TR); varsayılan ortamınki\n"
@@ -37,22 +40,6 @@ void reserveStandardStreams()
         if (::fcntl(fd, F_GETFD) == -1 && errno == EBADF)
             ::open("/dev/null", O_RDONLY); // the lowest free number is fd
     }
-}
-
-// The locale of a name such as tr_TR or en_US (a language alone, or C, will do too); nothing
-// for a name Qt does not know, which would otherwise quietly give other results.
-std::optional<QLocale> localeNamed(const QString &name)
-{
-    if (name == u"C" || name == u"POSIX")
-        return QLocale::c();
-    static const QRegularExpression form(
-        QStringLiteral("^([a-z]{2,3})(?:[_-]([A-Z]{2}|[0-9]{3}))?(?:\\.[A-Za-z0-9-]+)?$"));
-    const QRegularExpressionMatch parts = form.match(name);
-    if (!parts.hasMatch() || QLocale::codeToLanguage(parts.captured(1)) == QLocale::AnyLanguage)
-        return std::nullopt;
-    if (parts.hasCaptured(2) && QLocale::codeToTerritory(parts.captured(2)) == QLocale::AnyTerritory)
-        return std::nullopt;
-    return QLocale(name);
 }
 
 // Whether the leading options ask for a picture; decided before any application exists, since
@@ -86,6 +73,10 @@ int main(int argc, char **argv)
         : std::make_unique<QCoreApplication>(argc, argv);
     QStringList args = QCoreApplication::arguments();
     args.removeFirst();
+    if (!args.isEmpty() && args.first() == QStringLiteral("--grade"))
+        return GradeCommand(args.mid(1)).exec();
+    if (args.size() == 2 && args.first() == QStringLiteral("--grade-worker"))
+        return GradeWorker(args.last()).exec();
     TerminalRunner::Options options;
     QLocale locale;
     std::optional<QString> picture;
@@ -100,7 +91,7 @@ int main(int argc, char **argv)
             return usageError(option + QStringLiteral(" bir değer bekliyor."));
         const QString value = args.takeFirst();
         if (option == QStringLiteral("--locale")) {
-            const std::optional<QLocale> named = localeNamed(value);
+            const std::optional<QLocale> named = LocaleName::parse(value);
             if (!named) {
                 return usageError(QStringLiteral("--locale bilinen bir bölgesel ayar adı bekliyor "
                                                  "(dil_ÜLKE biçiminde: tr_TR, en_US, de_DE, ...): ") + value);
