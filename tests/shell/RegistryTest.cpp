@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -277,4 +278,31 @@ TEST_F(RegistryTest, WritesMeetingAFullDiskSaySoAndKeepTheOldFiles)
     EXPECT_EQ(answer, QStringLiteral("112 112 ") + warning + u'/' + warning);
     EXPECT_EQ(contents(ini), QByteArray("[Main]\r\nkey=old\r\n"));
     EXPECT_EQ(contents(store), oldStore);
+}
+
+TEST_F(RegistryTest, StoreFilesNoStoreCouldBeAreLeftUnreadAndSaidOnce)
+{
+    QDir().mkpath(storeFolder());
+    const QString device = storeFolder() + QStringLiteral("/HKCR.reg");
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), device));
+    const QByteArray huge = "[K]\r\n@=\"v\"\r\n" + QByteArray(8 * 1024 * 1024, ';');
+    const QString large = file(QStringLiteral("store/HKCU.reg"), huge);
+    QStringList messages;
+    QObject::connect(&log, &MessageLog::messageAdded, [&messages](const QString &text) { messages.append(text); });
+
+    for (const QString &root : {QStringLiteral("HKCR"), QStringLiteral("HKCU")}) {
+        for (int twice = 0; twice < 2; ++twice) {
+            int status = -1;
+            query(root, QStringLiteral("K"), QString(), &status);
+            EXPECT_EQ(status, Registry::CannotRead);
+            EXPECT_EQ(registry.fWriteValue(root, QStringLiteral("K"), QString(), QStringLiteral("S"), QStringLiteral("x")),
+                      Registry::CannotRead);
+        }
+    }
+    const QString tail = QStringLiteral("\r\nİçindeki değerler yok sayılıyor; dosya değiştirilmiyor.");
+    EXPECT_EQ(messages, (QStringList{QStringLiteral("Anahtar deposu okunmadı, normal bir dosya değil: ") + device + tail,
+                                     QStringLiteral("Anahtar deposu okunmadı, 1 MiB'den büyük: ") + large + tail}));
+    EXPECT_TRUE(warnings.isEmpty());
+    EXPECT_TRUE(QFileInfo(device).isSymLink());
+    EXPECT_EQ(contents(large), huge);
 }
