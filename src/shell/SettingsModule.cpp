@@ -3,11 +3,11 @@
 #include "base/CheckedFileWriter.h"
 #include "base/LineSplitter.h"
 #include "base/Windows1254.h"
+#include "shell/SettingsLocation.h"
+#include "shell/SmallFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
-#include <QStringList>
 
 SettingsModule::SettingsModule()
     : m_programFolder(QCoreApplication::applicationDirPath())
@@ -17,19 +17,68 @@ SettingsModule::SettingsModule()
 
 void SettingsModule::loadSettings(const QString &fileName)
 {
-    const QString path = QDir(m_programFolder).filePath(fileName);
-    QFile file(path);
-    if (file.open(QIODevice::ReadOnly)) {
-        const QStringList lines = LineSplitter::split(Windows1254::decode(file.readAll()));
-        if (file.error() == QFileDevice::NoError && lines.size() >= 3) {
-            m_shouldAssociate = lines.at(0);
-            m_language = lines.at(1);
-            m_startUpFlow = lines.at(2);
-            return;
-        }
+    loadAt(QDir(m_programFolder).filePath(fileName));
+}
+
+void SettingsModule::load(const SettingsLocation &location)
+{
+    if (location.besideProgram()) {
+        loadAt(location.filePath());
+        return;
     }
+    const FileState state = readFile(location.filePath());
+    if (state == FileState::Read)
+        return;
+    loadSystemDefaults(location.systemFiles());
+    if (state == FileState::Incomplete)
+        saveSettings(location.filePath());
+}
+
+void SettingsModule::loadAt(const QString &path)
+{
+    const FileState state = readFile(path);
+    if (state == FileState::Read)
+        return;
     setDefaultSettings();
-    saveSettings(path);
+    if (state != FileState::Refused)
+        saveSettings(path);
+}
+
+void SettingsModule::loadSystemDefaults(const QStringList &files)
+{
+    setDefaultSettings();
+    for (const QString &file : files) {
+        if (readFile(file) == FileState::Read)
+            return;
+    }
+}
+
+SettingsModule::FileState SettingsModule::readFile(const QString &path)
+{
+    QByteArray bytes;
+    const SmallFile::Result result = SmallFile(path).read(bytes);
+    switch (result) {
+    case SmallFile::Result::Missing:
+        return FileState::Missing;
+    case SmallFile::Result::Unreadable:
+        return FileState::Incomplete;
+    case SmallFile::Result::NotRegular:
+    case SmallFile::Result::TooLarge:
+        if (m_notice.isEmpty()) {
+            m_notice = QStringLiteral("Ayar dosyası okunmadı, ") + SmallFile::reason(result) + QStringLiteral(": ")
+                + path + QStringLiteral("\r\nVarsayılan ayarlar kullanılıyor.");
+        }
+        return FileState::Refused;
+    case SmallFile::Result::Read:
+        break;
+    }
+    const QStringList lines = LineSplitter::split(Windows1254::decode(bytes));
+    if (lines.size() < 3)
+        return FileState::Incomplete;
+    m_shouldAssociate = lines.at(0);
+    m_language = lines.at(1);
+    m_startUpFlow = lines.at(2);
+    return FileState::Read;
 }
 
 bool SettingsModule::saveSettings(const QString &path, QString *failure) const

@@ -2,6 +2,7 @@
 
 #include "base/FileErrors.h"
 #include "base/Paths.h"
+#include "shell/SettingsLocation.h"
 #include "shell/SettingsModule.h"
 
 namespace {
@@ -23,6 +24,21 @@ bool shouldAssociate(const SettingsModule &settings)
     return settings.getINISetting(QStringLiteral("SHOULD_ASSOCIATE"))
                .compare(u"ASSOCIATE_IF_REQUIRED=YES", Qt::CaseInsensitive)
         == 0;
+}
+
+// An admin turns the association off for every user and every copy of the program with the
+// system settings file; its other lines are only defaults.
+bool systemForbidsAssociation(const SettingsLocation &location)
+{
+    for (const QString &file : location.systemFiles()) {
+        SettingsModule system;
+        const SettingsModule::FileState state = system.readFile(file);
+        if (state == SettingsModule::FileState::Read)
+            return !shouldAssociate(system);
+        if (state != SettingsModule::FileState::Missing)
+            return false;
+    }
+    return false;
 }
 
 QString resolveFromCommandLine(const QString &request, const QString &startFolder)
@@ -47,16 +63,18 @@ StartPlan decide(const QString &rawRequest, const QString &programFolder,
     QString request = rawRequest.trimmed();
     Paths::myChDir(programFolder);
     settings.setProgramFolder(programFolder);
-    settings.loadSettings(exeBaseName + QStringLiteral(".ini"));
+    const SettingsLocation location(programFolder, exeBaseName);
+    settings.load(location);
 
     StartPlan plan;
+    plan.settingsNotice = settings.notice();
     bool startUpFlow = false;
     if (request.isEmpty()) {
         request = settings.getINISetting(QStringLiteral("START_UP_FLOW")).trimmed();
         startUpFlow = !request.isEmpty();
     }
     if (request.isEmpty()) {
-        plan.runAssociation = shouldAssociate(settings);
+        plan.runAssociation = shouldAssociate(settings) && !systemForbidsAssociation(location);
         return plan;
     }
     request = withoutQuotes(request);

@@ -20,8 +20,11 @@ struct StartPlan {
     // The program folder with a trailing separator, for resolving the requested file.
     QString projectFolder;
     QString notFoundMessage;
-    // Only an empty start may register the project file type, and only when the settings ask.
+    // Only an empty start may register the project file type, and only when the settings ask
+    // and the admin's system settings do not forbid it.
     bool runAssociation = false;
+    // Why a settings file was left unread, for the message window; empty when none was.
+    QString settingsNotice;
 };
 
 namespace StartUp {
@@ -30,7 +33,8 @@ namespace StartUp {
 // (a path with blanks that the shell split apart).
 QString requestFromArguments(const QStringList &arguments);
 
-// Makes the program folder current, loads exeBaseName + ".ini" from it into settings and
+// Makes the program folder current, loads exeBaseName + ".ini" (beside the program or in the
+// user's config folder, as SettingsLocation decides) into settings and
 // decides the start mode for the request. A relative name from the command line is looked up
 // in startFolder (the folder the program was started from) before the program folder, as
 // programs on Linux do; the START_UP_FLOW setting belongs to the program folder alone.

@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace {
 
 const QByteArray kDefaultFile = "ASSOCIATE_IF_REQUIRED=YES\r\nENGLISH\r\n\r\n";
@@ -128,4 +130,33 @@ TEST_F(SettingsModuleTest, ASaveMeetingAFullDiskFailsAndKeepsTheOldFile)
     });
     EXPECT_EQ(answer, QStringLiteral("0|Disk dolu"));
     EXPECT_EQ(readFile(), kDefaultFile);
+}
+
+TEST_F(SettingsModuleTest, FilesNoSettingsFileCouldBeAreLeftUnreadAndUntouched)
+{
+    const QByteArray huge = "ASSOCIATE_IF_REQUIRED=NO\r\nENGLISH\r\nana.vnp\r\n" + QByteArray(2 * 1024 * 1024, ' ');
+    const struct {
+        const char *what;
+        std::function<void()> make;
+        QString reason;
+    } cases[] = {
+        {"device", [this] { QFile::link(QStringLiteral("/dev/zero"), path()); }, QStringLiteral("normal bir dosya değil")},
+        {"large", [&] { writeFile(huge); }, QStringLiteral("1 MiB'den büyük")},
+    };
+    for (const auto &c : cases) {
+        QFile::remove(path());
+        c.make();
+        SettingsModule fresh;
+        fresh.setProgramFolder(dir.path());
+        fresh.loadSettings(QStringLiteral("varnel.ini"));
+        EXPECT_EQ(fresh.getINISetting(QStringLiteral("SHOULD_ASSOCIATE")), QStringLiteral("ASSOCIATE_IF_REQUIRED=YES")) << c.what;
+        EXPECT_TRUE(fresh.getINISetting(QStringLiteral("START_UP_FLOW")).isEmpty()) << c.what;
+        EXPECT_EQ(fresh.notice(), QStringLiteral("Ayar dosyası okunmadı, ") + c.reason + QStringLiteral(": ") + path()
+                                      + QStringLiteral("\r\nVarsayılan ayarlar kullanılıyor.")) << c.what;
+    }
+    EXPECT_EQ(readFile(), huge);
+    // A file that reads well says nothing.
+    writeFile(kDefaultFile);
+    settings.loadSettings(QStringLiteral("varnel.ini"));
+    EXPECT_TRUE(settings.notice().isEmpty());
 }
