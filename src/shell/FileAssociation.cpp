@@ -1,8 +1,11 @@
 #include "shell/FileAssociation.h"
 
 #include "base/MessageLog.h"
+#include "shell/DesktopEntryText.h"
 #include "shell/Registry.h"
 #include "shell/SettingsModule.h"
+#include "shell/SmallFile.h"
+#include "shell/UserFolders.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,55 +19,13 @@ namespace {
 const QString kRoot = QStringLiteral("HKCR");
 const QString kText = QStringLiteral("S");
 const QString kIconResource = QStringLiteral(":/varnel/varnel.svg");
-
-// One file of the desktop registration, relative to the data folder, and the database tool
-// that must see it when it changes.
-struct DesktopFile {
-    QString path;
-    QByteArray bytes;
-    QString tool;
-    QString toolFolder;
-};
-
-// Characters that make the desktop's launcher read an Exec argument differently unless the
-// argument is quoted.
-bool needsQuotes(const QString &argument)
-{
-    static const QString reserved = QStringLiteral(" \t\n\"'\\><~|&;$*?#()`");
-    for (const QChar c : argument) {
-        if (reserved.contains(c))
-            return true;
-    }
-    return argument.isEmpty();
-}
-
-// An Exec argument: quoted when needed with ", `, $ and \ escaped inside the quotes, "%"
-// doubled, and then the backslashes doubled once more, as every string value of the file.
-QString execArgument(const QString &argument)
-{
-    QString text;
-    const bool quote = needsQuotes(argument);
-    for (const QChar c : argument) {
-        if (quote && (c == u'"' || c == u'`' || c == u'$' || c == u'\\'))
-            text += u'\\';
-        text += c == u'%' ? QStringLiteral("%%") : QString(c);
-    }
-    if (quote)
-        text = u'"' + text + u'"';
-    return text.replace(u'\\', QStringLiteral("\\\\"));
-}
-
-// TryExec is a plain string value: only its backslashes and line breaks are escaped.
-QString stringValue(const QString &text)
-{
-    QString escaped = text;
-    return escaped.replace(u'\\', QStringLiteral("\\\\")).replace(u'\n', QStringLiteral("\\n"));
-}
+const QString kMimePackage = QStringLiteral("mime/packages/varnel.xml");
 
 QByteArray fileBytes(const QString &path)
 {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    QByteArray bytes;
+    SmallFile(path).read(bytes);
+    return bytes;
 }
 
 // Writes the file unless it already holds exactly these bytes; changed tells which.
@@ -80,15 +41,44 @@ bool writeIfDifferent(const QString &path, const QByteArray &bytes, bool &change
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
 }
 
+// The program a desktop entry starts, as a full path; empty when it is not there.
+QString installedProgram(const QString &program)
+{
+    if (program.isEmpty())
+        return QString();
+    const QString found = program.contains(u'/') ? program : QStandardPaths::findExecutable(program);
+    const QFileInfo info(found);
+    return info.isFile() && info.isExecutable() ? info.canonicalFilePath() : QString();
+}
+
+bool sameProgram(const QString &named, const QString &program)
+{
+    if (QDir::cleanPath(named) == QDir::cleanPath(program))
+        return true;
+    const QString installed = installedProgram(named);
+    return !installed.isEmpty() && installed == QFileInfo(program).canonicalFilePath();
+}
+
 } // namespace
 
+// One file of the desktop registration, relative to the data folder, and the database tool
+// that must see it when it changes.
+struct FileAssociation::DesktopFile {
+    QString path;
+    QByteArray bytes;
+    QString tool;
+    QString toolFolder;
+};
+
 FileAssociation::FileAssociation(const SettingsModule &settings, const Registry &registry,
-                                 MessageLog *log, QString programPath, QString dataHome)
+                                 MessageLog *log, QString programPath, QString dataHome,
+                                 QStringList systemDataDirs)
     : m_settings(settings)
     , m_registry(registry)
     , m_log(log)
     , m_programPath(std::move(programPath))
     , m_dataHome(std::move(dataHome))
+    , m_systemDataDirs(std::move(systemDataDirs))
     , m_runToolFn([](const QString &program, const QStringList &arguments) {
         QProcess::startDetached(program, arguments);
     })
@@ -97,10 +87,14 @@ FileAssociation::FileAssociation(const SettingsModule &settings, const Registry 
 
 QString FileAssociation::defaultDataHome()
 {
-    const QString base = qEnvironmentVariable("XDG_DATA_HOME");
-    if (!base.isEmpty() && !QDir::isRelativePath(base))
-        return base;
-    return QDir::homePath() + QStringLiteral("/.local/share");
+    return UserFolders::dataHome();
+}
+
+QStringList FileAssociation::defaultSystemDataDirs()
+{
+    QStringList folders = UserFolders::dataDirs();
+    folders.removeAll(UserFolders::dataHome());
+    return folders;
 }
 
 void FileAssociation::associateFileType() const
@@ -108,9 +102,17 @@ void FileAssociation::associateFileType() const
     const QString asked = m_settings.getINISetting(QStringLiteral("SHOULD_ASSOCIATE"));
     if (asked.compare(u"ASSOCIATE_IF_REQUIRED=YES", Qt::CaseInsensitive) != 0)
         return;
+    const UserEntry user = userEntry();
+    if (systemRegisters()) {
+        if (user == UserEntry::Stale)
+            removeStaleRegistration();
+        return;
+    }
+    if (user == UserEntry::OtherProgram)
+        return;
     if (!storeIsCurrent())
         writeStore();
-    if (!registerWithDesktop())
+    if (!registerWithDesktop(user == UserEntry::ThisProgramOnPath))
         warn();
 }
 
@@ -126,22 +128,7 @@ QList<FileAssociation::Entry> FileAssociation::entries(const QString &programPat
 
 QString FileAssociation::desktopEntry(const QString &exec)
 {
-    return QStringLiteral("[Desktop Entry]\n"
-                          "Type=Application\n"
-                          "Name=Varnel\n"
-                          "GenericName=Akış Şeması Programlama\n"
-                          "GenericName[en]=Flowchart Programming\n"
-                          "Comment=Akış şemalarıyla program yazın ve çalıştırın\n"
-                          "Comment[en]=Write programs as flowcharts and run them\n"
-                          "Exec=%1 %f\n"
-                          "TryExec=%2\n"
-                          "Icon=varnel\n"
-                          "Terminal=false\n"
-                          "StartupNotify=true\n"
-                          "MimeType=%3;\n"
-                          "Categories=Education;Development;\n"
-                          "Keywords=akış şeması;flowchart;programlama;algoritma;\n")
-        .arg(execArgument(exec), stringValue(exec), mimeType());
+    return DesktopEntryText::forProgram(exec, mimeType());
 }
 
 QString FileAssociation::mimeTypeDefinition()
@@ -158,6 +145,39 @@ QString FileAssociation::mimeTypeDefinition()
                "  </mime-type>\n"
                "</mime-info>\n")
         .arg(mimeType());
+}
+
+bool FileAssociation::systemRegisters() const
+{
+    bool entry = false;
+    bool type = false;
+    for (const QString &folder : m_systemDataDirs) {
+        const QDir dir(folder);
+        entry = entry || QFileInfo(dir.filePath(QStringLiteral("applications/") + desktopFileName())).isFile();
+        type = type || QFileInfo(dir.filePath(kMimePackage)).isFile();
+    }
+    return entry && type;
+}
+
+FileAssociation::UserEntry FileAssociation::userEntry() const
+{
+    const QString path = QDir(m_dataHome).filePath(QStringLiteral("applications/") + desktopFileName());
+    if (!QFileInfo::exists(path) && !QFileInfo(path).isSymLink())
+        return UserEntry::Absent;
+    const QString program = DesktopEntryText::programOf(QString::fromUtf8(fileBytes(path)));
+    if (sameProgram(program, m_programPath))
+        return program.contains(u'/') ? UserEntry::ThisProgram : UserEntry::ThisProgramOnPath;
+    return installedProgram(program).isEmpty() ? UserEntry::Stale : UserEntry::OtherProgram;
+}
+
+QList<FileAssociation::DesktopFile> FileAssociation::desktopFiles() const
+{
+    return {
+        {kMimePackage, mimeTypeDefinition().toUtf8(), QStringLiteral("update-mime-database"), QStringLiteral("mime")},
+        {QStringLiteral("applications/") + desktopFileName(), desktopEntry(m_programPath).toUtf8(),
+         QStringLiteral("update-desktop-database"), QStringLiteral("applications")},
+        {QStringLiteral("icons/hicolor/scalable/apps/varnel.svg"), fileBytes(kIconResource), QString(), QString()},
+    };
 }
 
 bool FileAssociation::storeIsCurrent() const
@@ -178,26 +198,39 @@ void FileAssociation::writeStore() const
         m_registry.fWriteValue(kRoot, entry.key, QString(), kText, entry.value);
 }
 
-bool FileAssociation::registerWithDesktop() const
+// keepEntry: the entry an install put in the user's data folder stays as the install made it.
+bool FileAssociation::registerWithDesktop(bool keepEntry) const
 {
-    const QByteArray icon = fileBytes(kIconResource);
-    const QList<DesktopFile> files = {
-        {QStringLiteral("mime/packages/varnel.xml"), mimeTypeDefinition().toUtf8(),
-         QStringLiteral("update-mime-database"), QStringLiteral("mime")},
-        {QStringLiteral("applications/varnel.desktop"), desktopEntry(m_programPath).toUtf8(),
-         QStringLiteral("update-desktop-database"), QStringLiteral("applications")},
-        {QStringLiteral("icons/hicolor/scalable/apps/varnel.svg"), icon, QString(), QString()},
-    };
-    bool ok = !icon.isEmpty();
+    bool ok = true;
     const QDir home(m_dataHome);
-    for (const DesktopFile &file : files) {
+    for (const DesktopFile &file : desktopFiles()) {
+        if (keepEntry && file.path.endsWith(desktopFileName()))
+            continue;
+        const QString path = home.filePath(file.path);
         bool changed = false;
-        if (file.bytes.isEmpty() || !writeIfDifferent(home.filePath(file.path), file.bytes, changed))
+        if (file.bytes.isEmpty() || !writeIfDifferent(path, file.bytes, changed))
             ok = false;
         else if (changed && !file.tool.isEmpty())
             runTool(file.tool, home.filePath(file.toolFolder));
     }
     return ok;
+}
+
+// A Varnel entry goes; the MIME type and the icon go too when they are exactly the ones a
+// start wrote.
+void FileAssociation::removeStaleRegistration() const
+{
+    const QDir home(m_dataHome);
+    for (const DesktopFile &file : desktopFiles()) {
+        const QString path = home.filePath(file.path);
+        const bool ours = file.path.endsWith(desktopFileName())
+            ? DesktopEntryText::opensType(QString::fromUtf8(fileBytes(path)), mimeType())
+            : fileBytes(path) == file.bytes;
+        if (!ours)
+            continue;
+        if (QFile::remove(path) && !file.tool.isEmpty())
+            runTool(file.tool, home.filePath(file.toolFolder));
+    }
 }
 
 void FileAssociation::runTool(const QString &name, const QString &folder) const

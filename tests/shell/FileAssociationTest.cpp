@@ -3,6 +3,8 @@
 #include "shell/Registry.h"
 #include "shell/SettingsModule.h"
 
+#include "shell/EnvironmentScope.h"
+
 #include <QDateTime>
 #include <QDirIterator>
 #include <QFile>
@@ -54,7 +56,7 @@ protected:
 
     void associate(const QString &program = QStringLiteral("/opt/varnel/bin/varnel"))
     {
-        FileAssociation association(settings, registry, &log, program);
+        FileAssociation association(settings, registry, &log, program, FileAssociation::defaultDataHome(), {system.path()});
         association.setToolSearchPaths({tools.path()});
         association.setToolRunner([this](const QString &name, const QStringList &arguments) {
             toolRuns.append(QFileInfo(name).fileName() + u' ' + arguments.join(u' '));
@@ -72,7 +74,29 @@ protected:
     QString data(const QString &path) const { return home.filePath(QStringLiteral("data/") + path); }
 
     std::map<const char *, QByteArray> saved;
-    QTemporaryDir home, tools;
+    // Writes a file below the user's data folder, or below the system data folder.
+    void put(const QString &path, const QByteArray &bytes)
+    {
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    }
+    void installSystemRegistration()
+    {
+        put(system.filePath(QStringLiteral("applications/varnel.desktop")), FileAssociation::desktopEntry(QStringLiteral("varnel")).toUtf8());
+        put(system.filePath(QStringLiteral("mime/packages/varnel.xml")), FileAssociation::mimeTypeDefinition().toUtf8());
+    }
+    // An executable that stands for a program installed somewhere else.
+    QString otherProgram(const QString &name = QStringLiteral("varnel"))
+    {
+        const QString path = others.filePath(name);
+        put(path, "#!/bin/sh\n");
+        QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::ExeOwner);
+        return path;
+    }
+    QString userEntry() const { return data(QStringLiteral("applications/varnel.desktop")); }
+
+    QTemporaryDir home, tools, system, others;
     MessageLog log;
     QStringList warnings, toolRuns;
     SettingsModule settings;
@@ -137,4 +161,61 @@ TEST(FileAssociationTexts, ExecIsQuotedAsTheLauncherReadsIt)
         EXPECT_TRUE(FileAssociation::desktopEntry(QString::fromUtf8(program)).contains(u'\n' + QLatin1String(exec) + u'\n')) << exec;
     // The installed entry is the one the program writes for a program on the PATH.
     EXPECT_EQ(contents(QStringLiteral(VARNEL_SOURCE_DATA "/linux/varnel.desktop")), FileAssociation::desktopEntry(QStringLiteral("varnel")).toUtf8());
+}
+
+TEST_F(FileAssociationTest, NothingForTheUserWhenTheInstallationRegistersTheType)
+{
+    installSystemRegistration();
+    associate();
+    EXPECT_TRUE(snapshot(home.path()).empty());
+    EXPECT_TRUE(toolRuns.isEmpty());
+    EXPECT_TRUE(warnings.isEmpty());
+}
+
+TEST_F(FileAssociationTest, UnderAnInstallationAnEntryWhoseProgramIsGoneIsRemoved)
+{
+    associate(QStringLiteral("/home/ogr/silinmiş/varnel"));
+    put(data(QStringLiteral("mime/packages/other.xml")), "<mime-info/>");
+    installSystemRegistration();
+    toolRuns.clear();
+    associate(QStringLiteral("/usr/bin/varnel"));
+    const auto left = snapshot(data(QString()));
+    ASSERT_EQ(left.size(), 1u);
+    EXPECT_EQ(left.begin()->first, data(QStringLiteral("mime/packages/other.xml")));
+    EXPECT_EQ(toolRuns, (QStringList{QStringLiteral("update-mime-database ") + data(QStringLiteral("mime"))}));
+
+    // One that opens the files with a program that is still there stays.
+    const QString build = otherProgram();
+    put(userEntry(), FileAssociation::desktopEntry(build).toUtf8());
+    associate(QStringLiteral("/usr/bin/varnel"));
+    EXPECT_EQ(contents(userEntry()), FileAssociation::desktopEntry(build).toUtf8());
+}
+
+TEST_F(FileAssociationTest, AnEntryForAnotherProgramThatExistsIsLeftAlone)
+{
+    const QByteArray theirs = FileAssociation::desktopEntry(otherProgram()).toUtf8();
+    put(userEntry(), theirs);
+    associate();
+    EXPECT_EQ(snapshot(home.path()).size(), 1u);
+    EXPECT_EQ(contents(userEntry()), theirs);
+    EXPECT_TRUE(toolRuns.isEmpty());
+
+    // Once that program is gone, the entry is this program's.
+    QFile::remove(others.filePath(QStringLiteral("varnel")));
+    associate();
+    EXPECT_TRUE(contents(userEntry()).contains("\nExec=/opt/varnel/bin/varnel %f\n"));
+    EXPECT_EQ(value(QStringLiteral(".vnp")), QStringLiteral("Varnel"));
+}
+
+TEST_F(FileAssociationTest, AnEntryInstalledIntoTheUsersDataFolderIsKept)
+{
+    // `cmake --install --prefix ~/.local` put the entry there, naming the program as the PATH finds it.
+    EnvironmentScope environment;
+    const QString program = otherProgram();
+    environment.set("PATH", others.path());
+    const QByteArray installed = FileAssociation::desktopEntry(QStringLiteral("varnel")).toUtf8();
+    put(userEntry(), installed);
+    associate(program);
+    EXPECT_EQ(contents(userEntry()), installed);
+    EXPECT_EQ(contents(data(QStringLiteral("mime/packages/varnel.xml"))), FileAssociation::mimeTypeDefinition().toUtf8());
 }
