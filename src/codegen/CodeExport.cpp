@@ -1,5 +1,6 @@
 #include "codegen/CodeExport.h"
 
+#include "codegen/CWriter.h"
 #include "codegen/FlowProgram.h"
 #include "codegen/PythonWriter.h"
 
@@ -39,6 +40,9 @@ bool CodeExport::exportChart(const QString &path, Language language, const QStri
         return false;
     std::unique_ptr<CodeWriter> writer;
     switch (language) {
+    case C:
+        writer = std::make_unique<CWriter>(program);
+        break;
     default:
         Q_UNUSED(className);
         writer = std::make_unique<PythonWriter>(program);

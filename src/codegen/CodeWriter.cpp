@@ -70,6 +70,17 @@ QString CodeWriter::callChart(const QString &function, const QString &argument) 
     return function + u'(' + argument + u')';
 }
 
+QString CodeWriter::stopCall(const QStringList &messages) const
+{
+    return helper(QStringLiteral("stop_run")) + u'(' + messages.join(QStringLiteral(", ")) + u')';
+}
+
+QString CodeWriter::assign(const QString &target, const QString &expression)
+{
+    use(QStringLiteral("set"));
+    return assignment(target, expression);
+}
+
 QString CodeWriter::functionName(int chart) const
 {
     return m_functionNames[chart];
@@ -173,7 +184,7 @@ void CodeWriter::writeStatement(const CodeStatement &s)
         break;
     case CodeStatement::DoWhile:
         if (hasDoWhile()) {
-            openForever();
+            openDoWhile();
             writeStatements(s.body);
             closeDoWhile(condition(m_chart, s.node, s.negate));
         } else {
@@ -291,7 +302,7 @@ QStringList CodeWriter::blockLines(int index)
         QStringList messages;
         for (const QString &message : node.messages)
             messages.append(stringLiteral(message));
-        return {expressionStatement(helper(QStringLiteral("stop_run")) + u'(' + messages.join(QStringLiteral(", ")) + u')')};
+        return {expressionStatement(stopCall(messages))};
     }
     if (Arithmetic::isArithmetic(node.code))
         return arithmeticLines(node, index);
@@ -302,23 +313,27 @@ QStringList CodeWriter::blockLines(int index)
         return exitLines(m_chart);
     case ActionCode::Input:
         use(QStringLiteral("input_line"));
-        return {assignment(variable(node.param[1]),
+        return {assign(variable(node.param[1]),
                            helper(QStringLiteral("input_line")) + u'(' + stringLiteral(node.param[0]) + u')')};
     case ActionCode::Output: {
+        use(QStringLiteral("output"));
         if (node.param[1].isEmpty())
             return {output(stringLiteral(node.param[0]))};
         const QString value = reportedOperand(m_program.operand(m_chart, index, node.param[1], true));
-        return {output(node.param[0].isEmpty() ? value : concatenation(node.param[0] + u' ', value))};
+        if (node.param[0].isEmpty())
+            return {output(value)};
+        use(QStringLiteral("concat"));
+        return {output(concatenation(node.param[0] + u' ', value))};
     }
     case ActionCode::Definition:
-        return {assignment(variable(node.param[0]), textOperand(operand(1)))};
+        return {assign(variable(node.param[0]), textOperand(operand(1)))};
     case ActionCode::Join:
         use(QStringLiteral("join"));
-        return {assignment(variable(node.param[2]), helper(QStringLiteral("join")) + u'(' + unquotedOperand(operand(0))
+        return {assign(variable(node.param[2]), helper(QStringLiteral("join")) + u'(' + unquotedOperand(operand(0))
                                                        + QStringLiteral(", ") + unquotedOperand(operand(1)) + u')')};
     case ActionCode::Comp:
         use(QStringLiteral("compare"));
-        return {assignment(variable(node.param[2]), helper(QStringLiteral("compare")) + u'('
+        return {assign(variable(node.param[2]), helper(QStringLiteral("compare")) + u'('
                                                        + unquotedOperand(operand(0)) + QStringLiteral(", ")
                                                        + unquotedOperand(operand(1)) + u')')};
     case ActionCode::Sql:
@@ -370,7 +385,7 @@ QStringList CodeWriter::arithmeticLines(const FlowNode &node, int index)
         break;
     }
     use(QStringLiteral("fmt"));
-    return {assignment(variable(node.param[2]), helper(QStringLiteral("fmt")) + u'(' + value + u')')};
+    return {assign(variable(node.param[2]), helper(QStringLiteral("fmt")) + u'(' + value + u')')};
 }
 
 QString CodeWriter::builtInCall(const FlowNode &node, int index)
@@ -387,13 +402,13 @@ QStringList CodeWriter::functionLines(const FlowNode &node, int index)
     const QString &result = node.param[2];
     if (node.builtIn) {
         if (node.param[0].isEmpty())
-            return result.isEmpty() ? QStringList() : QStringList{assignment(variable(result), stringLiteral(QString()))};
+            return result.isEmpty() ? QStringList() : QStringList{assign(variable(result), stringLiteral(QString()))};
         const QString call = builtInCall(node, index);
-        return {result.isEmpty() ? expressionStatement(call) : assignment(variable(result), call)};
+        return {result.isEmpty() ? expressionStatement(call) : assign(variable(result), call)};
     }
     const QString call = callChart(functionName(node.callee), textOperand(m_program.operand(m_chart, index, node.param[1])));
     // The caller's PARAM comes back after the result is stored: a result meant for PARAM is lost.
     if (result.isEmpty() || m_program.keyOf(result) == m_program.keyOf(QStringLiteral("PARAM")))
         return {expressionStatement(call)};
-    return {assignment(variable(result), call)};
+    return {assign(variable(result), call)};
 }

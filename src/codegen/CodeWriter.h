@@ -34,6 +34,8 @@ protected:
     virtual QString output(const QString &expression) const = 0;
     virtual QString concatenation(const QString &literal, const QString &expression) const;
     virtual QString callChart(const QString &function, const QString &argument) const;
+    // Ends the run after showing the messages (literals).
+    virtual QString stopCall(const QStringList &messages) const;
 
     // ---- blocks and structure
     virtual void openIf(const QString &condition, bool chained) = 0;
@@ -41,6 +43,7 @@ protected:
     virtual void close() = 0;
     virtual void openWhile(const QString &condition) = 0;
     virtual void openForever() = 0;
+    virtual void openDoWhile() { openForever(); }
     virtual void closeDoWhile(const QString &condition) = 0;
     virtual void writeBreak() = 0;
     virtual void writeContinue() = 0;
@@ -73,6 +76,8 @@ protected:
     QString unquotedOperand(const FlowOperand &operand);
     QString reportedOperand(const FlowOperand &operand);
     QString condition(int chart, int node, bool negate);
+    // An assignment statement, with what the language needs for it.
+    QString assign(const QString &target, const QString &expression);
     QString savedName(int chart, int local) const;
     // A helper of the runtime that the program uses.
     void use(const QString &feature) { m_features.insert(feature); }

@@ -67,7 +67,7 @@ def stop_run(*messages):
         message(text)
     raise RunEnded()
 )PY"},
-        {"frame", "stop_run", R"PY(
+        {"enter", "stop_run", R"PY(
 stack_depth = 0
 
 
@@ -83,6 +83,7 @@ def leave(locals_count):
     global stack_depth
     stack_depth -= 5 + locals_count
 )PY"},
+        {"leave", "enter", ""},
         {"num", "", R"PY(
 import re
 
@@ -243,6 +244,7 @@ def input_line(prompt):
     if not line:
         if interactive:
             sys.stdout.write("\n")
+        print(prompt + " >")
         stop_run('Girdi sona erdi: "' + prompt + '" için satır okunamadı.')
     if line.endswith(b"\n"):
         line = line[:-1]

@@ -149,7 +149,7 @@ void PythonWriter::closeChart(int)
 
 QStringList PythonWriter::entryLines(int chart)
 {
-    use(QStringLiteral("frame"));
+    use(QStringLiteral("enter"));
     const FlowChart &flow = program().chart(chart);
     QStringList lines{QStringLiteral("caller_param = ") + variable(QStringLiteral("PARAM")),
                       variable(QStringLiteral("PARAM")) + QStringLiteral(" = argument"),
@@ -163,6 +163,7 @@ QStringList PythonWriter::entryLines(int chart)
 
 QStringList PythonWriter::exitLines(int chart)
 {
+    use(QStringLiteral("leave"));
     const FlowChart &flow = program().chart(chart);
     QStringList lines;
     for (int i = int(flow.locals().size()) - 1; i >= 0; --i)

@@ -1,0 +1,252 @@
+#include "codegen/CWriter.h"
+
+#include "codegen/CRuntime.h"
+#include "codegen/FlowProgram.h"
+#include "interp/Numbers.h"
+
+CWriter::CWriter(const FlowProgram &program)
+    : CodeWriter(program, NameTable::AsciiLetters)
+{
+    for (const QString &name : CRuntime::names())
+        names().reserve(name);
+}
+
+QString CWriter::stringLiteral(const QString &text) const
+{
+    return CRuntime::quoted(text);
+}
+
+// Whole numbers too are written as doubles: the arithmetic is the double arithmetic of the chart.
+QString CWriter::numberLiteral(double value) const
+{
+    QString text = CodeWriter::numberLiteral(value);
+    if (!text.contains(u'.') && !text.contains(u'e'))
+        text += QStringLiteral(".0");
+    return text;
+}
+
+QString CWriter::assignment(const QString &target, const QString &expression) const
+{
+    return QStringLiteral("set(&") + target + QStringLiteral(", ") + expression + QStringLiteral(");");
+}
+
+QString CWriter::stopCall(const QStringList &messages) const
+{
+    return QStringLiteral("stop_run(") + (messages + QStringList{QStringLiteral("NULL")}).join(QStringLiteral(", ")) + u')';
+}
+
+QString CWriter::output(const QString &expression) const
+{
+    return QStringLiteral("print_line(") + expression + QStringLiteral(");");
+}
+
+QString CWriter::concatenation(const QString &literal, const QString &expression) const
+{
+    return QStringLiteral("concat(") + stringLiteral(literal) + QStringLiteral(", ") + expression + u')';
+}
+
+void CWriter::openIf(const QString &condition, bool chained)
+{
+    if (chained) {
+        dedent();
+        line(QStringLiteral("} else if (") + condition + QStringLiteral(") {"));
+    } else {
+        line(QStringLiteral("if (") + condition + QStringLiteral(") {"));
+    }
+    indent();
+}
+
+void CWriter::openElse()
+{
+    dedent();
+    line(QStringLiteral("} else {"));
+    indent();
+}
+
+void CWriter::close()
+{
+    dedent();
+    line(QStringLiteral("}"));
+}
+
+void CWriter::openWhile(const QString &condition)
+{
+    line(QStringLiteral("while (") + condition + QStringLiteral(") {"));
+    indent();
+}
+
+void CWriter::openForever()
+{
+    line(QStringLiteral("for (;;) {"));
+    indent();
+}
+
+void CWriter::openDoWhile()
+{
+    line(QStringLiteral("do {"));
+    indent();
+}
+
+void CWriter::closeDoWhile(const QString &condition)
+{
+    dedent();
+    line(QStringLiteral("} while (") + condition + QStringLiteral(");"));
+}
+
+void CWriter::openMachine(const QString &state, int first)
+{
+    line(QStringLiteral("int ") + state + QStringLiteral(" = ") + QString::number(first) + u';');
+    openForever();
+    line(QStringLiteral("switch (") + state + QStringLiteral(") {"));
+}
+
+void CWriter::openState(const QString &, int node, bool)
+{
+    line(QStringLiteral("case ") + QString::number(node) + QStringLiteral(": {"));
+    indent();
+}
+
+void CWriter::closeState(bool)
+{
+    close();
+}
+
+void CWriter::closeMachine()
+{
+    line(QStringLiteral("default:"));
+    line(QStringLiteral("    break;"));
+    line(QStringLiteral("}"));
+    close();
+}
+
+void CWriter::writeJump(const QString &state, int node)
+{
+    line(state + QStringLiteral(" = ") + QString::number(node) + QStringLiteral(";"));
+    line(QStringLiteral("break;"));
+}
+
+void CWriter::writeComment(const QString &text)
+{
+    line(QStringLiteral("/* ") + text + QStringLiteral(" */"));
+}
+
+// Whether the chart can reach its END: only then does it keep the caller's PARAM to give back.
+bool CWriter::returns(int chart) const
+{
+    for (const FlowNode &node : program().chart(chart).nodes()) {
+        if (node.kind == FlowNode::Block && node.code == ActionCode::Stop)
+            return true;
+    }
+    return false;
+}
+
+bool CWriter::callsItself() const
+{
+    for (int i = 0; i < int(program().charts().size()); ++i) {
+        for (const FlowNode &node : program().chart(i).nodes()) {
+            if (node.callee == i)
+                return true;
+        }
+    }
+    return false;
+}
+
+QString CWriter::signature(int chart) const
+{
+    // A chart without a reachable END never returns: the run ends inside it.
+    return (returns(chart) ? QStringLiteral("static char *") : QStringLiteral("static _Noreturn char *"))
+        + functionName(chart) + QStringLiteral("(const char *argument)");
+}
+
+void CWriter::openChart(int chart)
+{
+    const FlowChart &flow = program().chart(chart);
+    line(QString());
+    line(QStringLiteral("/* ") + flow.fileName() + QStringLiteral(" */"));
+    line(signature(chart));
+    line(QStringLiteral("{"));
+    indent();
+    const bool started = flow.node(flow.entry()).kind == FlowNode::Block;
+    if (!started)
+        line(QStringLiteral("(void)argument;"));
+    if (started && returns(chart)) {
+        line(QStringLiteral("char *caller_param;"));
+        for (int i = 0; i < flow.locals().size(); ++i)
+            line(QStringLiteral("char *") + savedName(chart, i) + u';');
+    }
+}
+
+void CWriter::closeChart(int)
+{
+    close();
+}
+
+QStringList CWriter::entryLines(int chart)
+{
+    use(QStringLiteral("enter"));
+    const FlowChart &flow = program().chart(chart);
+    const QString param = variable(QStringLiteral("PARAM"));
+    QStringList lines;
+    if (returns(chart)) {
+        lines.append(QStringLiteral("caller_param = ") + param + u';');
+        lines.append(param + QStringLiteral(" = text_copy(argument);"));
+    } else {
+        lines.append(assign(param, QStringLiteral("argument")));
+    }
+    lines.append(QStringLiteral("enter(") + QString::number(flow.locals().size()) + QStringLiteral(");"));
+    if (!returns(chart))
+        return lines;
+    for (int i = 0; i < flow.locals().size(); ++i) {
+        lines.append(savedName(chart, i) + QStringLiteral(" = text_copy(")
+                     + textOperand(program().operand(chart, flow.entry(), flow.locals()[i])) + QStringLiteral(");"));
+    }
+    return lines;
+}
+
+QStringList CWriter::exitLines(int chart)
+{
+    use(QStringLiteral("leave"));
+    use(QStringLiteral("temp"));
+    const FlowChart &flow = program().chart(chart);
+    QStringList lines;
+    for (int i = int(flow.locals().size()) - 1; i >= 0; --i)
+        lines.append(QStringLiteral("restore(&") + variable(flow.locals()[i]) + QStringLiteral(", ") + savedName(chart, i) + QStringLiteral(");"));
+    lines.append(QStringLiteral("leave(") + QString::number(flow.locals().size()) + QStringLiteral(");"));
+    lines.append(QStringLiteral("restore(&") + variable(QStringLiteral("PARAM")) + QStringLiteral(", caller_param);"));
+    lines.append(QStringLiteral("return temp(text_copy(") + variable(QStringLiteral("RETURN")) + QStringLiteral("));"));
+    return lines;
+}
+
+QString CWriter::prologue()
+{
+    QString text = QStringLiteral("/* ") + program().chart(0).fileName()
+        + QStringLiteral(": Varnel akış şemasından C koduna aktarıldı.\n   Sayılar ") + Numbers::locale().name()
+        + QStringLiteral(" bölgesel ayarlarıyla okunur ve yazılır; her değer bir metindir.\n   Derleme: cc -std=c11 program.c -lm */\n\n");
+    text += CRuntime::text(features());
+    if (callsItself()) {
+        text += QStringLiteral("\n/* A chart that calls itself ends when the call stack is full. */\n"
+                               "#if defined(__GNUC__) && !defined(__clang__) && __GNUC__ >= 12\n"
+                               "#pragma GCC diagnostic ignored \"-Winfinite-recursion\"\n#endif\n");
+    }
+    text += QStringLiteral("\n/* Şemaların değişkenleri (NULL: değişken henüz yok) */\n");
+    for (const QString &name : program().variables())
+        text += QStringLiteral("static char *") + variableKeyName(program().keyOf(name)) + QStringLiteral(";\n");
+    text += u'\n';
+    for (int i = 0; i < int(program().charts().size()); ++i)
+        text += signature(i) + QStringLiteral(";\n");
+    return text;
+}
+
+QString CWriter::epilogue()
+{
+    QString text = QStringLiteral("\nint main(void)\n{\n");
+    for (const QString &name : program().variables()) {
+        const QString key = program().keyOf(name);
+        if (key == program().keyOf(QStringLiteral("PARAM")))
+            text += QStringLiteral("    ") + variableKeyName(key) + QStringLiteral(" = text_copy(\"PARAM\");\n");
+        else if (key.isEmpty() || key == program().keyOf(QStringLiteral("RETURN")))
+            text += QStringLiteral("    ") + variableKeyName(key) + QStringLiteral(" = text_copy(\"\");\n");
+    }
+    text += QStringLiteral("    ") + functionName(0) + QStringLiteral("(\"PAR-OS\");\n    finish(0);\n}\n");
+    return text;
+}
