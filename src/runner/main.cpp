@@ -1,5 +1,6 @@
 #include "exercise/LocaleName.h"
 #include "interp/Numbers.h"
+#include "runner/CodeCommand.h"
 #include "runner/GradeCommand.h"
 #include "runner/GradeWorker.h"
 #include "runner/TerminalRenderer.h"
@@ -21,6 +22,7 @@ namespace {
 const char *const usage =
     "Kullanım: varnel-run [--locale AD] [--max-blocks N] DOSYA.vnp\n"
     "          varnel-run --render RESİM.png|RESİM.svg|RESİM.pdf DOSYA.vnp\n"
+    "          varnel-run --code python|c|java ÇIKTI DOSYA.vnp [--locale AD]\n"
     "          varnel-run --grade ALIŞTIRMA.vnx [--jobs N] [--report RAPOR] ŞEMA.vnp|KLASÖR...\n"
     "  Akış şemasını terminalde çalıştırır: ÇIKIŞ satırları standart çıktıya,\n"
     "  GİRİŞ satırları standart girdiden, iletiler standart hataya.\n"
@@ -75,6 +77,8 @@ int main(int argc, char **argv)
     args.removeFirst();
     if (!args.isEmpty() && args.first() == QStringLiteral("--grade"))
         return GradeCommand(args.mid(1)).exec();
+    if (!args.isEmpty() && args.first() == QStringLiteral("--code"))
+        return CodeCommand(args.mid(1)).exec();
     if (args.size() == 2 && args.first() == QStringLiteral("--grade-worker"))
         return GradeWorker(args.last()).exec();
     TerminalRunner::Options options;
