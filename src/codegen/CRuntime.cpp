@@ -1,4 +1,5 @@
 #include "codegen/CRuntime.h"
+#include "codegen/RuntimePieces.h"
 
 #include "base/Windows1254.h"
 #include "interp/Numbers.h"
@@ -8,15 +9,9 @@
 
 namespace {
 
-struct Piece {
-    const char *feature;
-    const char *needs;
-    const char *code;
-};
-
-const std::vector<Piece> &pieces()
+const std::vector<RuntimePiece> &pieces()
 {
-    static const std::vector<Piece> all{
+    static const std::vector<RuntimePiece> all{
         {"base", "", R"C(#include <errno.h>
 #include <math.h>
 #include <stdarg.h>
@@ -814,37 +809,13 @@ QString codePageTable()
     return table + QStringLiteral("\n};\n");
 }
 
-QString alphabetOf(const QLocale &locale)
-{
-    return locale.language() == QLocale::Turkish ? QStringLiteral("abcçdefgğhıijklmnoöpqrsştuüvwxyz")
-                                                 : QStringLiteral("abcdefghijklmnopqrstuvwxyz");
-}
-
-void require(const QString &feature, const QHash<QString, const Piece *> &byName, QSet<QString> &wanted)
-{
-    if (wanted.contains(feature))
-        return;
-    wanted.insert(feature);
-    const Piece *piece = byName.value(feature);
-    if (!piece)
-        return;
-    for (const QString &need : QString::fromLatin1(piece->needs).split(u' ', Qt::SkipEmptyParts))
-        require(need, byName, wanted);
-}
-
 } // namespace
 
 QString CRuntime::text(const QSet<QString> &features)
 {
-    QHash<QString, const Piece *> byName;
-    for (const Piece &piece : pieces())
-        byName.insert(QString::fromLatin1(piece.feature), &piece);
-    QSet<QString> wanted;
-    require(QStringLiteral("base"), byName, wanted);
-    for (const QString &feature : features)
-        require(feature, byName, wanted);
+    QSet<QString> wanted = RuntimePieces::wanted(pieces(), features);
     QString out;
-    for (const Piece &piece : pieces()) {
+    for (const RuntimePiece &piece : pieces()) {
         const QString feature = QString::fromLatin1(piece.feature);
         if (!wanted.contains(feature))
             continue;
@@ -853,7 +824,7 @@ QString CRuntime::text(const QSet<QString> &features)
             out += QStringLiteral("\n/* the regional decimal separator, fixed when the code was made */\nstatic const char DECIMAL[] = ")
                 + quoted(Numbers::locale().decimalPoint()) + QStringLiteral(";\n");
         if (feature == u"base" && wanted.contains(QStringLiteral("compare")))
-            out += QStringLiteral("static const char ALPHABET[] = ") + quoted(alphabetOf(Numbers::locale())) + QStringLiteral(";\n");
+            out += QStringLiteral("static const char ALPHABET[] = ") + quoted(RuntimePieces::alphabet(Numbers::locale())) + QStringLiteral(";\n");
         if (feature == u"cp1254")
             out += codePageTable();
     }

@@ -2,6 +2,7 @@
 
 #include "codegen/CWriter.h"
 #include "codegen/FlowProgram.h"
+#include "codegen/JavaWriter.h"
 #include "codegen/PythonWriter.h"
 
 #include <memory>
@@ -43,8 +44,10 @@ bool CodeExport::exportChart(const QString &path, Language language, const QStri
     case C:
         writer = std::make_unique<CWriter>(program);
         break;
+    case Java:
+        writer = std::make_unique<JavaWriter>(program, className);
+        break;
     default:
-        Q_UNUSED(className);
         writer = std::make_unique<PythonWriter>(program);
         break;
     }

@@ -1,4 +1,5 @@
 #include "codegen/PythonRuntime.h"
+#include "codegen/RuntimePieces.h"
 
 #include "base/Windows1254.h"
 #include "interp/Numbers.h"
@@ -8,16 +9,10 @@
 
 namespace {
 
-struct Piece {
-    const char *feature;
-    const char *needs; // space-separated features
-    const char *code;
-};
-
 // In the order they are written.
-const std::vector<Piece> &pieces()
+const std::vector<RuntimePiece> &pieces()
 {
-    static const std::vector<Piece> all{
+    static const std::vector<RuntimePiece> all{
         {"base", "", R"PY(import sys
 
 sys.stdout.reconfigure(encoding="utf-8", errors="replace")
@@ -381,12 +376,6 @@ def SPACE(text):
     return all;
 }
 
-QString alphabetOf(const QLocale &locale)
-{
-    return locale.language() == QLocale::Turkish ? QStringLiteral("abcçdefgğhıijklmnoöpqrsştuüvwxyz")
-                                                 : QStringLiteral("abcdefghijklmnopqrstuvwxyz");
-}
-
 } // namespace
 
 QString PythonRuntime::quoted(const QString &text)
@@ -414,18 +403,6 @@ QString codePageTable()
         + PythonRuntime::quoted(table) + u'\n';
 }
 
-void require(const QString &feature, const QHash<QString, const Piece *> &byName, QSet<QString> &wanted)
-{
-    if (wanted.contains(feature))
-        return;
-    wanted.insert(feature);
-    const Piece *piece = byName.value(feature);
-    if (!piece)
-        return;
-    for (const QString &need : QString::fromLatin1(piece->needs).split(u' ', Qt::SkipEmptyParts))
-        require(need, byName, wanted);
-}
-
 } // namespace
 
 const QStringList &PythonRuntime::names()
@@ -445,17 +422,11 @@ const QStringList &PythonRuntime::names()
 
 QString PythonRuntime::text(const QSet<QString> &features)
 {
-    QHash<QString, const Piece *> byName;
-    for (const Piece &piece : pieces())
-        byName.insert(QString::fromLatin1(piece.feature), &piece);
-    QSet<QString> wanted;
-    require(QStringLiteral("base"), byName, wanted);
-    for (const QString &feature : features)
-        require(feature, byName, wanted);
+    QSet<QString> wanted = RuntimePieces::wanted(pieces(), features);
     QString out;
     if (wanted.contains(QStringLiteral("num")) || wanted.contains(QStringLiteral("fmt")))
         wanted.insert(QStringLiteral("decimal"));
-    for (const Piece &piece : pieces()) {
+    for (const RuntimePiece &piece : pieces()) {
         const QString feature = QString::fromLatin1(piece.feature);
         if (!wanted.contains(feature))
             continue;
@@ -464,7 +435,7 @@ QString PythonRuntime::text(const QSet<QString> &features)
             out += QStringLiteral("DECIMAL = ") + PythonRuntime::quoted(Numbers::locale().decimalPoint())
                 + QStringLiteral("  # the regional decimal separator, fixed when the code was made\n");
         if (feature == u"base" && wanted.contains(QStringLiteral("compare")))
-            out += QStringLiteral("ALPHABET = ") + PythonRuntime::quoted(alphabetOf(Numbers::locale())) + u'\n';
+            out += QStringLiteral("ALPHABET = ") + PythonRuntime::quoted(RuntimePieces::alphabet(Numbers::locale())) + u'\n';
         if (feature == u"cp1254")
             out += codePageTable();
     }
