@@ -200,7 +200,8 @@ static int parse_number(const char *text, double *number)
     }
     ascii[n] = '\0';
     double value = 0;
-    if (valid && i == end) {
+    valid = valid && i == end;
+    if (valid) {
         errno = 0;
         value = strtod(ascii, NULL);
         valid = !(errno == ERANGE && (value == 0 || isinf(value)));

@@ -170,9 +170,9 @@ void CWriter::openChart(int chart)
     if (!started)
         line(QStringLiteral("(void)argument;"));
     if (started && returns(chart)) {
-        line(QStringLiteral("char *caller_param;"));
+        line(QStringLiteral("char *caller_param = NULL;"));
         for (int i = 0; i < flow.locals().size(); ++i)
-            line(QStringLiteral("char *") + savedName(chart, i) + u';');
+            line(QStringLiteral("char *") + savedName(chart, i) + QStringLiteral(" = NULL;"));
     }
 }
 
