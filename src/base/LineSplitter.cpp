@@ -2,8 +2,6 @@
 
 qsizetype LineSplitter::endOfLine() const
 {
-    if (m_loneLf == LoneLf::IsText)
-        return m_text.indexOf(u'\r', m_pos);
     for (qsizetype i = m_pos; i < m_text.size(); ++i) {
         if (m_text[i] == u'\r' || m_text[i] == u'\n')
             return i;
@@ -26,10 +24,10 @@ LineSplitter::Line LineSplitter::next()
     return line;
 }
 
-QStringList LineSplitter::split(QStringView text, LoneLf loneLf)
+QStringList LineSplitter::split(QStringView text)
 {
     QStringList lines;
-    LineSplitter splitter(text, loneLf);
+    LineSplitter splitter(text);
     while (!splitter.atEnd())
         lines.append(splitter.next().text.toString());
     return lines;

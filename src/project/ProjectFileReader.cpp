@@ -23,11 +23,10 @@ VarnelError endOfFile()
     return VarnelError(VarnelError::InputPastEnd, source(), QStringLiteral("Dosya sonu aşıldı"));
 }
 
-// The lines of the text, one at a time; a LF alone is part of the text. Reading past the last
-// line is the end-of-file error.
+// The lines of the text, one at a time. Reading past the last line is the end-of-file error.
 class LineSource {
 public:
-    explicit LineSource(const QString &text) : m_lines(text, LineSplitter::LoneLf::IsText) {}
+    explicit LineSource(const QString &text) : m_lines(text) {}
 
     QStringView next()
     {

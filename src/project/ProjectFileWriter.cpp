@@ -6,6 +6,7 @@
 #include "model/Line_Collection.h"
 #include "model/VarnelError.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -40,20 +41,24 @@ void writeFile(const QString &path, QByteArrayView bytes)
 
 QString escapeNewlines(const QString &text)
 {
-    // One pass from left to right does what replacing the first CR LF and searching again
-    // from the start would: "[\n]" holds neither CR nor LF, so no new pair can appear. Each
-    // character is copied once, however many pairs there are.
-    qsizetype at = text.indexOf(LineEnd);
+    // A CR or a LF alone is a line break as well: written as it is, it would end the file's
+    // line early. One pass, each character copied once however many breaks there are.
+    const auto isBreak = [](QChar c) { return c == u'\r' || c == u'\n'; };
+    const auto firstBreak = [&](qsizetype from) {
+        const auto found = std::find_if(text.begin() + from, text.end(), isBreak);
+        return found == text.end() ? qsizetype(-1) : qsizetype(found - text.begin());
+    };
+    qsizetype at = firstBreak(0);
     if (at < 0)
         return text;
     const QStringView whole(text);
     QString result;
     result.reserve(text.size() + text.size() / 2 + 2);
     qsizetype copied = 0;
-    for (; at >= 0; at = text.indexOf(LineEnd, copied)) {
+    for (; at >= 0; at = firstBreak(copied)) {
         result.append(whole.mid(copied, at - copied));
         result.append(QLatin1String("[\\n]"));
-        copied = at + 2;
+        copied = at + (whole.mid(at, 2) == LineEnd ? 2 : 1);
     }
     result.append(whole.mid(copied));
     return result;

@@ -23,7 +23,7 @@ QByteArray serialize(const Block_Collection &blocks, const Line_Collection &line
 // old file as it was.
 void writeFile(const QString &path, QByteArrayView bytes);
 
-// CR LF to "[\n]"; a CR or a LF alone stays.
+// Every line break to "[\n]": a CR LF pair, and a CR or a LF alone (which reads back as CR LF).
 QString escapeNewlines(const QString &text);
 
 // A float in plain decimal: "." as the decimal point, no exponent, as few digits as give the

@@ -4,26 +4,24 @@
 
 namespace {
 
-using LoneLf = LineSplitter::LoneLf;
-
 TEST(LineSplitterTest, SplitsAtEveryKindOfLineEnd)
 {
     const struct {
         QString text;
-        LoneLf loneLf;
         QStringList lines;
     } cases[] = {
-        {"", LoneLf::EndsLine, {}},
-        {"a", LoneLf::EndsLine, {"a"}},
-        {"a\r\n", LoneLf::EndsLine, {"a"}},
-        {"a\r\nb\rc\nd", LoneLf::EndsLine, {"a", "b", "c", "d"}},
-        {"\r\n\r\n", LoneLf::EndsLine, {"", ""}},
-        {"a\n\rb", LoneLf::EndsLine, {"a", "", "b"}},
-        {"a\nb\r\nc\rd\n", LoneLf::IsText, {"a\nb", "c", "d\n"}},
-        {"\r", LoneLf::IsText, {""}},
+        {"", {}},
+        {"a", {"a"}},
+        {"a\r\n", {"a"}},
+        {"a\r\nb\rc\nd", {"a", "b", "c", "d"}},
+        {"\r\n\r\n", {"", ""}},
+        {"a\n\rb", {"a", "", "b"}},
+        {"a\nb\r\nc\rd\n", {"a", "b", "c", "d"}},
+        {"\r", {""}},
+        {"\n\n", {"", ""}},
     };
     for (const auto &c : cases)
-        EXPECT_EQ(LineSplitter::split(c.text, c.loneLf), c.lines) << c.text.toStdString();
+        EXPECT_EQ(LineSplitter::split(c.text), c.lines) << c.text.toStdString();
 }
 
 TEST(LineSplitterTest, KeepsEachLineEnd)

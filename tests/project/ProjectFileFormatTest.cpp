@@ -120,8 +120,9 @@ TEST(ProjectFileEscaping, Examples)
     using ProjectFileReader::unescapeNewlines;
     using ProjectFileWriter::escapeNewlines;
     EXPECT_EQ(escapeNewlines(QStringLiteral("a\r\nb")), QStringLiteral("a[\\n]b"));
-    EXPECT_EQ(escapeNewlines(QStringLiteral("a\rb\nc\n\r")), QStringLiteral("a\rb\nc\n\r"));
-    EXPECT_EQ(escapeNewlines(QStringLiteral("\r\r\n\n")), QStringLiteral("\r[\\n]\n"));
+    // A CR or a LF alone would end the file's line: it is written as a line break too.
+    EXPECT_EQ(escapeNewlines(QStringLiteral("a\rb\nc\n\r")), QStringLiteral("a[\\n]b[\\n]c[\\n][\\n]"));
+    EXPECT_EQ(escapeNewlines(QStringLiteral("\r\r\n\n")), QStringLiteral("[\\n][\\n][\\n]"));
     EXPECT_EQ(unescapeNewlines(QStringLiteral("a[\\n]b[\\N]c")), QStringLiteral("a\r\nb\r\nc"));
     EXPECT_EQ(unescapeNewlines(QStringLiteral("[[\\n]]")), QStringLiteral("[\r\n]"));
     EXPECT_EQ(unescapeNewlines(QStringLiteral("[\\n")), QStringLiteral("[\\n"));
@@ -137,8 +138,10 @@ TEST(ProjectFileEscaping, OnePassDoesWhatReplacingFromTheStartDoes)
         const int length = int(random() % 14);
         for (int k = 0; k < length; ++k)
             text += alphabet.at(qsizetype(random() % std::uint32_t(alphabet.size())));
-        ASSERT_EQ(ProjectFileWriter::escapeNewlines(text),
-                  replaceAll(text, QStringLiteral("\r\n"), QStringLiteral("[\\n]"), Qt::CaseSensitive));
+        QString pairsFirst = replaceAll(text, QStringLiteral("\r\n"), QStringLiteral("[\\n]"), Qt::CaseSensitive);
+        pairsFirst = replaceAll(pairsFirst, QStringLiteral("\r"), QStringLiteral("[\\n]"), Qt::CaseSensitive);
+        pairsFirst = replaceAll(pairsFirst, QStringLiteral("\n"), QStringLiteral("[\\n]"), Qt::CaseSensitive);
+        ASSERT_EQ(ProjectFileWriter::escapeNewlines(text), pairsFirst);
         ASSERT_EQ(ProjectFileReader::unescapeNewlines(text),
                   replaceAll(text, QStringLiteral("[\\n]"), QStringLiteral("\r\n"), Qt::CaseInsensitive));
     }
@@ -146,26 +149,29 @@ TEST(ProjectFileEscaping, OnePassDoesWhatReplacingFromTheStartDoes)
 
 TEST(ProjectFileEscaping, ManyBreaksInOneParameter)
 {
-    // Pieces and what each becomes in the file; the near misses stay as they are.
-    const QString pieces[][2] = {
-        {QStringLiteral("\r\n"), QStringLiteral("[\\n]")},
-        {QStringLiteral("a"), QStringLiteral("a")},
-        {QStringLiteral("[\\"), QStringLiteral("[\\")},
-        {QStringLiteral("\r"), QStringLiteral("\r")},
-        {QStringLiteral("\n["), QStringLiteral("\n[")},
+    // Pieces, what each becomes in the file and what that reads back as; the near misses stay
+    // as they are, a lone CR or LF comes back as CR LF.
+    const QString pieces[][3] = {
+        {QStringLiteral("\r\n"), QStringLiteral("[\\n]"), QStringLiteral("\r\n")},
+        {QStringLiteral("a"), QStringLiteral("a"), QStringLiteral("a")},
+        {QStringLiteral("[\\"), QStringLiteral("[\\"), QStringLiteral("[\\")},
+        {QStringLiteral("\r"), QStringLiteral("[\\n]"), QStringLiteral("\r\n")},
+        {QStringLiteral("\n["), QStringLiteral("[\\n]["), QStringLiteral("\r\n[")},
     };
     QString text;
     QString escaped;
     for (int i = 0; i < 300000; ++i) {
+    QString readBack;
         const auto &piece = pieces[(i * 7) % 5];
         text += piece[0];
         escaped += piece[1];
     }
+        readBack += piece[2];
     ASSERT_EQ(ProjectFileWriter::escapeNewlines(text), escaped);
-    ASSERT_EQ(ProjectFileReader::unescapeNewlines(escaped), text);
+    ASSERT_EQ(ProjectFileReader::unescapeNewlines(escaped), readBack);
     QString upper = escaped;
     upper.replace(QStringLiteral("[\\n]"), QStringLiteral("[\\N]"));
-    ASSERT_EQ(ProjectFileReader::unescapeNewlines(upper), text);
+    ASSERT_EQ(ProjectFileReader::unescapeNewlines(upper), readBack);
 }
 
 TEST(ProjectFileReader, ReadsTheExampleProject)
@@ -196,22 +202,43 @@ TEST(ProjectFileReader, ReadsTheExampleProject)
 
 TEST(ProjectFileReader, LineEnds)
 {
-    // CR LF and a CR alone end a line; a LF alone is text; a last line needs no line end.
-    QByteArray bytes = helloBytes();
-    bytes.replace("\r\n", "\r");
-    bytes = replaceOnce(bytes, "Merhaba", "Mer\nhaba");
-    bytes.chop(1); // the last (empty) caption line loses its line end... and is then missing
-    ParsedProject parsed = ProjectFileReader::parse(bytes);
-    ASSERT_EQ(parsed.outcome, Outcome::Failed);
-    EXPECT_EQ(parsed.error->number(), VarnelError::InputPastEnd);
-    EXPECT_EQ(parsed.error->description(), QStringLiteral("Dosya sonu aşıldı"));
-    EXPECT_EQ(parsed.lines.size(), 1);
+    // CR LF, a CR alone and a LF alone end a line; a last line needs no line end.
+    for (const QByteArray lineEnd : {"\r", "\n"}) {
+        QByteArray bytes = helloBytes();
+        bytes.replace("\r\n", lineEnd);
+        bytes.chop(1); // the last (empty) caption line loses its line end... and is then missing
+        ParsedProject parsed = ProjectFileReader::parse(bytes);
+        ASSERT_EQ(parsed.outcome, Outcome::Failed);
+        EXPECT_EQ(parsed.error->number(), VarnelError::InputPastEnd);
+        EXPECT_EQ(parsed.error->description(), QStringLiteral("Dosya sonu aşıldı"));
+        EXPECT_EQ(parsed.lines.size(), 1);
 
-    bytes += "last caption without a line end";
-    parsed = ProjectFileReader::parse(bytes);
-    ASSERT_EQ(parsed.outcome, Outcome::Complete);
-    EXPECT_EQ(parsed.blocks[1].zParam[0], QStringLiteral("Mer\nhaba Dünya"));
-    EXPECT_EQ(parsed.lines[1].sCaption, QStringLiteral("last caption without a line end"));
+        bytes += "last caption without a line end";
+        parsed = ProjectFileReader::parse(bytes);
+        ASSERT_EQ(parsed.outcome, Outcome::Complete);
+        EXPECT_EQ(parsed.blocks[1].zParam[0], QStringLiteral("Merhaba Dünya"));
+        EXPECT_EQ(parsed.lines[1].sCaption, QStringLiteral("last caption without a line end"));
+    }
+}
+
+TEST(ProjectFileReader, FileFromALinuxEditorReadsAsWrittenByThisProgram)
+{
+    QByteArray lf = helloBytes();
+    lf.replace("\r\n", "\n");
+    QByteArray mixed = helloBytes();
+    mixed = replaceOnce(mixed, "OUTPUT\r\n", "OUTPUT\n");
+    const ParsedProject original = ProjectFileReader::parse(helloBytes());
+    for (const QByteArray &bytes : {lf, mixed}) {
+        const ParsedProject parsed = ProjectFileReader::parse(bytes);
+        ASSERT_EQ(parsed.outcome, Outcome::Complete);
+        ASSERT_EQ(parsed.blocks.size(), original.blocks.size());
+        for (qsizetype i = 0; i < parsed.blocks.size(); ++i) {
+            EXPECT_EQ(parsed.blocks[i].zAction, original.blocks[i].zAction);
+            EXPECT_EQ(parsed.blocks[i].zParam[0], original.blocks[i].zParam[0]);
+            EXPECT_EQ(parsed.blocks[i].width, original.blocks[i].width);
+        }
+        EXPECT_EQ(parsed.lines.size(), original.lines.size());
+    }
 }
 
 TEST(ProjectFileReader, ARecordCutShortKeepsWhatWasRead)
