@@ -239,8 +239,7 @@ bool Project::load_FILE(const QString &sFILE)
 bool Project::saveProjectFile(const QString &path, QString *failure)
 {
     try {
-        // Everything is formatted before the file is touched.
-        ProjectFileWriter::writeFile(path, ProjectFileWriter::serialize(m_blocks, m_lines));
+        ProjectFileWriter::save(path, m_blocks, m_lines, *m_log);
     } catch (const VarnelError &error) {
         const QString text = QStringLiteral("SAVE_FILE işleminde hata: ") + error.description();
         if (failure)

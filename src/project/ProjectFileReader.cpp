@@ -2,7 +2,7 @@
 
 #include "model/Rounding.h"
 #include "base/LineSplitter.h"
-#include "base/Windows1254.h"
+#include "base/TextEncoding.h"
 #include "base/tranLng.h"
 
 #include <charconv>
@@ -166,7 +166,7 @@ namespace ProjectFileReader {
 
 QString decode(QByteArrayView bytes)
 {
-    return Windows1254::decode(bytes);
+    return TextEncoding::decode(bytes);
 }
 
 QString unescapeNewlines(const QString &text)

@@ -64,11 +64,12 @@ namespace ProjectFileReader {
 // blocks with long parameters stays far below it.
 constexpr qint64 MaxFileSize = 32 * 1024 * 1024;
 
-// Parses the bytes of a project file (Windows-1254 text). Never throws; any byte sequence ends
-// in one of the three outcomes.
+// Parses the bytes of a project file. Never throws; any byte sequence ends in one of the three
+// outcomes.
 ParsedProject parse(QByteArrayView bytes);
 
-// The Windows-1254 text of the bytes (every byte is one character).
+// The text of the bytes: UTF-8 when they start with its byte-order mark or are valid UTF-8 with
+// a multi-byte sequence, else Windows-1254 (every byte one character).
 QString decode(QByteArrayView bytes);
 
 // "[\n]" (the letter in either case) back to CR LF.

@@ -1,7 +1,8 @@
 #include "project/ProjectFileWriter.h"
 
 #include "base/CheckedFileWriter.h"
-#include "base/Windows1254.h"
+#include "base/MessageLog.h"
+#include "base/TextEncoding.h"
 #include "model/Block_Collection.h"
 #include "model/Line_Collection.h"
 #include "model/VarnelError.h"
@@ -77,10 +78,32 @@ QString formatFloat(float value)
 
 QByteArray encode(QStringView text)
 {
-    return Windows1254::encode(text);
+    return TextEncoding::encode(text).bytes;
+}
+
+QString utf8Notice(const QString &character)
+{
+    const char32_t code = character.toUcs4().value(0);
+    const QString codeText = QStringLiteral("U+%1").arg(uint(code), 4, 16, QLatin1Char('0')).toUpper();
+    return QStringLiteral("Proje UTF-8 olarak kaydedildi: ") + character + QStringLiteral(" (") + codeText
+        + QStringLiteral(") Windows-1254 ile saklanamıyor.");
+}
+
+void save(const QString &path, const Block_Collection &blocks, const Line_Collection &lines, MessageLog &log)
+{
+    // Everything is formatted before the file is touched.
+    const TextEncoding::Encoded file = TextEncoding::encode(serializeText(blocks, lines));
+    writeFile(path, file.bytes);
+    if (!file.unstorable.isEmpty())
+        log.mBox(utf8Notice(file.unstorable));
 }
 
 QByteArray serialize(const Block_Collection &blocks, const Line_Collection &lines)
+{
+    return encode(serializeText(blocks, lines));
+}
+
+QString serializeText(const Block_Collection &blocks, const Line_Collection &lines)
 {
     QString out;
     numericLine(out, QString::number(blocks.Count()), QLatin1String("SHAPES"));
@@ -109,7 +132,7 @@ QByteArray serialize(const Block_Collection &blocks, const Line_Collection &line
         textLine(out, QStringLiteral("reserved 1"));
         textLine(out, line->sCaption());
     }
-    return encode(out);
+    return out;
 }
 
 } // namespace ProjectFileWriter

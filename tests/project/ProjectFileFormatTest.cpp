@@ -36,9 +36,10 @@ TEST(ProjectFileCodec, EveryByteIsOneCharacterAndComesBack)
     EXPECT_EQ(text.mid(0x80, 1), QStringLiteral("€"));
 }
 
-TEST(ProjectFileCodec, CharactersOutsideTheCodePageBecomeQuestionMarks)
+TEST(ProjectFileCodec, CharactersOutsideTheCodePageTurnTheFileToUtf8)
 {
-    EXPECT_EQ(ProjectFileWriter::encode(QStringLiteral("Dünya ✓ 😀 ş")), QByteArray("D\xFCnya ? ? \xFE"));
+    EXPECT_EQ(ProjectFileWriter::encode(QStringLiteral("Dünya ✓ 😀 ş")),
+              QByteArray("\xEF\xBB\xBF" "D\xC3\xBCnya \xE2\x9C\x93 \xF0\x9F\x98\x80 \xC5\x9F"));
     EXPECT_EQ(ProjectFileWriter::encode(QStringLiteral("çığ")), QByteArray("\xE7\xFD\xF0"));
 }
 
@@ -160,13 +161,13 @@ TEST(ProjectFileEscaping, ManyBreaksInOneParameter)
     };
     QString text;
     QString escaped;
-    for (int i = 0; i < 300000; ++i) {
     QString readBack;
+    for (int i = 0; i < 300000; ++i) {
         const auto &piece = pieces[(i * 7) % 5];
         text += piece[0];
         escaped += piece[1];
-    }
         readBack += piece[2];
+    }
     ASSERT_EQ(ProjectFileWriter::escapeNewlines(text), escaped);
     ASSERT_EQ(ProjectFileReader::unescapeNewlines(escaped), readBack);
     QString upper = escaped;
