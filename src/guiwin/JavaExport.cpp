@@ -3,6 +3,7 @@
 #include "base/Paths.h"
 #include "guiwin/DefinitionFields.h"
 #include "guiwin/GuiKind.h"
+#include "guiwin/JavaNames.h"
 #include "guiwin/WindowDefinition.h"
 
 #include <QDir>
@@ -77,6 +78,45 @@ QString componentOf(const QString &type)
     }
 }
 
+// Controls, invisible formatting, unassigned code points, surrogate halves and line separators:
+// written as escapes, so that the source shows what the literal holds and encodes cleanly.
+bool needsEscape(char32_t code)
+{
+    switch (QChar::category(code)) {
+    case QChar::Other_Control:
+    case QChar::Other_Format:
+    case QChar::Other_Surrogate:
+    case QChar::Other_PrivateUse:
+    case QChar::Other_NotAssigned:
+    case QChar::Separator_Line:
+    case QChar::Separator_Paragraph:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// One character (a surrogate pair is one) as it stands inside a string literal.
+QString literalCharacter(QStringView character)
+{
+    switch (character.front().unicode()) {
+    case u'"': return QStringLiteral("\\\"");
+    case u'\\': return QStringLiteral("\\\\");
+    case u'\r': return QStringLiteral("\\r");
+    case u'\n': return QStringLiteral("\\n");
+    case u'\t': return QStringLiteral("\\t");
+    default: break;
+    }
+    const char32_t code = character.size() == 2 ? QChar::surrogateToUcs4(character[0], character[1])
+                                                : character.front().unicode();
+    if (!needsEscape(code))
+        return character.toString();
+    QString escaped;
+    for (const QChar unit : character)
+        escaped += QStringLiteral("\\u%1").arg(unit.unicode(), 4, 16, QChar(u'0'));
+    return escaped;
+}
+
 } // namespace
 
 JavaExport::JavaExport(double twipsPerPixelX, double twipsPerPixelY, int frameExtraPixels)
@@ -103,6 +143,13 @@ QString JavaExport::source(const QString &sizeRecord, const QString &objectRecor
         if (!component.isEmpty())
             exported.append({record, component});
     }
+    // The names become fields: only identifiers may reach the code.
+    QStringList names;
+    for (const Exported &e : exported)
+        names << e.record.id;
+    names = JavaNames::identifiers(names);
+    for (qsizetype i = 0; i < exported.size(); ++i)
+        exported[i].record.id = names[i];
 
     QStringList lines = pieceA;
     for (const Exported &e : exported)
@@ -144,19 +191,11 @@ QString JavaExport::source(const QString &sizeRecord, const QString &objectRecor
 QString JavaExport::stringLiteral(const QString &text)
 {
     QString out = QStringLiteral("\"");
-    for (const QChar c : text) {
-        switch (c.unicode()) {
-        case u'"': out += QStringLiteral("\\\""); break;
-        case u'\\': out += QStringLiteral("\\\\"); break;
-        case u'\r': out += QStringLiteral("\\r"); break;
-        case u'\n': out += QStringLiteral("\\n"); break;
-        case u'\t': out += QStringLiteral("\\t"); break;
-        default:
-            if (c.unicode() < 0x20)
-                out += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QChar(u'0'));
-            else
-                out += c;
-        }
+    for (qsizetype i = 0; i < text.size();) {
+        const bool pair = text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate();
+        const qsizetype length = pair ? 2 : 1;
+        out += literalCharacter(QStringView(text).mid(i, length));
+        i += length;
     }
     out += u'"';
     return out;

@@ -4,6 +4,8 @@
 
 // Turns a window definition into GuiTest.java, a small Swing program with the window's buttons
 // (JButton) and text areas (JTextField) at the same pixel positions, each with a listener stub.
+// What the user typed reaches the source only as escaped string literals and as names made into
+// Java identifiers (JavaNames).
 class JavaExport {
 public:
     static inline const QString fileName = QStringLiteral("GuiTest.java");
@@ -14,7 +16,8 @@ public:
     // The whole file, every line ended by CR LF.
     QString source(const QString &sizeRecord, const QString &objectRecords) const;
 
-    // A Java string literal with its double quotes.
+    // A Java string literal with its double quotes; quotes, backslashes, line breaks and
+    // invisible characters escaped.
     static QString stringLiteral(const QString &text);
 
     // The program's folder when it can be written (the file goes beside the program), else the

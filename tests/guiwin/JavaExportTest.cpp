@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
@@ -63,10 +64,52 @@ TEST(JavaExport, TextsBecomeValidStringLiterals)
         QString literal;
     } cases[] = {
         {"OK", "\"OK\""}, {"a\"b", "\"a\\\"b\""}, {"c:\\d", "\"c:\\\\d\""}, {"1\r\n2", "\"1\\r\\n2\""},
-        {"Çağrı", "\"Çağrı\""}, {QString(QChar(1)), "\"\\u0001\""},
+        {"Çağrı", "\"Çağrı\""}, {QString(QChar(1)), "\"\\u0001\""}, {"\\u0022", "\"\\\\u0022\""},
+        {QString::fromUtf16(u"a\u2028b\u200Bc\x7F"), "\"a\\u2028b\\u200bc\\u007f\""},
+        {QString::fromUtf16(u"\xD800"), "\"\\ud800\""}, {QString::fromUtf16(u"😀"), QString::fromUtf16(u"\"😀\"")},
     };
     for (const Case &c : cases)
         EXPECT_EQ(JavaExport::stringLiteral(c.text), c.literal) << c.text.toStdString();
+}
+
+// The code of a Java source with its string literals (and the comment of the file's head)
+// taken out.
+static QString codeOutsideLiterals(const QString &source)
+{
+    QString code;
+    bool inLiteral = false;
+    for (qsizetype i = 0; i < source.size(); ++i) {
+        const QChar c = source[i];
+        if (inLiteral && c == u'\\')
+            ++i;
+        else if (c == u'"')
+            inLiteral = !inLiteral;
+        else if (!inLiteral)
+            code += c;
+    }
+    return code.mid(code.indexOf(QStringLiteral("*/")));
+}
+
+TEST(JavaExport, NothingTypedReachesTheCodeOutsideStringLiterals)
+{
+    const QString records = "BUTTON|b1; static { Runtime.getRuntime().exec(\"x\"); } JButton b2|OK|0|0|900|450|||"
+                            "TAREA|t\r\n}\r\nclass Evil {|\"); evil(); //|0|0|900|450|||"
+                            "BUTTON|pMain|\\\"\r\n|0|0|900|450|||BUTTON|b1|OK|0|0|900|450|||";
+    const QString source = at15.source("4800|3000|", records);
+    const QString code = codeOutsideLiterals(source);
+    // Typed words survive only inside longer identifiers; no brace or comment of them is left.
+    for (const char *typed : {"Runtime", "exec", "Evil", "evil"})
+        EXPECT_FALSE(code.contains(QRegularExpression(QStringLiteral("\\b%1\\b").arg(typed)))) << typed;
+    EXPECT_EQ(code.count(QRegularExpression("\\bclass\\b")), 1);
+    EXPECT_EQ(code.count(u'{'), code.count(u'}'));
+    EXPECT_EQ(code.count("//"), code.count("// add your code here!"));
+    const QStringList lines = linesOf(source);
+    for (const char *declaration : {"JButton b1__static___Runtime_getRuntime___exec__x______JButton_b2;",
+                                    "JTextField t_____class_Evil__;", "JButton pMain_;", "JButton b1;"})
+        EXPECT_TRUE(lines.contains(declaration)) << declaration;
+    EXPECT_TRUE(lines.contains("t_____class_Evil__ = new JTextField(\"\\\"); evil(); //\");"));
+    EXPECT_TRUE(lines.contains("pMain_ = new JButton(\"\\\\\\\"\\r\\n\");"));
+    EXPECT_TRUE(lines.contains("  if (src == pMain_) {"));
 }
 
 TEST(JavaExport, ExportWithAwkwardCaptionsCompiles)
@@ -76,7 +119,8 @@ TEST(JavaExport, ExportWithAwkwardCaptionsCompiles)
         GTEST_SKIP() << "javac is not installed: the compile check is skipped";
     QTemporaryDir dir;
     const QString records = "BUTTON|b1|say \"hi\"|240|360|1215|495|||TAREA|t1|c:\\new\r\nline|0|0|900|450|||"
-                            "BUTTON|ç2|Çık|0|0|900|450|||";
+                            "BUTTON|ç2|Çık|0|0|900|450|||BUTTON|class|x|0|0|9|9|||BUTTON|e|x|0|0|9|9|||"
+                            "BUTTON|1 b;}|x|0|0|9|9|||TAREA|System|x|0|0|9|9|||BUTTON||\u2028|0|0|9|9|||";
     const QString path = dir.filePath(JavaExport::fileName);
     ASSERT_EQ(JavaExport::write(path, at15.source("4800|3000|", records)), "");
     QProcess process;
