@@ -1,4 +1,5 @@
 #include "codegen/CRuntime.h"
+#include "codegen/DatePatterns.h"
 #include "codegen/RuntimePieces.h"
 
 #include "base/Windows1254.h"
@@ -424,7 +425,7 @@ static char *join(const char *left, const char *right)
     return temp(text);
 }
 )C"},
-        {"lower", "", R"C(
+        {"lower_letter", "", R"C(
 /* Letter case of the Latin, Greek and Cyrillic letters; Turkish I and i are the caller's. */
 static long lower_letter(long c)
 {
@@ -440,6 +441,8 @@ static long lower_letter(long c)
     return c == 0x178 ? 0xFF : c;
 }
 
+)C"},
+        {"lower", "lower_letter", R"C(
 /* Turkish lower case: İ becomes i, I becomes ı, then every letter its small form. */
 static long turkish_lower(long c)
 {
@@ -739,6 +742,204 @@ static char *SPACE(const char *text)
     return temp(out);
 }
 )C"},
+        {"dates", "temp characters run_error", R"C(
+#include <time.h>
+
+struct moment {
+    int year, month, day, hour, minute, second;
+};
+
+/* A date or time in the regional format the tokens describe. */
+static char *write_moment(const char *const *tokens, const struct moment *m)
+{
+    char *out = malloc(512), *end = out;
+    if (!out)
+        abort();
+    for (; *tokens; tokens++) {
+        const char *t = *tokens;
+        int value = 0;
+        if (t[0] == '=') {
+            end += sprintf(end, "%.60s", t + 1);
+            continue;
+        }
+        if (t[0] == 'A' || t[0] == 'a') {
+            end += sprintf(end, "%s", (t[0] == 'A' ? AM_PM_UPPER : AM_PM_LOWER)[m->hour >= 12]);
+            continue;
+        }
+        if (strcmp(t, "M3") == 0) {
+            end += sprintf(end, "%s", MONTHS[m->month - 1]);
+            continue;
+        }
+        switch (t[0]) {
+        case 'd': value = m->day; break;
+        case 'M': value = m->month; break;
+        case 'y': value = strcmp(t, "y2") == 0 ? m->year % 100 : m->year; break;
+        case 'H': value = m->hour; break;
+        case 'h': value = m->hour % 12 ? m->hour % 12 : 12; break;
+        case 'm': value = m->minute; break;
+        default: value = m->second; break;
+        }
+        end += sprintf(end, "%0*d", t[1] - '0', value);
+    }
+    *end = '\0';
+    return temp(out);
+}
+
+/* The numbers a text gives for the tokens (y M d H h m s, then AM 0 / PM 1), -1 where none;
+   0 when the text does not fit the tokens. */
+static int read_fields(const char *const *tokens, const char *text, int fields[8])
+{
+    static const char letters[] = "yMdHhms";
+    for (int i = 0; i < 8; i++)
+        fields[i] = -1;
+    for (; *tokens; tokens++) {
+        const char *t = *tokens;
+        if (t[0] == '=') {
+            size_t length = strlen(t + 1);
+            if (strncmp(text, t + 1, length) != 0)
+                return 0;
+            text += length;
+        } else if (t[0] == 'A' || t[0] == 'a' || strcmp(t, "M3") == 0) {
+            int matched = -1, months = strcmp(t, "M3") == 0, count = months ? 12 : 2;
+            for (int i = 0; i < count && matched < 0; i++) {
+                const char *forms[] = {months ? MONTHS[i] : AM_PM_UPPER[i], months ? MONTHS[i] : AM_PM_LOWER[i]};
+                for (int f = 0; f < 2 && matched < 0; f++) {
+                    if (strncmp(text, forms[f], strlen(forms[f])) == 0) {
+                        matched = i;
+                        text += strlen(forms[f]);
+                    }
+                }
+            }
+            if (matched < 0)
+                return 0;
+            fields[months ? 1 : 7] = months ? matched + 1 : matched;
+        } else {
+            int shortest = t[1] == '1' ? 1 : t[1] - '0', longest = t[1] == '1' ? 2 : t[1] - '0', n = 0, value = 0;
+            while (n < longest && text[n] >= '0' && text[n] <= '9')
+                value = value * 10 + (text[n++] - '0');
+            if (n < shortest)
+                return 0;
+            fields[strchr(letters, t[0]) - letters] = value;
+            text += n;
+        }
+    }
+    return *text == '\0';
+}
+
+static int days_in_month(int year, int month)
+{
+    static const int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    int leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return month == 2 && leap ? 29 : days[month - 1];
+}
+
+static int read_date(const char *text, struct moment *m)
+{
+    for (int i = 0; DATE_READS[i]; i++) {
+        int f[8];
+        if (!read_fields(DATE_READS[i], text, f))
+            continue;
+        int year = f[0] + (DATE_READ_TWO_DIGIT_YEAR[i] ? 1900 : 0);
+        if (DATE_READ_TWO_DIGIT_YEAR[i] && year < 1930)
+            year += 100;
+        if (year < 1 || f[1] < 1 || f[1] > 12 || f[2] < 1 || f[2] > days_in_month(year, f[1]))
+            continue;
+        m->year = year;
+        m->month = f[1];
+        m->day = f[2];
+        return 1;
+    }
+    return 0;
+}
+
+static int read_time(const char *text, struct moment *m)
+{
+    for (int i = 0; TIME_READS[i]; i++) {
+        int f[8];
+        if (!read_fields(TIME_READS[i], text, f))
+            continue;
+        int hour = f[3] >= 0 ? f[3] : (f[4] >= 0 ? f[4] : 0);
+        if (f[7] >= 0) {
+            if (hour > 12)
+                continue;
+            hour = hour % 12 + 12 * f[7];
+        }
+        int minute = f[5] >= 0 ? f[5] : 0, second = f[6] >= 0 ? f[6] : 0;
+        if (hour > 23 || minute > 59 || second > 59)
+            continue;
+        m->hour = hour;
+        m->minute = minute;
+        m->second = second;
+        return 1;
+    }
+    return 0;
+}
+
+/* A date, a time (on 30.12.1899) or both, in the regional format; 0 for anything else. */
+static int read_moment(const char *text, struct moment *m)
+{
+    char whole[512], part[512];
+    size_t begin = 0, end = strlen(text);
+    while (text[begin] == ' ')
+        begin++;
+    while (end > begin && text[end - 1] == ' ')
+        end--;
+    if (characters(text) > 100 + strlen(text) - end + begin || end - begin >= sizeof whole)
+        return 0;
+    memcpy(whole, text + begin, end - begin);
+    whole[end - begin] = '\0';
+    *m = (struct moment){1899, 12, 30, 0, 0, 0};
+    if (read_date(whole, m) || read_time(whole, m))
+        return 1;
+    for (char *space = strchr(whole, ' '); space; space = strchr(space + 1, ' ')) {
+        size_t length = (size_t)(space - whole);
+        while (length > 0 && whole[length - 1] == ' ')
+            length--;
+        memcpy(part, whole, length);
+        part[length] = '\0';
+        const char *rest = space + 1;
+        while (*rest == ' ')
+            rest++;
+        if (read_date(part, m) && read_time(rest, m))
+            return 1;
+    }
+    return 0;
+}
+
+static struct moment now_moment(void)
+{
+    time_t now = time(NULL);
+    struct tm *local = localtime(&now);
+    return (struct moment){local->tm_year + 1900, local->tm_mon + 1, local->tm_mday, local->tm_hour, local->tm_min,
+                           local->tm_sec};
+}
+
+static char *date_part(const char *text, const char *name, char part)
+{
+    struct moment m;
+    if (!read_moment(text, &m))
+        run_error(13, name, "Tür uyuşmazlığı");
+    static const int offset[] = {0, 3, 2, 5, 0, 3, 5, 1, 4, 6, 2, 4};
+    int y = m.month < 3 ? m.year - 1 : m.year;
+    int sunday_first = (y + y / 4 - y / 100 + y / 400 + offset[m.month - 1] + m.day) % 7;
+    int value = part == 'y' ? m.year : part == 'M' ? m.month : part == 'd' ? m.day : part == 'H' ? m.hour
+        : part == 'm' ? m.minute : part == 's' ? m.second : (sunday_first ? sunday_first : 7);
+    char digits[16];
+    snprintf(digits, sizeof digits, "%d", value);
+    return temp(text_copy(digits));
+}
+)C"},
+        {"BI_DATE", "dates", "\nstatic char *DATE(void)\n{\n    struct moment m = now_moment();\n    return write_moment(DATE_FORMAT, &m);\n}\n"},
+        {"BI_TIME", "dates", "\nstatic char *TIME(void)\n{\n    struct moment m = now_moment();\n    return write_moment(TIME_FORMAT, &m);\n}\n"},
+        {"BI_NOW", "dates concat", "\nstatic char *NOW(void)\n{\n    struct moment m = now_moment();\n    return concat(concat(write_moment(DATE_FORMAT, &m), \" \"), write_moment(TIME_FORMAT, &m));\n}\n"},
+        {"BI_ISDATE", "dates", "\nstatic const char *ISDATE(const char *text)\n{\n    struct moment m;\n    return read_moment(text, &m) ? \"True\" : \"False\";\n}\n"},
+        {"BI_YEAR", "dates", "\nstatic char *YEAR(const char *text)\n{\n    return date_part(text, \"YEAR\", 'y');\n}\n"},
+        {"BI_MONTH", "dates", "\nstatic char *MONTH(const char *text)\n{\n    return date_part(text, \"MONTH\", 'M');\n}\n"},
+        {"BI_DAY", "dates", "\nstatic char *DAY(const char *text)\n{\n    return date_part(text, \"DAY\", 'd');\n}\n"},
+        {"BI_HOUR", "dates", "\nstatic char *HOUR(const char *text)\n{\n    return date_part(text, \"HOUR\", 'H');\n}\n"},
+        {"BI_MINUTE", "dates", "\nstatic char *MINUTE(const char *text)\n{\n    return date_part(text, \"MINUTE\", 'm');\n}\n"},
+        {"BI_SECOND", "dates", "\nstatic char *SECOND(const char *text)\n{\n    return date_part(text, \"SECOND\", 's');\n}\n"},
+        {"BI_WEEKDAY", "dates", "\nstatic char *WEEKDAY(const char *text)\n{\n    return date_part(text, \"WEEKDAY\", 'w');\n}\n"},
         {"BI_FILEDIALOG", "", "\n/* A terminal has no dialog: nothing is chosen. */\nstatic const char *FILEDIALOG(const char *text)\n{\n    (void)text;\n    return \"\";\n}\n"},
         {"BI_EXTRACTFILENAME", "", R"C(
 static const char *EXTRACTFILENAME(const char *text)
@@ -785,7 +986,10 @@ const QStringList &CRuntime::names()
         "to_int32 div_int modulo power percent unquote value get undefined characters next_character "
         "put_character check_length join lower_letter upper_letter turkish_lower turkish_upper map_letters "
         "base_letter collation_weight collate compare input_line number_text require CP1254 trimmed twister "
-        "twister_index next_random DECIMAL ALPHABET argument caller_param main "
+        "twister_index next_random moment write_moment read_fields days_in_month read_date read_time read_moment "
+        "now_moment date_part DATE_FORMAT TIME_FORMAT DATE_READS DATE_READ_TWO_DIGIT_YEAR TIME_READS AM_PM_UPPER "
+        "AM_PM_LOWER MONTHS tm time_t localtime DATE_READ_0 DATE_READ_1 DATE_READ_2 TIME_READ_0 TIME_READ_1 "
+        "TIME_READ_2 TIME_READ_3 DECIMAL ALPHABET argument caller_param main "
         "auto break case char const continue default do double else enum extern float for goto if inline int "
         "long register restrict return short signed sizeof static struct switch typedef union unsigned void "
         "volatile while _Bool _Complex _Imaginary _Noreturn _Alignas _Alignof _Atomic _Generic _Static_assert "
@@ -801,6 +1005,48 @@ const QStringList &CRuntime::names()
 }
 
 namespace {
+
+QString tokenArray(const QString &name, const QStringList &tokens)
+{
+    QStringList quotedTokens;
+    for (const QString &token : tokens)
+        quotedTokens.append(CRuntime::quoted(token));
+    quotedTokens.append(QStringLiteral("NULL"));
+    return QStringLiteral("static const char *const ") + name + QStringLiteral("[] = {") + quotedTokens.join(QStringLiteral(", "))
+        + QStringLiteral("};\n");
+}
+
+// The regional formats of dates and times, fixed when the code was made.
+QString dateConstants()
+{
+    QString out = u'\n' + tokenArray(QStringLiteral("DATE_FORMAT"), DatePatterns::dateDisplay())
+        + tokenArray(QStringLiteral("TIME_FORMAT"), DatePatterns::timeDisplay());
+    QStringList dates;
+    QStringList twoDigits;
+    for (const DatePatterns::DateRead &read : DatePatterns::dateReads()) {
+        const QString name = QStringLiteral("DATE_READ_") + QString::number(dates.size());
+        out += tokenArray(name, read.tokens);
+        dates.append(name);
+        twoDigits.append(read.twoDigitYear ? QStringLiteral("1") : QStringLiteral("0"));
+    }
+    QStringList times;
+    for (const QStringList &read : DatePatterns::timeReads()) {
+        const QString name = QStringLiteral("TIME_READ_") + QString::number(times.size());
+        out += tokenArray(name, read);
+        times.append(name);
+    }
+    const QLocale &locale = Numbers::locale();
+    QStringList months;
+    for (int month = 1; month <= 12; ++month)
+        months.append(CRuntime::quoted(locale.monthName(month, QLocale::ShortFormat)));
+    return out + QStringLiteral("static const char *const *const DATE_READS[] = {") + dates.join(QStringLiteral(", "))
+        + QStringLiteral(", NULL};\nstatic const int DATE_READ_TWO_DIGIT_YEAR[] = {") + twoDigits.join(QStringLiteral(", "))
+        + QStringLiteral("};\nstatic const char *const *const TIME_READS[] = {") + times.join(QStringLiteral(", "))
+        + QStringLiteral(", NULL};\nstatic const char *const AM_PM_UPPER[] = {") + CRuntime::quoted(locale.amText().toUpper())
+        + QStringLiteral(", ") + CRuntime::quoted(locale.pmText().toUpper()) + QStringLiteral("};\nstatic const char *const AM_PM_LOWER[] = {")
+        + CRuntime::quoted(locale.amText().toLower()) + QStringLiteral(", ") + CRuntime::quoted(locale.pmText().toLower())
+        + QStringLiteral("};\nstatic const char *const MONTHS[] = {") + months.join(QStringLiteral(", ")) + QStringLiteral("};\n");
+}
 
 QString codePageTable()
 {
@@ -820,6 +1066,9 @@ QString CRuntime::text(const QSet<QString> &features)
         const QString feature = QString::fromLatin1(piece.feature);
         if (!wanted.contains(feature))
             continue;
+        // The tables come first: C names nothing before it is declared.
+        if (feature == u"dates")
+            out += dateConstants();
         out += QString::fromUtf8(piece.code);
         if (feature == u"base" && (wanted.contains(QStringLiteral("parse_number")) || wanted.contains(QStringLiteral("fmt_from"))))
             out += QStringLiteral("\n/* the regional decimal separator, fixed when the code was made */\nstatic const char DECIMAL[] = ")

@@ -1,6 +1,7 @@
 #include "codegen/JavaRuntime.h"
 
 #include "base/Windows1254.h"
+#include "codegen/DatePatterns.h"
 #include "codegen/RuntimePieces.h"
 #include "interp/Numbers.h"
 
@@ -412,10 +413,184 @@ const std::vector<RuntimePiece> &pieces()
         return " ".repeat((int) count);
     }
 )J"},
+        {"dates", "", R"J(
+    /** A date or time in the regional format the tokens describe. */
+    static String writeMoment(String[] tokens, java.time.LocalDateTime moment) {
+        StringBuilder out = new StringBuilder();
+        for (String token : tokens) {
+            char kind = token.charAt(0);
+            if (kind == '=') {
+                out.append(token.substring(1));
+            } else if (kind == 'A' || kind == 'a') {
+                String text = AM_PM[moment.getHour() >= 12 ? 1 : 0];
+                out.append(kind == 'A' ? text.toUpperCase(java.util.Locale.ROOT) : text.toLowerCase(java.util.Locale.ROOT));
+            } else if (token.equals("M3")) {
+                out.append(MONTHS[moment.getMonthValue() - 1]);
+            } else {
+                int value = switch (kind) {
+                    case 'd' -> moment.getDayOfMonth();
+                    case 'M' -> moment.getMonthValue();
+                    case 'y' -> token.equals("y2") ? moment.getYear() % 100 : moment.getYear();
+                    case 'H' -> moment.getHour();
+                    case 'h' -> moment.getHour() % 12 == 0 ? 12 : moment.getHour() % 12;
+                    case 'm' -> moment.getMinute();
+                    default -> moment.getSecond();
+                };
+                out.append(String.format("%0" + token.charAt(1) + "d", value));
+            }
+        }
+        return out.toString();
+    }
+
+    /** The numbers a text gives for the tokens ("pm": 0 or 1), or null when it does not fit them. */
+    static java.util.Map<Character, Integer> readFields(String[] tokens, String text) {
+        java.util.Map<Character, Integer> fields = new java.util.HashMap<>();
+        int at = 0;
+        for (String token : tokens) {
+            char kind = token.charAt(0);
+            if (kind == '=') {
+                if (!text.startsWith(token.substring(1), at))
+                    return null;
+                at += token.length() - 1;
+            } else if (kind == 'A' || kind == 'a' || token.equals("M3")) {
+                String[] words = token.equals("M3") ? MONTHS : AM_PM;
+                int matched = -1;
+                for (int i = 0; i < words.length && matched < 0; i++) {
+                    if (text.regionMatches(true, at, words[i], 0, words[i].length())) {
+                        matched = i;
+                        at += words[i].length();
+                    }
+                }
+                if (matched < 0)
+                    return null;
+                fields.put(token.equals("M3") ? 'M' : 'p', token.equals("M3") ? matched + 1 : matched);
+            } else {
+                int shortest = token.charAt(1) == '1' ? 1 : token.charAt(1) - '0';
+                int longest = token.charAt(1) == '1' ? 2 : shortest;
+                int end = at;
+                while (end < text.length() && end - at < longest && text.charAt(end) >= '0' && text.charAt(end) <= '9')
+                    end++;
+                if (end - at < shortest)
+                    return null;
+                fields.put(kind, Integer.parseInt(text.substring(at, end)));
+                at = end;
+            }
+        }
+        return at == text.length() ? fields : null;
+    }
+
+    static java.time.LocalDate readDate(String text) {
+        for (int i = 0; i < DATE_READS.length; i++) {
+            java.util.Map<Character, Integer> f = readFields(DATE_READS[i], text);
+            if (f == null)
+                continue;
+            int year = f.get('y') + (DATE_READ_TWO_DIGIT_YEAR[i] ? 1900 : 0);
+            if (DATE_READ_TWO_DIGIT_YEAR[i] && year < 1930)
+                year += 100;
+            try {
+                if (year >= 1)
+                    return java.time.LocalDate.of(year, f.get('M'), f.get('d'));
+            } catch (java.time.DateTimeException invalid) {
+                // not a day of the calendar: the next format may read it
+            }
+        }
+        return null;
+    }
+
+    static java.time.LocalTime readTime(String text) {
+        for (String[] tokens : TIME_READS) {
+            java.util.Map<Character, Integer> f = readFields(tokens, text);
+            if (f == null)
+                continue;
+            int hour = f.getOrDefault('H', f.getOrDefault('h', 0));
+            if (f.containsKey('p')) {
+                if (hour > 12)
+                    continue;
+                hour = hour % 12 + 12 * f.get('p');
+            }
+            try {
+                return java.time.LocalTime.of(hour, f.getOrDefault('m', 0), f.getOrDefault('s', 0));
+            } catch (java.time.DateTimeException invalid) {
+                // not a time of day: the next format may read it
+            }
+        }
+        return null;
+    }
+
+    /** A date, a time (on 30.12.1899) or both, in the regional format; null for anything else. */
+    static java.time.LocalDateTime readMoment(String text) {
+        text = text.replaceAll("^ +| +$", "");
+        if (text.codePointCount(0, text.length()) > 100)
+            return null;
+        java.time.LocalDate date = readDate(text);
+        if (date != null)
+            return date.atStartOfDay();
+        java.time.LocalTime time = readTime(text);
+        if (time != null)
+            return java.time.LocalDate.of(1899, 12, 30).atTime(time);
+        for (int at = text.indexOf(' '); at != -1; at = text.indexOf(' ', at + 1)) {
+            date = readDate(text.substring(0, at).replaceAll(" +$", ""));
+            time = date != null ? readTime(text.substring(at + 1).replaceAll("^ +", "")) : null;
+            if (time != null)
+                return date.atTime(time);
+        }
+        return null;
+    }
+
+    static String datePart(String text, String name, java.util.function.ToIntFunction<java.time.LocalDateTime> part) {
+        java.time.LocalDateTime moment = readMoment(text);
+        if (moment == null)
+            throw runError(13, name, "Tür uyuşmazlığı");
+        return String.valueOf(part.applyAsInt(moment));
+    }
+)J"},
+        {"BI_DATE", "dates", "\n    static String DATE() {\n        return writeMoment(DATE_FORMAT, java.time.LocalDateTime.now());\n    }\n"},
+        {"BI_TIME", "dates", "\n    static String TIME() {\n        return writeMoment(TIME_FORMAT, java.time.LocalDateTime.now());\n    }\n"},
+        {"BI_NOW", "dates", "\n    static String NOW() {\n        java.time.LocalDateTime now = java.time.LocalDateTime.now();\n        return writeMoment(DATE_FORMAT, now) + \" \" + writeMoment(TIME_FORMAT, now);\n    }\n"},
+        {"BI_ISDATE", "dates", "\n    static String ISDATE(String text) {\n        return readMoment(text) != null ? \"True\" : \"False\";\n    }\n"},
+        {"BI_YEAR", "dates", "\n    static String YEAR(String text) {\n        return datePart(text, \"YEAR\", moment -> moment.getYear());\n    }\n"},
+        {"BI_MONTH", "dates", "\n    static String MONTH(String text) {\n        return datePart(text, \"MONTH\", moment -> moment.getMonthValue());\n    }\n"},
+        {"BI_DAY", "dates", "\n    static String DAY(String text) {\n        return datePart(text, \"DAY\", moment -> moment.getDayOfMonth());\n    }\n"},
+        {"BI_HOUR", "dates", "\n    static String HOUR(String text) {\n        return datePart(text, \"HOUR\", moment -> moment.getHour());\n    }\n"},
+        {"BI_MINUTE", "dates", "\n    static String MINUTE(String text) {\n        return datePart(text, \"MINUTE\", moment -> moment.getMinute());\n    }\n"},
+        {"BI_SECOND", "dates", "\n    static String SECOND(String text) {\n        return datePart(text, \"SECOND\", moment -> moment.getSecond());\n    }\n"},
+        {"BI_WEEKDAY", "dates", "\n    static String WEEKDAY(String text) {\n        return datePart(text, \"WEEKDAY\", moment -> moment.getDayOfWeek().getValue());\n    }\n"},
         {"BI_FILEDIALOG", "", "\n    /** A terminal has no dialog: nothing is chosen. */\n    static String FILEDIALOG(String text) {\n        return \"\";\n    }\n"},
         {"BI_EXTRACTFILENAME", "", "\n    static String EXTRACTFILENAME(String text) {\n        return text.substring(Math.max(text.lastIndexOf('/'), text.lastIndexOf('\\\\')) + 1);\n    }\n"},
     };
     return all;
+}
+
+QString tokenArray(const QStringList &tokens)
+{
+    QStringList quotedTokens;
+    for (const QString &token : tokens)
+        quotedTokens.append(JavaRuntime::quoted(token));
+    return QStringLiteral("{") + quotedTokens.join(QStringLiteral(", ")) + u'}';
+}
+
+// The regional formats of dates and times, fixed when the code was made.
+QString dateConstants()
+{
+    QString out = QStringLiteral("\n    static final String[] DATE_FORMAT = ") + tokenArray(DatePatterns::dateDisplay())
+        + QStringLiteral(";\n    static final String[] TIME_FORMAT = ") + tokenArray(DatePatterns::timeDisplay())
+        + QStringLiteral(";\n    static final String[][] DATE_READS = {");
+    QStringList twoDigits;
+    for (const DatePatterns::DateRead &read : DatePatterns::dateReads()) {
+        out += tokenArray(read.tokens) + QStringLiteral(", ");
+        twoDigits.append(read.twoDigitYear ? QStringLiteral("true") : QStringLiteral("false"));
+    }
+    out += QStringLiteral("};\n    static final boolean[] DATE_READ_TWO_DIGIT_YEAR = {") + twoDigits.join(QStringLiteral(", "))
+        + QStringLiteral("};\n    static final String[][] TIME_READS = {");
+    for (const QStringList &read : DatePatterns::timeReads())
+        out += tokenArray(read) + QStringLiteral(", ");
+    const QLocale &locale = Numbers::locale();
+    QStringList months;
+    for (int month = 1; month <= 12; ++month)
+        months.append(locale.monthName(month, QLocale::ShortFormat));
+    return out + QStringLiteral("};\n    static final String[] AM_PM = {") + JavaRuntime::quoted(locale.amText())
+        + QStringLiteral(", ") + JavaRuntime::quoted(locale.pmText()) + QStringLiteral("};\n    static final String[] MONTHS = ")
+        + tokenArray(months) + QStringLiteral(";\n");
 }
 
 } // namespace
@@ -447,7 +622,8 @@ const QStringList &JavaRuntime::names()
         "OUT ERR RunEnded message finish runError printLine stopRun stackDepth enter leave parseNumber numFrom "
         "num fmtFrom fmt divide toInt32 divInt modulo power percent unquote value get undefined checkLength "
         "join turkishLower collationKey compare inputLine numberText require CP1254 TWISTER twisterIndex "
-        "nextRandom DECIMAL ALPHABET argument callerParam main args java String Math System Object Double "
+        "nextRandom writeMoment readFields readDate readTime readMoment datePart DATE_FORMAT TIME_FORMAT DATE_READS "
+        "DATE_READ_TWO_DIGIT_YEAR TIME_READS AM_PM MONTHS DECIMAL ALPHABET argument callerParam main args java String Math System Object Double "
         "abstract assert boolean break byte case catch char class const continue default do double else enum "
         "extends final finally float for goto if implements import instanceof int interface long native new "
         "package private protected public return short static strictfp super switch synchronized this throw "
@@ -470,6 +646,8 @@ QString JavaRuntime::text(const QSet<QString> &features)
                 + quoted(Numbers::locale().decimalPoint()) + QStringLiteral(";\n");
         if (feature == u"base" && wanted.contains(QStringLiteral("compare")))
             out += QStringLiteral("    static final String ALPHABET = ") + quoted(RuntimePieces::alphabet(Numbers::locale())) + QStringLiteral(";\n");
+        if (feature == u"dates")
+            out += dateConstants();
         if (feature == u"cp1254") {
             QString table;
             for (int byte = 0; byte < 256; ++byte)

@@ -1,4 +1,5 @@
 #include "codegen/PythonRuntime.h"
+#include "codegen/DatePatterns.h"
 #include "codegen/RuntimePieces.h"
 
 #include "base/Windows1254.h"
@@ -370,6 +371,129 @@ def SPACE(text):
         raise RunError(5, "SPACE", "Geçersiz yordam çağrısı veya bağımsız değişken")
     return check_length(" " * count, "SPACE")
 )PY"},
+        {"dates", "", R"PY(
+import datetime
+
+
+def write_moment(tokens, moment):
+    """A date or time in the regional format the tokens describe."""
+    out = []
+    for token in tokens:
+        kind, size = token[0], token[1:]
+        if kind == "=":
+            out.append(size)
+        elif kind in "Aa":
+            text = AM_PM[moment.hour >= 12]
+            out.append(text.upper() if kind == "A" else text.lower())
+        elif token == "M3":
+            out.append(MONTHS[moment.month - 1])
+        else:
+            value = {"d": moment.day, "M": moment.month, "y": moment.year, "H": moment.hour,
+                     "h": moment.hour % 12 or 12, "m": moment.minute, "s": moment.second}[kind]
+            out.append("%02d" % (value % 100) if token == "y2" else str(value).zfill(int(size)))
+    return "".join(out)
+
+
+def read_fields(tokens, text):
+    """The numbers a text gives for the tokens, or None when it does not fit them."""
+    fields, at = {}, 0
+    for token in tokens:
+        kind, size = token[0], token[1:]
+        if kind == "=":
+            if not text.startswith(size, at):
+                return None
+            at += len(size)
+        elif kind in "Aa" or token == "M3":
+            words = AM_PM if kind in "Aa" else MONTHS
+            for index, word in enumerate(words):
+                if text[at:at + len(word)].lower() == word.lower():
+                    fields["pm" if kind in "Aa" else "M"] = index + (0 if kind in "Aa" else 1)
+                    at += len(word)
+                    break
+            else:
+                return None
+        else:
+            shortest, longest = (1, 2) if size == "1" else (int(size), int(size))
+            end = at
+            while end < len(text) and end - at < longest and text[end] in "0123456789":
+                end += 1
+            if end - at < shortest:
+                return None
+            fields[kind] = int(text[at:end])
+            at = end
+    return fields if at == len(text) else None
+
+
+def read_date(text):
+    for tokens, two_digit_year in DATE_READS:
+        fields = read_fields(tokens, text)
+        if fields is None:
+            continue
+        year = fields["y"] + (1900 if two_digit_year else 0)
+        if two_digit_year and year < 1930:
+            year += 100
+        try:
+            return datetime.date(year, fields["M"], fields["d"])
+        except ValueError:
+            continue
+    return None
+
+
+def read_time(text):
+    for tokens in TIME_READS:
+        fields = read_fields(tokens, text)
+        if fields is None:
+            continue
+        hour = fields.get("H", fields.get("h", 0))
+        if "pm" in fields:
+            if hour > 12:
+                continue
+            hour = hour % 12 + 12 * fields["pm"]
+        try:
+            return datetime.time(hour, fields.get("m", 0), fields.get("s", 0))
+        except ValueError:
+            continue
+    return None
+
+
+def read_moment(text):
+    """A date, a time (on 30.12.1899) or both, in the regional format; None for anything else."""
+    text = text.strip(" ")
+    if len(text) > 100:
+        return None
+    date = read_date(text)
+    if date:
+        return datetime.datetime.combine(date, datetime.time())
+    time = read_time(text)
+    if time:
+        return datetime.datetime.combine(datetime.date(1899, 12, 30), time)
+    at = text.find(" ")
+    while at != -1:
+        date = read_date(text[:at].strip(" "))
+        time = read_time(text[at + 1:].strip(" ")) if date else None
+        if time:
+            return datetime.datetime.combine(date, time)
+        at = text.find(" ", at + 1)
+    return None
+
+
+def date_part(text, name, part):
+    moment = read_moment(text)
+    if moment is None:
+        raise RunError(13, name, "Tür uyuşmazlığı")
+    return str(part(moment))
+)PY"},
+        {"BI_DATE", "dates", "\ndef DATE():\n    return write_moment(DATE_FORMAT, datetime.datetime.now())\n"},
+        {"BI_TIME", "dates", "\ndef TIME():\n    return write_moment(TIME_FORMAT, datetime.datetime.now())\n"},
+        {"BI_NOW", "dates", "\ndef NOW():\n    now = datetime.datetime.now()\n    return write_moment(DATE_FORMAT, now) + \" \" + write_moment(TIME_FORMAT, now)\n"},
+        {"BI_ISDATE", "dates", "\ndef ISDATE(text):\n    return \"False\" if read_moment(text) is None else \"True\"\n"},
+        {"BI_YEAR", "dates", "\ndef YEAR(text):\n    return date_part(text, \"YEAR\", lambda moment: moment.year)\n"},
+        {"BI_MONTH", "dates", "\ndef MONTH(text):\n    return date_part(text, \"MONTH\", lambda moment: moment.month)\n"},
+        {"BI_DAY", "dates", "\ndef DAY(text):\n    return date_part(text, \"DAY\", lambda moment: moment.day)\n"},
+        {"BI_HOUR", "dates", "\ndef HOUR(text):\n    return date_part(text, \"HOUR\", lambda moment: moment.hour)\n"},
+        {"BI_MINUTE", "dates", "\ndef MINUTE(text):\n    return date_part(text, \"MINUTE\", lambda moment: moment.minute)\n"},
+        {"BI_SECOND", "dates", "\ndef SECOND(text):\n    return date_part(text, \"SECOND\", lambda moment: moment.second)\n"},
+        {"BI_WEEKDAY", "dates", "\ndef WEEKDAY(text):\n    return date_part(text, \"WEEKDAY\", lambda moment: moment.isoweekday())\n"},
         {"BI_FILEDIALOG", "", "\ndef FILEDIALOG(text):\n    \"\"\"A terminal has no dialog: nothing is chosen.\"\"\"\n    return \"\"\n"},
         {"BI_EXTRACTFILENAME", "", "\ndef EXTRACTFILENAME(text):\n    return text[max(text.rfind(\"/\"), text.rfind(\"\\\\\")) + 1:]\n"},
     };
@@ -394,6 +518,32 @@ QString PythonRuntime::quoted(const QString &text)
 
 namespace {
 
+QString tokenList(const QStringList &tokens)
+{
+    QStringList quotedTokens;
+    for (const QString &token : tokens)
+        quotedTokens.append(PythonRuntime::quoted(token));
+    return u'[' + quotedTokens.join(QStringLiteral(", ")) + u']';
+}
+
+// The regional formats of dates and times, fixed when the code was made.
+QString dateConstants()
+{
+    QString out = QStringLiteral("\nDATE_FORMAT = ") + tokenList(DatePatterns::dateDisplay())
+        + QStringLiteral("\nTIME_FORMAT = ") + tokenList(DatePatterns::timeDisplay()) + QStringLiteral("\nDATE_READS = [");
+    for (const DatePatterns::DateRead &read : DatePatterns::dateReads())
+        out += u'(' + tokenList(read.tokens) + (read.twoDigitYear ? QStringLiteral(", True), ") : QStringLiteral(", False), "));
+    out += QStringLiteral("]\nTIME_READS = [");
+    for (const QStringList &read : DatePatterns::timeReads())
+        out += tokenList(read) + QStringLiteral(", ");
+    const QLocale &locale = Numbers::locale();
+    QStringList months;
+    for (int month = 1; month <= 12; ++month)
+        months.append(locale.monthName(month, QLocale::ShortFormat));
+    return out + QStringLiteral("]\nAM_PM = (") + PythonRuntime::quoted(locale.amText()) + QStringLiteral(", ")
+        + PythonRuntime::quoted(locale.pmText()) + QStringLiteral(")\nMONTHS = ") + tokenList(months) + u'\n';
+}
+
 QString codePageTable()
 {
     QString table;
@@ -411,7 +561,8 @@ const QStringList &PythonRuntime::names()
         "sys INFINITY RunError RunEnded message run stop_run stack_depth enter leave re NUMBER num fmt "
         "divide to_int32 div_int modulo math power percent unquote value get undefined MAX_TEXT "
         "check_length join unicodedata collation_key compare input_line number_text math_result "
-        "require CP1254 random generator_state GENERATOR DECIMAL ALPHABET argument caller_param "
+        "require CP1254 random generator_state GENERATOR datetime write_moment read_fields read_date read_time "
+        "read_moment date_part DATE_FORMAT TIME_FORMAT DATE_READS TIME_READS AM_PM MONTHS DECIMAL ALPHABET argument caller_param "
         "False None True and as assert async await break class continue def del elif else except "
         "finally for from global if import in is lambda nonlocal not or pass raise return try while "
         "with yield print len str float int round abs range list tuple dict set object type id "
@@ -438,6 +589,8 @@ QString PythonRuntime::text(const QSet<QString> &features)
             out += QStringLiteral("ALPHABET = ") + PythonRuntime::quoted(RuntimePieces::alphabet(Numbers::locale())) + u'\n';
         if (feature == u"cp1254")
             out += codePageTable();
+        if (feature == u"dates")
+            out += dateConstants();
     }
     return out;
 }
