@@ -5,6 +5,7 @@
 #include "shell/StartUp.h"
 #include "ui/ProjectCommands.h"
 #include "ui/frmMain.h"
+#include "ui/shell/AppIcon.h"
 
 #include <QApplication>
 #include <QDir>
@@ -39,6 +40,10 @@ int main(int argc, char **argv)
     const QString startFolder = QDir::currentPath();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Varnel"));
+    // Every window, the about box among them, shows the program's icon; the desktop entry's name
+    // lets a Wayland compositor find it too.
+    QApplication::setWindowIcon(AppIcon::icon());
+    QGuiApplication::setDesktopFileName(QStringLiteral("varnel"));
     // The program ends by its own rules (main window closed, start-up flow finished).
     QApplication::setQuitOnLastWindowClosed(false);
     installTurkishTranslations(app);
@@ -58,6 +63,8 @@ int main(int argc, char **argv)
 
     frmMain window;
     window.project().setProjectFolder(plan.projectFolder.isEmpty() ? programFolder + u'/' : plan.projectFolder);
+    if (!plan.settingsNotice.isEmpty())
+        window.log().mBox(plan.settingsNotice);
     switch (plan.mode) {
     case StartPlan::Mode::EditorEmpty:
         if (plan.runAssociation) {

@@ -22,4 +22,13 @@ QString supportAddress()
     return QStringLiteral("destek@varnel.example.org");
 }
 
+QString repositoryPage()
+{
+#ifdef VARNEL_REPOSITORY_URL
+    return QStringLiteral(VARNEL_REPOSITORY_URL);
+#else
+    return QString();
+#endif
+}
+
 } // namespace WebLinks

@@ -3,7 +3,8 @@
 #include <QString>
 
 // The addresses the program links to. They belong to the deployment: a school or a packager
-// that hosts its own pages changes them here and nowhere else.
+// that hosts its own pages changes them here and nowhere else; the repository's address comes
+// from the build configuration.
 namespace WebLinks {
 
 // The vendor's home page: the main window's web link.
@@ -14,5 +15,8 @@ QString productPage();
 QString helpPage();
 // The support address, without "mailto:".
 QString supportAddress();
+// The project's source repository, as the build configuration names it (VARNEL_REPOSITORY_URL);
+// empty when the build names none.
+QString repositoryPage();
 
 } // namespace WebLinks

@@ -4,6 +4,11 @@ namespace AppIcon {
 
 QIcon icon()
 {
+    return QIcon::fromTheme(QStringLiteral("varnel"), builtIn());
+}
+
+QIcon builtIn()
+{
     return QIcon(QStringLiteral(":/varnel/varnel.svg"));
 }
 

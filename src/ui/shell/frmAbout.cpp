@@ -28,7 +28,7 @@ frmAbout::frmAbout(QWidget *owner)
     : QDialog(owner)
 {
     setWindowTitle(AppVersion::applicationTitle());
-    setWindowIcon(owner ? owner->windowIcon() : AppIcon::icon());
+    setWindowIcon(owner && !owner->windowIcon().isNull() ? owner->windowIcon() : AppIcon::icon());
     setModal(true);
     setMouseTracking(true);
     buildWidgets();
@@ -91,6 +91,13 @@ QLayout *frmAbout::buildHeader()
     links->addWidget(lblURL, 0, 1);
     links->addWidget(new QLabel(QStringLiteral("e-posta:"), this), 1, 0);
     links->addWidget(lblEmail, 1, 1);
+    if (!WebLinks::repositoryPage().isEmpty()) {
+        lblRepository = new LinkLabel(WebLinks::repositoryPage(), this);
+        name(lblRepository, "lblRepository");
+        connect(lblRepository, &LinkLabel::clicked, this, &frmAbout::lblRepository_Click);
+        links->addWidget(new QLabel(QStringLiteral("kaynak kodu:"), this), 2, 0);
+        links->addWidget(lblRepository, 2, 1);
+    }
     links->setColumnStretch(1, 1);
 
     auto *text = new QVBoxLayout;
@@ -139,8 +146,10 @@ void frmAbout::mouseMoveEvent(QMouseEvent *event)
 
 void frmAbout::clearUnderlines()
 {
-    lblURL->setUnderlined(false);
-    lblEmail->setUnderlined(false);
+    for (LinkLabel *link : {lblURL, lblEmail, lblRepository}) {
+        if (link)
+            link->setUnderlined(false);
+    }
 }
 
 void frmAbout::lblURL_Click()
@@ -151,6 +160,11 @@ void frmAbout::lblURL_Click()
 void frmAbout::lblEmail_Click()
 {
     openURL(QStringLiteral("mailto:") + WebLinks::supportAddress());
+}
+
+void frmAbout::lblRepository_Click()
+{
+    openURLOrWarn(WebLinks::repositoryPage(), this);
 }
 
 void frmAbout::cmdSysInfo_Click()

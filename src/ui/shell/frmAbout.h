@@ -9,8 +9,8 @@ class QLabel;
 class QPlainTextEdit;
 class QPushButton;
 
-// The about box: title, version, the product's page and the support address as links, the
-// warranty disclaimer, the system-information program and the update check. Shown modally
+// The about box: the program's icon, title, version, the product's page, the support address
+// and (when the build names one) the source repository as links, the warranty disclaimer, the system-information program and the update check. Shown modally
 // over the main window by "Program Hakkında"; Tamam hides it.
 class frmAbout : public QDialog {
     Q_OBJECT
@@ -33,6 +33,7 @@ private:
     void clearUnderlines();
     void lblURL_Click();
     void lblEmail_Click();
+    void lblRepository_Click();
     void cmdSysInfo_Click();
     void cmdCheckForUpdate_Click();
 
@@ -41,6 +42,7 @@ private:
     QLabel *lblVersion = nullptr;
     LinkLabel *lblURL = nullptr;
     LinkLabel *lblEmail = nullptr;
+    LinkLabel *lblRepository = nullptr; // only when the build names a repository
     QPlainTextEdit *txtDisclaimer = nullptr;
     QPushButton *cmdOK = nullptr;
     QPushButton *cmdSysInfo = nullptr;

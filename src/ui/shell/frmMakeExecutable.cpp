@@ -29,7 +29,7 @@ frmMakeExecutable::frmMakeExecutable(QWidget *owner, QString programPath)
     , m_programPath(std::move(programPath))
 {
     setWindowTitle(QStringLiteral("EXE Dosya Oluşturma"));
-    setWindowIcon(owner ? owner->windowIcon() : AppIcon::icon());
+    setWindowIcon(owner && !owner->windowIcon().isNull() ? owner->windowIcon() : AppIcon::icon());
     setModal(true);
     buildWidgets();
     connect(cmdGetStartFlow, &QPushButton::clicked, this, &frmMakeExecutable::cmdGetStartFlow_Click);

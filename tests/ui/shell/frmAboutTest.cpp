@@ -1,5 +1,6 @@
 #include "ui/shell/ModalAnswer.h"
 
+#include "shell/LinkOpener.h"
 #include "shell/WebLinks.h"
 #include "ui/shell/LinkLabel.h"
 #include "ui/shell/frmAbout.h"
@@ -8,6 +9,7 @@
 #include <QDesktopServices>
 #include <QEnterEvent>
 #include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QMessageBox>
 #include <QTemporaryDir>
@@ -30,8 +32,22 @@ class frmAboutTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
+        // The desktop's opener is looked for among the test's own programs only.
+        LinkOpener::setSearchPaths({tools.path()});
         about.setSystemInfoTool(SystemInfoTool({tools.path()}));
         about.show();
+    }
+    void TearDown() override { LinkOpener::setSearchPaths({}); }
+
+    // A stand-in for xdg-open that writes down the address and ends with the exit code given.
+    QString installOpener(int exitCode)
+    {
+        const QString log = tools.filePath(QStringLiteral("opened"));
+        QFile opener(tools.filePath(QStringLiteral("xdg-open")));
+        opener.open(QIODevice::WriteOnly);
+        opener.write(QStringLiteral("#!/bin/sh\necho \"$1\" >> '%1'\nexit %2\n").arg(log).arg(exitCode).toUtf8());
+        opener.setPermissions(opener.permissions() | QFileDevice::ExeOwner);
+        return log;
     }
 
     QWidget *child(const char *name) { return about.findChild<QWidget *>(QLatin1String(name)); }
@@ -108,6 +124,57 @@ TEST_F(frmAboutTest, SystemInformationWhenAProgramIsInstalledAndOkHides)
 
     QTest::mouseClick(child("cmdOK"), Qt::LeftButton);
     EXPECT_FALSE(about.isVisible());
+}
+
+TEST_F(frmAboutTest, TheIconIsTheProgramsOwn)
+{
+    const QImage icon = static_cast<QLabel *>(child("picIcon"))->pixmap().toImage();
+    ASSERT_FALSE(icon.isNull());
+    // The blue of the icon's background, left of the chart it shows.
+    const QColor background = icon.pixelColor(icon.width() * 15 / 100, icon.height() / 2);
+    EXPECT_EQ(background.alpha(), 255);
+    EXPECT_GT(background.blue(), background.red() + 64);
+}
+
+TEST_F(frmAboutTest, TheRepositoryIsShownWhenTheBuildNamesOne)
+{
+    QWidget *repository = child("lblRepository");
+    EXPECT_EQ(repository != nullptr, !WebLinks::repositoryPage().isEmpty());
+    if (repository) {
+        EXPECT_EQ(text("lblRepository"), WebLinks::repositoryPage());
+    }
+}
+
+TEST_F(frmAboutTest, AnOpenerThatFindsNoBrowserIsReported)
+{
+    installOpener(3);
+    QString shown;
+    answerNextModal<QMessageBox>([&shown](QMessageBox *box) {
+        shown = box->text();
+        box->close();
+    }, &about);
+    QTest::mouseClick(child("cmdCheckForUpdate"), Qt::LeftButton);
+    EXPECT_TRUE(QTest::qWaitFor([&shown] { return !shown.isEmpty(); }, 10000));
+    EXPECT_EQ(shown, QStringLiteral("Cannot open ") + WebLinks::productPage());
+}
+
+TEST_F(frmAboutTest, AnOpenerThatSucceedsShowsNothing)
+{
+    const QString log = installOpener(0);
+    QTest::mouseClick(child("lblURL"), Qt::LeftButton);
+    QTest::mouseClick(child("lblEmail"), Qt::LeftButton);
+    // The two openers run side by side and may finish in either order.
+    auto opened = [&log] {
+        QFile file(log);
+        QStringList lines = file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts) : QStringList();
+        lines.sort();
+        return lines;
+    };
+    const QStringList expected{WebLinks::productPage(), QStringLiteral("mailto:") + WebLinks::supportAddress()};
+    EXPECT_TRUE(QTest::qWaitFor([&] { return opened() == expected; }, 10000)) << opened().join(u' ').toStdString();
+    // Once every opener is done (one that failed would still be showing its message box).
+    EXPECT_TRUE(QTest::qWaitFor([] { return qApp->findChildren<LinkOpener *>().isEmpty(); }, 10000));
+    EXPECT_EQ(QApplication::activeModalWidget(), &about);
 }
 
 TEST(OpenURLTest, AddressesThatAreNotPagesFail)
