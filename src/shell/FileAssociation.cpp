@@ -5,7 +5,7 @@
 #include "shell/Registry.h"
 #include "shell/SettingsModule.h"
 #include "shell/SmallFile.h"
-#include "shell/UserFolders.h"
+#include "project/UserFolders.h"
 
 #include <QDir>
 #include <QFile>

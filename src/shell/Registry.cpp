@@ -2,7 +2,7 @@
 
 #include "base/MessageLog.h"
 #include "shell/IniFile.h"
-#include "shell/UserFolders.h"
+#include "project/UserFolders.h"
 
 #include <QFileInfo>
 
@@ -60,7 +60,7 @@ Registry::Registry(MessageLog *log, QString storeFolder)
 
 QString Registry::defaultStoreFolder()
 {
-    return UserFolders::programConfigFolder();
+    return UserFolders::configFolder();
 }
 
 Registry::TopKey Registry::fTopKey(const QString &KeyRoot) const

@@ -1,7 +1,7 @@
 #include "shell/SettingsLocation.h"
 
 #include "shell/DataLocator.h"
-#include "shell/UserFolders.h"
+#include "project/UserFolders.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -35,7 +35,7 @@ bool keepsSettingsBeside(const QString &programFolder, const QString &fileName)
 SettingsLocation::SettingsLocation(QString programFolder, QString exeBaseName)
     : m_fileName(exeBaseName + QStringLiteral(".ini"))
     , m_besideProgram(keepsSettingsBeside(QDir::cleanPath(programFolder), m_fileName))
-    , m_filePath(QDir(m_besideProgram ? programFolder : UserFolders::programConfigFolder()).filePath(m_fileName))
+    , m_filePath(QDir(m_besideProgram ? programFolder : UserFolders::configFolder()).filePath(m_fileName))
 {
 }
 
