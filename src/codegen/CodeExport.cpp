@@ -36,6 +36,7 @@ bool CodeExport::exportChart(const QString &path, Language language, const QStri
     m_code.clear();
     m_error.clear();
     m_structured = false;
+    m_blockLines.clear();
     FlowProgram program;
     if (!program.load(path, m_error))
         return false;
@@ -53,5 +54,6 @@ bool CodeExport::exportChart(const QString &path, Language language, const QStri
     }
     m_code = writer->write();
     m_structured = writer->structured();
+    m_blockLines = writer->blockLines();
     return true;
 }

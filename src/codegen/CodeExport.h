@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QList>
+#include <QPair>
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -22,9 +24,12 @@ public:
     const QString &error() const { return m_error; }
     // Whether every chart came out as branches and loops (no state machine).
     bool structured() const { return m_structured; }
+    // The main chart's blocks by line of code (0-based line, tag ID): where a block's code starts.
+    const QList<QPair<int, QString>> &blockLines() const { return m_blockLines; }
 
 private:
     QString m_code;
     QString m_error;
     bool m_structured = false;
+    QList<QPair<int, QString>> m_blockLines;
 };

@@ -134,12 +134,44 @@ QString CodeWriter::write()
 {
     nameEverything();
     QString charts;
+    QList<QPair<int, QString>> mainLines;
     for (int i = 0; i < int(m_program.charts().size()); ++i) {
+        m_blockLines.clear();
         writeChart(i);
+        if (i == 0)
+            mainLines = m_blockLines;
         charts += takeLines();
     }
-    QString epilog = epilogue();
-    return prologue() + charts + epilog;
+    const QString epilog = epilogue();
+    const QString start = prologue();
+    const int offset = int(start.count(u'\n'));
+    m_blockLines.clear();
+    for (const auto &[lineIndex, tag] : mainLines)
+        m_blockLines.append({lineIndex + offset, tag});
+    return start + charts + epilog;
+}
+
+void CodeWriter::markBlock(int node)
+{
+    const FlowNode &flow = m_program.chart(m_chart).node(node);
+    if (flow.kind == FlowNode::Block)
+        m_blockLines.append({int(m_lines.size()), flow.tag});
+}
+
+// A block's action in a few words, for the comments that name a state's block.
+QString CodeWriter::summary(const FlowNode &node)
+{
+    QString text;
+    for (const QString &param : node.param) {
+        if (!param.isEmpty())
+            text += (text.isEmpty() ? QString() : QStringLiteral(", ")) + QString(param).replace(u'\n', u' ').replace(u'\r', u' ');
+    }
+    static const char *const names[] = {"?", "START", "STOP", "INPUT", "OUTPUT", "DEFINITION", "ADD", "SUBTRACT",
+                                        "MULTIPLY", "DIVIDE", "DIVINT", "MODULE", "POWER", "PERCENT", "JOIN", "COMP",
+                                        "SQL", "IF_EQUAL", "IF_NOT_EQUAL", "IF_LESS", "IF_LESS_EQUAL", "IF_GREATER",
+                                        "IF_GREATER_EQUAL", "FUNCTION", "WINDOW", "INTERSECTION"};
+    const QString action = QLatin1String(names[int(node.code)]);
+    return text.isEmpty() ? action : action + u' ' + text.left(60);
 }
 
 void CodeWriter::writeChart(int chart)
@@ -165,10 +197,12 @@ void CodeWriter::writeStatement(const CodeStatement &s)
         writeComment(s.note);
     switch (s.kind) {
     case CodeStatement::Do:
-        for (const QString &text : blockLines(s.node))
+        markBlock(s.node);
+        for (const QString &text : statementLines(s.node))
             line(text);
         break;
     case CodeStatement::If:
+        markBlock(s.node);
         writeIf(s, false);
         close();
         break;
@@ -178,6 +212,7 @@ void CodeWriter::writeStatement(const CodeStatement &s)
         close();
         break;
     case CodeStatement::While:
+        markBlock(s.node);
         openWhile(condition(m_chart, s.node, s.negate));
         writeStatements(s.body);
         close();
@@ -216,6 +251,8 @@ void CodeWriter::writeStatement(const CodeStatement &s)
 // An else holding nothing but another if reads as "else if".
 void CodeWriter::writeIf(const CodeStatement &s, bool chained)
 {
+    if (chained)
+        markBlock(s.node);
     openIf(condition(m_chart, s.node, s.negate), chained);
     writeStatements(s.body);
     if (s.orElse.size() == 1 && s.orElse.front().kind == CodeStatement::If && s.orElse.front().note.isEmpty()) {
@@ -233,6 +270,9 @@ void CodeWriter::writeMachine(const CodeStatement &s)
     const QString state = m_names.add(QStringLiteral("\x01state"), QStringLiteral("state"));
     openMachine(state, s.node);
     for (std::size_t i = 0; i < s.body.size(); ++i) {
+        const FlowNode &flow = m_program.chart(m_chart).node(s.body[i].node);
+        if (flow.kind == FlowNode::Block)
+            writeComment(flow.tag + QStringLiteral(": ") + summary(flow));
         openState(state, s.body[i].node, i == 0);
         writeStatements(s.body[i].body);
         closeState(i + 1 == s.body.size());
@@ -293,7 +333,7 @@ QString CodeWriter::unquotedOperand(const FlowOperand &operand)
     return helper(QStringLiteral("unquote")) + u'(' + textOperand(operand) + u')';
 }
 
-QStringList CodeWriter::blockLines(int index)
+QStringList CodeWriter::statementLines(int index)
 {
     const FlowNode &node = m_program.chart(m_chart).node(index);
     const auto operand = [&](int slot) { return m_program.operand(m_chart, index, node.param[slot]); };

@@ -4,6 +4,8 @@
 #include "codegen/FlowOperand.h"
 #include "codegen/NameTable.h"
 
+#include <QList>
+#include <QPair>
 #include <QSet>
 #include <QString>
 #include <QStringList>
@@ -23,6 +25,8 @@ public:
     QString write();
     // Whether every chart came out as branches and loops (no state machine).
     bool structured() const { return m_structured; }
+    // The block each line of the program comes from (0-based line, tag ID), for the main chart.
+    const QList<QPair<int, QString>> &blockLines() const { return m_blockLines; }
 
 protected:
     // ---- spelling
@@ -99,7 +103,9 @@ private:
     void writeStatement(const CodeStatement &s);
     void writeIf(const CodeStatement &s, bool chained);
     void writeMachine(const CodeStatement &s);
-    QStringList blockLines(int node);
+    QStringList statementLines(int node);
+    void markBlock(int node);
+    static QString summary(const FlowNode &node);
     QStringList arithmeticLines(const FlowNode &node, int index);
     QStringList functionLines(const FlowNode &node, int index);
     QString builtInCall(const FlowNode &node, int index);
@@ -112,4 +118,5 @@ private:
     QStringList m_lines;
     int m_depth = 0;
     bool m_structured = true;
+    QList<QPair<int, QString>> m_blockLines;
 };

@@ -4,6 +4,7 @@
 #include "codegen/ChartFile.h"
 #include "support/LocaleScope.h"
 
+#include <QHash>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -14,11 +15,13 @@ protected:
     LocaleScope locale{QLocale(QLocale::Turkish, QLocale::Turkey)};
     QTemporaryDir dir;
 
-    QString exportPython(const ChartFile &chart, const QString &name = QStringLiteral("main.vnp"))
+    QString exportPython(const ChartFile &chart) { return exportAs(chart, CodeExport::Python); }
+
+    QString exportAs(const ChartFile &chart, CodeExport::Language language)
     {
-        const QString path = dir.filePath(name);
+        const QString path = dir.filePath(QStringLiteral("main.vnp"));
         EXPECT_TRUE(chart.save(path));
-        EXPECT_TRUE(exporter.exportChart(path, CodeExport::Python)) << exporter.error().toStdString();
+        EXPECT_TRUE(exporter.exportChart(path, language, QStringLiteral("Program"))) << exporter.error().toStdString();
         return exporter.code();
     }
 
@@ -78,7 +81,7 @@ TEST_F(StructureTest, ConditionChainsBecomeElif)
 }
 
 // The test at the end of the loop: the body runs once before it.
-TEST_F(StructureTest, LoopTestedAtTheEndBreaksAtItsTest)
+ChartFile countDown()
 {
     ChartFile chart;
     chart.block("id1", "START")
@@ -89,11 +92,64 @@ TEST_F(StructureTest, LoopTestedAtTheEndBreaksAtItsTest)
         .block("id6", "STOP");
     chart.line("id1", "id2").line("id2", "id3").line("id3", "id4").line("id4", "id5");
     chart.line("id5", "id3", "EVET").line("id5", "id6", "HAYIR");
-    const QString code = exportPython(chart);
+    return chart;
+}
+
+TEST_F(StructureTest, LoopTestedAtTheEndBreaksAtItsTest)
+{
+    const QString code = exportPython(countDown());
     EXPECT_TRUE(exporter.structured());
     EXPECT_TRUE(code.contains(QStringLiteral("    while True:\n        print(n)\n        n = fmt(num(n) - 1)\n"
                                              "        if num(n) <= 0:\n            break\n")))
         << code.toStdString();
+}
+
+TEST_F(StructureTest, LoopTestedAtTheEndIsADoWhileInCAndJava)
+{
+    const QString c = exportAs(countDown(), CodeExport::C);
+    EXPECT_TRUE(c.contains(QStringLiteral("    do {\n        print_line(n);\n        set(&n, fmt(num(n) - 1.0));\n"
+                                          "    } while (num(n) > 0.0);\n")))
+        << c.toStdString();
+    const QString java = exportAs(countDown(), CodeExport::Java);
+    EXPECT_TRUE(java.contains(QStringLiteral("        } while (num(n) > 0.0);\n"))) << java.toStdString();
+    EXPECT_TRUE(java.contains(QStringLiteral("public class Program {")));
+}
+
+// Whether a name is a variable is decided before the run where it can be: always (plain), never
+// (the text itself), or only at run time.
+TEST_F(StructureTest, OperandsReadAsTheRunWillReadThem)
+{
+    ChartFile chart;
+    chart.block("id1", "START")
+        .block("id2", "INPUT", "a", "a")
+        .block("id3", "IF_EQUAL", "a", "1")
+        .block("id4", "DEFINITION", "x", "tanımlı")
+        .block("id5", "OUTPUT", "x:", "x")
+        .block("id6", "ADD", "a", "5", "b")
+        .block("id7", "JOIN", "hiç", "\"!\"", "c")
+        .block("id8", "OUTPUT", "", "yok")
+        .block("id9", "STOP");
+    chart.line("id1", "id2").line("id2", "id3").line("id3", "id4", "EVET").line("id3", "id5", "HAYIR");
+    chart.line("id4", "id5").line("id5", "id6").line("id6", "id7").line("id7", "id8").line("id8", "id9");
+    const QString code = exportPython(chart);
+    EXPECT_TRUE(code.contains(QStringLiteral("    print(\"x: \" + get(x, \"x\"))\n"))) << code.toStdString();
+    EXPECT_TRUE(code.contains(QStringLiteral("    b = fmt(num(a) + 5)\n")));
+    EXPECT_TRUE(code.contains(QStringLiteral("    c = join(\"hiç\", \"!\")\n")));
+    EXPECT_TRUE(code.contains(QStringLiteral("    print(undefined(\"yok\"))\n")));
+}
+
+TEST_F(StructureTest, EachBlockKnowsTheLineOfItsCode)
+{
+    ChartFile chart;
+    chart.block("id1", "START").block("id2", "OUTPUT", "Merhaba").block("id3", "STOP");
+    chart.line("id1", "id2").line("id2", "id3");
+    const QStringList lines = exportPython(chart).split(u'\n');
+    QHash<QString, int> lineOf;
+    for (const auto &[line, tag] : exporter.blockLines())
+        lineOf.insert(tag, line);
+    ASSERT_TRUE(lineOf.contains(QStringLiteral("id2")));
+    EXPECT_EQ(lines.value(lineOf.value(QStringLiteral("id2"))), QStringLiteral("    print(\"Merhaba\")"));
+    EXPECT_EQ(lines.value(lineOf.value(QStringLiteral("id1"))), QStringLiteral("    caller_param = PARAM"));
 }
 
 TEST_F(StructureTest, CalledChartBecomesAFunctionWithItsFrame)
