@@ -48,7 +48,7 @@ HandbookChapter Handbook::parse(const QString &fileName, const QString &markdown
             section.anchor = HandbookText::anchorOf(section.title);
             section.text = section.title;
             chapter.sections.append(section);
-        } else if (!chapter.sections.isEmpty() && !isFence(line)) {
+        } else if (!chapter.sections.isEmpty() && !inFence && !isFence(line)) {
             QString &text = chapter.sections.last().text;
             text += u' ';
             text += HandbookText::plain(line);

@@ -48,7 +48,7 @@ void HandbookBrowser::doSetSource(const QUrl &name, QTextDocument::ResourceType 
 {
     QUrl page = name;
     page.setFragment(QString());
-    QTextBrowser::doSetSource(page, type);
+    QTextBrowser::doSetSource(name, type);
     if (page != m_preparedPage) {
         HandbookDocument::prepare(*document());
         m_preparedPage = page;

@@ -11,6 +11,7 @@
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
+#include <QUrl>
 #include <QVBoxLayout>
 
 namespace {
@@ -186,10 +187,10 @@ void HelpWindow::openFirstHit()
 }
 
 // The tree follows the page on show, also after a link or the back button.
-void HelpWindow::followSource()
+void HelpWindow::followSource(const QUrl &source)
 {
-    const QString fileName = m_browser->source().fileName();
-    const QString topic = topicOf(fileName, m_browser->source().fragment());
+    const QString fileName = source.fileName();
+    const QString topic = topicOf(fileName, source.fragment());
     QTreeWidgetItem *best = nullptr;
     for (QTreeWidgetItemIterator it(m_contents, QTreeWidgetItemIterator::All); *it; ++it) {
         const QString itemTopic = (*it)->data(0, TopicRole).toString();

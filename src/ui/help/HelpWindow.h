@@ -10,6 +10,7 @@ class QLineEdit;
 class QToolButton;
 class QTreeWidget;
 class QTreeWidgetItem;
+class QUrl;
 
 // The handbook window: the contents as a tree on the left, the chapter on the right, a search
 // box over the text above them, and back, forward and contents buttons. It never blocks the
@@ -35,7 +36,7 @@ private:
     void search(const QString &query);
     void openItem(QTreeWidgetItem *item);
     void openFirstHit();
-    void followSource();
+    void followSource(const QUrl &source);
     void showMissing();
 
     Handbook m_handbook;
