@@ -184,6 +184,34 @@ bool writePaddedFunction(const QString &folder, const QString &name, int blocks)
     return c.save(folder + QLatin1Char('/') + name + QStringLiteral(".vnp"));
 }
 
+bool writeBouncingFunction(const QString &folder, const QString &name, const QString &other, int blocks)
+{
+    ChartBuilder c;
+    QString previous;
+    for (int n = 6; n < blocks; ++n) {
+        const QString tag = c.block(Kind::Action, QStringLiteral("ADD"), QStringLiteral("i"), QStringLiteral("1"),
+                                    QStringLiteral("i"));
+        if (!previous.isEmpty())
+            c.line(previous, tag);
+        previous = tag;
+    }
+    const QString test = c.block(Kind::Condition, QStringLiteral("IF_GREATER"), QStringLiteral("PARAM"),
+                                 QStringLiteral("0"));
+    const QString less = c.block(Kind::Action, QStringLiteral("SUBTRACT"), QStringLiteral("PARAM"),
+                                 QStringLiteral("1"), QStringLiteral("n"));
+    const QString call = c.block(Kind::Function, QStringLiteral("FUNCTION"), other, QStringLiteral("n"));
+    const QString join = c.block(Kind::Intersection, QStringLiteral("INTERSECTION"));
+    const QString start = c.block(Kind::Start, QStringLiteral("START"));
+    const QString stop = c.block(Kind::End, QStringLiteral("STOP"));
+    c.line(start, test);
+    c.line(test, less, Yes);
+    c.line(test, join, No);
+    c.line(less, call);
+    c.line(call, join);
+    c.line(join, stop);
+    return c.save(folder + QLatin1Char('/') + name + QStringLiteral(".vnp"));
+}
+
 bool writeRecursiveCaller(const QString &path, const QString &name, int depth, int rounds)
 {
     ChartBuilder c;

@@ -45,6 +45,10 @@ bool writeRecursiveFunction(const QString &folder, const QString &name);
 // that a call costs what the size of the called chart adds to it and nothing else. The START
 // block comes last, where a search for it costs the most.
 bool writePaddedFunction(const QString &folder, const QString &name, int blocks);
+// name.vnp, `blocks` blocks in all: while PARAM is above 0, calls `other` with PARAM less one,
+// then STOP; no local variables. Two of these calling each other play ping-pong. The START block
+// comes last, after a chain that is never run.
+bool writeBouncingFunction(const QString &folder, const QString &name, const QString &other, int blocks);
 // A main chart that calls `name` with `depth` as argument, `rounds` times.
 bool writeRecursiveCaller(const QString &path, const QString &name, int depth, int rounds);
 

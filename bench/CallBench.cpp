@@ -62,7 +62,27 @@ void callAndReturn(benchmark::State &state)
     timeCalls(state, main, written, calls);
 }
 
+// Two charts of range(0) blocks each that call each other with one parameter, 30 levels deep
+// from the main chart's call, range(1) rounds: the cost of a call and its return when every call
+// switches to the other chart.
+constexpr int PingPongDepth = 30;
+
+void pingPong(benchmark::State &state)
+{
+    const int blocks = int(state.range(0));
+    const int rounds = int(state.range(1));
+    QTemporaryDir dir;
+    const QString main = dir.filePath(QStringLiteral("ana.vnp"));
+    const QString ping = QStringLiteral("ping");
+    const QString pong = QStringLiteral("pong");
+    const bool written = BenchCharts::writeBouncingFunction(dir.path(), ping, pong, blocks)
+                         && BenchCharts::writeBouncingFunction(dir.path(), pong, ping, blocks)
+                         && BenchCharts::writeRecursiveCaller(main, ping, PingPongDepth, rounds);
+    timeCalls(state, main, written, (PingPongDepth + 1) * rounds);
+}
+
 } // namespace
 
+BENCHMARK(pingPong)->Args({10, 1000})->Args({1000, 1000})->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(recursiveCalls)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(callAndReturn)->Args({10, 10000})->Args({1000, 1000})->Unit(benchmark::kMillisecond)->UseRealTime();
