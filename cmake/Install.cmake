@@ -24,39 +24,42 @@ install(FILES ${PROJECT_SOURCE_DIR}/data/NEW_TEMPLATE.vnp DESTINATION share/varn
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/Examples DESTINATION share/varnel)
 install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/Exercises DESTINATION share/varnel)
 install(DIRECTORY ${CMAKE_BINARY_DIR}/src/handbook DESTINATION share/varnel OPTIONAL)
-install(FILES ${VARNEL_LINUX_DATA}/varnel.svg DESTINATION share/icons/hicolor/scalable/apps)
-install(FILES ${VARNEL_LINUX_DATA}/varnel.desktop DESTINATION share/applications)
-install(FILES ${VARNEL_LINUX_DATA}/varnel.xml DESTINATION share/mime/packages)
+include(${PROJECT_SOURCE_DIR}/cmake/Desktop.cmake)
 
 # Installing and packaging take the programs as built; they never start a build of every
 # target (the tests among them) of their own.
 set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
 
-# The package. dpkg-shlibdeps finds the Qt libraries the programs link; the platform plugin and
-# the SVG plugins are loaded at run time, so they are named here. Debian's shared-mime-info and
-# desktop-file-utils update their databases by their own triggers when the package installs.
+# The package. dpkg-shlibdeps finds the Qt libraries the programs link (Qt Svg among them, whose
+# package also holds the SVG plugins); the platform plugin is loaded at run time, so it is named
+# here. Debian's shared-mime-info and desktop-file-utils update their databases by their own
+# triggers when the package installs; the packaging itself installs through DESTDIR, so the
+# install step above leaves the databases alone.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME varnel)
 set(CPACK_PACKAGE_VENDOR Varnel)
 set(CPACK_PACKAGE_CONTACT "Varnel <destek@varnel.example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "flowchart programming environment for students")
 set(CPACK_PACKAGE_DESCRIPTION
-  "Students write programs as flowcharts and run them block by block, with a variables\n\
-window, a call stack and a console. The interface is Turkish. Includes varnel-run, which\n\
-runs a chart in a terminal.")
+  "Students write programs as flowcharts and run them block by block, with a\n\
+variables window, a call stack and a console. The interface is Turkish.\n\
+Includes varnel-run, which runs a chart in a terminal.")
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://varnel.example.org/varnel/)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_SET_DESTDIR ON)
+set(CPACK_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
-set(VARNEL_RUNTIME_DEPENDS "qt6-qpa-plugins, libqt6svg6")
+set(VARNEL_RUNTIME_DEPENDS "qt6-qpa-plugins")
 find_program(VARNEL_DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(VARNEL_DPKG_SHLIBDEPS)
   set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 else()
   # Without dpkg-dev the linked libraries are named by hand.
   string(APPEND VARNEL_RUNTIME_DEPENDS
-    ", libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4)"
-    ", libqt6printsupport6 (>= 6.4), zlib1g, libstdc++6, libc6")
+    ", libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libqt6svg6 (>= 6.4)"
+    ", libqt6printsupport6 (>= 6.4), zlib1g, libstdc++6, libc6 (>= 2.34)")
 endif()
 set(CPACK_DEBIAN_PACKAGE_DEPENDS ${VARNEL_RUNTIME_DEPENDS})
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
