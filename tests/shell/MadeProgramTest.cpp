@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -62,4 +63,33 @@ TEST_F(MadeProgramTest, RunsItsChartAtOnceAndEndsWithIt)
     EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
     // Nothing of the user's was touched: no file-type association from a made program.
     EXPECT_TRUE(QDir(home.path()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden));
+}
+
+// A copy is the whole desktop program: what it links is what the README tells a user to install.
+TEST_F(MadeProgramTest, TheReadmeNamesEveryQtLibraryACopyNeeds)
+{
+    QFile flow(charts.filePath(QStringLiteral("ana.vnp")));
+    ASSERT_TRUE(flow.open(QIODevice::WriteOnly));
+    flow.close();
+    ASSERT_TRUE(MakeExecutable(program).make(flow.fileName(), made).ok);
+    QProcess ldd;
+    ldd.start(QStringLiteral("ldd"), {made});
+    if (!ldd.waitForStarted())
+        GTEST_SKIP() << "ldd is not installed";
+    ASSERT_TRUE(ldd.waitForFinished(30000));
+    QFile readme(QStringLiteral(VARNEL_SOURCE_DATA "/../README.md"));
+    ASSERT_TRUE(readme.open(QIODevice::ReadOnly));
+    const QString text = QString::fromUtf8(readme.readAll());
+    const qsizetype start = text.indexOf(QStringLiteral("\"EXE Yap...\" makes a stand-alone copy"));
+    ASSERT_GE(start, 0);
+    const QString paragraph = text.mid(start, text.indexOf(QStringLiteral("\n\n"), start) - start);
+    QStringList modules;
+    const QRegularExpression library(QStringLiteral("libQt6(\\w+)\\.so"));
+    for (auto match = library.globalMatch(QString::fromLocal8Bit(ldd.readAllStandardOutput())); match.hasNext();)
+        modules.append(match.next().captured(1));
+    EXPECT_TRUE(modules.contains(QStringLiteral("Svg")));
+    for (const QString &module : modules)
+        EXPECT_TRUE(paragraph.contains(module)) << module.toStdString() << " is not named in the README";
+    // The platform plugin is loaded, not linked: the README names it all the same.
+    EXPECT_TRUE(paragraph.contains(QStringLiteral("xcb")));
 }
