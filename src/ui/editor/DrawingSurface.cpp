@@ -2,12 +2,14 @@
 
 #include "ui/editor/BlockItem.h"
 #include "ui/editor/ChartScene.h"
+#include "ui/editor/SceneArea.h"
 
 #include <QAction>
 #include <QGraphicsScene>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTimer>
 #include <QWheelEvent>
 #include <algorithm>
@@ -133,16 +135,16 @@ void DrawingSurface::scheduleFit()
 void DrawingSurface::fitSceneToContents()
 {
     m_fitScheduled = false;
-    // Zoomed in, the area stays as large as the view at full size, so there is room to keep
-    // the point under the pointer in place.
-    QRectF area(QPointF(0, 0), QSizeF(viewport()->size()) / std::min(m_zoom, 1.0));
-    if (m_chart) {
-        const QRectF chart = m_chart->chartBounds();
-        if (!chart.isEmpty())
-            area |= chart.adjusted(-chartMargin, -chartMargin, chartMargin, chartMargin);
-    }
+    QRectF drawn;
+    if (m_chart)
+        drawn = m_chart->chartBounds();
+    QRectF wanted = drawn.isEmpty() ? QRectF() : drawn.adjusted(-chartMargin, -chartMargin, chartMargin, chartMargin);
     if (m_selectorVisible)
-        area |= m_selector;
+        wanted |= m_selector;
+    int barExtent = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    if (style()->styleHint(QStyle::SH_ScrollView_FrameOnlyAroundContents, nullptr, this))
+        barExtent += 2 * frameWidth();
+    const QRectF area = SceneArea::fit(drawn, wanted, {maximumViewportSize(), barExtent, m_zoom});
     if (area != sceneRect())
         setSceneRect(area);
 }
