@@ -412,17 +412,12 @@ static void check_length(const char *text, const char *source)
         run_error(7, source, "Yetersiz bellek");
 }
 )C"},
-        {"join", "check_length temp", R"C(
+        {"join", "check_length concat", R"C(
 static char *join(const char *left, const char *right)
 {
-    size_t a = strlen(left), b = strlen(right);
-    char *text = malloc(a + b + 1);
-    if (!text)
-        abort();
-    memcpy(text, left, a);
-    memcpy(text + a, right, b + 1);
+    char *text = concat(left, right);
     check_length(text, "timerRunner_Timer");
-    return temp(text);
+    return text;
 }
 )C"},
         {"lower_letter", "", R"C(
@@ -957,25 +952,7 @@ static const char *EXTRACTFILENAME(const char *text)
 
 QString CRuntime::quoted(const QString &text)
 {
-    QString out = QStringLiteral("\"");
-    for (const QChar c : text) {
-        const char16_t u = c.unicode();
-        if (u == u'"' || u == u'\\')
-            out += u'\\' + QString(c);
-        else if (u == u'\n')
-            out += QStringLiteral("\\n");
-        else if (u == u'\r')
-            out += QStringLiteral("\\r");
-        else if (u == u'\t')
-            out += QStringLiteral("\\t");
-        else if (u == u'?')
-            out += QStringLiteral("\\?"); // never part of a trigraph
-        else if (u < 32 || u == 127)
-            out += QStringLiteral("\\%1").arg(int(u), 3, 8, QLatin1Char('0'));
-        else
-            out += c;
-    }
-    return out + u'"';
+    return RuntimePieces::quoted(text, RuntimePieces::Language::C);
 }
 
 const QStringList &CRuntime::names()

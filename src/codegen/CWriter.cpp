@@ -5,7 +5,7 @@
 #include "interp/Numbers.h"
 
 CWriter::CWriter(const FlowProgram &program)
-    : CodeWriter(program, NameTable::AsciiLetters)
+    : BraceWriter(program, NameTable::AsciiLetters)
 {
     for (const QString &name : CRuntime::names())
         names().reserve(name);
@@ -14,15 +14,6 @@ CWriter::CWriter(const FlowProgram &program)
 QString CWriter::stringLiteral(const QString &text) const
 {
     return CRuntime::quoted(text);
-}
-
-// Whole numbers too are written as doubles: the arithmetic is the double arithmetic of the chart.
-QString CWriter::numberLiteral(double value) const
-{
-    QString text = CodeWriter::numberLiteral(value);
-    if (!text.contains(u'.') && !text.contains(u'e'))
-        text += QStringLiteral(".0");
-    return text;
 }
 
 QString CWriter::assignment(const QString &target, const QString &expression) const
@@ -45,84 +36,10 @@ QString CWriter::concatenation(const QString &literal, const QString &expression
     return QStringLiteral("concat(") + stringLiteral(literal) + QStringLiteral(", ") + expression + u')';
 }
 
-void CWriter::openIf(const QString &condition, bool chained)
-{
-    if (chained) {
-        dedent();
-        line(QStringLiteral("} else if (") + condition + QStringLiteral(") {"));
-    } else {
-        line(QStringLiteral("if (") + condition + QStringLiteral(") {"));
-    }
-    indent();
-}
-
-void CWriter::openElse()
-{
-    dedent();
-    line(QStringLiteral("} else {"));
-    indent();
-}
-
-void CWriter::close()
-{
-    dedent();
-    line(QStringLiteral("}"));
-}
-
-void CWriter::openWhile(const QString &condition)
-{
-    line(QStringLiteral("while (") + condition + QStringLiteral(") {"));
-    indent();
-}
-
 void CWriter::openForever()
 {
     line(QStringLiteral("for (;;) {"));
     indent();
-}
-
-void CWriter::openDoWhile()
-{
-    line(QStringLiteral("do {"));
-    indent();
-}
-
-void CWriter::closeDoWhile(const QString &condition)
-{
-    dedent();
-    line(QStringLiteral("} while (") + condition + QStringLiteral(");"));
-}
-
-void CWriter::openMachine(const QString &state, int first)
-{
-    line(QStringLiteral("int ") + state + QStringLiteral(" = ") + QString::number(first) + u';');
-    openForever();
-    line(QStringLiteral("switch (") + state + QStringLiteral(") {"));
-}
-
-void CWriter::openState(const QString &, int node, bool)
-{
-    line(QStringLiteral("case ") + QString::number(node) + QStringLiteral(": {"));
-    indent();
-}
-
-void CWriter::closeState(bool)
-{
-    close();
-}
-
-void CWriter::closeMachine()
-{
-    line(QStringLiteral("default:"));
-    line(QStringLiteral("    break;"));
-    line(QStringLiteral("}"));
-    close();
-}
-
-void CWriter::writeJump(const QString &state, int node)
-{
-    line(state + QStringLiteral(" = ") + QString::number(node) + QStringLiteral(";"));
-    line(QStringLiteral("break;"));
 }
 
 void CWriter::writeComment(const QString &text)

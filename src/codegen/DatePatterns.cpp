@@ -2,59 +2,7 @@
 
 #include "interp/Numbers.h"
 
-#include <functional>
-
 namespace {
-
-// Rewrites each run of one pattern letter outside quoted literals.
-QString rewrite(const QString &pattern, const std::function<QString(QChar, qsizetype)> &run)
-{
-    QString out;
-    bool quoted = false;
-    for (qsizetype i = 0; i < pattern.size();) {
-        const QChar c = pattern[i];
-        if (c == u'\'')
-            quoted = !quoted;
-        if (quoted || !c.isLetter()) {
-            out += c;
-            ++i;
-            continue;
-        }
-        qsizetype count = 1;
-        while (i + count < pattern.size() && pattern[i + count] == c)
-            ++count;
-        out += run(c, count);
-        i += count;
-    }
-    return out;
-}
-
-QString yearOf(const QString &pattern, const QString &year)
-{
-    return rewrite(pattern, [&](QChar c, qsizetype n) { return c == u'y' ? year : QString(n, c); });
-}
-
-// Reading takes one digit wherever the regional format writes two ("5.1.2025" for "05.01.2025").
-QString lenient(const QString &pattern)
-{
-    return rewrite(pattern, [](QChar c, qsizetype n) {
-        return n == 2 && QStringLiteral("dMHhms").contains(c) ? QString(c) : QString(n, c);
-    });
-}
-
-QString timePattern()
-{
-    const QString withoutZone =
-        rewrite(Numbers::locale().timeFormat(QLocale::LongFormat), [](QChar c, qsizetype n) {
-            return c == u't' ? QString() : QString(n, c);
-        });
-    return withoutZone.trimmed();
-}
-
-QString datePattern()
-{
-    return Numbers::locale().dateFormat(QLocale::ShortFormat);
-}
 
 void addLiteral(QStringList &out, const QString &text)
 {
@@ -62,6 +10,42 @@ void addLiteral(QStringList &out, const QString &text)
         out.back() += text;
     else
         out.append(u'=' + text);
+}
+
+// The year written with `digits` digits.
+QStringList withYear(QStringList tokens, int digits)
+{
+    for (QString &token : tokens) {
+        if (token.startsWith(u'y'))
+            token = u'y' + QString::number(digits);
+    }
+    return tokens;
+}
+
+// Reading takes one digit wherever the regional format writes two ("5.1.2025" for "05.01.2025").
+QStringList lenient(QStringList tokens)
+{
+    for (QString &token : tokens) {
+        if (token.size() == 2 && token[1] == u'2' && QStringLiteral("dMHhms").contains(token[0]))
+            token[1] = u'1';
+    }
+    return tokens;
+}
+
+// Without the time zone, and without the blanks that stood beside it at the ends.
+QStringList timeTokens(const QString &pattern)
+{
+    QStringList tokens = DatePatterns::tokens(pattern);
+    if (!tokens.isEmpty() && tokens.back().startsWith(u'=') && tokens.back().mid(1).trimmed().isEmpty())
+        tokens.removeLast();
+    if (!tokens.isEmpty() && tokens.front().startsWith(u'=') && tokens.front().mid(1).trimmed().isEmpty())
+        tokens.removeFirst();
+    return tokens;
+}
+
+QStringList dateTokens()
+{
+    return DatePatterns::tokens(Numbers::locale().dateFormat(QLocale::ShortFormat));
 }
 
 } // namespace
@@ -86,10 +70,7 @@ QStringList DatePatterns::tokens(const QString &pattern)
             out.append(QString(c) + QString::number(size));
         } else if (c == u'A' || c == u'a') {
             out.append(QString(c));
-            if (i + 1 < pattern.size() && (pattern[i + 1] == u'P' || pattern[i + 1] == u'p'))
-                count = 2;
-            else
-                count = 1;
+            count = i + 1 < pattern.size() && (pattern[i + 1] == u'P' || pattern[i + 1] == u'p') ? 2 : 1;
         } else if (c != u't') {
             addLiteral(out, QString(count, c));
         }
@@ -100,28 +81,23 @@ QStringList DatePatterns::tokens(const QString &pattern)
 
 QStringList DatePatterns::dateDisplay()
 {
-    return tokens(yearOf(datePattern(), QStringLiteral("yyyy")));
+    return withYear(dateTokens(), 4);
 }
 
 QStringList DatePatterns::timeDisplay()
 {
-    return tokens(timePattern());
+    return timeTokens(Numbers::locale().timeFormat(QLocale::LongFormat));
 }
 
 QList<DatePatterns::DateRead> DatePatterns::dateReads()
 {
-    return {{tokens(lenient(yearOf(datePattern(), QStringLiteral("yyyy")))), false},
-            {tokens(lenient(yearOf(datePattern(), QStringLiteral("yy")))), true},
+    return {{lenient(withYear(dateTokens(), 4)), false},
+            {lenient(withYear(dateTokens(), 2)), true},
             {tokens(QStringLiteral("yyyy-M-d")), false}};
 }
 
 QList<QStringList> DatePatterns::timeReads()
 {
-    return {tokens(lenient(timePattern())), tokens(lenient(Numbers::locale().timeFormat(QLocale::ShortFormat))),
+    return {lenient(timeDisplay()), lenient(timeTokens(Numbers::locale().timeFormat(QLocale::ShortFormat))),
             tokens(QStringLiteral("H:m:s")), tokens(QStringLiteral("H:m"))};
-}
-
-bool DatePatterns::usesMonthNames()
-{
-    return dateDisplay().contains(QStringLiteral("M3"));
 }

@@ -21,6 +21,4 @@ QStringList dateDisplay();
 QStringList timeDisplay();
 QList<DateRead> dateReads();
 QList<QStringList> timeReads();
-// Whether any list asks for a month's short name.
-bool usesMonthNames();
 }

@@ -115,8 +115,11 @@ void FlowProgram::collectVariables()
 {
     m_variableNames.clear();
     m_variableKeys.clear();
-    for (const QString &name : alwaysDefined)
-        addVariable(name);
+    // The empty name is the header cell, "" until a block writes it: a variable only then.
+    for (const QString &name : alwaysDefined) {
+        if (!name.isEmpty())
+            addVariable(name);
+    }
     for (const FlowChart &chart : m_charts) {
         for (const QString &local : chart.locals())
             addVariable(local);

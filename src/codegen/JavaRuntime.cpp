@@ -597,23 +597,7 @@ QString dateConstants()
 
 QString JavaRuntime::quoted(const QString &text)
 {
-    QString out = QStringLiteral("\"");
-    for (const QChar c : text) {
-        const char16_t u = c.unicode();
-        if (u == u'"' || u == u'\\')
-            out += u'\\' + QString(c);
-        else if (u == u'\n')
-            out += QStringLiteral("\\n");
-        else if (u == u'\r')
-            out += QStringLiteral("\\r");
-        else if (u == u'\t')
-            out += QStringLiteral("\\t");
-        else if (u < 32 || u == 127)
-            out += QStringLiteral("\\%1").arg(int(u), 3, 8, QLatin1Char('0')); // a \u escape would end the line
-        else
-            out += c;
-    }
-    return out + u'"';
+    return RuntimePieces::quoted(text, RuntimePieces::Language::Java);
 }
 
 const QStringList &JavaRuntime::names()

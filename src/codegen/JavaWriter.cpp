@@ -5,7 +5,7 @@
 #include "interp/Numbers.h"
 
 JavaWriter::JavaWriter(const FlowProgram &program, const QString &className)
-    : CodeWriter(program, NameTable::AnyLetters)
+    : BraceWriter(program, NameTable::AnyLetters)
 {
     for (const QString &name : JavaRuntime::names())
         names().reserve(name);
@@ -18,15 +18,6 @@ JavaWriter::JavaWriter(const FlowProgram &program, const QString &className)
 QString JavaWriter::stringLiteral(const QString &text) const
 {
     return JavaRuntime::quoted(text);
-}
-
-// Whole numbers too are written as doubles: the arithmetic is the double arithmetic of the chart.
-QString JavaWriter::numberLiteral(double value) const
-{
-    QString text = CodeWriter::numberLiteral(value);
-    if (!text.contains(u'.') && !text.contains(u'e'))
-        text += QStringLiteral(".0");
-    return text;
 }
 
 // The runtime's helpers in Java's spelling: input_line is inputLine.
@@ -54,83 +45,9 @@ QString JavaWriter::stopCall(const QStringList &messages) const
     return QStringLiteral("throw ") + CodeWriter::stopCall(messages);
 }
 
-void JavaWriter::openIf(const QString &condition, bool chained)
-{
-    if (chained) {
-        dedent();
-        line(QStringLiteral("} else if (") + condition + QStringLiteral(") {"));
-    } else {
-        line(QStringLiteral("if (") + condition + QStringLiteral(") {"));
-    }
-    indent();
-}
-
-void JavaWriter::openElse()
-{
-    dedent();
-    line(QStringLiteral("} else {"));
-    indent();
-}
-
-void JavaWriter::close()
-{
-    dedent();
-    line(QStringLiteral("}"));
-}
-
-void JavaWriter::openWhile(const QString &condition)
-{
-    line(QStringLiteral("while (") + condition + QStringLiteral(") {"));
-    indent();
-}
-
 void JavaWriter::openForever()
 {
     openWhile(QStringLiteral("true"));
-}
-
-void JavaWriter::openDoWhile()
-{
-    line(QStringLiteral("do {"));
-    indent();
-}
-
-void JavaWriter::closeDoWhile(const QString &condition)
-{
-    dedent();
-    line(QStringLiteral("} while (") + condition + QStringLiteral(");"));
-}
-
-void JavaWriter::openMachine(const QString &state, int first)
-{
-    line(QStringLiteral("int ") + state + QStringLiteral(" = ") + QString::number(first) + u';');
-    openForever();
-    line(QStringLiteral("switch (") + state + QStringLiteral(") {"));
-}
-
-void JavaWriter::openState(const QString &, int node, bool)
-{
-    line(QStringLiteral("case ") + QString::number(node) + QStringLiteral(": {"));
-    indent();
-}
-
-void JavaWriter::closeState(bool)
-{
-    close();
-}
-
-void JavaWriter::closeMachine()
-{
-    line(QStringLiteral("default:"));
-    line(QStringLiteral("    break;"));
-    line(QStringLiteral("}"));
-    close();
-}
-
-void JavaWriter::writeJump(const QString &state, int node)
-{
-    line(state + QStringLiteral(" = ") + QString::number(node) + u';');
-    line(QStringLiteral("break;"));
 }
 
 void JavaWriter::writeComment(const QString &text)

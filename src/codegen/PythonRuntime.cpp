@@ -504,16 +504,7 @@ def date_part(text, name, part):
 
 QString PythonRuntime::quoted(const QString &text)
 {
-    QString out = QStringLiteral("\"");
-    for (const QChar c : text) {
-        if (c == u'"' || c == u'\\')
-            out += u'\\' + QString(c);
-        else if (c.unicode() < 32 || c.unicode() == 127 || (c.unicode() >= 0x80 && c.unicode() < 0xA0))
-            out += QStringLiteral("\\x%1").arg(c.unicode(), 2, 16, QLatin1Char('0'));
-        else
-            out += c;
-    }
-    return out + u'"';
+    return RuntimePieces::quoted(text, RuntimePieces::Language::Python);
 }
 
 namespace {

@@ -14,6 +14,10 @@ struct RuntimePiece {
 };
 
 namespace RuntimePieces {
+enum class Language { Python, C, Java };
+// A string literal of the text in the language: quotes, backslashes and line breaks escaped, other
+// control characters by their code (and in C the question mark, which could start a trigraph).
+QString quoted(const QString &text, Language language);
 // The features asked for, with everything they need ("base" always).
 QSet<QString> wanted(const std::vector<RuntimePiece> &pieces, const QSet<QString> &features);
 // The letters in the order COMP sorts them, for the regional settings.
