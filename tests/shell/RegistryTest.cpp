@@ -280,7 +280,7 @@ TEST_F(RegistryTest, WritesMeetingAFullDiskSaySoAndKeepTheOldFiles)
     EXPECT_EQ(contents(store), oldStore);
 }
 
-TEST_F(RegistryTest, StoreFilesNoStoreCouldBeAreLeftUnreadAndSaidOnce)
+TEST_F(RegistryTest, DevicesAndHugeStoreFilesAreLeftUnreadAndSaidOnce)
 {
     QDir().mkpath(storeFolder());
     const QString device = storeFolder() + QStringLiteral("/HKCR.reg");

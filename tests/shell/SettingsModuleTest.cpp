@@ -132,7 +132,7 @@ TEST_F(SettingsModuleTest, ASaveMeetingAFullDiskFailsAndKeepsTheOldFile)
     EXPECT_EQ(readFile(), kDefaultFile);
 }
 
-TEST_F(SettingsModuleTest, FilesNoSettingsFileCouldBeAreLeftUnreadAndUntouched)
+TEST_F(SettingsModuleTest, DevicesAndHugeFilesAreLeftUnreadAndUntouched)
 {
     const QByteArray huge = "ASSOCIATE_IF_REQUIRED=NO\r\nENGLISH\r\nana.vnp\r\n" + QByteArray(2 * 1024 * 1024, ' ');
     const struct {
