@@ -20,5 +20,11 @@ QString folderOf(const QString &path);
 bool isAbsolute(const QString &text);
 // An existing absolute path as it is; otherwise projectFolder + text when that exists; else "".
 QString resolveProjectPath(const QString &text, const QString &projectFolder);
+// True when both texts are the same. The paths a run hands around are mostly copies of one
+// another, sharing their text, and those are told at once without comparing characters.
+inline bool samePath(const QString &a, const QString &b)
+{
+    return (a.constData() == b.constData() && a.size() == b.size()) || a == b;
+}
 
 } // namespace Paths

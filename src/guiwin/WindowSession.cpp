@@ -182,7 +182,7 @@ void WindowSession::pushEventFrame(const cBlock &current, const QString &paramet
     m_p.stack.PUSH(m_p.vars.ifVarGetValue(QStringLiteral("PARAM")));
     m_p.stack.PUSH(m_p.vars.ifVarGetValue(parameter));
     m_p.stack.PUSH(QStringLiteral("SUB_RETURN"));
-    m_p.stack.PUSH(Paths::fileNameOf(m_p.project.projectPath()));
+    m_p.stack.pushCaller(m_p.project.projectFileName(), m_p.project.projectPath());
     m_p.stack.PUSH(current.TagID());
 }
 

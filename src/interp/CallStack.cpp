@@ -25,38 +25,61 @@ void CallStack::setMarker(int row)
 
 void CallStack::clearStack()
 {
-    for (QString &value : m_values)
-        value = QStringLiteral("?");
+    const Value unknown(QStringLiteral("?"));
+    for (Value &value : m_values)
+        value = unknown;
+    for (QString &path : m_callerPaths)
+        path = QString();
     m_SP = RowCount - 1;
     setMarker(m_SP);
     touch();
 }
 
-void CallStack::PUSH(const QString &sValue)
+// Moves SP down to the row the next entry goes in; false when the stack is full, and the run
+// has been ended.
+bool CallStack::makeRoom()
 {
     if (m_SP > 0)
         setMarker(-1);
     --m_SP;
-    if (m_SP < 0) {
-        if (m_run.runInProgress())
-            m_log->mBox(QStringLiteral("YIĞIN TAŞMASI!"));
-        touch();
-        m_run.endRun(); // inside a tick this unwinds to it
-        return;
+    if (m_SP >= 0) [[likely]] {
+        setMarker(m_SP);
+        return true;
     }
-    setMarker(m_SP);
-    m_values[m_SP] = sValue;
+    if (m_run.runInProgress())
+        m_log->mBox(QStringLiteral("YIĞIN TAŞMASI!"));
+    touch();
+    m_run.endRun(); // inside a tick this unwinds to it
+    return false;
+}
+
+void CallStack::PUSH(const Value &value)
+{
+    if (!makeRoom())
+        return;
+    m_values[m_SP] = value;
+    if (!m_callerPaths[m_SP].isNull())
+        m_callerPaths[m_SP] = QString();
     touch();
 }
 
-QString CallStack::POP()
+void CallStack::pushCaller(const QString &fileName, const QString &path)
+{
+    if (!makeRoom())
+        return;
+    m_values[m_SP] = Value(fileName);
+    m_callerPaths[m_SP] = path;
+    touch();
+}
+
+Value CallStack::popValue()
 {
     if (m_SP + 1 >= RowCount || m_SP < 0) {
         m_log->mBox(QStringLiteral("YIĞIN BOŞ!"));
         m_run.endRun();
-        return QString();
+        return Value(QString());
     }
-    const QString value = m_values[m_SP];
+    const Value value = m_values[m_SP];
     ++m_SP;
     setMarker(m_SP);
     touch();

@@ -14,7 +14,7 @@
 #include <QFileInfo>
 
 FunctionCalls::FunctionCalls(Interpreter &interpreter, RunParts parts, RunControl &run)
-    : m_interpreter(interpreter), m_p(parts), m_run(run)
+    : m_interpreter(interpreter), m_parts(parts), m_run(run)
 {
 }
 
@@ -31,57 +31,65 @@ QString FunctionCalls::chartPath(const QString &folder, const QString &fileName)
     return exact;
 }
 
-const QString &FunctionCalls::pathOf(QHash<QString, QString> &paths, const QString &name, QLatin1StringView suffix)
+// The exact path first: the usual case then costs no look at the folder.
+bool FunctionCalls::enterChart(const QString &path)
 {
-    const QString &folder = m_p.project.projectFolder();
-    if (folder != m_pathsFolder) {
-        m_pathsFolder = folder;
-        m_callPaths.clear();
-        m_returnPaths.clear();
-    }
-    auto it = paths.constFind(name);
-    if (it == paths.constEnd()) {
-        if (paths.size() >= MaxPaths)
-            paths.clear();
-        it = paths.insert(name, folder + name + suffix);
-    }
-    return *it;
+    if (m_parts.project.enterChart(path))
+        return true;
+    const QString other = chartPath(Paths::folderOf(path), Paths::fileNameOf(path));
+    return other != path && m_parts.project.enterChart(other);
 }
 
-bool FunctionCalls::loadChart(QHash<QString, QString> &paths, const QString &name, QLatin1StringView suffix)
+// The path a block calls is built once per version of the block and folder of its chart.
+bool FunctionCalls::enterCalled(const cBlock &block)
 {
-    // The exact name first: the usual case then costs no look at the folder.
-    const QString &exact = pathOf(paths, name, suffix);
-    if (m_p.project.enterChart(exact))
-        return true;
-    const QString other = chartPath(m_pathsFolder, name + suffix);
-    return other != exact && m_p.project.enterChart(other);
+    RunCache &cache = block.runCache();
+    const QString &folder = m_parts.project.projectFolder();
+    if (cache.calledRevision != block.revision() || !Paths::samePath(cache.calledFrom, folder)) [[unlikely]] {
+        cache.calledPath = folder + block.zParam1() + QStringLiteral(".vnp");
+        cache.calledFrom = folder;
+        cache.calledRevision = block.revision();
+    }
+    // A copy: the call replaces the chart the block is in.
+    const QString path = cache.calledPath;
+    return enterChart(path);
 }
 
 int FunctionCalls::columnOf(KnownVariable &variable)
 {
-    if (variable.generation != m_p.vars.addGeneration()) {
-        variable.column = m_p.vars.findVar(variable.name);
-        variable.generation = m_p.vars.addGeneration();
+    if (variable.generation != m_parts.vars.addGeneration()) {
+        variable.column = m_parts.vars.findVar(variable.name);
+        variable.generation = m_parts.vars.addGeneration();
     }
     return variable.column;
 }
 
 // ifVarGetValue of the name.
-QString FunctionCalls::valueOf(KnownVariable &variable)
+Value FunctionCalls::valueOf(KnownVariable &variable)
 {
     const int column = columnOf(variable);
-    return column >= 0 ? m_p.vars.valueAt(column).text() : variable.name;
+    return column >= 0 ? m_parts.vars.valueAt(column) : Value(variable.name);
 }
 
 // setVar of the name.
-void FunctionCalls::setValue(KnownVariable &variable, const QString &value)
+void FunctionCalls::setValue(KnownVariable &variable, const Value &value)
 {
     const int column = columnOf(variable);
-    if (column >= 0)
-        m_p.vars.setValueAt(column, Value(value));
-    else
-        m_p.vars.setVar(variable.name, value);
+    if (column >= 0) {
+        m_parts.vars.setValueAt(column, value);
+        return;
+    }
+    variable.column = m_parts.vars.setValue(variable.name, value);
+    variable.generation = m_parts.vars.addGeneration();
+}
+
+FunctionCalls::KnownVariable &FunctionCalls::resultVariable(const QString &name)
+{
+    if (!Paths::samePath(m_result.name, name)) {
+        m_result.name = name;
+        m_result.generation = 0;
+    }
+    return m_result;
 }
 
 const QStringList &FunctionCalls::localsOf(const QString &list)
@@ -97,63 +105,52 @@ const QStringList &FunctionCalls::localsOf(const QString &list)
 // The column of a local of the last list split; -1 when no variable has its name.
 int FunctionCalls::localColumn(qsizetype index)
 {
-    if (m_localsGeneration != m_p.vars.addGeneration()) {
+    if (m_localsGeneration != m_parts.vars.addGeneration()) {
         m_localColumns.resize(std::size_t(m_locals.size()));
         for (qsizetype i = 0; i < m_locals.size(); ++i)
-            m_localColumns[std::size_t(i)] = m_p.vars.findVar(m_locals[i]);
-        m_localsGeneration = m_p.vars.addGeneration();
+            m_localColumns[std::size_t(i)] = m_parts.vars.findVar(m_locals[i]);
+        m_localsGeneration = m_parts.vars.addGeneration();
     }
     return m_localColumns[std::size_t(index)];
 }
 
-const QString &FunctionCalls::callerFileName()
-{
-    const QString &path = m_p.project.projectPath();
-    if (!m_callerKnown || path != m_callerPath) {
-        m_callerPath = path;
-        m_callerName = Paths::fileNameOf(path);
-        m_callerKnown = true;
-    }
-    return m_callerName;
-}
-
 void FunctionCalls::endRun(const QString &message)
 {
-    m_p.log.mBox(message);
+    m_parts.log.mBox(message);
     throw RunEnded{};
 }
 
-void FunctionCalls::callProject(cBlock &block, const QString &argument)
+void FunctionCalls::callProject(cBlock &block, const Value &argument)
 {
-    const QString name = block.zParam1();
     const QString callerTag = block.TagID();
-    m_p.stack.PUSH(valueOf(m_param));
-    m_p.stack.PUSH(argument);
-    m_p.stack.PUSH(block.zParam3());
-    m_p.stack.PUSH(callerFileName());
+    m_parts.stack.PUSH(valueOf(m_param));
+    m_parts.stack.PUSH(argument);
+    m_parts.stack.PUSH(block.zParam3());
+    m_parts.stack.pushCaller(m_parts.project.projectFileName(), m_parts.project.projectPath());
     const cBlock *after = m_interpreter.followingBlock(&block);
     if (!after)
         endRun(QStringLiteral("Fonksiyon bağlı değil!"));
-    m_p.host.hideSelector();
-    m_p.stack.PUSH(after->TagID());
-    if (loadChart(m_callPaths, name, QLatin1StringView(".vnp"))) {
+    m_parts.host.hideSelector();
+    m_parts.stack.PUSH(after->TagID());
+    const QString name = block.zParam1();
+    if (enterCalled(block)) {
         cBlock *start = m_interpreter.findBlockByAction(QStringLiteral("START"));
         m_run.setCurrentBlock(start);
-        m_p.host.setSelector(start);
+        m_parts.host.setSelector(start);
         return;
     }
     // A file that exists but failed to load has replaced the drawing: look the caller up again.
-    m_p.host.setSelector(m_p.project.theBlockCollection().item(callerTag));
+    m_parts.host.setSelector(m_parts.project.theBlockCollection().item(callerTag));
     endRun(QStringLiteral("Fonksiyon yüklenemiyor: ") + name);
 }
 
 void FunctionCalls::startBlock(const cBlock &block)
 {
-    const int parRow = m_p.stack.SP() + 3;
+    const int parRow = m_parts.stack.SP() + 3;
     if (parRow >= 0 && parRow < CallStack::RowCount)
-        setValue(m_param, m_p.stack.valueAt(parRow));
+        setValue(m_param, m_parts.stack.entryAt(parRow));
     else
-        m_p.log.mBox(QStringLiteral("Yanlış fonksiyon çağrısı - parametreler yığından okunamıyor."));
+        m_parts.log.mBox(QStringLiteral("Yanlış fonksiyon çağrısı - parametreler yığından okunamıyor."));
     saveLocals(block.zParam1());
 }
 
@@ -164,7 +161,7 @@ void FunctionCalls::saveLocals(const QString &list)
     localsOf(list);
     for (qsizetype i = 0; i < m_locals.size(); ++i) {
         const int column = localColumn(i);
-        m_p.stack.PUSH(column >= 0 ? m_p.vars.valueAt(column).text() : m_locals[i]);
+        m_parts.stack.PUSH(column >= 0 ? m_parts.vars.valueAt(column) : Value(m_locals[i]));
     }
 }
 
@@ -172,12 +169,12 @@ void FunctionCalls::restoreLocals(const QString &list)
 {
     localsOf(list);
     for (qsizetype i = m_locals.size() - 1; i >= 0 && i < m_locals.size(); --i) {
-        const QString value = m_p.stack.POP();
+        Value value = m_parts.stack.popValue();
         const int column = localColumn(i);
         if (column >= 0)
-            m_p.vars.setValueAt(column, Value(value));
+            m_parts.vars.setValueAt(column, std::move(value));
         else
-            m_p.vars.setVar(m_locals[i], value);
+            m_parts.vars.setValue(m_locals[i], std::move(value));
     }
 }
 
@@ -185,33 +182,38 @@ void FunctionCalls::stopBlock()
 {
     if (const cBlock *start = m_interpreter.findBlockByAction(QStringLiteral("START")))
         restoreLocals(start->zParam1());
-    const QString IP = m_p.stack.POP();
-    const QString CS = m_p.stack.POP();
-    const QString RET = m_p.stack.POP();
-    m_p.stack.POP();
+    const QString IP = m_parts.stack.POP();
+    const QString callerPath = m_parts.stack.callerPathOnTop();
+    const QString CS = m_parts.stack.POP();
+    const QString RET = m_parts.stack.POP();
+    m_parts.stack.POP();
     if (!RET.isEmpty()) {
         const int column = columnOf(m_return);
         // A missing RETURN goes through the named lookup, which reports it.
-        m_p.vars.setVar(RET, column >= 0 ? m_p.vars.valueAt(column).text() : m_p.vars.getVar(m_return.name));
+        setValue(resultVariable(RET),
+                 column >= 0 ? m_parts.vars.valueAt(column) : Value(m_parts.vars.getVar(m_return.name)));
     }
     // The caller's PARAM comes back before the caller does, so that it is back however the
     // return ends.
-    setValue(m_param, m_p.stack.POP());
+    setValue(m_param, m_parts.stack.popValue());
     if (CS == QStringLiteral("CS-OS")) {
         m_run.markCompleted();
         throw RunEnded{};
     }
-    returnToCaller(CS, IP);
+    returnToCaller(CS, callerPath, IP);
 }
 
-void FunctionCalls::returnToCaller(const QString &CS, const QString &IP)
+// The caller is looked for where it was when it called; a frame that kept no path (pushed for
+// a window's event) names a chart in the folder of the chart on show.
+void FunctionCalls::returnToCaller(const QString &CS, const QString &callerPath, const QString &IP)
 {
-    m_p.host.hideSelector();
+    m_parts.host.hideSelector();
     const QString cannotReturn = QStringLiteral("Çağıran fonksiyona dönülemiyor\r\n");
+    const QString path = callerPath.isEmpty() ? m_parts.project.projectFolder() + CS : callerPath;
     // An untitled caller has no file name to return to; the project folder itself is no chart.
-    if (CS.isEmpty() || !loadChart(m_returnPaths, CS, QLatin1StringView()))
+    if (CS.isEmpty() || !enterChart(path))
         endRun(cannotReturn + QStringLiteral("Yığın dönüş için yanlış CS bilgisi içeriyor: ") + CS);
-    cBlock *at = m_p.project.theBlockCollection().item(IP);
+    cBlock *at = m_parts.project.theBlockCollection().item(IP);
     if (!at)
         endRun(cannotReturn + QStringLiteral("Yığın dönüş için yanlış IP bilgisi içeriyor: ") + IP);
     m_run.setCurrentBlock(at);

@@ -2,7 +2,6 @@
 
 #include "interp/Interpreter.h"
 
-#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -11,14 +10,15 @@
 // Calls of one chart file from another, made the way a small processor calls a subroutine:
 // a frame of five entries on the visible stack, the called file shown in place of the caller,
 // and the caller shown again on return, each read from disk unless its file is unchanged since
-// it was read in this run. Local variables are saved on the stack.
+// it was read in this run. Local variables are saved on the stack. Values pass through the
+// stack as variables hold them, so a number is neither written out nor read back on the way.
 // They run inside a tick: a full or empty stack, like every other end of the run, unwinds to it.
 class FunctionCalls {
 public:
     FunctionCalls(Interpreter &interpreter, RunParts parts, RunControl &run);
 
     // `argument` is what the block's second parameter reads (a variable's value, or the text).
-    void callProject(cBlock &block, const QString &argument);
+    void callProject(cBlock &block, const Value &argument);
     void startBlock(const cBlock &block);
     void stopBlock();
 
@@ -28,45 +28,36 @@ public:
 
 private:
     // A variable every call reads or writes, looked up again only when the store has added or
-    // dropped columns since.
+    // dropped columns since, or when another name is asked for.
     struct KnownVariable {
         QString name;
         int column = -1;
         quint64 generation = 0;
     };
     int columnOf(KnownVariable &variable);
-    QString valueOf(KnownVariable &variable);
-    void setValue(KnownVariable &variable, const QString &value);
+    Value valueOf(KnownVariable &variable);
+    void setValue(KnownVariable &variable, const Value &value);
+    KnownVariable &resultVariable(const QString &name);
     const QStringList &localsOf(const QString &list);
     int localColumn(qsizetype index);
-    const QString &callerFileName();
-    const QString &pathOf(QHash<QString, QString> &paths, const QString &name, QLatin1StringView suffix);
 
-    bool loadChart(QHash<QString, QString> &paths, const QString &name, QLatin1StringView suffix);
+    bool enterCalled(const cBlock &block);
+    bool enterChart(const QString &path);
     void saveLocals(const QString &list);
     void restoreLocals(const QString &list);
-    void returnToCaller(const QString &CS, const QString &IP);
+    void returnToCaller(const QString &CS, const QString &callerPath, const QString &IP);
     [[noreturn]] void endRun(const QString &message);
 
     Interpreter &m_interpreter;
-    RunParts m_p;
+    RunParts m_parts;
     RunControl &m_run;
     KnownVariable m_param{QStringLiteral("PARAM")};
     KnownVariable m_return{QStringLiteral("RETURN")};
+    KnownVariable m_result; // the caller's variable for the result, by the last name asked for
     // The last local-variable list split into its items (a recursive chart lists the same), with
     // their columns as of an add generation of the store (0: not looked up).
     QString m_localsText;
     QStringList m_locals;
     std::vector<int> m_localColumns;
     quint64 m_localsGeneration = 0;
-    // The file name of the chart on show, pushed by every call, as of its path.
-    bool m_callerKnown = false;
-    QString m_callerPath;
-    QString m_callerName;
-    // Chart paths in the project folder, by called name and by returned-to file name, so that a
-    // call and its return build no path.
-    static constexpr qsizetype MaxPaths = 256;
-    QString m_pathsFolder;
-    QHash<QString, QString> m_callPaths;
-    QHash<QString, QString> m_returnPaths;
 };

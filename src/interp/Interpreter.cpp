@@ -5,7 +5,7 @@
 #include "interp/Arithmetic.h"
 #include "interp/BuiltIns.h"
 #include "interp/CallStack.h"
-#include "interp/CoarseClock.h"
+#include "base/CoarseClock.h"
 #include "interp/ConsoleScreen.h"
 #include "interp/FunctionCalls.h"
 #include "interp/RunControl.h"
@@ -290,9 +290,10 @@ bool Interpreter::runBuiltIn(const cBlock &block)
 // What a chart call passes: the second parameter, read as the variable it names where it names
 // one. Kept out of line, so that the slice loop, which inlines the operand look-up, stays as it
 // is without it.
-[[gnu::noinline]] QString Interpreter::chartArgument(const cBlock &block)
+[[gnu::noinline]] Value Interpreter::chartArgument(const cBlock &block)
 {
-    return textOperand(block, resolved(block), 1);
+    const int column = resolved(block).operand[1].column;
+    return column >= 0 ? m_p.vars.valueAt(column) : Value(block.zParam2());
 }
 
 [[gnu::always_inline]] inline RunCache &Interpreter::resolved(const cBlock &block)

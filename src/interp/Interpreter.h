@@ -56,7 +56,7 @@ private:
     int execute(cBlock &block);
     cBlock *followLine(cBlock *block, int label);
     bool runBuiltIn(const cBlock &block);
-    QString chartArgument(const cBlock &block);
+    Value chartArgument(const cBlock &block);
     void selectBlock(cBlock *block);
 
     RunCache &resolved(const cBlock &block);

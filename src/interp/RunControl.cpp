@@ -1,7 +1,7 @@
 #include "interp/RunControl.h"
 
 #include "interp/CallStack.h"
-#include "interp/CoarseClock.h"
+#include "base/CoarseClock.h"
 #include "interp/ConsoleScreen.h"
 #include "interp/RunEnded.h"
 #include "interp/RunHost.h"

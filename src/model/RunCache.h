@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QtGlobal>
 
 class cBlock;
@@ -28,4 +29,9 @@ struct RunCache {
     quint64 generation = 0;
     Operand operand[3];
     Next next[3]; // empty label, YES label, NO label
+    // The chart file a FUNCTION block calls, built from its name at calledRevision for the
+    // chart folder calledFrom.
+    quint32 calledRevision = ~0u;
+    QString calledFrom;
+    QString calledPath;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/Paths.h"
 #include "model/ModelContext.h"
 #include "project/FileStamp.h"
 
@@ -7,27 +8,25 @@
 #include <QString>
 
 // The file a chart was loaded from, as it stood when it was read, and what the load left beside
-// the collections (caption, folder, selection). Known only for a chart that a complete load of a
-// settled file made and that has not been edited since: such a chart can be put aside and shown
-// again instead of reading its unchanged file once more.
+// the collections (caption, folder, file name, selection). Known only for a chart that a complete
+// load of a settled file made and that has not been edited since: such a chart can be put aside
+// and shown again instead of reading its unchanged file once more.
 struct ChartOrigin {
     QString path; // as the load was given it; empty when unknown
     QByteArray nativePath;
     QString folder;
+    QString fileName;
     QString title;
     FileStamp stamp;
     bool tracked = false;
     const TextMeasure *measure = nullptr;
     qint16 selected = -1;
     qint16 previousSelected = -1;
-    // The folder is watched (FolderWatch; set up at the first look, which only runs that call
-    // charts make), and the stamp was last found unchanged at this serial of the watch; 0
-    // before the first look.
-    bool watchTried = false;
-    bool watched = false;
-    quint64 checkedSerial = 0;
+    // The coarse clock's reading when the file was last found unchanged; -1 before the first look.
+    qint64 checkedAtMs = -1;
 
     bool known() const { return !path.isEmpty(); }
+    bool isFrom(const QString &other) const { return Paths::samePath(other, path); }
     // True when a load now would draw the chart the same way.
     bool drawnAlike(const ModelContext &context) const
     {

@@ -23,12 +23,17 @@ public:
     // Keeps a chart with a known origin in place of any chart of the same path.
     void put(std::unique_ptr<KeptChart> chart);
     void drop(const QString &path);
-    void clear() { m_charts.clear(); }
+    void clear()
+    {
+        m_charts.clear();
+        m_bytes = 0;
+    }
     std::size_t size() const { return m_charts.size(); }
 
 private:
     std::vector<std::unique_ptr<KeptChart>>::iterator find(const QString &path);
-    qint64 bytesKept() const;
+    std::unique_ptr<KeptChart> remove(std::vector<std::unique_ptr<KeptChart>>::iterator at);
 
     std::vector<std::unique_ptr<KeptChart>> m_charts; // the one used last at the back
+    qint64 m_bytes = 0; // of the files the kept charts were read from
 };

@@ -1,5 +1,6 @@
 #include "project/Project.h"
 
+#include "base/CoarseClock.h"
 #include "base/MessageLog.h"
 #include "base/Paths.h"
 #include "model/VarnelError.h"
@@ -36,6 +37,12 @@ QString Project::baseTitle()
     return QStringLiteral("Varnel 3.01");
 }
 
+void Project::setProjectPath(const QString &path)
+{
+    m_projectPath = path;
+    m_projectFileName = Paths::fileNameOf(path);
+}
+
 void Project::setWindowTitle(const QString &title)
 {
     m_windowTitle = title;
@@ -45,7 +52,7 @@ void Project::setWindowTitle(const QString &title)
 bool Project::liveIsKeepable() const
 {
     const ChartOrigin &origin = m_live->origin;
-    return origin.known() && origin.path == m_projectPath && !projectModified();
+    return origin.known() && origin.isFrom(m_projectPath) && !projectModified();
 }
 
 ChartOrigin Project::originOf(const QString &path, const FileStamp &stamp) const
@@ -54,6 +61,7 @@ ChartOrigin Project::originOf(const QString &path, const FileStamp &stamp) const
     origin.path = path;
     origin.nativePath = QFile::encodeName(path);
     origin.folder = m_projectFolder;
+    origin.fileName = m_projectFileName;
     origin.title = m_windowTitle;
     origin.stamp = stamp;
     origin.tracked = m_context.trackCurrentBlock;
@@ -93,6 +101,7 @@ void Project::clearDrawing(bool keepLive)
 void Project::switchTo(std::unique_ptr<KeptChart> incoming, bool keepLive)
 {
     m_projectPath.clear();
+    m_projectFileName.clear();
     m_context.beginReplace();
     takeLive(*m_live);
     std::unique_ptr<KeptChart> outgoing; // a chart not kept goes when the switch is over
@@ -108,38 +117,33 @@ void Project::switchTo(std::unique_ptr<KeptChart> incoming, bool keepLive)
     m_context.endReplace();
     const ChartOrigin &origin = m_live->origin;
     m_projectPath = origin.path;
+    m_projectFileName = origin.fileName;
     m_projectFolder = origin.folder;
     if (m_windowTitle != origin.title)
         setWindowTitle(origin.title);
     Q_EMIT projectReplaced();
 }
 
-// Whether the file is still what was read. In a watched folder where nothing happened since
-// the file was last found unchanged, that holds without a look at the file; otherwise one stat
-// decides.
+// Whether the file is still what was read: one stat decides, unless one already found it
+// unchanged within this tick of the coarse clock.
 Project::OnDisk Project::lookAtFile(ChartOrigin &origin)
 {
-    // Watched before the stat below, so that no change after it goes unheard.
-    if (!origin.watchTried) {
-        origin.watched = m_watch.watchFolderOf(origin.nativePath);
-        origin.watchTried = true;
-    }
-    const quint64 serial = m_watch.serial();
-    if (origin.watched && origin.checkedSerial == serial)
+    const qint64 nowMs = CoarseClock::nowMs();
+    if (origin.checkedAtMs == nowMs)
         return OnDisk::Unchanged;
     const std::optional<FileStamp> now = FileStamp::of(origin.nativePath);
     if (!now)
         return OnDisk::Missing;
     if (!origin.sameFile(*now))
         return OnDisk::Changed;
-    origin.checkedSerial = serial;
+    origin.checkedAtMs = nowMs;
     return OnDisk::Unchanged;
 }
 
 bool Project::enterChart(const QString &path)
 {
     const bool keepLive = liveIsKeepable();
-    const bool again = keepLive && m_live->origin.path == path;
+    const bool again = keepLive && m_live->origin.isFrom(path);
     std::unique_ptr<KeptChart> kept = again ? nullptr : m_shelf.take(path);
     if (!again && !kept)
         return load_FILE(path);
@@ -197,8 +201,8 @@ bool Project::load_FILE(const QString &sFILE)
     if (!Paths::fileExists(sFILE))
         return false;
     // The chart on show is put aside unless this load replaces it with its own file.
-    const bool keepLive = liveIsKeepable() && m_live->origin.path != sFILE;
-    m_projectPath.clear();
+    const bool keepLive = liveIsKeepable() && !m_live->origin.isFrom(sFILE);
+    setProjectPath(QString());
     setWindowTitle(baseTitle());
     m_context.beginReplace();
     clearDrawing(keepLive);
@@ -223,8 +227,8 @@ bool Project::load_FILE(const QString &sFILE)
     }
 
     if (complete) {
-        m_projectPath = sFILE;
-        setWindowTitle(baseTitle() + QStringLiteral(" - ") + Paths::fileNameOf(sFILE));
+        setProjectPath(sFILE);
+        setWindowTitle(baseTitle() + QStringLiteral(" - ") + m_projectFileName);
         m_projectFolder = Paths::folderOf(sFILE);
     }
     setProjectModified(false);

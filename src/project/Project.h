@@ -5,7 +5,6 @@
 #include "model/ModelContext.h"
 #include "project/ChartOrigin.h"
 #include "project/ChartShelf.h"
-#include "project/FolderWatch.h"
 #include "project/ProjectFileCache.h"
 
 #include <QObject>
@@ -42,15 +41,20 @@ public:
     bool load_FILE(const QString &sFILE);
     // What a function call and its return do: makes the chart file current, as load_FILE does
     // and with the same announcements, but a chart read earlier whose file is unchanged on disk
-    // (one stat tells) is shown again as the load left it instead of being read once more. The
-    // chart on show is put aside when it came unchanged from a load, and dropped otherwise.
+    // is shown again as the load left it instead of being read once more. The chart on show is
+    // put aside when it came unchanged from a load, and dropped otherwise.
+    // Whether the file is unchanged is one stat, made at most once per tick of the coarse clock
+    // for each chart: a change is seen by every entry from the next tick on (a few milliseconds),
+    // while a run that switches charts millions of times a second is not bound by the stats.
     bool enterChart(const QString &path);
     // Writes the model to path atomically; false when it failed, after the modal message or,
     // when failure is given, with the message's text put there for the caller to show.
     bool saveProjectFile(const QString &path, QString *failure = nullptr);
 
     const QString &projectPath() const { return m_projectPath; }
-    void setProjectPath(const QString &path) { m_projectPath = path; }
+    void setProjectPath(const QString &path);
+    // The file name of projectPath, without its folder.
+    const QString &projectFileName() const { return m_projectFileName; }
     const QString &projectFolder() const { return m_projectFolder; }
     void setProjectFolder(const QString &folder) { m_projectFolder = folder; }
     bool projectModified() const { return m_context.projectModified(); }
@@ -88,6 +92,7 @@ private:
     Line_Collection m_lines;
     Block_Collection m_blocks;
     QString m_projectPath;
+    QString m_projectFileName;
     QString m_projectFolder;
     QString m_windowTitle;
     ProjectFileCache m_fileCache;
@@ -96,5 +101,4 @@ private:
     // that nothing is built or copied.
     std::unique_ptr<KeptChart> m_live;
     ChartShelf m_shelf;
-    FolderWatch m_watch;
 };

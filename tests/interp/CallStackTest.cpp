@@ -8,6 +8,8 @@
 
 namespace {
 
+using ChartTest::LocaleScope;
+
 // Run control as the stack sees it, outside any tick: ending the run returns.
 class CountingRun : public RunEnding {
 public:
@@ -77,6 +79,44 @@ TEST_F(CallStackTest, PopReturnsEntriesLastPushedFirstAndPoppedRowsKeepTheirValu
     EXPECT_TRUE(stack.isEmpty());
     EXPECT_EQ(log.text(), QString());
     EXPECT_EQ(terminations, 0);
+}
+
+// A return looks for its caller by the path beside the file name; any other entry, also one
+// pushed later on the same row, has none, so no stale path can lead a return astray.
+TEST_F(CallStackTest, ACallersPathLiesBesideItsFileNameAndNothingElse)
+{
+    stack.pushCaller(QStringLiteral("ana.vnp"), QStringLiteral("/ders/ana.vnp"));
+    EXPECT_EQ(stack.valueAt(stack.SP()), QStringLiteral("ana.vnp")) << "the stack shows the file name";
+    EXPECT_EQ(stack.callerPathOnTop(), QStringLiteral("/ders/ana.vnp"));
+    stack.PUSH(QStringLiteral("id3"));
+    EXPECT_EQ(stack.callerPathOnTop(), QString());
+    stack.POP();
+    stack.POP();
+    stack.PUSH(QStringLiteral("ana.vnp"));
+    EXPECT_EQ(stack.callerPathOnTop(), QString()) << "a plain entry over the caller's row";
+
+    stack.pushCaller(QStringLiteral("ana.vnp"), QStringLiteral("/ders/ana.vnp"));
+    stack.clearStack();
+    pushNumbers(2);
+    EXPECT_EQ(stack.POP(), QStringLiteral("2"));
+    EXPECT_EQ(stack.callerPathOnTop(), QString()) << "cleared with the stack";
+    stack.POP();
+    EXPECT_EQ(stack.callerPathOnTop(), QString()) << "the empty stack";
+}
+
+// A number passes through the stack as a variable holds it, showing the text it would show.
+TEST_F(CallStackTest, ANumberShowsItsTextAndComesBackAsTheSameNumber)
+{
+    LocaleScope turkish{QLocale(QLocale::Turkish, QLocale::Turkey)};
+    stack.PUSH(Value::fromNumber(2.5));
+    stack.PUSH(Value::fromNumber(-7));
+    EXPECT_EQ(stack.valueAt(247), QStringLiteral("-7"));
+    EXPECT_EQ(stack.valueAt(248), QStringLiteral("2,5"));
+    double number = 0;
+    EXPECT_TRUE(stack.popValue().toNumber(number));
+    EXPECT_EQ(number, -7);
+    EXPECT_TRUE(stack.popValue().toNumber(number));
+    EXPECT_EQ(number, 2.5);
 }
 
 TEST_F(CallStackTest, TheTwoHundredFiftiethPushOverflowsAndEndsTheRun)

@@ -5,6 +5,7 @@
 #include "interp/ChartBuilder.h"
 #include "base/Paths.h"
 
+#include <QDir>
 #include <QFile>
 #include <QThread>
 #include <QTimer>
@@ -474,6 +475,29 @@ TEST_F(FunctionCallsTest, ChartsAreCalledFromTheFolderOfTheRunningChart)
     h.run();
     EXPECT_EQ(h.messages, QStringList());
     EXPECT_EQ(h.rows, (QStringList{"burada", "orada"}));
+}
+
+// A chart in a subfolder calls charts of its own folder and returns to its caller in the
+// caller's folder, even where the called chart's folder holds a file of the caller's name. The
+// stack shows file names only.
+TEST_F(FunctionCallsTest, ACallIntoAnotherFolderReturnsToTheCallersFolder)
+{
+    ASSERT_TRUE(QDir(folder.folder()).mkdir(QStringLiteral("alt")));
+    write("alt/ic.vnp", {{"START"}, {"FUNCTION", "bekle", "PARAM"}, {"OUTPUT", "ic"}, {"STOP"}});
+    write("alt/bekle.vnp", {{"START"}, {"INPUT", "?", "x"}, {"STOP"}});
+    write("alt/main.vnp", {{"START"}, {"OUTPUT", "yanlış"}, {"OUTPUT", "yanlış"}, {"STOP"}});
+    write("main.vnp", {{"START"}, {"FUNCTION", "alt/ic", "1"}, {"OUTPUT", "ana"}, {"STOP"}});
+    QStringList callers;
+    QTimer::singleShot(0, &h.project, [&] {
+        const CallStack &stack = h.runtime.stack;
+        callers << stack.valueAt(stack.SP() + 1) << stack.valueAt(stack.SP() + 6);
+        h.runtime.console.processKey(13);
+    });
+    runMain();
+    EXPECT_EQ(h.messages, QStringList());
+    EXPECT_EQ(callers, (QStringList{"ic.vnp", "main.vnp"}));
+    EXPECT_EQ(h.rows, (QStringList{"? >", "ic", "ana"}));
+    EXPECT_EQ(h.project.projectPath(), folder.path("main.vnp"));
 }
 
 TEST(FunctionCallsPathTest, ChartPathPrefersTheExactNameThenAnyLetterCase)
