@@ -51,10 +51,13 @@ void BraceWriter::closeDoWhile(const QString &condition)
     line(QStringLiteral("} while (") + condition + QStringLiteral(");"));
 }
 
-void BraceWriter::openMachine(const QString &state, int first)
+void BraceWriter::openMachine(const QString &state, int first, bool exits)
 {
     line(QStringLiteral("int ") + state + QStringLiteral(" = ") + QString::number(first) + u';');
-    openForever();
+    if (exits)
+        openWhile(state + QStringLiteral(" != -1"));
+    else
+        openForever();
     line(QStringLiteral("switch (") + state + QStringLiteral(") {"));
 }
 

@@ -14,7 +14,8 @@ struct CodeStatement {
         DoWhile,  // `body`, then again while condition `node` (negated when `negate`)
         Break,
         Continue,
-        Machine,  // the blocks as states: `body` holds one Case per state; starts at `node`
+        Machine,  // the blocks as states: `body` holds one Case per state; starts at `node`, and a
+                  // Jump to -1 leaves it (when `exit` is a block, the code after it goes on there)
         Case,     // state `node`: `body`
         Jump,     // go on at state `node`
     };
@@ -22,6 +23,7 @@ struct CodeStatement {
     int node = -1;
     bool negate = false;
     bool ends = false; // Do: the block ends the run or the chart
+    int exit = -2;     // Machine: the block after it; -2 when the machine is all there is
     std::vector<CodeStatement> body;
     std::vector<CodeStatement> orElse;
     QString note; // a one-line comment above the statement

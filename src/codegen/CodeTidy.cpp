@@ -98,6 +98,10 @@ void CodeTidy::tidy(Statements &list)
 {
     for (std::size_t i = 0; i < list.size(); ++i) {
         CodeStatement &s = list[i];
+        // A state ends with the jump to the next one, which in Python is a plain assignment:
+        // nothing after it may move.
+        if (s.kind == CodeStatement::Machine)
+            continue;
         tidy(s.body);
         tidy(s.orElse);
         if (s.kind == CodeStatement::If)

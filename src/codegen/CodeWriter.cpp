@@ -241,7 +241,7 @@ void CodeWriter::writeStatement(const CodeStatement &s)
         writeMachine(s);
         break;
     case CodeStatement::Jump:
-        writeJump(m_names.of(QStringLiteral("\x01state")), s.node);
+        writeJump(m_state, s.node);
         break;
     case CodeStatement::Case:
         break;
@@ -267,8 +267,10 @@ void CodeWriter::writeIf(const CodeStatement &s, bool chained)
 
 void CodeWriter::writeMachine(const CodeStatement &s)
 {
-    const QString state = m_names.add(QStringLiteral("\x01state"), QStringLiteral("state"));
-    openMachine(state, s.node);
+    // Each machine its own state variable: two in one function must not be declared twice.
+    const QString state = m_names.fresh(QStringLiteral("state"));
+    m_state = state;
+    openMachine(state, s.node, s.exit >= 0);
     for (std::size_t i = 0; i < s.body.size(); ++i) {
         const FlowNode &flow = m_program.chart(m_chart).node(s.body[i].node);
         if (flow.kind == FlowNode::Block)

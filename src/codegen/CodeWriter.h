@@ -51,7 +51,8 @@ protected:
     virtual void closeDoWhile(const QString &condition) = 0;
     virtual void writeBreak() = 0;
     virtual void writeContinue() = 0;
-    virtual void openMachine(const QString &state, int first) = 0;
+    // A machine with an exit runs while the state is not -1; one without runs for ever.
+    virtual void openMachine(const QString &state, int first, bool exits) = 0;
     virtual void openState(const QString &state, int node, bool firstState) = 0;
     virtual void closeState(bool lastState) = 0;
     virtual void closeMachine() = 0;
@@ -119,4 +120,5 @@ private:
     int m_depth = 0;
     bool m_structured = true;
     QList<QPair<int, QString>> m_blockLines;
+    QString m_state; // the state variable of the machine being written
 };

@@ -78,10 +78,10 @@ void PythonWriter::closeDoWhile(const QString &)
 {
 }
 
-void PythonWriter::openMachine(const QString &state, int first)
+void PythonWriter::openMachine(const QString &state, int first, bool exits)
 {
     line(state + QStringLiteral(" = ") + QString::number(first));
-    openForever();
+    openWhile(exits ? state + QStringLiteral(" != -1") : QStringLiteral("True"));
 }
 
 void PythonWriter::openState(const QString &state, int node, bool firstState)

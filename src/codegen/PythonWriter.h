@@ -22,7 +22,7 @@ protected:
     void closeDoWhile(const QString &condition) override;
     void writeBreak() override { line(QStringLiteral("break")); }
     void writeContinue() override { line(QStringLiteral("continue")); }
-    void openMachine(const QString &state, int first) override;
+    void openMachine(const QString &state, int first, bool exits) override;
     void openState(const QString &state, int node, bool firstState) override;
     void closeState(bool lastState) override;
     void closeMachine() override;

@@ -129,8 +129,14 @@ void Structurer::findLoops()
         for (const int to : m_succ[std::size_t(from)]) {
             if (rank[std::size_t(to)] > rank[std::size_t(from)])
                 continue; // a forward line
-            if (!dominates(to, from))
-                throw Unstructured{}; // a second way into a loop
+            if (regionOf(from) >= 0 && regionOf(from) == regionOf(to))
+                continue; // inside a region that runs as a state machine
+            if (!dominates(to, from)) {
+                if (!m_useRegions)
+                    throw Unstructured{}; // a second way into a loop
+                addRegion(nearestCommonDominator(to, from));
+                throw RegionFound{};
+            }
             std::vector<char> &body = m_loopBody[std::size_t(to)];
             body.resize(std::size_t(m_count), 0);
             body[std::size_t(to)] = 1;
@@ -217,6 +223,11 @@ void Structurer::emitSequence(int node, int stop, std::vector<CodeStatement> &ou
         }
         if (m_emitted[std::size_t(node)])
             throw Unstructured{}; // a second way into code written already
+        if (regionOf(node) == node) {
+            out.push_back(regionMachine(node));
+            node = m_regionExit[std::size_t(node)];
+            continue;
+        }
         m_emitted[std::size_t(node)] = 1;
         const FlowNode &flow = m_chart.node(node);
         if (flow.endsRun()) {
@@ -252,12 +263,13 @@ void Structurer::emitLoop(int header, std::vector<CodeStatement> &out)
     out.push_back(std::move(loop));
 }
 
-std::vector<CodeStatement> Structurer::stateMachine() const
+// The blocks of `states` as a state machine starting at `first`; a jump to `exit` leaves it.
+CodeStatement Structurer::machineOf(const std::vector<int> &states, int first, int exit) const
 {
-    CodeStatement machine = CodeStatement::make(CodeStatement::Machine, m_chart.entry());
-    machine.note = QStringLiteral("Bu şemanın çizgileri bir döngünün ortasına atlıyor (ya da iki döngüden "
-                                  "birden çıkıyor); if/while ile yazılamadığı için bloklar durum makinesiyle çalışır.");
-    for (const int node : m_order) {
+    CodeStatement machine = CodeStatement::make(CodeStatement::Machine, first);
+    machine.exit = exit;
+    const auto jump = [&](int target) { return CodeStatement::make(CodeStatement::Jump, target == exit ? -1 : target); };
+    for (const int node : states) {
         const FlowNode &flow = m_chart.node(node);
         CodeStatement state = CodeStatement::make(CodeStatement::Case, node);
         if (flow.endsRun()) {
@@ -266,17 +278,110 @@ std::vector<CodeStatement> Structurer::stateMachine() const
             state.body.push_back(end);
         } else if (flow.isCondition()) {
             CodeStatement branch = CodeStatement::make(CodeStatement::If, node);
-            branch.body.push_back(CodeStatement::make(CodeStatement::Jump, flow.next[0]));
-            branch.orElse.push_back(CodeStatement::make(CodeStatement::Jump, flow.next[1]));
+            branch.body.push_back(jump(flow.next[0]));
+            branch.orElse.push_back(jump(flow.next[1]));
             state.body.push_back(std::move(branch));
         } else {
             if (flow.code != ActionCode::Intersection)
                 state.body.push_back(CodeStatement::make(CodeStatement::Do, node));
-            state.body.push_back(CodeStatement::make(CodeStatement::Jump, flow.next[0]));
+            state.body.push_back(jump(flow.next[0]));
         }
         machine.body.push_back(std::move(state));
     }
+    return machine;
+}
+
+std::vector<CodeStatement> Structurer::stateMachine() const
+{
+    CodeStatement machine = machineOf(m_order, m_chart.entry(), -2);
+    machine.note = QStringLiteral("Bu şemanın çizgileri if/while ile yazılamıyor (bir döngünün ortasına atlayan ya da "
+                                  "iki döngüden birden çıkan bir çizgi var): bloklar durum makinesiyle çalışır.");
     return {machine};
+}
+
+CodeStatement Structurer::regionMachine(int entry)
+{
+    std::vector<int> states;
+    for (const int node : m_order) {
+        if (regionOf(node) == entry) {
+            states.push_back(node);
+            m_emitted[std::size_t(node)] = 1;
+        }
+    }
+    CodeStatement machine = machineOf(states, entry, m_regionExit[std::size_t(entry)]);
+    machine.note = QStringLiteral("Buradaki bir çizgi bir döngünün ortasına atlıyor; if/while ile yazılamayan bu "
+                                  "bölümün blokları durum makinesiyle çalışır.");
+    return machine;
+}
+
+int Structurer::regionOf(int node) const
+{
+    return m_region.empty() ? -1 : m_region[std::size_t(node)];
+}
+
+int Structurer::nearestCommonDominator(int a, int b) const
+{
+    std::vector<char> above(std::size_t(m_count), 0);
+    for (int d = a;; d = m_idom[std::size_t(d)]) {
+        above[std::size_t(d)] = 1;
+        if (d == m_idom[std::size_t(d)])
+            break;
+    }
+    int d = b;
+    while (!above[std::size_t(d)])
+        d = m_idom[std::size_t(d)];
+    return d;
+}
+
+// The blocks from `entry` up to the first block after it that every way from it passes and that
+// leads back to none of them: one way in, one way out.
+void Structurer::addRegion(int entry)
+{
+    if (regionOf(entry) >= 0)
+        throw Unstructured{};
+    int exit = m_ipdom[std::size_t(entry)];
+    std::vector<char> member = reachable(entry, exit);
+    while (exit >= 0 && reachesAny(exit, member)) {
+        exit = m_ipdom[std::size_t(exit)];
+        member = reachable(entry, exit);
+    }
+    for (int n = 0; n < m_count; ++n) {
+        if (!member[std::size_t(n)])
+            continue;
+        if (regionOf(n) >= 0 || (n != entry && nearestCommonDominator(entry, n) != entry))
+            throw Unstructured{}; // regions that overlap, or a second way into the region
+        m_region[std::size_t(n)] = entry;
+    }
+    m_regionExit[std::size_t(entry)] = exit;
+}
+
+// The blocks `from` reaches without passing `stop`.
+std::vector<char> Structurer::reachable(int from, int stop) const
+{
+    std::vector<char> seen(std::size_t(m_count), 0);
+    std::vector<int> work{from};
+    seen[std::size_t(from)] = 1;
+    while (!work.empty()) {
+        const int n = work.back();
+        work.pop_back();
+        for (const int s : m_succ[std::size_t(n)]) {
+            if (s != stop && !seen[std::size_t(s)]) {
+                seen[std::size_t(s)] = 1;
+                work.push_back(s);
+            }
+        }
+    }
+    return seen;
+}
+
+bool Structurer::reachesAny(int from, const std::vector<char> &targets) const
+{
+    const std::vector<char> seen = reachable(from, -1);
+    for (int n = 0; n < m_count; ++n) {
+        if (seen[std::size_t(n)] && targets[std::size_t(n)])
+            return true;
+    }
+    return false;
 }
 
 std::vector<CodeStatement> Structurer::structure()
@@ -286,18 +391,33 @@ std::vector<CodeStatement> Structurer::structure()
         return {};
     findDominators();
     findPostDominators();
-    try {
-        findLoops();
-        m_emitted.assign(std::size_t(m_count), 0);
-        m_loopOpen.assign(std::size_t(m_count), 0);
-        m_loopFollowOf.assign(std::size_t(m_count), -1);
-        m_loops.clear();
-        std::vector<CodeStatement> code;
-        emitSequence(m_chart.entry(), -1, code);
-        CodeTidy::tidy(code);
-        m_structured = true;
-        return code;
-    } catch (const Unstructured &) {
-        return stateMachine();
+    m_region.assign(std::size_t(m_count), -1);
+    m_regionExit.assign(std::size_t(m_count), -1);
+    for (m_useRegions = true;;) {
+        try {
+            return structuredCode();
+        } catch (const RegionFound &) {
+            continue; // once more, with the new region as one piece
+        } catch (const Unstructured &) {
+            if (!m_useRegions)
+                return stateMachine();
+            // The regions did not help: the whole chart runs as one state machine.
+            m_useRegions = false;
+            m_region.assign(std::size_t(m_count), -1);
+        }
     }
+}
+
+std::vector<CodeStatement> Structurer::structuredCode()
+{
+    findLoops();
+    m_emitted.assign(std::size_t(m_count), 0);
+    m_loopOpen.assign(std::size_t(m_count), 0);
+    m_loopFollowOf.assign(std::size_t(m_count), -1);
+    m_loops.clear();
+    std::vector<CodeStatement> code;
+    emitSequence(m_chart.entry(), -1, code);
+    CodeTidy::tidy(code);
+    m_structured = std::all_of(m_region.begin(), m_region.end(), [](int r) { return r < 0; });
+    return code;
 }

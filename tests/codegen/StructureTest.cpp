@@ -188,8 +188,14 @@ TEST_F(StructureTest, JumpIntoALoopFallsBackToAStateMachine)
     chart.line("id4", "id5").line("id5", "id6").line("id6", "id7").line("id7", "id4", "EVET").line("id7", "id8", "HAYIR");
     const QString code = exportPython(chart);
     EXPECT_FALSE(exporter.structured());
+    // Only the part with the loop runs as states; what comes before and after stays plain code.
+    EXPECT_TRUE(code.contains(QStringLiteral("    a = input_line(\"a\")\n    # Buradaki bir çizgi")))
+        << code.toStdString();
     EXPECT_TRUE(code.contains(QStringLiteral("    state = ")));
-    EXPECT_TRUE(code.contains(QStringLiteral("durum makinesiyle")));
+    EXPECT_TRUE(code.contains(QStringLiteral("    while state != -1:\n")));
+    // A state's jump is an assignment in Python: the branch keeps its else.
+    EXPECT_TRUE(code.contains(QStringLiteral("            if num(a) == 0:\n                state = 3\n"
+                                             "            else:\n                state = 4\n")));
 }
 
 TEST_F(StructureTest, WindowBlockIsRefusedByName)
