@@ -11,6 +11,43 @@ qint16 nextNumber(QString &text)
     return DefinitionFields::toInt16(DefinitionFields::number(nextField(text)));
 }
 
+// nextField over a text that stays as it is: a definition of many records is read in one pass
+// instead of being shortened record by record.
+class FieldCursor {
+public:
+    explicit FieldCursor(QStringView text) : m_text(text) {}
+
+    QString next()
+    {
+        const qsizetype at = m_text.indexOf(DefinitionFields::separator, m_pos);
+        if (at < 0)
+            return QString();
+        const QStringView field = m_text.sliced(m_pos, at - m_pos);
+        m_pos = at + 1;
+        return field.toString();
+    }
+    qint16 nextNumber() { return DefinitionFields::toInt16(DefinitionFields::number(next())); }
+
+private:
+    QStringView m_text;
+    qsizetype m_pos = 0;
+};
+
+GuiObjectRecord nextObject(FieldCursor &records)
+{
+    GuiObjectRecord record;
+    record.type = records.next();
+    record.id = records.next();
+    record.text = records.next();
+    record.x = records.nextNumber();
+    record.y = records.nextNumber();
+    record.w = records.nextNumber();
+    record.h = records.nextNumber();
+    record.function1 = records.next();
+    record.function2 = records.next();
+    return record;
+}
+
 void appendField(QString &out, const QString &field)
 {
     out += field;
@@ -31,26 +68,12 @@ WindowDefinition WindowDefinition::fromParams(const QString &zParam1, const QStr
     return definition;
 }
 
-GuiObjectRecord WindowDefinition::nextObject(QString &records)
-{
-    GuiObjectRecord record;
-    record.type = nextField(records);
-    record.id = nextField(records);
-    record.text = nextField(records);
-    record.x = nextNumber(records);
-    record.y = nextNumber(records);
-    record.w = nextNumber(records);
-    record.h = nextNumber(records);
-    record.function1 = nextField(records);
-    record.function2 = nextField(records);
-    return record;
-}
-
-QList<GuiObjectRecord> WindowDefinition::parseObjects(QString records)
+QList<GuiObjectRecord> WindowDefinition::parseObjects(const QString &records)
 {
     QList<GuiObjectRecord> objects;
+    FieldCursor cursor(records);
     for (;;) {
-        GuiObjectRecord record = nextObject(records);
+        GuiObjectRecord record = nextObject(cursor);
         if (record.type.isEmpty())
             return objects;
         objects.append(std::move(record));

@@ -21,8 +21,7 @@ public:
     // Records one after another until a record's first field is empty (or missing). Records of
     // unknown kinds are kept: whoever creates the objects reports them, and their fields are
     // consumed so that the next record still starts at its kind word.
-    static QList<GuiObjectRecord> parseObjects(QString records);
-    static GuiObjectRecord nextObject(QString &records);
+    static QList<GuiObjectRecord> parseObjects(const QString &records);
 
     QString sizeRecord() const;
     // Objects named "<DELETED>" are skipped.

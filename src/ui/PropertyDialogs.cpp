@@ -1,5 +1,7 @@
 #include "ui/PropertyDialogs.h"
 
+#include "base/MessageLog.h"
+#include "guiwin/WindowLimits.h"
 #include "ui/guiwin/frmDlgWindow.h"
 
 using Dialog = EditDispatch::Dialog;
@@ -65,6 +67,10 @@ QWidget *PropertyDialogs::keptDialog(Dialog kind) const
 
 std::optional<ActionFields> PropertyDialogs::runDesigner(const ActionFields &block)
 {
+    if (const QString refusal = WindowLimits::refusal(block.zParam2); !refusal.isEmpty()) {
+        m_log.mBox(refusal);
+        return std::nullopt;
+    }
     DesignerContext context;
     context.log = &m_log;
     context.fillCombo_func = [this](QComboBox *box) { m_lists.fillCombo_func(box); };

@@ -1,5 +1,6 @@
 #include "ui/guiwin/GuiCollectionAccess.h"
 
+#include "guiwin/WindowLimits.h"
 #include "ui/guiwin/GUI_Collection.h"
 #include "ui/guiwin/GuiPicture.h"
 
@@ -34,7 +35,7 @@ void GuiCollectionAccess::setWindowOuter(Field field, int twips)
         client.setWidth(m_gui.scale().toPixelsX(twips) - border.width());
     else
         client.setHeight(m_gui.scale().toPixelsY(twips) - border.height());
-    m_window->resize(client.expandedTo(QSize(1, 1)));
+    m_window->resize(WindowLimits::side(client.width()), WindowLimits::side(client.height()));
 }
 
 cGUI_obj &GuiCollectionAccess::object(const QString &name) const

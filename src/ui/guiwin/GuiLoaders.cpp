@@ -2,6 +2,7 @@
 
 #include "guiwin/DefinitionFields.h"
 #include "guiwin/WindowDefinition.h"
+#include "guiwin/WindowLimits.h"
 #include "ui/guiwin/GUI_Collection.h"
 #include "ui/guiwin/ScreenTwips.h"
 
@@ -13,7 +14,7 @@ void GuiLoaders::applyWindowSize(QWidget *window, const QString &sizeRecord)
     const TwipsScale scale = ScreenTwips::of(window);
     const int w = scale.toPixelsX(DefinitionFields::toInt16(DefinitionFields::number(DefinitionFields::nextField(fields))));
     const int h = scale.toPixelsY(DefinitionFields::toInt16(DefinitionFields::number(DefinitionFields::nextField(fields))));
-    window->resize(w, h);
+    window->resize(WindowLimits::side(w), WindowLimits::side(h));
 }
 
 void GuiLoaders::loadObjectRecords(GUI_Collection &theGUI, const QString &objectRecords, bool useKeys)

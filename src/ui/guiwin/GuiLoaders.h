@@ -9,7 +9,8 @@ class QWidget;
 // designer and the run-time window.
 namespace GuiLoaders {
 
-// Sizes a window so that its client area (what a QWidget's size is) is W x H twips.
+// Sizes a window so that its client area (what a QWidget's size is) is W x H twips, each side
+// held to the pixels of WindowLimits.
 void applyWindowSize(QWidget *window, const QString &sizeRecord);
 
 // One object per record through the collection; with useKeys each object is stored under its

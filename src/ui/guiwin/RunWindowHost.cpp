@@ -1,6 +1,9 @@
 #include "ui/guiwin/RunWindowHost.h"
 
+#include "base/MessageLog.h"
+#include "guiwin/WindowLimits.h"
 #include "interp/RunControl.h"
+#include "model/cBlock.h"
 #include "ui/guiwin/frmWindow.h"
 
 RunWindowHost::RunWindowHost(QWidget *owner, RunParts parts, RunControl &run)
@@ -26,6 +29,10 @@ bool RunWindowHost::openWindow(cBlock *block)
 {
     if (window())
         return returnToWindow();
+    if (const QString refusal = WindowLimits::refusal(block->zParam2()); !refusal.isEmpty()) {
+        m_p.log.mBox(refusal);
+        return false;
+    }
     m_window = new frmWindow(m_session, m_p, m_run, m_owner);
     m_window->load(*block);
     // A run that ended while loading (an on-load chart that did not load) leaves no window.

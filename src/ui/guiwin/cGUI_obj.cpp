@@ -1,5 +1,7 @@
 #include "ui/guiwin/cGUI_obj.h"
 
+#include "guiwin/WindowLimits.h"
+
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -96,8 +98,9 @@ void cGUI_obj::place()
 {
     if (!m_widget)
         return;
-    m_widget->setGeometry(m_scale.toPixelsX(m_x), m_scale.toPixelsY(m_y), m_scale.toPixelsX(m_w),
-                          m_scale.toPixelsY(m_h));
+    // Half a pixel or less still shows as one.
+    m_widget->setGeometry(m_scale.toPixelsX(m_x), m_scale.toPixelsY(m_y),
+                          WindowLimits::side(m_scale.toPixelsX(m_w)), WindowLimits::side(m_scale.toPixelsY(m_h)));
 }
 
 GuiObjectRecord cGUI_obj::record() const
