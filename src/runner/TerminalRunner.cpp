@@ -76,9 +76,8 @@ void TerminalRunner::printMessage(const QString &message)
 
 void TerminalRunner::printRow(const QString &row)
 {
-    if (m_echoedInput) {
-        // The terminal has shown the prompt and echoed the typing already.
-        m_echoedInput = false;
+    if (m_skipInputRow) {
+        m_skipInputRow = false;
         return;
     }
     writeOutput(row + QLatin1Char('\n'));
@@ -111,8 +110,10 @@ std::optional<QString> TerminalRunner::readLine(const QString &prompt)
     }
     if (!line.empty() && line.back() == '\r')
         line.pop_back();
-    m_echoedInput = m_interactive;
-    return QString::fromUtf8(line.data(), qsizetype(line.size()));
+    QString text = QString::fromUtf8(line.data(), qsizetype(line.size()));
+    // A line INPUT refuses ends the run with its message; it never reaches the transcript.
+    m_skipInputRow = m_interactive || text.size() > TextRules::MaxLength;
+    return text;
 }
 
 int TerminalRunner::exec()

@@ -38,6 +38,8 @@ private:
     TerminalHost m_host;
     Runtime m_runtime;
     bool m_interactive;
-    bool m_echoedInput = false;
+    // The console's next row is the input line, which is not to be written: the terminal has
+    // echoed it already, or it is too long for INPUT to take.
+    bool m_skipInputRow = false;
     int m_outputErrno = 0; // why standard output failed; 0 while it works
 };
