@@ -28,7 +28,8 @@ INSTANTIATE_TEST_SUITE_P(
                       NameCase{NameTable::AnyLetters, u"ad soyad", "ad_soyad"},
                       NameCase{NameTable::AnyLetters, u"2. sayı", "v2__sayı"},
                       NameCase{NameTable::AnyLetters, u"", "adsiz"},
-                      NameCase{NameTable::AsciiLetters, u"π", "_"}));
+                      NameCase{NameTable::AsciiLetters, u"π", "_"}),
+    [](const ::testing::TestParamInfo<NameCase> &info) { return "case" + std::to_string(info.index); });
 
 TEST(NameTable, KeepsTwoNamesThatWouldMeetApart)
 {
