@@ -141,8 +141,11 @@ void GradeWorkerProcess::workerEnded(int exitCode, QProcess::ExitStatus status)
         Q_EMIT failed(QStringLiteral("Sınama süreci alıştırma dosyasını okuyamadı."));
         return;
     }
+    GradeJob *const job = m_job;
     record(lostTest(m_killedForStall ? TestResult::Ending::TimeLimit : TestResult::Ending::Crashed));
-    if (m_job) {
+    // A job that the lost test finished may have made room for the next, which started a new
+    // worker already; only the rest of this job still needs one.
+    if (m_job == job) {
         start();
         if (m_job)
             ask();
