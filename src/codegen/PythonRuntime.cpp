@@ -572,7 +572,8 @@ QString PythonRuntime::text(const QSet<QString> &features)
         const QString feature = QString::fromLatin1(piece.feature);
         if (!wanted.contains(feature))
             continue;
-        out += QString::fromUtf8(piece.code);
+        // Two blank lines between the pieces, as between any two functions in Python.
+        out += (out.isEmpty() ? QString() : QStringLiteral("\n")) + QString::fromUtf8(piece.code);
         if (feature == u"base" && wanted.contains(QStringLiteral("decimal")))
             out += QStringLiteral("DECIMAL = ") + PythonRuntime::quoted(Numbers::locale().decimalPoint())
                 + QStringLiteral("  # the regional decimal separator, fixed when the code was made\n");
