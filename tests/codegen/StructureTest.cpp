@@ -198,6 +198,17 @@ TEST_F(StructureTest, JumpIntoALoopFallsBackToAStateMachine)
                                              "            else:\n                state = 4\n")));
 }
 
+// Leaving two loops at once has no if/while form either: the whole chart runs as states.
+TEST_F(StructureTest, LeavingTwoLoopsAtOnceMakesTheChartAStateMachine)
+{
+    ASSERT_TRUE(exporter.exportChart(QStringLiteral(VARNEL_TEST_DATA "/../codegen/charts/two-loops/main.vnp"),
+                                     CodeExport::Python));
+    const QString &code = exporter.code();
+    EXPECT_FALSE(exporter.structured());
+    EXPECT_TRUE(code.contains(QStringLiteral("    # Bu şemanın çizgileri if/while ile yazılamıyor"))) << code.toStdString();
+    EXPECT_TRUE(code.contains(QStringLiteral("    while True:\n")));
+}
+
 TEST_F(StructureTest, WindowBlockIsRefusedByName)
 {
     ChartFile chart;
