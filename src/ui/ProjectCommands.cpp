@@ -14,6 +14,7 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMimeData>
+#include <QStandardPaths>
 #include <QUrl>
 #include <QWidget>
 
@@ -25,6 +26,23 @@ QString firstLocalFile(const QMimeData *data)
         return QString();
     const QUrl first = data->urls().constFirst();
     return first.isLocalFile() ? first.toLocalFile() : QString();
+}
+
+bool canWriteIn(const QString &folder)
+{
+    const QFileInfo info(folder);
+    return !folder.isEmpty() && info.isDir() && info.isWritable();
+}
+
+// An untitled chart is proposed in the program's folder when the user may write there (a copy
+// in the user's own folder); an installed program's folder is not the user's, so then the
+// documents folder, else the home folder.
+QString untitledFolder(const QString &programFolder)
+{
+    if (canWriteIn(programFolder))
+        return Paths::AddSlash(programFolder);
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return Paths::AddSlash(canWriteIn(documents) ? documents : QDir::homePath());
 }
 
 } // namespace
@@ -252,10 +270,7 @@ QString ProjectCommands::proposedSavePath() const
     const QString current = m_project.projectPath();
     if (!current.isEmpty())
         return current;
-    const QString folder = m_places.locator.dataFolder();
-    // An installed program's folder is not the user's to write in.
-    const QString base = QFileInfo(folder).isWritable() ? folder : Paths::AddSlash(QDir::homePath());
-    return base + QStringLiteral("MyProject.vnp");
+    return untitledFolder(m_places.programFolder) + QStringLiteral("MyProject.vnp");
 }
 
 // The project takes the new name only once its file is written: a failed save leaves the old

@@ -203,6 +203,37 @@ TEST_F(ProjectCommandsTest, SaveAndOpenRoundTripUnderTheNewName)
     EXPECT_EQ(bytesOf(temp(QStringLiteral("copy.vnp"))), saved);
 }
 
+// An untitled chart is proposed where the user may write: the program's folder when it can be
+// written, else the documents folder, else the home folder.
+TEST_F(ProjectCommandsTest, SaveAsProposesAFolderTheUserCanWriteIn)
+{
+    const QString home = temp(QStringLiteral("home"));
+    const QByteArray oldHome = qgetenv("HOME");
+    qputenv("HOME", home.toUtf8());
+    const struct {
+        bool programFolderWritable;
+        bool documentsExist;
+        QString folder;
+    } cases[] = {
+        {true, true, programFolder()},
+        {false, true, home + QStringLiteral("/Documents/")},
+        {false, false, home + u'/'},
+    };
+    for (const auto &c : cases) {
+        QDir(home).removeRecursively();
+        ASSERT_TRUE(QDir().mkpath(c.documentsExist ? home + QStringLiteral("/Documents") : home));
+        ProjectCommands::Places where = places();
+        if (!c.programFolderWritable)
+            where.programFolder = temp(QStringLiteral("installed/bin/")); // not there, so not writable
+        auto scripted = std::make_unique<ScriptedDialogs>();
+        ScriptedDialogs *asked = scripted.get();
+        ProjectCommands untitled(project, runtime.run, &window, std::move(scripted), where);
+        EXPECT_FALSE(untitled.saveAs()); // the dialog is cancelled
+        EXPECT_EQ(asked->lastProposedPath, c.folder + QStringLiteral("MyProject.vnp"));
+    }
+    qputenv("HOME", oldHome);
+}
+
 TEST_F(ProjectCommandsTest, AFailedSaveSaysSoAndKeepsTheNameTheFileAndTheMark)
 {
     const QString mine = openChanged();
