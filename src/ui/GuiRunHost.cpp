@@ -3,10 +3,9 @@
 #include "base/MessageLog.h"
 #include "model/Block_Collection.h"
 #include "model/cBlock.h"
+#include "ui/OpenFileDialog.h"
 #include "ui/frmMain.h"
 #include "ui/guiwin/RunWindowHost.h"
-
-#include <QFileDialog>
 
 GuiRunHost::GuiRunHost(frmMain &window, Block_Collection &blocks)
     : m_window(window)
@@ -63,10 +62,9 @@ bool GuiRunHost::confirmDiscardChanges()
 
 QString GuiRunHost::fileDialog(const QString &folder, const QString &filter, const QString &defaultExtension)
 {
-    QFileDialog dialog(&m_window, QString(), folder, filter);
-    dialog.setFileMode(QFileDialog::ExistingFile);
+    OpenFileDialog dialog(&m_window, QString(), folder, filter);
     dialog.setDefaultSuffix(defaultExtension);
-    return dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
+    return dialog.chosenFile();
 }
 
 GuiRunHost::~GuiRunHost() = default;

@@ -1,6 +1,7 @@
 #include "ui/QtProjectDialogs.h"
 
 #include "project/Project.h"
+#include "ui/OpenFileDialog.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
@@ -13,19 +14,6 @@ QString shown(const QString &text)
 {
     QString lines = text;
     return lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-}
-
-QString chosenFile(QFileDialog &dialog)
-{
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return QString();
-    return dialog.selectedFiles().constFirst();
-}
-
-void prepare(QFileDialog &dialog)
-{
-    dialog.setNameFilter(QtProjectDialogs::filter());
-    dialog.setDefaultSuffix(QStringLiteral("vnp"));
 }
 
 } // namespace
@@ -47,23 +35,24 @@ QWidget *QtProjectDialogs::parentWidget() const
 
 QString QtProjectDialogs::openFile(const QString &folder)
 {
-    QFileDialog dialog(parentWidget(), QStringLiteral("Aç"), folder);
-    prepare(dialog);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    return chosenFile(dialog);
+    OpenFileDialog dialog(parentWidget(), QStringLiteral("Aç"), folder, filter());
+    dialog.setDefaultSuffix(QStringLiteral("vnp"));
+    return dialog.chosenFile();
 }
 
 QString QtProjectDialogs::saveFile(const QString &proposedPath)
 {
     QFileDialog dialog(parentWidget(), QStringLiteral("Farklı Kaydet"));
-    prepare(dialog);
+    dialog.setNameFilter(filter());
+    dialog.setDefaultSuffix(QStringLiteral("vnp"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     const QFileInfo proposed(proposedPath);
     dialog.setDirectory(proposed.absolutePath());
     dialog.selectFile(proposed.fileName());
-    return chosenFile(dialog);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
 }
 
 SaveQuestion::Answer QtProjectDialogs::askSave(const QString &title, const QString &text)

@@ -2,6 +2,7 @@
 
 #include "shell/AppVersion.h"
 #include "shell/MakeExecutable.h"
+#include "ui/OpenFileDialog.h"
 #include "ui/shell/AppIcon.h"
 
 #include <QApplication>
@@ -86,9 +87,9 @@ QString frmMakeExecutable::programFolder() const
 
 void frmMakeExecutable::cmdGetStartFlow_Click()
 {
-    const QString chosen = QFileDialog::getOpenFileName(
-        this, QStringLiteral("Başlangıç Diyagramı"), programFolder(),
-        QStringLiteral("Varnel Projeleri (*.vnp);;Tüm Dosyalar (*)"));
+    OpenFileDialog dialog(this, QStringLiteral("Başlangıç Diyagramı"), programFolder(),
+                          QStringLiteral("Varnel Projeleri (*.vnp);;Tüm Dosyalar (*)"));
+    const QString chosen = dialog.chosenFile();
     if (!chosen.isEmpty())
         txtStartUpFlow->setText(chosen);
 }
