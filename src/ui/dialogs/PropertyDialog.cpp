@@ -1,6 +1,7 @@
 #include "ui/dialogs/PropertyDialog.h"
 
 #include "model/OperationList.h"
+#include "ui/dialogs/CompletionPopupGuard.h"
 
 #include <QComboBox>
 #include <QCompleter>
@@ -48,6 +49,7 @@ QComboBox *PropertyDialog::editableList(const QString &name)
     completer->setCaseSensitivity(Qt::CaseSensitive);
     completer->setCompletionMode(QCompleter::PopupCompletion);
     cbox->setCompleter(completer);
+    CompletionPopupGuard::attach(completer);
     cbox->setMinimumContentsLength(6);
     cbox->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     return cbox;
