@@ -1,6 +1,7 @@
 #include "ui/frmMain.h"
 
 #include "model/cBlock.h"
+#include "project/RecentProjects.h"
 #include "shell/WebLinks.h"
 #include "ui/RunControlPanel.h"
 #include "ui/ToolColumn.h"
@@ -11,6 +12,7 @@
 #include "ui/editor/DrawingSurface.h"
 #include "ui/export/ChartExportCommands.h"
 #include "ui/help/HandbookHelp.h"
+#include "ui/runwin/RunWindowPlacement.h"
 #include "ui/runwin/frmScreen.h"
 #include "ui/runwin/frmStack.h"
 #include "ui/runwin/frmVars.h"
@@ -28,7 +30,6 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollBar>
 
 namespace {
@@ -73,6 +74,7 @@ frmMain::frmMain()
     buildMenus();
     (new ChartExportCommands(m_project, this, this))->attachFileMenu(menu(QStringLiteral("mnuFile")));
     setCentralWidget(buildCentralArea());
+    m_placement = new RunWindowPlacement(*this, *m_surface, RecentProjects::defaultSettingsFile(), this);
     connectEditor();
     m_editingCommands = new MainWindowCommands(*this, *m_editor);
     connectRunControl();
@@ -298,21 +300,11 @@ EditRecord frmMain::applyEdit(const QString &text, const EditCommand::Operation 
     return m_editor->apply(text, operation, mergeKey);
 }
 
-void frmMain::placeNear(QWidget *window, QPoint position) const
-{
-    // Around the main window rather than over its run controls, when the screen has room;
-    // otherwise the window manager decides.
-    if (!isVisible() || !QWidget::screen())
-        return;
-    if (QWidget::screen()->availableGeometry().contains(QRect(position, window->frameGeometry().size())))
-        window->move(position);
-}
-
 frmScreen *frmMain::screen()
 {
     if (!m_screen) {
         m_screen = new frmScreen(m_runtime.console, m_runtime.flags, m_log, [this] { endApplication(); }, this);
-        placeNear(m_screen, frameGeometry().topRight() + QPoint(8, 0));
+        m_placement->manage(m_screen);
     }
     return m_screen;
 }
@@ -321,7 +313,7 @@ frmVars *frmMain::vars()
 {
     if (!m_vars) {
         m_vars = new frmVars(m_runtime.vars, this);
-        placeNear(m_vars, frameGeometry().bottomLeft() + QPoint(0, 8));
+        m_placement->manage(m_vars);
     }
     return m_vars;
 }
@@ -330,7 +322,7 @@ frmStack *frmMain::stack()
 {
     if (!m_stack) {
         m_stack = new frmStack(m_runtime.stack, this);
-        placeNear(m_stack, frameGeometry().topRight() + QPoint(8, frameGeometry().height() / 2 + 100));
+        m_placement->manage(m_stack);
     }
     return m_stack;
 }
@@ -403,8 +395,19 @@ bool frmMain::confirmDiscardChanges()
 
 void frmMain::endApplication()
 {
-    // From the event loop: the run that ends it is still unwinding.
-    QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    // From the event loop: the run that ends it is still unwinding. exit() rather than quit(),
+    // which would first ask every window to close: a run window only hides when asked, and a
+    // refusal would leave the program running with no window to show for it.
+    QMetaObject::invokeMethod(qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
+}
+
+void frmMain::hideRunWindows()
+{
+    for (QWidget *window : {static_cast<QWidget *>(m_screen), static_cast<QWidget *>(m_vars),
+                            static_cast<QWidget *>(m_stack), static_cast<QWidget *>(m_messageWindow.data())}) {
+        if (window)
+            window->hide();
+    }
 }
 
 void frmMain::openHelp()
@@ -435,7 +438,9 @@ void frmMain::closeEvent(QCloseEvent *event)
     }
     event->accept();
     m_commands->closeAccepted();
+    // A run waiting for an input ends its wait here; the run unwinds before the program ends.
     if (m_runtime.run.runInProgress())
         m_runtime.run.TerminateExecution();
+    hideRunWindows();
     endApplication();
 }

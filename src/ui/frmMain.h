@@ -21,6 +21,7 @@ class QMenu;
 class QPushButton;
 class QUndoStack;
 class RunControlPanel;
+class RunWindowPlacement;
 class ToolColumn;
 class frmScreen;
 class frmStack;
@@ -94,8 +95,9 @@ private:
     void connectRunControl();
     void connectEditor();
     void enableEditing(bool flag);
-    void placeNear(QWidget *window, QPoint position) const;
     void showMessageWindow();
+    // The console, the grids and the message window go with the main window.
+    void hideRunWindows();
     void showModal(const QString &text, const QString &title);
     void openHelp();
     void openWebLink(const QString &url);
@@ -116,6 +118,7 @@ private:
     frmScreen *m_screen = nullptr;
     frmVars *m_vars = nullptr;
     frmStack *m_stack = nullptr;
+    RunWindowPlacement *m_placement = nullptr;
     QPointer<frm_mBox> m_messageWindow;
     ProjectCommands *m_commands = nullptr;
     MainWindowCommands *m_editingCommands = nullptr;
