@@ -7,6 +7,9 @@ ScreenRateRefresher::ScreenRateRefresher(std::function<void()> acknowledge, std:
     m_timer.setSingleShot(true);
     m_timer.setInterval(FrameMs);
     connect(&m_timer, &QTimer::timeout, this, &ScreenRateRefresher::flush);
+    // The store announced its changes before any view followed it and waits to be acknowledged
+    // before it announces again: the view starts from the store as it stands.
+    m_acknowledge();
 }
 
 void ScreenRateRefresher::schedule()

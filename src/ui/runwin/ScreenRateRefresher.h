@@ -6,7 +6,8 @@
 
 // Turns a store's changed() into at most one refresh per screen frame: the first change after
 // a refresh starts a short timer, and the refresh acknowledges the store before it reads it, so
-// a change made meanwhile announces itself again.
+// a change made meanwhile announces itself again. The view is taken to show the store as it
+// stands when the refresher is made.
 class ScreenRateRefresher : public QObject {
     Q_OBJECT
 public:
