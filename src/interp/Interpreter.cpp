@@ -92,6 +92,8 @@ Interpreter::~Interpreter() = default;
 template<typename Wait>
 auto Interpreter::waitFor(Wait wait)
 {
+    // However fast the run went, the screen shows the block that waits.
+    m_run.showCurrentBlock();
     FlagGuard waiting(m_waiting);
     if constexpr (std::is_void_v<decltype(wait())>) {
         wait();
@@ -146,9 +148,9 @@ void Interpreter::runBlocks(int count)
 
 void Interpreter::runSlice(int count)
 {
-    // Tracking and the controls change only through events, which a slice of plain blocks
-    // never processes: they are read once per slice.
-    const bool tracked = m_p.project.context().trackCurrentBlock;
+    // The block limit changes only through events, which a slice of plain blocks never
+    // processes: it is read once per slice. Which block is current is run control's to tell the
+    // screen, between ticks and slices, never per block.
     const qint64 allowed = m_blockLimit > 0 ? blocksAllowed() : count;
     for (int i = 0; i < count; ++i) {
         cBlock *block = m_run.currentBlock();
@@ -160,16 +162,12 @@ void Interpreter::runSlice(int count)
             throw RunEnded{};
         }
         ++m_executed;
-        if (tracked)
-            selectBlock(block);
         const ActionCode code = block->actionCode();
         if (!isPlain(code)) {
             runCallingBlock(block);
             return;
         }
         m_run.setCurrentBlock(followLine(block, executePlain(*block, code)));
-        if (tracked)
-            m_p.host.setSelector(m_run.currentBlock());
     }
     afterSlice();
 }
@@ -192,8 +190,6 @@ void Interpreter::runCallingBlock(cBlock *block)
         return;
     if (label != Stay)
         m_run.setCurrentBlock(followLine(block, label));
-    if (m_p.project.context().trackCurrentBlock)
-        m_p.host.setSelector(m_run.currentBlock());
     afterSlice();
 }
 
@@ -201,13 +197,6 @@ void Interpreter::afterSlice()
 {
     if (m_run.currentBlock() && m_run.stepMode())
         m_run.setPauseChecked(true);
-}
-
-void Interpreter::selectBlock(cBlock *block)
-{
-    m_p.host.setSelector(block);
-    if (block->hasElement())
-        m_p.project.context().setSelection(block->theObjectShape(), -1);
 }
 
 // Kept inline: a counting loop is nothing but these blocks.

@@ -57,7 +57,6 @@ private:
     cBlock *followLine(cBlock *block, int label);
     bool runBuiltIn(const cBlock &block);
     Value chartArgument(const cBlock &block);
-    void selectBlock(cBlock *block);
 
     RunCache &resolved(const cBlock &block);
     void resolve(const cBlock &block, RunCache &cache);

@@ -17,10 +17,13 @@ RunControl::RunControl(RunParts parts, QObject *parent)
 {
     m_timerRunner.setInterval(100);
     connect(&m_timerRunner, &QTimer::timeout, this, [this] {
-        if (!m_running)
+        if (!m_running) {
             disableTimer();
-        else
-            m_interpreter.timerRunner_Timer();
+            return;
+        }
+        m_interpreter.timerRunner_Timer();
+        // A timed run shows every block it comes to.
+        showCurrentBlock();
     });
     Block_Collection &blocks = m_p.project.theBlockCollection();
     connect(&blocks, &Block_Collection::blockAboutToBeRemoved, this, &RunControl::forgetBlock);
@@ -64,7 +67,7 @@ void RunControl::cmdRun_ClickP()
     m_running = true;
     m_completed = false;
     ++m_runSerial;
-    m_p.host.setSelector(m_currentBlock);
+    showCurrentBlock();
     m_runEnabled = false;
     enableEditing(false);
     Q_EMIT runStarted();
@@ -115,6 +118,8 @@ void RunControl::runFastLoop()
         m_interpreter.runBlocks(SliceBlocks);
         const qint64 now = CoarseClock::nowMs();
         if (now - sliceStart >= 5) {
+            // The screen shows the block the run has come to at most once per frame of its own.
+            showCurrentBlock();
             QCoreApplication::processEvents();
             sliceStart = CoarseClock::nowMs();
         }
@@ -124,11 +129,22 @@ void RunControl::runFastLoop()
         m_timerRunner.start(interval());
 }
 
-void RunControl::TerminateExecution()
+void RunControl::showCurrentBlock()
+{
+    if (m_running && m_currentBlock && m_p.project.context().trackCurrentBlock)
+        m_p.host.setSelector(m_currentBlock);
+}
+
+void RunControl::selectCurrentBlock()
 {
     ModelContext &context = m_p.project.context();
     if (context.trackCurrentBlock && m_currentBlock && m_currentBlock->hasElement())
         context.setSelection(m_currentBlock->theObjectShape(), -1);
+}
+
+void RunControl::TerminateExecution()
+{
+    selectCurrentBlock();
     const bool wasRunning = m_running;
     m_currentBlock = nullptr;
     m_running = false;
@@ -168,10 +184,14 @@ void RunControl::setPauseChecked(bool checked)
 {
     m_pauseChecked = checked;
     m_nextStepEnabled = checked;
-    if (checked)
+    if (checked) {
         disableTimer();
-    else
+        // A paused run leaves the editor on the block that comes next.
+        selectCurrentBlock();
+        showCurrentBlock();
+    } else {
         enableTimer();
+    }
     Q_EMIT controlsChanged();
 }
 

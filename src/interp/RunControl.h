@@ -39,6 +39,10 @@ public:
     void tickFinished();
     // A WINDOW block: ticking stops while the window drives the run.
     void stopTicking() { disableTimer(); }
+    // Tells the screen which block the run has come to, while blocks are tracked. Run control
+    // does so at the start, after every timed tick, at a pause, before a block waits and once
+    // per time slice of a fast run; the editor's selection follows only at a pause and at the end.
+    void showCurrentBlock();
 
     cBlock *currentBlock() const { return m_currentBlock; }
     void setCurrentBlock(cBlock *block) { m_currentBlock = block; }
@@ -77,6 +81,7 @@ private:
     void disableTimer();
     void runFastLoop();
     void forgetBlock(const cBlock *block);
+    void selectCurrentBlock();
 
     RunParts m_p;
     Interpreter m_interpreter;

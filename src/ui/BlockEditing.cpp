@@ -174,8 +174,10 @@ frmSize *BlockEditing::ensureSizeWindow()
 
 void BlockEditing::showSelectedSize()
 {
-    const cBlock *block = selectedBlock();
-    if (m_size && block)
+    // Without a size window there is nothing to show, and no block to look up.
+    if (!m_size)
+        return;
+    if (const cBlock *block = selectedBlock())
         m_size->showBlock({block->shapeWidth(), block->shapeHeight()}, block->Shape());
 }
 

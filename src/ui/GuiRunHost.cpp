@@ -21,13 +21,29 @@ GuiRunHost::GuiRunHost(frmMain &window, Block_Collection &blocks)
     connect(&blocks, &Block_Collection::aboutToClear, this, [this] { m_pending = nullptr; });
 }
 
+bool GuiRunHost::runningFast() const
+{
+    return m_window.runtime().run.interval() == 0;
+}
+
 void GuiRunHost::setSelector(const cBlock *block)
 {
     if (!block)
         return;
+    if (!runningFast()) {
+        forgetRecorded();
+        m_window.setSelector(block);
+        return;
+    }
     m_pending = block;
     if (!m_selectorTimer.isActive())
         m_selectorTimer.start();
+}
+
+void GuiRunHost::forgetRecorded()
+{
+    m_selectorTimer.stop();
+    m_pending = nullptr;
 }
 
 void GuiRunHost::flushSelector()
@@ -40,8 +56,7 @@ void GuiRunHost::flushSelector()
 
 void GuiRunHost::hideSelector()
 {
-    m_selectorTimer.stop();
-    m_pending = nullptr;
+    forgetRecorded();
     m_window.hideSelector();
 }
 

@@ -10,9 +10,10 @@ class Block_Collection;
 class RunWindowHost;
 class frmMain;
 
-// The interpreter's screen in the desktop program. The selection frame follows the run at
-// screen rate: each tick only records the block, and the frame moves once per frame to the
-// last one recorded. Everything else goes to the main window.
+// The interpreter's screen in the desktop program. The selection frame follows the block run
+// control reports: at once while the run is timed (every block is framed), once per screen
+// frame to the last one reported while it runs as fast as it can. Everything else goes to the
+// main window.
 class GuiRunHost : public QObject, public RunHost {
     Q_OBJECT
 public:
@@ -36,8 +37,12 @@ public:
 
     // Moves the frame to the recorded block now.
     void flushSelector();
+    // A block recorded for the next frame is no longer the run's (the run has ended).
+    void forgetRecorded();
 
 private:
+    bool runningFast() const;
+
     frmMain &m_window;
     const cBlock *m_pending = nullptr;
     QTimer m_selectorTimer;

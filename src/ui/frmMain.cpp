@@ -232,7 +232,7 @@ void frmMain::connectRunControl()
 {
     RunControl &run = m_runtime.run;
     connect(&run, &RunControl::editingEnabledChanged, this, &frmMain::enableEditing);
-    connect(&run, &RunControl::runEnded, &m_host, &GuiRunHost::flushSelector);
+    connect(&run, &RunControl::runEnded, &m_host, &GuiRunHost::forgetRecorded);
     connect(m_runControls, &RunControlPanel::screenRequested, this, [this] { showScreen(true); });
     connect(m_runControls, &RunControlPanel::stackRequested, this, [this] {
         stack()->show();
@@ -363,15 +363,13 @@ void frmMain::showModal(const QString &text, const QString &title)
 
 void frmMain::setSelector(const cBlock *block)
 {
-    if (!block || !m_project.trackCurrentBlock() || !block->hasElement())
-        return;
-    m_surface->showSelector(QRectF(block->shapeLeft() - 2, block->shapeTop() - 2,
-                                   block->shapeWidth() + 5, block->shapeHeight() + 5));
+    if (block)
+        m_editor->followRun(*block);
 }
 
 void frmMain::hideSelector()
 {
-    m_surface->hideSelector();
+    m_editor->hideSelector();
 }
 
 void frmMain::openStartFile(const QString &path)

@@ -69,8 +69,8 @@ public:
     void openStartFile(const QString &path);
     void runStartUpFlow(const QString &path);
 
-    // Moves the selection frame around the block's shape (2 out, 5 larger) when blocks are
-    // tracked and the block has a shape on the surface.
+    // Moves the selection frame around the block's shape (2 out, 5 larger) and scrolls it into
+    // sight, when blocks are tracked and the block has a shape on the surface.
     void setSelector(const cBlock *block);
     void hideSelector();
     void showScreen(bool restore);

@@ -343,3 +343,84 @@ TEST(RunControlTest, TheStopButtonEndsAnEndlessRunAtDelayZero)
 }
 
 } // namespace
+
+namespace {
+
+// START, i = 0, then i = i + 1 while i < 3, END: blocks id1 to id5, the loop id3 and id4.
+void loopThreeTimes(RunHarness &h)
+{
+    const QStringList tags = h.chart.chain({{"START"}, {"DEFINITION", "i", "0"}, {"ADD", "i", "1", "i"}});
+    const QString test = h.chart.add(QStringLiteral("IF_LESS"), QStringLiteral("i"), QStringLiteral("3"));
+    const QString stop = h.chart.add(QStringLiteral("STOP"));
+    h.chart.link(tags.last(), test);
+    h.chart.link(test, tags.last(), QStringLiteral("EVET"));
+    h.chart.link(test, stop, QStringLiteral("HAYIR"));
+}
+
+QStringList withoutRepeats(const QStringList &tags)
+{
+    QStringList shown;
+    for (const QString &tag : tags)
+        if (shown.isEmpty() || shown.last() != tag)
+            shown.append(tag);
+    return shown;
+}
+
+} // namespace
+
+TEST(RunControlTest, ATimedRunShowsEveryBlockAndSelectsOnlyWhereItEnds)
+{
+    for (const int delay : {1, 3}) {
+        RunHarness h(true);
+        loopThreeTimes(h);
+        QList<qint16> selections;
+        QObject::connect(&h.project.context(), &ModelContext::selectionChanged, &h.project,
+                         [&selections](qint16 selected) { selections.append(selected); });
+        h.start(delay);
+        ASSERT_TRUE(waitUntil([&] { return h.ended(); }));
+        const QStringList path = {QStringLiteral("id1"), QStringLiteral("id2"), QStringLiteral("id3"),
+                                  QStringLiteral("id4"), QStringLiteral("id3"), QStringLiteral("id4"),
+                                  QStringLiteral("id3"), QStringLiteral("id4"), QStringLiteral("id5")};
+        EXPECT_EQ(withoutRepeats(h.host.selected), path) << "delay " << delay;
+        EXPECT_EQ(selections, QList<qint16>{h.chart.block(QStringLiteral("id5"))->theObjectShape()})
+            << "delay " << delay;
+    }
+}
+
+TEST(RunControlTest, StepModeSelectsEachBlockItPausesOn)
+{
+    RunHarness h(true);
+    RunControl &run = h.runtime.run;
+    loopThreeTimes(h);
+    h.start(RunControl::DelayMaximum);
+    for (const char *next : {"id2", "id3", "id4", "id3"}) {
+        ASSERT_TRUE(waitUntil([&] { return run.pauseChecked(); })) << next;
+        const cBlock *block = h.chart.block(QString::fromLatin1(next));
+        EXPECT_EQ(run.currentBlock(), block);
+        EXPECT_EQ(h.project.context().selectedIndex(), block->theObjectShape()) << next;
+        EXPECT_EQ(h.host.selected.last(), QString::fromLatin1(next));
+        run.cmdNextStep_Click();
+    }
+    run.cmdStop_MouseDown();
+}
+
+TEST(RunControlTest, AFastRunShowsTheBlockThatWaitsForInput)
+{
+    RunHarness h(true);
+    const QStringList tags =
+        h.chart.chain({{"START"}, {"DEFINITION", "a", "1"}, {"INPUT", "P", "x"}, {"OUTPUT", "x"}, {"STOP"}});
+    QString shownWhileWaiting;
+    QTimer poll;
+    poll.setInterval(1);
+    QObject::connect(&poll, &QTimer::timeout, &h.project, [&] {
+        if (!h.runtime.console.inputPending())
+            return;
+        poll.stop();
+        shownWhileWaiting = h.host.selected.value(h.host.selected.size() - 1);
+        h.runtime.console.processKey(13);
+    });
+    poll.start();
+    h.run();
+    EXPECT_TRUE(h.ended());
+    EXPECT_EQ(shownWhileWaiting, tags[2]);
+}

@@ -1,7 +1,9 @@
 #include "MainWindowFixture.h"
 
+#include "interp/ChartBuilder.h"
 #include "interp/Interpreter.h"
 #include "model/cBlock.h"
+#include "ui/editor/ChartEditor.h"
 #include "ui/editor/DrawingSurface.h"
 
 #include <QCheckBox>
@@ -17,6 +19,7 @@ protected:
 
 TEST_F(SelectorTest, FrameFollowsTheLastRecordedBlockOncePerFrame)
 {
+    setDelay(0);
     cBlock *block = start();
     ASSERT_NE(block, nullptr);
     ASSERT_TRUE(block->hasElement());
@@ -41,9 +44,66 @@ TEST_F(SelectorTest, NothingShowsWhileBlocksAreNotTracked)
 
 TEST_F(SelectorTest, ARecordedBlockThatIsRemovedIsNeverShown)
 {
+    setDelay(0);
     cBlock *block = start();
     window->host().setSelector(block);
     loadExample(QStringLiteral("test00_hello.vnp"));
     window->host().flushSelector();
     EXPECT_FALSE(window->surface()->selectorVisible());
+}
+
+TEST_F(SelectorTest, AtADelayEveryReportedBlockIsFramedAtOnce)
+{
+    cBlock *block = start();
+    for (const int delay : {1, 100, RunControl::DelayMaximum}) {
+        setDelay(delay);
+        window->host().hideSelector();
+        window->host().setSelector(block);
+        EXPECT_TRUE(window->surface()->selectorVisible()) << delay;
+        EXPECT_EQ(window->surface()->selectorRect(), ChartEditor::selectorFrame(*block)) << delay;
+    }
+}
+
+TEST_F(SelectorTest, AFastRunKeepsItsBlockInSightAndLeavesTheFrameWhereItStopped)
+{
+    // A long way down to a loop that does not end: the loop lies far below the visible area.
+    ChartTest::ChartFolder folder;
+    ASSERT_TRUE(folder.write(QStringLiteral("uzun.vnp"), [](ChartTest::ChartBuilder &chart) {
+        QString previous = chart.add(QStringLiteral("START"));
+        for (int i = 0; i < 30; ++i) {
+            const QString next = chart.add(QStringLiteral("DEFINITION"), QStringLiteral("i"), QStringLiteral("0"));
+            chart.link(previous, next);
+            previous = next;
+        }
+        const QString add = chart.add(QStringLiteral("ADD"), QStringLiteral("i"), QStringLiteral("1"), QStringLiteral("i"));
+        const QString test = chart.add(QStringLiteral("IF_LESS"), QStringLiteral("i"), QStringLiteral("1e300"));
+        const QString stop = chart.add(QStringLiteral("STOP"));
+        chart.link(previous, add);
+        chart.link(add, test);
+        chart.link(test, add, QStringLiteral("EVET"));
+        chart.link(test, stop, QStringLiteral("HAYIR"));
+    }));
+    ASSERT_TRUE(window->project().load_FILE(folder.path(QStringLiteral("uzun.vnp"))));
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    DrawingSurface *surface = window->surface();
+    const auto visible = [surface] { return surface->mapToScene(surface->viewport()->rect()).boundingRect(); };
+    setDelay(0);
+    QRectF frame;
+    QRectF seen;
+    QTimer::singleShot(300, window.get(), [&] {
+        frame = surface->selectorVisible() ? surface->selectorRect() : QRectF();
+        seen = visible();
+        QTest::mouseClick(controls().cmdStop, Qt::LeftButton);
+    });
+    pressRun();
+    ASSERT_TRUE(waitFor([this] { return !run().runInProgress(); }));
+    EXPECT_GT(frame.top(), 30 * 60.0) << "the frame is on the loop";
+    EXPECT_TRUE(seen.contains(frame)) << "the view scrolled to it";
+
+    const cBlock *last = window->editor()->operations().blockAt(window->project().context().selectedIndex());
+    ASSERT_NE(last, nullptr);
+    EXPECT_TRUE(last->zAction() == QStringLiteral("ADD") || last->zAction() == QStringLiteral("IF_LESS"));
+    EXPECT_TRUE(surface->selectorVisible());
+    EXPECT_EQ(surface->selectorRect(), ChartEditor::selectorFrame(*last));
 }

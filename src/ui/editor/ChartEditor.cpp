@@ -9,6 +9,14 @@
 #include <QAction>
 #include <QInputDialog>
 #include <cmath>
+#include <utility>
+
+namespace {
+
+// Room kept around the block a run has come to when the view scrolls to it.
+constexpr int followMargin = 40;
+
+} // namespace
 
 ChartEditor::ChartEditor(Project &project, DrawingSurface &surface, QObject *parent)
     : QObject(parent),
@@ -63,8 +71,10 @@ void ChartEditor::connectModel()
         m_stack.clear();
         --m_replaying;
     });
-    connect(&m_project.theBlockCollection(), &Block_Collection::selectorHidden, m_surface.data(),
-            &DrawingSurface::hideSelector);
+    connect(&m_project.theBlockCollection(), &Block_Collection::selectorHidden, this, &ChartEditor::hideSelector);
+    // Whatever changes the selection (a press, a paused or ended run, a deletion), the frame
+    // goes with it.
+    connect(&context, &ModelContext::selectionChanged, this, &ChartEditor::refreshSelector);
 }
 
 EditRecord ChartEditor::apply(const QString &text, const EditCommand::Operation &operation, int mergeKey)
@@ -122,6 +132,9 @@ void ChartEditor::setRunInProgress(bool running)
     m_running = running;
     m_scene->setCoalesceReplacements(running);
     updateUndoActions();
+    // After a run the frame is back on the selection, which the run left on its last block.
+    if (!running)
+        refreshSelector();
 }
 
 bool ChartEditor::placeBlock(const QString &toolWord, const QPointF &point)
@@ -182,13 +195,37 @@ QRectF ChartEditor::selectorFrame(const cBlock &block)
     return QRectF(block.shapeLeft() - 2, block.shapeTop() - 2, block.shapeWidth() + 5, block.shapeHeight() + 5);
 }
 
-void ChartEditor::refreshSelector()
+// The one place the frame is drawn: around the block, or nowhere.
+void ChartEditor::showFrame(const cBlock *block)
 {
-    const cBlock *block = m_operations.blockAt(m_project.context().selectedIndex());
-    if (block && m_project.trackCurrentBlock())
+    if (!m_surface)
+        return;
+    if (block && block->hasElement() && m_project.trackCurrentBlock() && !dragging())
         m_surface->showSelector(selectorFrame(*block));
     else
         m_surface->hideSelector();
+}
+
+void ChartEditor::refreshSelector()
+{
+    showFrame(m_operations.blockAt(m_project.context().selectedIndex()));
+}
+
+void ChartEditor::hideSelector()
+{
+    showFrame(nullptr);
+}
+
+void ChartEditor::followRun(const cBlock &block)
+{
+    if (!block.hasElement() || !m_project.trackCurrentBlock() || dragging() || !m_surface)
+        return;
+    showFrame(&block);
+    const QRectF frame = selectorFrame(block);
+    // A chart a call has just brought in may lie beyond the scrollable area as it stands.
+    if (!m_surface->sceneRect().contains(frame))
+        m_surface->fitSceneToContents();
+    m_surface->ensureVisible(frame, followMargin, followMargin);
 }
 
 void ChartEditor::pressBlock(qint16 element, const QPointF &offset)
@@ -202,7 +239,7 @@ void ChartEditor::pressBlock(qint16 element, const QPointF &offset)
     m_operations.pressBlock(element);
     Q_EMIT blockPressed(block->TagID());
     m_scene->bringToFront(element);
-    m_surface->hideSelector();
+    hideSelector();
 }
 
 void ChartEditor::dragTo(const QPointF &point)
@@ -223,11 +260,8 @@ void ChartEditor::dragTo(const QPointF &point)
 
 void ChartEditor::release()
 {
-    if (m_dragElement != -1) {
-        if (const cBlock *block = m_operations.blockAt(m_dragElement); block && m_project.trackCurrentBlock())
-            m_surface->showSelector(selectorFrame(*block));
-    }
-    m_dragElement = -1;
+    if (const qint16 released = std::exchange(m_dragElement, -1); released != -1)
+        showFrame(m_operations.blockAt(released));
     if (m_autoConnect)
         connectSelected(false);
 }

@@ -56,7 +56,8 @@ public:
     // "Otomatik Bağla": connect after each placement and each release on a block.
     void setAutoConnect(bool on) { m_autoConnect = on; }
     bool autoConnect() const { return m_autoConnect; }
-    // While a program runs, replaced charts are redrawn at screen rate and nothing is undone.
+    // While a program runs, replaced charts are redrawn at screen rate and nothing is undone;
+    // when it has ended, the frame goes back to the selected block.
     void setRunInProgress(bool running);
 
     // Places a block of the tool with its top-left corner at point (surface coordinates).
@@ -69,6 +70,10 @@ public:
 
     // The selection frame around the selected block, or hidden when none is selected.
     void refreshSelector();
+    // The frame around the block a run has come to, scrolled into sight; nothing while blocks
+    // are not tracked, for a block without a shape, or while a block is held.
+    void followRun(const cBlock &block);
+    void hideSelector();
     // The frame the rules draw around a block: 2 out, 5 larger.
     static QRectF selectorFrame(const cBlock &block);
 
@@ -86,6 +91,7 @@ private:
     void pressBlock(qint16 element, const QPointF &offset);
     void dragTo(const QPointF &point);
     void release();
+    void showFrame(const cBlock *block);
     void modifiedChanged(bool modified);
     void updateUndoActions();
     QString askCaption() const;

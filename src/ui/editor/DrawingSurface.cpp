@@ -86,7 +86,10 @@ void DrawingSurface::setChartScene(ChartScene *chart)
 
 void DrawingSurface::showSelector(const QRectF &frame)
 {
-    updateSelectorArea();
+    if (m_selectorVisible && frame == m_selector)
+        return;
+    // The old place is repainted without the frame, the new one with it.
+    hideSelector();
     m_selector = frame;
     m_selectorVisible = true;
     updateSelectorArea();
@@ -97,14 +100,13 @@ void DrawingSurface::hideSelector()
 {
     if (!m_selectorVisible)
         return;
-    m_selectorVisible = false;
     updateSelectorArea();
+    m_selectorVisible = false;
 }
 
 void DrawingSurface::updateSelectorArea()
 {
-    if (m_selectorVisible)
-        viewport()->update(mapFromScene(m_selector).boundingRect().adjusted(-2, -2, 2, 2));
+    viewport()->update(mapFromScene(m_selector).boundingRect().adjusted(-2, -2, 2, 2));
 }
 
 void DrawingSurface::drawForeground(QPainter *painter, const QRectF &)
