@@ -87,29 +87,27 @@ std::string describe(int zoom, const QPoint &at)
 
 TEST_F(SceneSettlingTest, ABlockPlacedNearAnyEdgeSettlesAtOnce)
 {
-    for (const QString &tool : {QStringLiteral("START")}) {
-        for (const int zoom : zooms) {
-            for (const QPoint &at : edgePoints()) {
-                surface->setZoomPercent(100);
-                surface->horizontalScrollBar()->setValue(0);
-                surface->verticalScrollBar()->setValue(0);
-                ASSERT_TRUE(settles());
-                surface->setZoomPercent(zoom);
-                ASSERT_TRUE(settles());
-                const QPointF point = surface->toSurface(at);
-                connectPlacement(tool);
-                QTest::mousePress(surface->viewport(), Qt::LeftButton, {}, at);
-                QTest::mouseRelease(surface->viewport(), Qt::LeftButton, {}, at);
-                const std::string where = tool.toStdString() + " " + describe(zoom, at);
-                ASSERT_TRUE(settles()) << where;
-                const cBlock *block = editor->operations().blockAt(context().selectedIndex());
-                ASSERT_NE(block, nullptr) << where;
-                EXPECT_NEAR(block->shapeLeft(), point.x(), 1) << where; // whole pixels are kept
-                EXPECT_NEAR(block->shapeTop(), point.y(), 1) << where;
-                EXPECT_TRUE(surface->sceneRect().contains(itemOf(*block)->sceneBoundingRect())) << where;
-                expectBarsMatchArea(where);
-                editor->undo(); // an empty drawing for the next case
-            }
+    for (const int zoom : zooms) {
+        for (const QPoint &at : edgePoints()) {
+            surface->setZoomPercent(100);
+            surface->horizontalScrollBar()->setValue(0);
+            surface->verticalScrollBar()->setValue(0);
+            ASSERT_TRUE(settles());
+            surface->setZoomPercent(zoom);
+            ASSERT_TRUE(settles());
+            const QPointF point = surface->toSurface(at);
+            connectPlacement(QStringLiteral("START"));
+            QTest::mousePress(surface->viewport(), Qt::LeftButton, {}, at);
+            QTest::mouseRelease(surface->viewport(), Qt::LeftButton, {}, at);
+            const std::string where = describe(zoom, at);
+            ASSERT_TRUE(settles()) << where;
+            const cBlock *block = editor->operations().blockAt(context().selectedIndex());
+            ASSERT_NE(block, nullptr) << where;
+            EXPECT_NEAR(block->shapeLeft(), point.x(), 1) << where; // whole pixels are kept
+            EXPECT_NEAR(block->shapeTop(), point.y(), 1) << where;
+            EXPECT_TRUE(surface->sceneRect().contains(itemOf(*block)->sceneBoundingRect())) << where;
+            expectBarsMatchArea(where);
+            editor->undo(); // an empty drawing for the next case
         }
     }
 }
