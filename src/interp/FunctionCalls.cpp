@@ -94,7 +94,7 @@ FunctionCalls::KnownVariable &FunctionCalls::resultVariable(const QString &name)
 
 const QStringList &FunctionCalls::localsOf(const QString &list)
 {
-    if (list != m_localsText) {
+    if (!Paths::samePath(list, m_localsText)) {
         m_localsText = list;
         m_locals = TextRules::listItems(list);
         m_localsGeneration = 0;
@@ -186,7 +186,7 @@ void FunctionCalls::stopBlock()
     const QString callerPath = m_parts.stack.callerPathOnTop();
     const QString CS = m_parts.stack.POP();
     const QString RET = m_parts.stack.POP();
-    m_parts.stack.POP();
+    m_parts.stack.popValue(); // the argument, unread
     if (!RET.isEmpty()) {
         const int column = columnOf(m_return);
         // A missing RETURN goes through the named lookup, which reports it.

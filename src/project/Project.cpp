@@ -114,13 +114,14 @@ void Project::switchTo(std::unique_ptr<KeptChart> incoming, bool keepLive)
         putLive(*m_live);
     }
     setProjectModified(false);
-    m_context.endReplace();
+    // Where the chart came from is known before the bracket closes, as after a load.
     const ChartOrigin &origin = m_live->origin;
     m_projectPath = origin.path;
     m_projectFileName = origin.fileName;
     m_projectFolder = origin.folder;
-    if (m_windowTitle != origin.title)
+    if (!Paths::samePath(m_windowTitle, origin.title))
         setWindowTitle(origin.title);
+    m_context.endReplace();
     Q_EMIT projectReplaced();
 }
 

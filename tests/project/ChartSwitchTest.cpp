@@ -3,6 +3,7 @@
 // the file again when it changed.
 
 #include "ProjectTestSupport.h"
+#include "base/Paths.h"
 #include "model/ChangeRecorder.h"
 
 #include <QSaveFile>
@@ -183,6 +184,24 @@ TEST_P(ChartSwitchAnnouncements, ASwitchIsAnnouncedLikeALoad)
     EXPECT_EQ(recorder.take(), bracket);
     ASSERT_TRUE(project.enterChart(a));
     EXPECT_EQ(recorder.take(), bracket);
+}
+
+// A view that rebuilds when the bracket closes finds the chart's path, folder and caption
+// already there, after a switch as after a load.
+TEST_P(ChartSwitchAnnouncements, TheBracketClosesOnTheNewChartsPlace)
+{
+    QStringList seen;
+    QObject::connect(&project.context(), &ModelContext::replaced, [&] {
+        seen << project.projectPath() + u' ' + project.projectFolder() + u' ' + project.windowTitle();
+    });
+    const auto place = [](const QString &path) {
+        return path + u' ' + Paths::folderOf(path) + u' ' + Project::baseTitle() + QStringLiteral(" - ")
+            + Paths::fileNameOf(path);
+    };
+    ASSERT_TRUE(project.load_FILE(a));
+    ASSERT_TRUE(project.enterChart(b));
+    ASSERT_TRUE(project.enterChart(a));
+    EXPECT_EQ(seen, (QStringList{place(a), place(b), place(a)}));
 }
 
 TEST_P(ChartSwitchAnnouncements, AChartLoadedUnderOtherSettingsIsReadAgain)
