@@ -2,6 +2,9 @@
 #include "interp/AppFlags.h"
 #include "model/ModelContext.h"
 #include "model/cBlock.h"
+#include "ui/dialogs/frmDlgIf.h"
+#include "ui/dialogs/frmLists.h"
+#include "ui/dialogs/frmSize.h"
 #include "ui/help/HandbookBrowser.h"
 #include "ui/help/HandbookHelp.h"
 #include "ui/help/HelpWindow.h"
@@ -17,6 +20,7 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QTreeWidget>
+#include <QTimer>
 #include <QTreeWidgetItemIterator>
 #include <gtest/gtest.h>
 
@@ -121,6 +125,32 @@ TEST_F(HelpWindowTest, F1InADialogOpensItsChapter)
     EXPECT_TRUE(beside->isVisible());
     EXPECT_EQ(beside->currentTopic(), QStringLiteral("02-bloklar.md#fonksiyon-blogu"));
     EXPECT_EQ(shownTopic(), QStringLiteral("02-bloklar.md#sartli-dallanma-blogu")) << "the shared window stays";
+}
+
+TEST_F(HelpWindowTest, F1InTheProgramsModalDialogsFindsThemByTheirClass)
+{
+    frmLists lists;
+    frmDlgIf condition(lists, &mainWindow);
+    frmSize size(&mainWindow);
+    const struct {
+        QDialog *dialog;
+        const char *topic;
+    } cases[] = {
+        {&condition, "02-bloklar.md#sartli-dallanma-blogu"},
+        {&size, "02-bloklar.md#renk-ve-boyut"},
+    };
+    for (const auto &c : cases) {
+        QString shown;
+        // The dialog runs its own loop, as when the program opens it; F1 comes from inside.
+        QTimer::singleShot(0, c.dialog, [&shown, &c] {
+            QTest::keyClick(c.dialog, Qt::Key_F1);
+            if (auto *beside = c.dialog->findChild<HelpWindow *>())
+                shown = beside->currentTopic();
+            c.dialog->reject();
+        });
+        c.dialog->exec();
+        EXPECT_EQ(shown, QLatin1String(c.topic)) << c.dialog->metaObject()->className();
+    }
 }
 
 TEST_F(HelpWindowTest, MessageWindowLinesLeadToTheirEntries)
