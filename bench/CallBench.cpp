@@ -1,6 +1,7 @@
 // Function calls into project files: a chart that calls itself 40 levels deep with one local
-// variable, called again and again. Each call loads the called file and each return reloads
-// the caller, both from the parsed copies of the unchanged files.
+// variable, called again and again; a chart that calls an empty one; two charts that call each
+// other. Each call shows the called chart and each return the caller, both kept whole from their
+// first load while their files are unchanged.
 
 #include "BenchCharts.h"
 #include "ChartRun.h"
