@@ -85,7 +85,7 @@ void FunctionCalls::setValue(KnownVariable &variable, const Value &value)
 
 FunctionCalls::KnownVariable &FunctionCalls::resultVariable(const QString &name)
 {
-    if (!Paths::samePath(m_result.name, name)) {
+    if (m_result.name != name) {
         m_result.name = name;
         m_result.generation = 0;
     }
@@ -94,7 +94,7 @@ FunctionCalls::KnownVariable &FunctionCalls::resultVariable(const QString &name)
 
 const QStringList &FunctionCalls::localsOf(const QString &list)
 {
-    if (!Paths::samePath(list, m_localsText)) {
+    if (list != m_localsText) {
         m_localsText = list;
         m_locals = TextRules::listItems(list);
         m_localsGeneration = 0;

@@ -119,7 +119,7 @@ void Project::switchTo(std::unique_ptr<KeptChart> incoming, bool keepLive)
     m_projectPath = origin.path;
     m_projectFileName = origin.fileName;
     m_projectFolder = origin.folder;
-    if (!Paths::samePath(m_windowTitle, origin.title))
+    if (m_windowTitle != origin.title)
         setWindowTitle(origin.title);
     m_context.endReplace();
     Q_EMIT projectReplaced();
