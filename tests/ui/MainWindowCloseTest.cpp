@@ -5,6 +5,9 @@
 #include "CountingLoopChart.h"
 #include "MainWindowFixture.h"
 
+#include "ui/GuiRunHost.h"
+#include "ui/guiwin/RunWindowHost.h"
+#include "ui/guiwin/frmWindow.h"
 #include "ui/runwin/frmScreen.h"
 #include "ui/runwin/frmStack.h"
 #include "ui/runwin/frmVars.h"
@@ -129,4 +132,19 @@ TEST_F(MainWindowCloseTest, WhileAProgramWaitsForAnInput)
     }));
     expectNothingLeftOnScreen();
     EXPECT_FALSE(window->runtime().console.inputPending());
+}
+
+TEST_F(MainWindowCloseTest, WhileARunTimeWindowWaitsForClicks)
+{
+    loadExample(QStringLiteral("Tıklanan Resim.vnp"));
+    window->show();
+    setDelay(0);
+    ASSERT_TRUE(closeEndsTheProgram([this] {
+        closeWhen([this] {
+            const RunWindowHost *windows = window->host().windows();
+            return windows && windows->window() && windows->window()->isVisible() && !run().timerEnabled();
+        });
+        QTest::mouseClick(controls().cmdRun, Qt::LeftButton);
+    }));
+    expectNothingLeftOnScreen();
 }
