@@ -10,6 +10,43 @@
 
 class SelectorTest : public MainWindowFixture {
 protected:
+    // A long way down to a loop that counts to `limit`: the loop and the END lie far below
+    // the visible area of the shown window.
+    void loadTallChart(const QString &limit)
+    {
+        ASSERT_TRUE(folder.write(QStringLiteral("uzun.vnp"), [&limit](ChartTest::ChartBuilder &chart) {
+            QString previous = chart.add(QStringLiteral("START"));
+            for (int i = 0; i < 30; ++i) {
+                const QString next = chart.add(QStringLiteral("DEFINITION"), QStringLiteral("i"), QStringLiteral("0"));
+                chart.link(previous, next);
+                previous = next;
+            }
+            const QString add = chart.add(QStringLiteral("ADD"), QStringLiteral("i"), QStringLiteral("1"), QStringLiteral("i"));
+            const QString test = chart.add(QStringLiteral("IF_LESS"), QStringLiteral("i"), limit);
+            const QString stop = chart.add(QStringLiteral("STOP"));
+            chart.link(previous, add);
+            chart.link(add, test);
+            chart.link(test, add, QStringLiteral("EVET"));
+            chart.link(test, stop, QStringLiteral("HAYIR"));
+        }));
+        ASSERT_TRUE(window->project().load_FILE(folder.path(QStringLiteral("uzun.vnp"))));
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    }
+
+    QRectF visible() const
+    {
+        const DrawingSurface *surface = window->surface();
+        return surface->mapToScene(surface->viewport()->rect()).boundingRect();
+    }
+
+    const cBlock *selected() const
+    {
+        return window->editor()->operations().blockAt(window->project().context().selectedIndex());
+    }
+
+    ChartTest::ChartFolder folder;
+
     cBlock *start()
     {
         loadExample(QStringLiteral("test00_hello.vnp"));
@@ -66,29 +103,9 @@ TEST_F(SelectorTest, AtADelayEveryReportedBlockIsFramedAtOnce)
 
 TEST_F(SelectorTest, AFastRunKeepsItsBlockInSightAndLeavesTheFrameWhereItStopped)
 {
-    // A long way down to a loop that does not end: the loop lies far below the visible area.
-    ChartTest::ChartFolder folder;
-    ASSERT_TRUE(folder.write(QStringLiteral("uzun.vnp"), [](ChartTest::ChartBuilder &chart) {
-        QString previous = chart.add(QStringLiteral("START"));
-        for (int i = 0; i < 30; ++i) {
-            const QString next = chart.add(QStringLiteral("DEFINITION"), QStringLiteral("i"), QStringLiteral("0"));
-            chart.link(previous, next);
-            previous = next;
-        }
-        const QString add = chart.add(QStringLiteral("ADD"), QStringLiteral("i"), QStringLiteral("1"), QStringLiteral("i"));
-        const QString test = chart.add(QStringLiteral("IF_LESS"), QStringLiteral("i"), QStringLiteral("1e300"));
-        const QString stop = chart.add(QStringLiteral("STOP"));
-        chart.link(previous, add);
-        chart.link(add, test);
-        chart.link(test, add, QStringLiteral("EVET"));
-        chart.link(test, stop, QStringLiteral("HAYIR"));
-    }));
-    ASSERT_TRUE(window->project().load_FILE(folder.path(QStringLiteral("uzun.vnp"))));
-    window->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-    DrawingSurface *surface = window->surface();
-    const auto visible = [surface] { return surface->mapToScene(surface->viewport()->rect()).boundingRect(); };
+    loadTallChart(QStringLiteral("1e300"));
     setDelay(0);
+    DrawingSurface *surface = window->surface();
     QRectF frame;
     QRectF seen;
     QTimer::singleShot(300, window.get(), [&] {
@@ -101,9 +118,22 @@ TEST_F(SelectorTest, AFastRunKeepsItsBlockInSightAndLeavesTheFrameWhereItStopped
     EXPECT_GT(frame.top(), 30 * 60.0) << "the frame is on the loop";
     EXPECT_TRUE(seen.contains(frame)) << "the view scrolled to it";
 
-    const cBlock *last = window->editor()->operations().blockAt(window->project().context().selectedIndex());
+    const cBlock *last = selected();
     ASSERT_NE(last, nullptr);
     EXPECT_TRUE(last->zAction() == QStringLiteral("ADD") || last->zAction() == QStringLiteral("IF_LESS"));
     EXPECT_TRUE(surface->selectorVisible());
     EXPECT_EQ(surface->selectorRect(), ChartEditor::selectorFrame(*last));
+}
+
+TEST_F(SelectorTest, AtTheEndOfARunItsLastBlockIsFramedInSight)
+{
+    loadTallChart(QStringLiteral("3"));
+    setDelay(0);
+    pressRun();
+    ASSERT_TRUE(waitFor([this] { return !run().runInProgress(); }));
+    const cBlock *last = selected();
+    ASSERT_NE(last, nullptr);
+    EXPECT_EQ(last->zAction(), QStringLiteral("STOP"));
+    EXPECT_EQ(window->surface()->selectorRect(), ChartEditor::selectorFrame(*last));
+    EXPECT_TRUE(visible().contains(window->surface()->selectorRect()));
 }

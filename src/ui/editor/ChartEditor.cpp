@@ -132,9 +132,14 @@ void ChartEditor::setRunInProgress(bool running)
     m_running = running;
     m_scene->setCoalesceReplacements(running);
     updateUndoActions();
-    // After a run the frame is back on the selection, which the run left on its last block.
-    if (!running)
-        refreshSelector();
+    // After a run the frame is back on the selection, which the run left on its last block, and
+    // that block is in sight.
+    if (running)
+        return;
+    refreshSelector();
+    if (const cBlock *last = m_operations.blockAt(m_project.context().selectedIndex()); last && m_surface
+        && m_surface->selectorVisible())
+        keepInSight(*last);
 }
 
 bool ChartEditor::placeBlock(const QString &toolWord, const QPointF &point)
@@ -221,6 +226,11 @@ void ChartEditor::followRun(const cBlock &block)
     if (!block.hasElement() || !m_project.trackCurrentBlock() || dragging() || !m_surface)
         return;
     showFrame(&block);
+    keepInSight(block);
+}
+
+void ChartEditor::keepInSight(const cBlock &block)
+{
     const QRectF frame = selectorFrame(block);
     // A chart a call has just brought in may lie beyond the scrollable area as it stands.
     if (!m_surface->sceneRect().contains(frame))

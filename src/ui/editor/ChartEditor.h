@@ -57,7 +57,7 @@ public:
     void setAutoConnect(bool on) { m_autoConnect = on; }
     bool autoConnect() const { return m_autoConnect; }
     // While a program runs, replaced charts are redrawn at screen rate and nothing is undone;
-    // when it has ended, the frame goes back to the selected block.
+    // when it has ended, the frame goes back to the selected block, scrolled into sight.
     void setRunInProgress(bool running);
 
     // Places a block of the tool with its top-left corner at point (surface coordinates).
@@ -92,6 +92,7 @@ private:
     void dragTo(const QPointF &point);
     void release();
     void showFrame(const cBlock *block);
+    void keepInSight(const cBlock &block);
     void modifiedChanged(bool modified);
     void updateUndoActions();
     QString askCaption() const;
