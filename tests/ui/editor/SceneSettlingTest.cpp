@@ -157,20 +157,3 @@ TEST_F(SceneSettlingTest, ABlockMovedOrResizedToAnyEdgeSettlesAtOnce)
         editor->deleteSelectedBlock();
     }
 }
-
-TEST_F(SceneSettlingTest, ABlockDraggedAlongTheEdgesSettlesAtOnce)
-{
-    cBlock *block = place(QStringLiteral("START"), QPointF(150, 150));
-    QPointF grab = centreOf(*block);
-    for (const QPoint &at : edgePoints()) {
-        const QPointF to = surface->toSurface(at);
-        drag(grab, to);
-        ASSERT_TRUE(settles()) << describe(100, at);
-        expectBarsMatchArea("dragged, " + describe(100, at));
-        grab = centreOf(*block);
-        if (!surface->viewport()->rect().contains(viewportPoint(grab))) {
-            surface->ensureVisible(itemOf(*block)->sceneBoundingRect(), 0, 0);
-            grab = centreOf(*block);
-        }
-    }
-}
