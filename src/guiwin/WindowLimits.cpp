@@ -6,7 +6,7 @@ QString WindowLimits::objectCountRefusal(qsizetype count)
 {
     if (count <= MaxObjects)
         return QString();
-    return QStringLiteral("Pencere açılamıyor: tanımında ") + QString::number(count)
+    return QStringLiteral("Pencere açılamıyor:\r\ntanımında ") + QString::number(count)
         + QStringLiteral(" nesne var, en fazla ") + QString::number(MaxObjects) + QStringLiteral(" olabilir.");
 }
 

@@ -85,7 +85,7 @@ QString utf8Notice(const QString &character)
 {
     const char32_t code = character.toUcs4().value(0);
     const QString codeText = QStringLiteral("U+%1").arg(uint(code), 4, 16, QLatin1Char('0')).toUpper();
-    return QStringLiteral("Proje UTF-8 olarak kaydedildi: ") + character + QStringLiteral(" (") + codeText
+    return QStringLiteral("Proje UTF-8 olarak kaydedildi:\r\n") + character + QStringLiteral(" (") + codeText
         + QStringLiteral(") Windows-1254 ile saklanamıyor.");
 }
 

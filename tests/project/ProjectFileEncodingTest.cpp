@@ -74,7 +74,7 @@ TEST_F(ProjectFileEncoding, ACharacterTheCodePageLacksIsSavedInUtf8AndToldOnce)
     project.theBlockCollection().item(2)->setZParam1(text);
     ASSERT_TRUE(project.saveProjectFile(path(QStringLiteral("out.vnp"))));
     EXPECT_EQ(log.text(),
-              QStringLiteral("Proje UTF-8 olarak kaydedildi: ✓ (U+2713) Windows-1254 ile saklanamıyor.\r\n"));
+              QStringLiteral("Proje UTF-8 olarak kaydedildi:\r\n✓ (U+2713) Windows-1254 ile saklanamıyor.\r\n"));
     const QByteArray saved = readBytes(path(QStringLiteral("out.vnp")));
     EXPECT_TRUE(saved.startsWith(TextEncoding::Utf8Bom.toByteArray() + "3       \t <--SHAPES\r\n"));
 

@@ -59,7 +59,7 @@ TEST(HostileWindowDefinition, AWindowSizeSetByTheChartStaysWithinLimits)
 
 TEST(HostileWindowDefinition, TooManyObjectsEndTheRunWithAMessage)
 {
-    const QString message = QStringLiteral("Pencere açılamıyor: tanımında 30000 nesne var, en fazla 1000 olabilir.");
+    const QString message = QStringLiteral("Pencere açılamıyor:\r\ntanımında 30000 nesne var, en fazla 1000 olabilir.");
     ChartTest::ChartFolder folder;
     ASSERT_TRUE(folder.write(QStringLiteral("main.vnp"),
                              {{"START"}, {"WINDOW", "4800|3000|", manyObjects(30000), ""}, {"OUTPUT", "sonra"}, {"STOP"}}));
