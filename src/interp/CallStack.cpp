@@ -1,6 +1,7 @@
 #include "interp/CallStack.h"
 
 #include "base/MessageLog.h"
+#include "base/Paths.h"
 #include "interp/RunEnding.h"
 
 CallStack::CallStack(MessageLog *log, RunEnding &run, QObject *parent)
@@ -68,7 +69,9 @@ void CallStack::pushCaller(const QString &fileName, const QString &path)
     if (!makeRoom())
         return;
     m_values[m_SP] = Value(fileName);
-    m_callerPaths[m_SP] = path;
+    // A chart that calls again and again leaves the same path on the same row.
+    if (!Paths::samePath(m_callerPaths[m_SP], path))
+        m_callerPaths[m_SP] = path;
     touch();
 }
 

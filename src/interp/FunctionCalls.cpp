@@ -13,6 +13,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <utility>
+
 FunctionCalls::FunctionCalls(Interpreter &interpreter, RunParts parts, RunControl &run)
     : m_interpreter(interpreter), m_parts(parts), m_run(run)
 {
@@ -183,7 +185,7 @@ void FunctionCalls::stopBlock()
     if (const cBlock *start = m_interpreter.findBlockByAction(QStringLiteral("START")))
         restoreLocals(start->zParam1());
     const QString IP = m_parts.stack.POP();
-    const QString callerPath = m_parts.stack.callerPathOnTop();
+    QString callerPath = m_parts.stack.callerPathOnTop();
     const QString CS = m_parts.stack.POP();
     const QString RET = m_parts.stack.POP();
     m_parts.stack.popValue(); // the argument, unread
@@ -200,16 +202,17 @@ void FunctionCalls::stopBlock()
         m_run.markCompleted();
         throw RunEnded{};
     }
-    returnToCaller(CS, callerPath, IP);
+    returnToCaller(CS, std::move(callerPath), IP);
 }
 
-// The caller is looked for where it was when it called; a frame that kept no path (pushed for
-// a window's event) names a chart in the folder of the chart on show.
-void FunctionCalls::returnToCaller(const QString &CS, const QString &callerPath, const QString &IP)
+// The caller is looked for at the path kept beside its file name, where it was when it called;
+// without one, in the folder of the chart on show.
+void FunctionCalls::returnToCaller(const QString &CS, QString path, const QString &IP)
 {
     m_parts.host.hideSelector();
     const QString cannotReturn = QStringLiteral("Çağıran fonksiyona dönülemiyor\r\n");
-    const QString path = callerPath.isEmpty() ? m_parts.project.projectFolder() + CS : callerPath;
+    if (path.isEmpty())
+        path = m_parts.project.projectFolder() + CS;
     // An untitled caller has no file name to return to; the project folder itself is no chart.
     if (CS.isEmpty() || !enterChart(path))
         endRun(cannotReturn + QStringLiteral("Yığın dönüş için yanlış CS bilgisi içeriyor: ") + CS);

@@ -45,7 +45,7 @@ private:
     bool enterChart(const QString &path);
     void saveLocals(const QString &list);
     void restoreLocals(const QString &list);
-    void returnToCaller(const QString &CS, const QString &callerPath, const QString &IP);
+    void returnToCaller(const QString &CS, QString path, const QString &IP);
     [[noreturn]] void endRun(const QString &message);
 
     Interpreter &m_interpreter;
