@@ -7,9 +7,9 @@
 #include "BenchCharts.h"
 
 #include "interp/Numbers.h"
-#include "ui/RunControlPanel.h"
+#include "ui/run/RunControlPanel.h"
 #include "ui/editor/DrawingSurface.h"
-#include "ui/frmMain.h"
+#include "ui/main/frmMain.h"
 #include "ui/runwin/frmVars.h"
 
 #include <QApplication>

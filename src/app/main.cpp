@@ -3,8 +3,8 @@
 #include "shell/Registry.h"
 #include "shell/SettingsModule.h"
 #include "shell/StartUp.h"
-#include "ui/ProjectCommands.h"
-#include "ui/frmMain.h"
+#include "ui/main/ProjectCommands.h"
+#include "ui/main/frmMain.h"
 #include "ui/shell/AppIcon.h"
 
 #include <QApplication>

@@ -6,7 +6,7 @@
 #include "model/EditOperations.h"
 #include "model/cBlock.h"
 #include "project/Project.h"
-#include "ui/BlockEditing.h"
+#include "ui/main/BlockEditing.h"
 #include "ui/editor/ChartEditor.h"
 #include "ui/editor/DrawingSurface.h"
 

@@ -1,12 +1,12 @@
 // The editing commands as the user reaches them in the main window: tools and dialogs build a
 // chart that runs, the edit button and the double click, the menu entries.
 
-#include "ui/MainWindowFixture.h"
+#include "ui/support/MainWindowFixture.h"
 #include "ui/dialogs/DialogTestSupport.h"
 
 #include "model/cBlock.h"
-#include "ui/BlockEditing.h"
-#include "ui/MainWindowCommands.h"
+#include "ui/main/BlockEditing.h"
+#include "ui/main/MainWindowCommands.h"
 #include "ui/dialogs/frmSize.h"
 #include "ui/editor/ChartEditor.h"
 #include "ui/editor/DrawingSurface.h"

@@ -5,7 +5,7 @@
 #include "ui/export/ChartExport.h"
 #include "ui/export/ChartExportCommands.h"
 #include "ui/export/ChartRenderer.h"
-#include "ui/frmMain.h"
+#include "ui/main/frmMain.h"
 
 #include <QAction>
 #include <QFile>

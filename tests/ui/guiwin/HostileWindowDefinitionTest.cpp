@@ -5,7 +5,7 @@
 
 #include "guiwin/WindowLimits.h"
 #include "interp/ChartBuilder.h"
-#include "ui/PropertyDialogs.h"
+#include "ui/main/PropertyDialogs.h"
 
 #include <QApplication>
 #include <QTimer>

@@ -1,7 +1,7 @@
-#include "../MainWindowFixture.h"
+#include "ui/support/MainWindowFixture.h"
 #include "WindowRunHarness.h"
 
-#include "ui/GuiRunHost.h"
+#include "ui/run/GuiRunHost.h"
 
 class MainWindowRunWindowTest : public MainWindowFixture {
 protected:

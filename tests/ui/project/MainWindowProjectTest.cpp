@@ -1,11 +1,11 @@
 // The project commands in the main window: its file menu, its title, closing it and files
 // dropped on it.
 
-#include "../MainWindowFixture.h"
+#include "ui/support/MainWindowFixture.h"
 #include "ProjectCommandsFixture.h"
 
 #include "model/EditOperations.h"
-#include "ui/ProjectCommands.h"
+#include "ui/main/ProjectCommands.h"
 
 #include <QDropEvent>
 #include <QMimeData>

@@ -5,7 +5,7 @@
 #include "interp/Runtime.h"
 #include "model/EditOperations.h"
 #include "project/Project.h"
-#include "ui/ProjectCommands.h"
+#include "ui/main/ProjectCommands.h"
 
 #include <QDir>
 #include <QFile>

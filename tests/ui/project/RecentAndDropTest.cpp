@@ -2,7 +2,7 @@
 
 #include "ProjectCommandsFixture.h"
 
-#include "ui/RecentMenu.h"
+#include "ui/main/RecentMenu.h"
 
 #include <QCoreApplication>
 #include <QDropEvent>

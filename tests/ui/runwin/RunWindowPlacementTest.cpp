@@ -1,7 +1,7 @@
 // Where the run windows open: beside the main window where the screen has room, never over its
 // menus, tools and buttons, clear of each other, and where the user last put them.
 
-#include "ui/MainWindowFixture.h"
+#include "ui/support/MainWindowFixture.h"
 
 #include "project/RecentProjects.h"
 #include "ui/editor/DrawingSurface.h"

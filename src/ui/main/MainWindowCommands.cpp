@@ -1,7 +1,7 @@
-#include "ui/MainWindowCommands.h"
+#include "ui/main/MainWindowCommands.h"
 
-#include "ui/BlockEditing.h"
-#include "ui/frmMain.h"
+#include "ui/main/BlockEditing.h"
+#include "ui/main/frmMain.h"
 #include "ui/shell/frmAbout.h"
 #include "ui/shell/frmMakeExecutable.h"
 

@@ -3,7 +3,7 @@
 #include "base/MessageLog.h"
 #include "interp/Runtime.h"
 #include "project/Project.h"
-#include "ui/GuiRunHost.h"
+#include "ui/run/GuiRunHost.h"
 #include "ui/editor/EditCommand.h"
 
 #include <QMainWindow>

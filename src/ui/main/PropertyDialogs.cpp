@@ -1,4 +1,4 @@
-#include "ui/PropertyDialogs.h"
+#include "ui/main/PropertyDialogs.h"
 
 #include "base/MessageLog.h"
 #include "guiwin/WindowLimits.h"

@@ -2,10 +2,10 @@
 
 #include "interp/Runtime.h"
 #include "support/LocaleScope.h"
-#include "ui/RunControlPanel.h"
-#include "ui/frmMain.h"
+#include "ui/run/RunControlPanel.h"
+#include "ui/main/frmMain.h"
 
-#include "ui/ToolColumn.h"
+#include "ui/main/ToolColumn.h"
 
 #include <QCheckBox>
 #include <QLabel>

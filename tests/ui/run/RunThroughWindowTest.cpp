@@ -1,5 +1,5 @@
-#include "CountingLoopChart.h"
-#include "MainWindowFixture.h"
+#include "ui/support/CountingLoopChart.h"
+#include "ui/support/MainWindowFixture.h"
 
 #include "interp/CallStack.h"
 #include "ui/runwin/StackModel.h"

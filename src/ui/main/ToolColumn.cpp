@@ -1,4 +1,4 @@
-#include "ui/ToolColumn.h"
+#include "ui/main/ToolColumn.h"
 
 #include "ui/editor/BlockPainter.h"
 

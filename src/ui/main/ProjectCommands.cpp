@@ -1,4 +1,4 @@
-#include "ui/ProjectCommands.h"
+#include "ui/main/ProjectCommands.h"
 
 #include "base/MessageLog.h"
 #include "base/Paths.h"
@@ -6,7 +6,7 @@
 #include "model/cBlock.h"
 #include "project/ExampleCatalog.h"
 #include "project/Project.h"
-#include "ui/RecentMenu.h"
+#include "ui/main/RecentMenu.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/ProjectDialogs.h"
+#include "ui/main/ProjectDialogs.h"
 
 #include <QPointer>
 #include <QWidget>

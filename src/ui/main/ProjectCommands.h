@@ -3,7 +3,7 @@
 #include "project/RecentProjects.h"
 #include "project/RecoveryStore.h"
 #include "shell/DataLocator.h"
-#include "ui/ProjectDialogs.h"
+#include "ui/main/ProjectDialogs.h"
 
 #include <QKeySequence>
 #include <QObject>

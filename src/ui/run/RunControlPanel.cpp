@@ -1,4 +1,4 @@
-#include "ui/RunControlPanel.h"
+#include "ui/run/RunControlPanel.h"
 
 #include "interp/RunControl.h"
 #include "project/Project.h"

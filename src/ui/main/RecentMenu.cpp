@@ -1,4 +1,4 @@
-#include "ui/RecentMenu.h"
+#include "ui/main/RecentMenu.h"
 
 #include "project/RecentProjects.h"
 

@@ -1,7 +1,7 @@
 // Every dialog that opens a file is read-only: it can neither make folders nor move, rename or
 // delete files, whichever command shows it.
 
-#include "MainWindowFixture.h"
+#include "ui/support/MainWindowFixture.h"
 #include "ui/shell/ModalAnswer.h"
 
 #include "ui/shell/frmMakeExecutable.h"

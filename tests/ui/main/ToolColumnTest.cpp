@@ -1,6 +1,6 @@
-#include "MainWindowFixture.h"
+#include "ui/support/MainWindowFixture.h"
 
-#include "ui/ToolColumn.h"
+#include "ui/main/ToolColumn.h"
 #include "ui/editor/BlockPainter.h"
 #include "ui/editor/DrawingSurface.h"
 

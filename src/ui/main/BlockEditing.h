@@ -1,7 +1,7 @@
 #pragma once
 
 #include "model/EditOperations.h"
-#include "ui/PropertyDialogs.h"
+#include "ui/main/PropertyDialogs.h"
 
 #include <QObject>
 #include <QPointer>

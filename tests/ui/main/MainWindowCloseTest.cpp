@@ -2,10 +2,10 @@
 // message window open, while a program runs fast or slowly, is paused, or waits for an input.
 // Each case runs the application's own event loop, which the close has to end.
 
-#include "CountingLoopChart.h"
-#include "MainWindowFixture.h"
+#include "ui/support/CountingLoopChart.h"
+#include "ui/support/MainWindowFixture.h"
 
-#include "ui/GuiRunHost.h"
+#include "ui/run/GuiRunHost.h"
 #include "ui/guiwin/RunWindowHost.h"
 #include "ui/guiwin/frmWindow.h"
 #include "ui/runwin/frmScreen.h"

@@ -1,7 +1,7 @@
-#include "ui/QtProjectDialogs.h"
+#include "ui/main/QtProjectDialogs.h"
 
 #include "project/Project.h"
-#include "ui/OpenFileDialog.h"
+#include "ui/main/OpenFileDialog.h"
 
 #include <QFileDialog>
 #include <QFileInfo>

@@ -1,10 +1,10 @@
-#include "ui/GuiRunHost.h"
+#include "ui/run/GuiRunHost.h"
 
 #include "base/MessageLog.h"
 #include "model/Block_Collection.h"
 #include "model/cBlock.h"
-#include "ui/OpenFileDialog.h"
-#include "ui/frmMain.h"
+#include "ui/main/OpenFileDialog.h"
+#include "ui/main/frmMain.h"
 #include "ui/guiwin/RunWindowHost.h"
 
 GuiRunHost::GuiRunHost(frmMain &window, Block_Collection &blocks)

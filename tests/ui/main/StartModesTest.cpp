@@ -1,4 +1,4 @@
-#include "MainWindowFixture.h"
+#include "ui/support/MainWindowFixture.h"
 
 #include "ui/editor/DrawingSurface.h"
 #include "ui/runwin/frmScreen.h"

@@ -1,4 +1,4 @@
-#include "MainWindowFixture.h"
+#include "ui/support/MainWindowFixture.h"
 
 #include "interp/ChartBuilder.h"
 #include "interp/Interpreter.h"

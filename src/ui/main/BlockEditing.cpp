@@ -1,4 +1,4 @@
-#include "ui/BlockEditing.h"
+#include "ui/main/BlockEditing.h"
 
 #include "base/MessageLog.h"
 #include "model/BlockTool.h"
