@@ -20,17 +20,6 @@ using namespace ProjectTest;
 
 namespace {
 
-// Until a load of the file may keep the chart: its times lie far enough back.
-void waitUntilSettled(const QString &path)
-{
-    for (;;) {
-        const std::optional<FileStamp> stamp = FileStamp::of(QFile::encodeName(path));
-        if (!stamp || stamp->settledAt(FileStamp::nowNs()))
-            return;
-        QThread::msleep(5);
-    }
-}
-
 // Until the coarse clock reads later than `ms`.
 void waitForClockPast(qint64 ms)
 {

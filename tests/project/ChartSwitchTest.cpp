@@ -49,7 +49,8 @@ protected:
         ASSERT_TRUE(writeBytes(a, helloBytes()));
         ASSERT_TRUE(writeBytes(b, replaceOnce(helloBytes(), "Merhaba", "Selam")));
         // A file can be shown again unread only once its times have settled.
-        QThread::msleep(100);
+        waitUntilSettled(a);
+        waitUntilSettled(b);
     }
 
     // What a fresh load of the file shows.
@@ -141,7 +142,7 @@ TEST_P(ChartSwitch, AnEditedChartIsNotKeptButReadAgainFromItsFile)
         return;
     project.theBlockCollection().item(2)->setZParam1(QStringLiteral("kaydedildi"));
     ASSERT_TRUE(project.saveProjectFile(a));
-    QThread::msleep(100);
+    waitUntilSettled(a);
     cBlock *first = project.theBlockCollection().item(1);
     ASSERT_TRUE(project.enterChart(b));
     ASSERT_TRUE(project.enterChart(a));

@@ -414,7 +414,7 @@ TEST_F(ProjectLoadSave, AnUnchangedFileIsParsedOnce)
     const QString file = path(QStringLiteral("cached.vnp"));
     ASSERT_TRUE(writeBytes(file, helloBytes()));
     // A file is kept only once its times are older than the step in which file times move.
-    QThread::msleep(100);
+    waitUntilSettled(file);
     ASSERT_TRUE(project.load_FILE(file));
     ASSERT_TRUE(project.load_FILE(file));
     ASSERT_TRUE(project.load_FILE(file));
@@ -431,7 +431,7 @@ TEST_F(ProjectLoadSave, AnUnchangedFileIsParsedOnce)
     // A failed read is replayed the same way from the cache, messages included.
     const QString broken = path(QStringLiteral("broken.vnp"));
     ASSERT_TRUE(writeBytes(broken, replaceOnce(helloBytes(), "id3\r\n", "ID1\r\n")));
-    QThread::msleep(100);
+    waitUntilSettled(broken);
     log.dismiss();
     EXPECT_FALSE(project.load_FILE(broken));
     const QString first = log.text();
@@ -447,7 +447,7 @@ TEST_F(ProjectLoadSave, RelativePathsShareTheCacheEntryOfTheirAbsolutePath)
 {
     const QString file = path(QStringLiteral("rel.vnp"));
     ASSERT_TRUE(writeBytes(file, helloBytes()));
-    QThread::msleep(100);
+    waitUntilSettled(file);
     const QString before = QDir::currentPath();
     ASSERT_TRUE(QDir::setCurrent(dir.path()));
     const bool first = project.load_FILE(QStringLiteral("rel.vnp"));

@@ -5,6 +5,7 @@
 
 #include "model/cBlock.h"
 #include "model/cLine.h"
+#include "project/FileStamp.h"
 #include "project/Project.h"
 #include "project/ProjectFileReader.h"
 #include "project/ProjectFileWriter.h"
@@ -14,6 +15,7 @@
 #include <QFile>
 #include <QString>
 #include <QStringList>
+#include <QThread>
 
 #include <ostream>
 
@@ -24,6 +26,17 @@ inline void PrintTo(const QString &text, std::ostream *out)
 }
 
 namespace ProjectTest {
+
+// Until a load of the file may keep the chart: its times lie far enough back.
+inline void waitUntilSettled(const QString &path)
+{
+    for (;;) {
+        const std::optional<FileStamp> stamp = FileStamp::of(QFile::encodeName(path));
+        if (!stamp || stamp->settledAt(FileStamp::nowNs()))
+            return;
+        QThread::msleep(5);
+    }
+}
 
 inline QByteArray readBytes(const QString &path)
 {

@@ -77,6 +77,5 @@ TEST(frmSize, ActivationAsksForTheSelectedBlock)
     QSignalSpy activations(&d, &frmSize::activated);
     d.show();
     d.activateWindow();
-    QTest::qWait(20);
-    EXPECT_GE(activations.count(), 1);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return activations.count() >= 1; }, 2000));
 }
