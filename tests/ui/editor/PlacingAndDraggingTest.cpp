@@ -110,8 +110,7 @@ TEST_F(EditorFixture, ABlockHeldStillPastTheEdgeCarriesTheViewAlongUntilReleased
     moveInViewport(outside);
     QScrollBar *across = surface->horizontalScrollBar();
     const int first = across->value();
-    QTest::qWait(200);
-    EXPECT_GT(across->value(), first);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return across->value() > first; }, 2000));
     EXPECT_NEAR(b->shapeLeft(), surface->toSurface(outside).x() - 10, 1); // still under the pointer
     EXPECT_EQ(b->shapeTop(), 200);
 
