@@ -278,25 +278,33 @@ static long to_int32(double value, const char *source)
     return (long)whole;
 }
 )C"},
-        {"div_int", "to_int32", R"C(
+        {"whole_divisor", "to_int32", R"C(
+/* The divisor rounded to a whole number; none is zero. */
+static long long whole_divisor(double b)
+{
+    long long y = to_int32(b, "timerRunner_Timer");
+    if (y == 0)
+        run_error(11, "timerRunner_Timer", "Sıfıra bölme");
+    return y;
+}
+)C"},
+        {"div_int", "whole_divisor", R"C(
 /* Whole-number division of the rounded operands, truncated toward zero. */
 static double div_int(double a, double b)
 {
-    long long x = to_int32(a, "timerRunner_Timer"), y = to_int32(b, "timerRunner_Timer");
-    if (y == 0)
-        run_error(11, "timerRunner_Timer", "Sıfıra bölme");
+    long long x = to_int32(a, "timerRunner_Timer");
+    long long y = whole_divisor(b);
     if (x / y > 2147483647LL)
         run_error(6, "timerRunner_Timer", "Taşma");
     return (double)(x / y);
 }
 )C"},
-        {"modulo", "to_int32", R"C(
+        {"modulo", "whole_divisor", R"C(
 /* The remainder of the rounded operands, with the sign of the dividend. */
 static double modulo(double a, double b)
 {
-    long long x = to_int32(a, "timerRunner_Timer"), y = to_int32(b, "timerRunner_Timer");
-    if (y == 0)
-        run_error(11, "timerRunner_Timer", "Sıfıra bölme");
+    long long x = to_int32(a, "timerRunner_Timer");
+    long long y = whole_divisor(b);
     return (double)(x % y);
 }
 )C"},
@@ -611,22 +619,17 @@ static char *CHR(const char *text)
     return temp(out);
 }
 )C"},
-        {"BI_HEX", "num_from to_int32 temp", R"C(
-static char *HEX(const char *text)
+        {"radix_digits", "num_from to_int32 temp", R"C(
+/* The number's 32 bits in the digits of the format (hexadecimal or octal). */
+static char *radix_digits(const char *text, const char *format, const char *source)
 {
     char digits[16];
-    snprintf(digits, sizeof digits, "%lX", (unsigned long)(to_int32(num_from(text, "HEX"), "HEX") & 0xFFFFFFFFL));
+    snprintf(digits, sizeof digits, format, (unsigned long)(to_int32(num_from(text, source), source) & 0xFFFFFFFFL));
     return temp(text_copy(digits));
 }
 )C"},
-        {"BI_OCT", "num_from to_int32 temp", R"C(
-static char *OCT(const char *text)
-{
-    char digits[16];
-    snprintf(digits, sizeof digits, "%lo", (unsigned long)(to_int32(num_from(text, "OCT"), "OCT") & 0xFFFFFFFFL));
-    return temp(text_copy(digits));
-}
-)C"},
+        {"BI_HEX", "radix_digits", "\nstatic char *HEX(const char *text)\n{\n    return radix_digits(text, \"%lX\", \"HEX\");\n}\n"},
+        {"BI_OCT", "radix_digits", "\nstatic char *OCT(const char *text)\n{\n    return radix_digits(text, \"%lo\", \"OCT\");\n}\n"},
         {"BI_ISNUMERIC", "parse_number", R"C(
 static const char *ISNUMERIC(const char *text)
 {
@@ -960,7 +963,7 @@ const QStringList &CRuntime::names()
     static const QStringList all = QStringLiteral(
         "temps temp_count temp_room temp free_temps text_copy set message finish run_error print_line concat "
         "stop_run stack_depth enter leave restore skip_digits parse_number num_from num fmt_from fmt divide "
-        "to_int32 div_int modulo power percent unquote value get undefined characters next_character "
+        "to_int32 whole_divisor div_int modulo radix_digits power percent unquote value get undefined characters next_character "
         "put_character check_length join lower_letter upper_letter turkish_lower turkish_upper map_letters "
         "base_letter collation_weight collate compare input_line number_text require CP1254 trimmed twister "
         "twister_index next_random moment write_moment read_fields days_in_month read_date read_time read_moment "

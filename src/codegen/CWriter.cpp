@@ -2,33 +2,26 @@
 
 #include "codegen/CRuntime.h"
 #include "codegen/FlowProgram.h"
-#include "interp/Numbers.h"
+
+namespace {
+
+const CodeWriter::Spelling &spelling()
+{
+    static const CodeWriter::Spelling c{RuntimePieces::Language::C, NameTable::AsciiLetters, CRuntime::names(),
+                                        "set(&%1, %2);", "print_line(%1);", "/* %1 */"};
+    return c;
+}
+
+} // namespace
 
 CWriter::CWriter(const FlowProgram &program)
-    : BraceWriter(program, NameTable::AsciiLetters)
+    : BraceWriter(program, spelling())
 {
-    for (const QString &name : CRuntime::names())
-        names().reserve(name);
-}
-
-QString CWriter::stringLiteral(const QString &text) const
-{
-    return CRuntime::quoted(text);
-}
-
-QString CWriter::assignment(const QString &target, const QString &expression) const
-{
-    return QStringLiteral("set(&") + target + QStringLiteral(", ") + expression + QStringLiteral(");");
 }
 
 QString CWriter::stopCall(const QStringList &messages) const
 {
     return QStringLiteral("stop_run(") + (messages + QStringList{QStringLiteral("NULL")}).join(QStringLiteral(", ")) + u')';
-}
-
-QString CWriter::output(const QString &expression) const
-{
-    return QStringLiteral("print_line(") + expression + QStringLiteral(");");
 }
 
 QString CWriter::concatenation(const QString &literal, const QString &expression) const
@@ -40,11 +33,6 @@ void CWriter::openForever()
 {
     line(QStringLiteral("for (;;) {"));
     indent();
-}
-
-void CWriter::writeComment(const QString &text)
-{
-    line(QStringLiteral("/* ") + text + QStringLiteral(" */"));
 }
 
 // Whether the chart can reach its END: only then does it keep the caller's PARAM to give back.
@@ -136,9 +124,8 @@ QStringList CWriter::exitLines(int chart)
 
 QString CWriter::prologue()
 {
-    QString text = QStringLiteral("/* ") + program().chart(0).fileName()
-        + QStringLiteral(": Varnel akış şemasından C koduna aktarıldı.\n   Sayılar ") + Numbers::locale().name()
-        + QStringLiteral(" bölgesel ayarlarıyla okunur ve yazılır; her değer bir metindir.\n   Derleme: cc -std=c11 program.c -lm */\n\n");
+    QString text = QStringLiteral("/* ") + headerLines(QStringLiteral("C")).join(QStringLiteral("\n   "))
+        + QStringLiteral("\n   Derleme: cc -std=c11 program.c -lm */\n\n");
     text += CRuntime::text(features());
     if (callsItself()) {
         text += QStringLiteral("\n/* A chart that calls itself ends when the call stack is full. */\n"
@@ -159,10 +146,9 @@ QString CWriter::epilogue()
     QString text = QStringLiteral("\nint main(void)\n{\n");
     for (const QString &name : program().variables()) {
         const QString key = program().keyOf(name);
-        if (key == program().keyOf(QStringLiteral("PARAM")))
-            text += QStringLiteral("    ") + variableKeyName(key) + QStringLiteral(" = text_copy(\"PARAM\");\n");
-        else if (key.isEmpty() || key == program().keyOf(QStringLiteral("RETURN")))
-            text += QStringLiteral("    ") + variableKeyName(key) + QStringLiteral(" = text_copy(\"\");\n");
+        if (const std::optional<QString> initial = initialText(key))
+            text += QStringLiteral("    ") + variableKeyName(key) + QStringLiteral(" = text_copy(") + stringLiteral(*initial)
+                + QStringLiteral(");\n");
     }
     text += QStringLiteral("    ") + functionName(0) + QStringLiteral("(\"PAR-OS\");\n    finish(0);\n}\n");
     return text;

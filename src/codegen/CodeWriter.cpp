@@ -4,6 +4,7 @@
 #include "codegen/Structurer.h"
 #include "interp/Arithmetic.h"
 #include "interp/BuiltIns.h"
+#include "interp/Numbers.h"
 #include "interp/TextRules.h"
 
 #include <charconv>
@@ -42,11 +43,50 @@ const QStringList builtInNames = QStringLiteral(
 
 } // namespace
 
-CodeWriter::CodeWriter(const FlowProgram &program, NameTable::Letters letters)
-    : m_program(program), m_names(letters)
+CodeWriter::CodeWriter(const FlowProgram &program, const Spelling &spelling)
+    : m_program(program), m_spelling(spelling), m_names(spelling.letters)
 {
     for (const QString &name : builtInNames)
         m_names.reserve(name);
+    for (const QString &name : spelling.reserved)
+        m_names.reserve(name);
+}
+
+QString CodeWriter::stringLiteral(const QString &text) const
+{
+    return RuntimePieces::quoted(text, m_spelling.language);
+}
+
+QString CodeWriter::assignment(const QString &target, const QString &expression) const
+{
+    return QString::fromLatin1(m_spelling.assignment).arg(target, expression);
+}
+
+QString CodeWriter::output(const QString &expression) const
+{
+    return QString::fromLatin1(m_spelling.output).arg(expression);
+}
+
+void CodeWriter::writeComment(const QString &text)
+{
+    line(QString::fromLatin1(m_spelling.comment).arg(text));
+}
+
+std::optional<QString> CodeWriter::initialText(const QString &key) const
+{
+    if (key == m_program.keyOf(QStringLiteral("PARAM")))
+        return QStringLiteral("PARAM");
+    if (key.isEmpty() || key == m_program.keyOf(QStringLiteral("RETURN")))
+        return QString();
+    return std::nullopt;
+}
+
+QStringList CodeWriter::headerLines(const QString &languageName) const
+{
+    return {m_program.chart(0).fileName() + QStringLiteral(": Varnel akış şemasından ") + languageName
+                + QStringLiteral(" koduna aktarıldı."),
+            QStringLiteral("Sayılar ") + Numbers::locale().name()
+                + QStringLiteral(" bölgesel ayarlarıyla okunur ve yazılır; her değer bir metindir.")};
 }
 
 CodeWriter::~CodeWriter() = default;

@@ -3,12 +3,14 @@
 #include "codegen/CodeStatement.h"
 #include "codegen/FlowOperand.h"
 #include "codegen/NameTable.h"
+#include "codegen/RuntimePieces.h"
 
 #include <QList>
 #include <QPair>
 #include <QSet>
 #include <QString>
 #include <QStringList>
+#include <optional>
 #include <vector>
 
 class FlowProgram;
@@ -19,7 +21,17 @@ struct FlowNode;
 // language's own.
 class CodeWriter {
 public:
-    CodeWriter(const FlowProgram &program, NameTable::Letters letters);
+    // What each language writes the same way but for the words: %1, %2 stand for the parts.
+    struct Spelling {
+        RuntimePieces::Language language;
+        NameTable::Letters letters;
+        const QStringList &reserved; // what the language's runtime defines
+        const char *assignment;      // %1 = target, %2 = expression
+        const char *output;          // %1 = expression
+        const char *comment;         // %1 = text
+    };
+
+    CodeWriter(const FlowProgram &program, const Spelling &spelling);
     virtual ~CodeWriter();
 
     QString write();
@@ -30,12 +42,12 @@ public:
 
 protected:
     // ---- spelling
-    virtual QString stringLiteral(const QString &text) const = 0;
+    QString stringLiteral(const QString &text) const;
     virtual QString numberLiteral(double value) const;
     virtual QString helper(const QString &name) const { return name; }
-    virtual QString assignment(const QString &target, const QString &expression) const = 0;
+    QString assignment(const QString &target, const QString &expression) const;
     virtual QString expressionStatement(const QString &expression) const = 0;
-    virtual QString output(const QString &expression) const = 0;
+    QString output(const QString &expression) const;
     virtual QString concatenation(const QString &literal, const QString &expression) const;
     virtual QString callChart(const QString &function, const QString &argument) const;
     // Ends the run after showing the messages (literals).
@@ -57,7 +69,7 @@ protected:
     virtual void closeState(bool lastState) = 0;
     virtual void closeMachine() = 0;
     virtual void writeJump(const QString &state, int node) = 0;
-    virtual void writeComment(const QString &text) = 0;
+    void writeComment(const QString &text);
     virtual bool hasDoWhile() const { return true; }
     virtual bool needsElseForEmptyIf() const { return false; }
 
@@ -84,6 +96,11 @@ protected:
     // An assignment statement, with what the language needs for it.
     QString assign(const QString &target, const QString &expression);
     QString savedName(int chart, int local) const;
+    // The text a variable starts with before the main chart runs (PARAM, RETURN and the nameless
+    // one); none for the others, which do not exist yet.
+    std::optional<QString> initialText(const QString &key) const;
+    // The two lines at the head of a program: where it comes from, how it reads numbers.
+    QStringList headerLines(const QString &languageName) const;
     // A helper of the runtime that the program uses.
     void use(const QString &feature) { m_features.insert(feature); }
     bool uses(const QString &feature) const { return m_features.contains(feature); }
@@ -112,6 +129,7 @@ private:
     QString builtInCall(const FlowNode &node, int index);
 
     const FlowProgram &m_program;
+    const Spelling &m_spelling;
     NameTable m_names;
     QStringList m_functionNames;
     std::vector<QStringList> m_savedNames;

@@ -173,23 +173,30 @@ const std::vector<RuntimePiece> &pieces()
         return (long) whole;
     }
 )J"},
-        {"div_int", "to_int32", R"J(
-    /** Whole-number division of the rounded operands, truncated toward zero. */
-    static double divInt(double a, double b) {
-        long x = toInt32(a, "timerRunner_Timer"), y = toInt32(b, "timerRunner_Timer");
+        {"whole_divisor", "to_int32", R"J(
+    /** The divisor rounded to a whole number; none is zero. */
+    static long wholeDivisor(double b) {
+        long y = toInt32(b, "timerRunner_Timer");
         if (y == 0)
             throw runError(11, "timerRunner_Timer", "Sıfıra bölme");
+        return y;
+    }
+)J"},
+        {"div_int", "whole_divisor", R"J(
+    /** Whole-number division of the rounded operands, truncated toward zero. */
+    static double divInt(double a, double b) {
+        long x = toInt32(a, "timerRunner_Timer");
+        long y = wholeDivisor(b);
         if (x / y > 2147483647L)
             throw runError(6, "timerRunner_Timer", "Taşma");
         return x / y;
     }
 )J"},
-        {"modulo", "to_int32", R"J(
+        {"modulo", "whole_divisor", R"J(
     /** The remainder of the rounded operands, with the sign of the dividend. */
     static double modulo(double a, double b) {
-        long x = toInt32(a, "timerRunner_Timer"), y = toInt32(b, "timerRunner_Timer");
-        if (y == 0)
-            throw runError(11, "timerRunner_Timer", "Sıfıra bölme");
+        long x = toInt32(a, "timerRunner_Timer");
+        long y = wholeDivisor(b);
         return x % y;
     }
 )J"},
@@ -604,7 +611,7 @@ const QStringList &JavaRuntime::names()
 {
     static const QStringList all = QStringLiteral(
         "OUT ERR RunEnded message finish runError printLine stopRun stackDepth enter leave parseNumber numFrom "
-        "num fmtFrom fmt divide toInt32 divInt modulo power percent unquote value get undefined checkLength "
+        "num fmtFrom fmt divide toInt32 wholeDivisor divInt modulo power percent unquote value get undefined checkLength "
         "join turkishLower collationKey compare inputLine numberText require CP1254 TWISTER twisterIndex "
         "nextRandom writeMoment readFields readDate readTime readMoment datePart DATE_FORMAT TIME_FORMAT DATE_READS "
         "DATE_READ_TWO_DIGIT_YEAR TIME_READS AM_PM MONTHS DECIMAL ALPHABET argument callerParam main args java String Math System Object Double "

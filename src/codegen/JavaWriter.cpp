@@ -2,22 +2,25 @@
 
 #include "codegen/FlowProgram.h"
 #include "codegen/JavaRuntime.h"
-#include "interp/Numbers.h"
+
+namespace {
+
+const CodeWriter::Spelling &spelling()
+{
+    static const CodeWriter::Spelling java{RuntimePieces::Language::Java, NameTable::AnyLetters, JavaRuntime::names(),
+                                           "%1 = %2;", "printLine(%1);", "// %1"};
+    return java;
+}
+
+} // namespace
 
 JavaWriter::JavaWriter(const FlowProgram &program, const QString &className)
-    : BraceWriter(program, NameTable::AnyLetters)
+    : BraceWriter(program, spelling())
 {
-    for (const QString &name : JavaRuntime::names())
-        names().reserve(name);
     // The public class must be named as its file; a file name that is no identifier gets a
     // class of its own name that is not public, which javac takes from any file.
     m_className = names().fresh(className.isEmpty() ? QStringLiteral("Program") : className);
     m_public = m_className == className;
-}
-
-QString JavaWriter::stringLiteral(const QString &text) const
-{
-    return JavaRuntime::quoted(text);
 }
 
 // The runtime's helpers in Java's spelling: input_line is inputLine.
@@ -30,16 +33,6 @@ QString JavaWriter::helper(const QString &name) const
     return out;
 }
 
-QString JavaWriter::assignment(const QString &target, const QString &expression) const
-{
-    return target + QStringLiteral(" = ") + expression + u';';
-}
-
-QString JavaWriter::output(const QString &expression) const
-{
-    return QStringLiteral("printLine(") + expression + QStringLiteral(");");
-}
-
 QString JavaWriter::stopCall(const QStringList &messages) const
 {
     return QStringLiteral("throw ") + CodeWriter::stopCall(messages);
@@ -48,11 +41,6 @@ QString JavaWriter::stopCall(const QStringList &messages) const
 void JavaWriter::openForever()
 {
     openWhile(QStringLiteral("true"));
-}
-
-void JavaWriter::writeComment(const QString &text)
-{
-    line(QStringLiteral("// ") + text);
 }
 
 void JavaWriter::openChart(int chart)
@@ -106,20 +94,16 @@ QStringList JavaWriter::exitLines(int chart)
 
 QString JavaWriter::prologue()
 {
-    QString text = QStringLiteral("// ") + program().chart(0).fileName()
-        + QStringLiteral(": Varnel akış şemasından Java koduna aktarıldı.\n// Sayılar ") + Numbers::locale().name()
-        + QStringLiteral(" bölgesel ayarlarıyla okunur ve yazılır; her değer bir metindir.\n\n");
+    QString text = QStringLiteral("// ") + headerLines(QStringLiteral("Java")).join(QStringLiteral("\n// "))
+        + QStringLiteral("\n\n");
     text += (m_public ? QStringLiteral("public class ") : QStringLiteral("class ")) + m_className + QStringLiteral(" {\n");
     text += JavaRuntime::text(features());
     text += QStringLiteral("\n    // Şemaların değişkenleri (null: değişken henüz yok)\n");
     for (const QString &name : program().variables()) {
         const QString key = program().keyOf(name);
-        QString initial;
-        if (key == program().keyOf(QStringLiteral("PARAM")))
-            initial = QStringLiteral(" = \"PARAM\"");
-        else if (key.isEmpty() || key == program().keyOf(QStringLiteral("RETURN")))
-            initial = QStringLiteral(" = \"\"");
-        text += QStringLiteral("    static String ") + variableKeyName(key) + initial + QStringLiteral(";\n");
+        const std::optional<QString> initial = initialText(key);
+        text += QStringLiteral("    static String ") + variableKeyName(key)
+            + (initial ? QStringLiteral(" = ") + stringLiteral(*initial) : QString()) + QStringLiteral(";\n");
     }
     return text;
 }

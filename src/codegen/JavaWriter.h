@@ -9,14 +9,10 @@ public:
     JavaWriter(const FlowProgram &program, const QString &className);
 
 protected:
-    QString stringLiteral(const QString &text) const override;
     QString helper(const QString &name) const override;
-    QString assignment(const QString &target, const QString &expression) const override;
-    QString output(const QString &expression) const override;
     QString stopCall(const QStringList &messages) const override;
 
     void openForever() override;
-    void writeComment(const QString &text) override;
 
     QString prologue() override;
     QString epilogue() override;

@@ -122,12 +122,19 @@ def to_int32(value, source="timerRunner_Timer"):
         raise RunError(6, source, "Taşma")
     return whole
 )PY"},
-        {"div_int", "to_int32", R"PY(
-def div_int(a, b):
-    """Whole-number division of the rounded operands, truncated toward zero."""
-    a, b = to_int32(a), to_int32(b)
+        {"whole_divisor", "to_int32", R"PY(
+def whole_divisor(b):
+    """The divisor rounded to a whole number; none is zero."""
+    b = to_int32(b)
     if b == 0:
         raise RunError(11, "timerRunner_Timer", "Sıfıra bölme")
+    return b
+)PY"},
+        {"div_int", "whole_divisor", R"PY(
+def div_int(a, b):
+    """Whole-number division of the rounded operands, truncated toward zero."""
+    a = to_int32(a)
+    b = whole_divisor(b)
     quotient = abs(a) // abs(b)
     if (a < 0) != (b < 0):
         quotient = -quotient
@@ -135,12 +142,11 @@ def div_int(a, b):
         raise RunError(6, "timerRunner_Timer", "Taşma")
     return quotient
 )PY"},
-        {"modulo", "to_int32", R"PY(
+        {"modulo", "whole_divisor", R"PY(
 def modulo(a, b):
     """The remainder of the rounded operands, with the sign of the dividend."""
-    a, b = to_int32(a), to_int32(b)
-    if b == 0:
-        raise RunError(11, "timerRunner_Timer", "Sıfıra bölme")
+    a = to_int32(a)
+    b = whole_divisor(b)
     remainder = abs(a) % abs(b)
     return -remainder if a < 0 else remainder
 )PY"},
@@ -550,7 +556,7 @@ const QStringList &PythonRuntime::names()
 {
     static const QStringList all = QStringLiteral(
         "sys INFINITY RunError RunEnded message run stop_run stack_depth enter leave re NUMBER num fmt "
-        "divide to_int32 div_int modulo math power percent unquote value get undefined MAX_TEXT "
+        "divide to_int32 whole_divisor div_int modulo math power percent unquote value get undefined MAX_TEXT "
         "check_length join unicodedata collation_key compare input_line number_text math_result "
         "require CP1254 random generator_state GENERATOR datetime write_moment read_fields read_date read_time "
         "read_moment date_part DATE_FORMAT TIME_FORMAT DATE_READS TIME_READS AM_PM MONTHS DECIMAL ALPHABET argument caller_param "

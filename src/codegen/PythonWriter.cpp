@@ -3,30 +3,23 @@
 #include "codegen/FlowProgram.h"
 #include "codegen/PythonRuntime.h"
 #include "interp/BuiltIns.h"
-#include "interp/Numbers.h"
 
 #include <QFileInfo>
 
+namespace {
+
+const CodeWriter::Spelling &spelling()
+{
+    static const CodeWriter::Spelling python{RuntimePieces::Language::Python, NameTable::AnyLetters,
+                                             PythonRuntime::names(), "%1 = %2", "print(%1)", "# %1"};
+    return python;
+}
+
+} // namespace
+
 PythonWriter::PythonWriter(const FlowProgram &program)
-    : CodeWriter(program, NameTable::AnyLetters)
+    : CodeWriter(program, spelling())
 {
-    for (const QString &name : PythonRuntime::names())
-        names().reserve(name);
-}
-
-QString PythonWriter::stringLiteral(const QString &text) const
-{
-    return PythonRuntime::quoted(text);
-}
-
-QString PythonWriter::assignment(const QString &target, const QString &expression) const
-{
-    return target + QStringLiteral(" = ") + expression;
-}
-
-QString PythonWriter::output(const QString &expression) const
-{
-    return QStringLiteral("print(") + expression + u')';
 }
 
 void PythonWriter::closeBlock()
@@ -107,11 +100,6 @@ void PythonWriter::writeJump(const QString &state, int node)
     line(state + QStringLiteral(" = ") + QString::number(node));
 }
 
-void PythonWriter::writeComment(const QString &text)
-{
-    line(QStringLiteral("# ") + text);
-}
-
 QStringList PythonWriter::globalsOf(int chart) const
 {
     QStringList out;
@@ -176,19 +164,15 @@ QStringList PythonWriter::exitLines(int chart)
 
 QString PythonWriter::prologue()
 {
-    QString text = QStringLiteral("#!/usr/bin/env python3\n# ") + program().chart(0).fileName()
-        + QStringLiteral(": Varnel akış şemasından Python 3 koduna aktarıldı.\n# Sayılar ")
-        + Numbers::locale().name() + QStringLiteral(" bölgesel ayarlarıyla okunur ve yazılır; her değer bir metindir.\n\n");
+    QString text = QStringLiteral("#!/usr/bin/env python3\n# ") + headerLines(QStringLiteral("Python 3")).join(QStringLiteral("\n# "))
+        + QStringLiteral("\n\n");
     text += PythonRuntime::text(features());
     text += QStringLiteral("\n\n# Şemaların değişkenleri (None: değişken henüz yok)\n");
     for (const QString &name : program().variables()) {
         const QString key = program().keyOf(name);
-        QString initial = QStringLiteral("None");
-        if (key == program().keyOf(QStringLiteral("RETURN")) || key.isEmpty())
-            initial = QStringLiteral("\"\"");
-        else if (key == program().keyOf(QStringLiteral("PARAM")))
-            initial = QStringLiteral("\"PARAM\"");
-        text += variableKeyName(key) + QStringLiteral(" = ") + initial + u'\n';
+        const std::optional<QString> initial = initialText(key);
+        text += variableKeyName(key) + QStringLiteral(" = ") + (initial ? stringLiteral(*initial) : QStringLiteral("None"))
+            + u'\n';
     }
     return text;
 }

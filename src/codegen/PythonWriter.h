@@ -9,10 +9,7 @@ public:
     explicit PythonWriter(const FlowProgram &program);
 
 protected:
-    QString stringLiteral(const QString &text) const override;
-    QString assignment(const QString &target, const QString &expression) const override;
     QString expressionStatement(const QString &expression) const override { return expression; }
-    QString output(const QString &expression) const override;
 
     void openIf(const QString &condition, bool chained) override;
     void openElse() override;
@@ -27,7 +24,6 @@ protected:
     void closeState(bool lastState) override;
     void closeMachine() override;
     void writeJump(const QString &state, int node) override;
-    void writeComment(const QString &text) override;
     bool hasDoWhile() const override { return false; }
 
     QString prologue() override;
