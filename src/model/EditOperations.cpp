@@ -133,18 +133,26 @@ EditRecord EditOperations::placeBlock(const QString &toolWord, float x, float y,
     if (!m_context.trackCurrentBlock || !tool)
         return EditRecord();
     const Before before = capture(nullptr, {});
-    cBlock *block = m_blocks.AddShape(tool->shape, m_blocks.getFreeTagID(), x, y);
+    EditRecord record;
+    addBlock(*tool, x, y, fields, record);
+    finish(before, nullptr, record);
+    return record;
+}
+
+cBlock *EditOperations::addBlock(const BlockTool &tool, float x, float y, const ActionFields &fields,
+                                 EditRecord &record)
+{
+    cBlock *block = m_blocks.AddShape(tool.shape, m_blocks.getFreeTagID(), x, y);
     const qint16 element = block->theObjectShape();
-    block->setShapeSize(tool->width, tool->height);
-    const ActionFields &chosen = tool->needsDialog() ? fields : tool->fields;
+    block->setShapeSize(tool.width, tool.height);
+    const ActionFields &chosen = tool.needsDialog() ? fields : tool.fields;
     block->setZAction(chosen.zAction);
     block->setZParam1(chosen.zParam1);
     block->setZParam2(chosen.zParam2);
     block->setZParam3(chosen.zParam3);
-    if (tool->rebuildsCaption && !chosen.zAction.isEmpty())
+    if (tool.rebuildsCaption && !chosen.zAction.isEmpty())
         block->setCaptionToAction();
 
-    EditRecord record;
     const int position = m_blocks.positionOf(block);
     const EditRecord::BlockState state = EditReplayer::stateOf(*block, m_context);
     // A dialog closed without confirming leaves no half-made block on the surface.
@@ -154,8 +162,53 @@ EditRecord EditOperations::placeBlock(const QString &toolWord, float x, float y,
     record.steps.append(EditRecord::ElementCreated{false, element, m_context.shape(element), {}});
     if (kept)
         record.steps.append(EditRecord::BlockInserted{position, state});
+    return kept ? block : nullptr;
+}
+
+EditRecord EditOperations::spliceBlock(int linePosition, const QString &toolWord, float x, float y,
+                                       const ActionFields &fields)
+{
+    const std::optional<BlockTool> tool = BlockTool::find(toolWord);
+    if (!m_context.trackCurrentBlock || !tool || linePosition < 1 || linePosition > m_lines.Count())
+        return EditRecord();
+    // Unlike a block put on empty surface, a cancelled one leaves no trace: the line stays whole.
+    if (tool->needsDialog() && fields.zAction.isEmpty())
+        return EditRecord();
+    const Before before = capture(nullptr, {linePosition});
+    EditRecord record;
+    const cBlock *block = addBlock(*tool, x, y, fields, record);
+    if (block) {
+        cLine *line = m_lines.item(linePosition);
+        const QString target = line->sTo();
+        line->setSTo(block->TagID());
+        m_lines.updateLine(*line);
+        appendLine(*block, target, record);
+    }
     finish(before, nullptr, record);
     return record;
+}
+
+// A new line from the block to the tag, last in the collection; a condition's first line out is
+// its "EVET" line, the next its "HAYIR" line.
+void EditOperations::appendLine(const cBlock &from, const QString &to, EditRecord &record)
+{
+    const QString F = from.TagID();
+    cLine *line = m_lines.AddLine(F, to, QString());
+    if (from.zAction().startsWith(QLatin1String("IF_"))) {
+        const QString yes = tranLng(QStringLiteral("YES"));
+        const QLocale locale;
+        const QVector<cLine *> &leaving = m_lines.outgoing(F);
+        const bool hasYes = std::any_of(leaving.begin(), leaving.end(), [&](const cLine *l) {
+            return l != line && locale.toUpper(l->sCaption()) == yes;
+        });
+        line->setCaptionCentred(hasYes ? tranLng(QStringLiteral("NO")) : yes);
+        m_lines.updateLine(*line);
+    }
+    m_context.setProjectModified(true);
+    if (line->hasElement())
+        record.steps.append(EditRecord::ElementCreated{true, line->theObjectLine(), {},
+                                                       m_context.line(line->theObjectLine())});
+    record.steps.append(EditRecord::LineInserted{m_lines.Count(), EditReplayer::stateOf(*line, m_context)});
 }
 
 void EditOperations::pressBlock(qint16 element)
@@ -259,24 +312,21 @@ EditRecord EditOperations::connectSelected(bool reportAlreadyJoined)
         return refused();
     }
     const Before before = capture(nullptr, {});
-    cLine *line = m_lines.AddLine(F, T, QString());
-    if (from->zAction().startsWith(QLatin1String("IF_"))) {
-        const QString yes = tranLng(QStringLiteral("YES"));
-        const QLocale locale;
-        const QVector<cLine *> &leaving = m_lines.outgoing(F);
-        const bool hasYes = std::any_of(leaving.begin(), leaving.end(), [&](const cLine *l) {
-            return locale.toUpper(l->sCaption()) == yes;
-        });
-        line->setCaptionCentred(hasYes ? tranLng(QStringLiteral("NO")) : yes);
-        m_lines.updateLine(*line);
-    }
-    m_context.setProjectModified(true);
-
     EditRecord record;
-    if (line->hasElement())
-        record.steps.append(EditRecord::ElementCreated{true, line->theObjectLine(), {},
-                                                       m_context.line(line->theObjectLine())});
-    record.steps.append(EditRecord::LineInserted{m_lines.Count(), EditReplayer::stateOf(*line, m_context)});
+    appendLine(*from, T, record);
+    finish(before, nullptr, record);
+    return record;
+}
+
+EditRecord EditOperations::deleteLineAt(int position)
+{
+    if (position < 1 || position > m_lines.Count())
+        return EditRecord();
+    const Before before = capture(nullptr, {});
+    EditRecord record;
+    record.steps.append(EditRecord::LineRemoved{position, EditReplayer::stateOf(*m_lines.item(position), m_context)});
+    m_replayer.redo(record);
+    m_context.setProjectModified(true);
     finish(before, nullptr, record);
     return record;
 }

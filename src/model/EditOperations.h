@@ -10,6 +10,7 @@
 class Block_Collection;
 class Line_Collection;
 class MessageLog;
+struct BlockTool;
 class cBlock;
 
 // The editing operations of the drawing surface: placing, moving and resizing blocks, setting
@@ -40,6 +41,13 @@ public:
     // for an unknown word.
     EditRecord placeBlock(const QString &toolWord, float x, float y,
                           const ActionFields &fields = ActionFields());
+
+    // Places a block of the tool, as placeBlock does, into the line at the 1-based position: the
+    // line A→B becomes A→new, keeping its caption, and a new line new→B comes last (captioned
+    // "EVET" when the new block is a condition). A tool with a dialog whose answer is empty
+    // (cancelled), a position out of range or tracking off leave everything as it was.
+    EditRecord spliceBlock(int linePosition, const QString &toolWord, float x, float y,
+                           const ActionFields &fields = ActionFields());
 
     // The press on a block's element: it becomes the selected block, the one selected before
     // becomes the previous one; pressing the selected block changes nothing. Not an edit.
@@ -78,6 +86,9 @@ public:
     // modified when a line went.
     EditRecord deleteSelectedLines();
 
+    // Deletes the line at the 1-based position; the project is modified. Unchanged out of range.
+    EditRecord deleteLineAt(int position);
+
     // Deletes the selected block; refused with "Bağlı nesneler silinemez." while a line touches
     // it. The selection becomes -1 (the previous one stays); the project is modified.
     EditRecord deleteSelectedBlock();
@@ -93,6 +104,8 @@ private:
     Before capture(const cBlock *block, const QVector<int> &linePositions) const;
     void finish(const Before &before, const cBlock *block, EditRecord &record) const;
     EditRecord resizeSelected(bool width, int value);
+    cBlock *addBlock(const BlockTool &tool, float x, float y, const ActionFields &fields, EditRecord &record);
+    void appendLine(const cBlock &from, const QString &to, EditRecord &record);
     void message(const QString &text) const;
     bool selectionPairMissing() const;
 

@@ -6,6 +6,7 @@
 
 #include "base/MessageLog.h"
 #include "model/EditOperations.h"
+#include "model/GroupEdits.h"
 #include "project/ProjectFileWriter.h"
 
 using namespace ModelTest;
@@ -72,6 +73,7 @@ protected:
 
     MessageLog log;
     EditOperations edits{ctx, blocks, lines, &log};
+    GroupEdits group{ctx, blocks, lines};
     qint16 start = -1, action = -1, condition = -1, end = -1;
 };
 
@@ -96,6 +98,12 @@ TEST_F(EditOperationsTest, EveryEditAndItsUndoRestoreTheModelExactly)
         {"label", start, action, [&] { return edits.labelSelectedLines("toplam"); }},
         {"delete lines", condition, action, [&] { return edits.deleteSelectedLines(); }},
         {"delete block", start, end, [&] { return edits.deleteSelectedBlock(); }},
+        {"splice", start, end, [&] { return edits.spliceBlock(2, "OUTPUT", 40, 60, {"OUTPUT", "", "a", ""}); }},
+        {"delete one line", start, end, [&] { return edits.deleteLineAt(1); }},
+        {"move group", start, end, [&] { return group.moveBlocks({action, condition, end}, 10, -5); }},
+        {"delete group", start, action, [&] { return group.deleteBlocks({action, condition}); }},
+        {"insert fragment", start, end,
+         [&] { return group.insertFragment(group.fragmentOf({start, action, end}), 300, 0); }},
     };
     for (const auto &c : cases) {
         select(c.previous, c.selected);
@@ -367,3 +375,96 @@ TEST_F(EditOperationsTest, BlockEditsAnnounceTheBlockThenItsLines)
 }
 
 } // namespace
+
+TEST_F(EditOperationsTest, ABlockSplicedIntoALineTakesItsPlaceBetweenBothEnds)
+{
+    buildChart();
+    select(condition, end);
+    edits.connectSelected(); // condition -> end, "EVET"
+    const struct {
+        const char *name;
+        int position;
+        const char *tool;
+        ActionFields fields;
+        const char *firstCaption, *secondCaption;
+    } cases[] = {
+        {"plain line", 1, "OUTPUT", {"OUTPUT", "", "a", ""}, "", ""},
+        {"captioned line keeps it on the first part", 3, "END", {}, "EVET", ""},
+        {"a condition's own line out is its EVET", 2, "JUNCTION", {"IF_EQUAL", "a", "1", ""}, "", "EVET"},
+    };
+    for (const auto &c : cases) {
+        const QString from = lines.item(c.position)->sFrom();
+        const QString to = lines.item(c.position)->sTo();
+        const int count = lines.Count();
+        const EditRecord record = edits.spliceBlock(c.position, c.tool, 50, 50, c.fields);
+        ASSERT_EQ(record.outcome, Outcome::Applied) << c.name;
+        const QString made = edits.blockAt(ctx.selectedIndex())->TagID();
+        ASSERT_EQ(lines.Count(), count + 1) << c.name;
+        EXPECT_EQ(lines.item(c.position)->sFrom(), from) << c.name;
+        EXPECT_EQ(lines.item(c.position)->sTo(), made) << c.name;
+        EXPECT_EQ(lines.item(c.position)->sCaption(), QString::fromUtf8(c.firstCaption)) << c.name;
+        EXPECT_EQ(lines.item(count + 1)->sFrom(), made) << c.name;
+        EXPECT_EQ(lines.item(count + 1)->sTo(), to) << c.name;
+        EXPECT_EQ(lines.item(count + 1)->sCaption(), QString::fromUtf8(c.secondCaption)) << c.name;
+        edits.undo(record);
+    }
+}
+
+TEST_F(EditOperationsTest, ACancelledSpliceOrOneOffTheLinesChangesNothing)
+{
+    buildChart();
+    const QString before = dump();
+    EXPECT_EQ(edits.spliceBlock(1, "ACTION", 0, 0, {}).outcome, Outcome::Unchanged);
+    EXPECT_EQ(edits.spliceBlock(0, "END", 0, 0).outcome, Outcome::Unchanged);
+    EXPECT_EQ(edits.spliceBlock(3, "END", 0, 0).outcome, Outcome::Unchanged);
+    EXPECT_EQ(edits.deleteLineAt(3).outcome, Outcome::Unchanged);
+    EXPECT_EQ(dump(), before);
+}
+
+TEST_F(EditOperationsTest, AGroupGoesWithAllItsLinesAndLeavesTheSelectionPair)
+{
+    buildChart();
+    select(start, action);
+    const EditRecord record = group.deleteBlocks({action, end});
+    ASSERT_EQ(record.outcome, Outcome::Applied);
+    EXPECT_EQ(blocks.Count(), 2);
+    EXPECT_EQ(lines.Count(), 0); // start -> action and action -> condition both touched it
+    EXPECT_EQ(ctx.selectedIndex(), -1);
+    EXPECT_EQ(ctx.previousSelectedIndex(), start);
+    EXPECT_TRUE(ctx.projectModified());
+    EXPECT_EQ(log.text(), QString());
+}
+
+TEST_F(EditOperationsTest, AFragmentComesInUnderNewTagsWithOnlyItsInnerLines)
+{
+    buildChart();
+    const ChartFragment fragment = group.fragmentOf({action, condition});
+    ASSERT_EQ(fragment.blocks.size(), 2);
+    ASSERT_EQ(fragment.lines.size(), 1); // start -> action leads out of it
+    QVector<qint16> added;
+    const EditRecord record = group.insertFragment(fragment, 0, 200, &added);
+    ASSERT_EQ(record.outcome, Outcome::Applied);
+    ASSERT_EQ(added.size(), 2);
+    const cBlock *copy = edits.blockAt(added[0]);
+    const cBlock *original = edits.blockAt(action);
+    EXPECT_NE(copy->TagID(), original->TagID());
+    EXPECT_EQ(copy->zAction(), original->zAction());
+    EXPECT_EQ(copy->sCaption(), original->sCaption());
+    EXPECT_FLOAT_EQ(copy->shapeTop(), original->shapeTop() + 200);
+    ASSERT_EQ(lines.Count(), 3);
+    EXPECT_EQ(lines.item(3)->sFrom(), copy->TagID());
+    EXPECT_EQ(lines.item(3)->sTo(), edits.blockAt(added[1])->TagID());
+    EXPECT_EQ(ctx.selectedIndex(), added[1]);
+}
+
+TEST_F(EditOperationsTest, TheMovesOfOneGroupDragMergeIntoOneStep)
+{
+    buildChart();
+    const QString before = dump();
+    EditRecord first = group.moveBlocks({action, condition}, 5, 5);
+    const EditRecord second = group.moveBlocks({action, condition}, 5, 5);
+    ASSERT_TRUE(first.mergeWith(second));
+    EXPECT_FLOAT_EQ(edits.blockAt(action)->shapeLeft(), 110);
+    edits.undo(first);
+    EXPECT_EQ(dump(), before);
+}
