@@ -1,5 +1,8 @@
 #include "interp/Numbers.h"
+#include "project/RecentProjects.h"
+#include "shell/DataLocator.h"
 #include "shell/FileAssociation.h"
+#include "shell/InterfaceLanguage.h"
 #include "shell/Registry.h"
 #include "shell/SettingsModule.h"
 #include "shell/StartUp.h"
@@ -10,20 +13,23 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QLibraryInfo>
 #include <QMessageBox>
 #include <QTimer>
-#include <QTranslator>
+#include <cstdio>
 
 namespace {
 
-// Qt's own dialogs and standard buttons in Turkish ("Evet", "Hayır", "İptal").
-void installTurkishTranslations(QApplication &app)
+// The interface language: --lang for this start, else the user's choice. Turkish loads Qt's own
+// dialogs and buttons in Turkish ("Evet", "Hayır", "İptal"); English loads the program's texts.
+void installLanguage(QApplication &app, QStringList &arguments)
 {
-    auto *translator = new QTranslator(&app);
-    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-    if (translator->load(QStringLiteral("qtbase_tr"), folder))
-        QApplication::installTranslator(translator);
+    QString error;
+    const std::optional<InterfaceLanguage::Choice> option = InterfaceLanguage::takeOption(arguments, error);
+    if (!error.isEmpty())
+        std::fprintf(stderr, "%s\n", qPrintable(error));
+    const InterfaceLanguage::Choice choice =
+        option.value_or(InterfaceLanguage::saved(RecentProjects::defaultSettingsFile()));
+    InterfaceLanguage::install(app, choice, DataLocator().dataFolder());
 }
 
 // Unsaved changes that a crash left behind are offered over the editor, once it is on screen.
@@ -46,11 +52,11 @@ int main(int argc, char **argv)
     QGuiApplication::setDesktopFileName(QStringLiteral("varnel"));
     // The program ends by its own rules (main window closed, start-up flow finished).
     QApplication::setQuitOnLastWindowClosed(false);
-    installTurkishTranslations(app);
-    Numbers::useLocale(QLocale());
-
     QStringList arguments = QApplication::arguments();
     arguments.removeFirst();
+    installLanguage(app, arguments);
+    Numbers::useLocale(QLocale());
+
     const QString programFolder = QApplication::applicationDirPath();
     const QString exeBaseName = QFileInfo(QApplication::applicationFilePath()).completeBaseName();
     SettingsModule settings;

@@ -18,7 +18,7 @@ MessageVariableDialog::MessageVariableDialog(frmLists &lists, const QString &tit
 
     auto *message = new QLabel(QStringLiteral("Mesaj:"));
     message->setBuddy(txtText);
-    auto *variable = new QLabel(QStringLiteral("Değişken Adı:"));
+    auto *variable = new QLabel(tr("Değişken Adı:"));
     variable->setBuddy(cboxVarName);
 
     auto *grid = new QGridLayout;

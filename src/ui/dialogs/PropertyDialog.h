@@ -34,7 +34,7 @@ protected:
     // Puts the dialog's rows above a right-aligned confirm button and sizes the window to at
     // least its classic client area (given in twips).
     void setContent(QLayout *rows, int widthTwips, int heightTwips,
-                    const QString &confirmText = QStringLiteral("Tamam"));
+                    const QString &confirmText = tr("Tamam"));
 
     static QComboBox *editableList(const QString &name);
     static QComboBox *operatorList(const OperationList &operations, const QString &name);

@@ -53,14 +53,14 @@ struct frmDlgAction::OperationRow {
 };
 
 frmDlgAction::frmDlgAction(frmLists &lists, QWidget *parent)
-    : PropertyDialog(lists, QStringLiteral("İşlem"), parent)
+    : PropertyDialog(lists, tr("İşlem"), parent)
 {
     TabStrip1 = new QTabBar;
     TabStrip1->setObjectName(QStringLiteral("TabStrip1"));
     TabStrip1->setExpanding(false);
-    TabStrip1->addTab(QStringLiteral("Atama"));
-    TabStrip1->addTab(QStringLiteral("Aritmetik İşlemler"));
-    TabStrip1->addTab(QStringLiteral("String İşlemleri"));
+    TabStrip1->addTab(tr("Atama"));
+    TabStrip1->addTab(tr("Aritmetik İşlemler"));
+    TabStrip1->addTab(tr("String İşlemleri"));
 
     cboxOperand1 = editableList(QStringLiteral("cboxOperand1"));
     cboxOperand2 = editableList(QStringLiteral("cboxOperand2"));
@@ -76,10 +76,10 @@ frmDlgAction::frmDlgAction(frmLists &lists, QWidget *parent)
     frame = new QStackedWidget;
     frame->setObjectName(QStringLiteral("frame"));
     frame->addWidget(definitionPage());
-    frame->addWidget(operationPage({QStringLiteral("İşlenen 1"), cboxOperand1, cboxOperation,
-                                    QStringLiteral("İşlenen 2"), cboxOperand2, cboxResult}));
-    frame->addWidget(operationPage({QStringLiteral("String 1"), cboxString1, cboxStringOperation,
-                                    QStringLiteral("String 2"), cboxString2, cboxStringResult}));
+    frame->addWidget(operationPage({tr("İşlenen 1"), cboxOperand1, cboxOperation,
+                                    tr("İşlenen 2"), cboxOperand2, cboxResult}));
+    frame->addWidget(operationPage({tr("String 1"), cboxString1, cboxStringOperation,
+                                    tr("String 2"), cboxString2, cboxStringResult}));
     frame->addWidget(sqlPage());
 
     auto *panel = new QFrame;
@@ -113,9 +113,9 @@ QWidget *frmDlgAction::definitionPage()
 
     auto *page = new QWidget;
     auto *grid = new QGridLayout(page);
-    grid->addWidget(rowLabel(QStringLiteral("Değişken Adı:"), cboxVarName), 0, 0);
+    grid->addWidget(rowLabel(tr("Değişken Adı:"), cboxVarName), 0, 0);
     grid->addWidget(cboxVarName, 0, 1);
-    grid->addWidget(rowLabel(QStringLiteral("Değer:"), txtVarValue), 1, 0);
+    grid->addWidget(rowLabel(tr("Değer:"), txtVarValue), 1, 0);
     grid->addWidget(txtVarValue, 1, 1);
     grid->setColumnStretch(1, 1);
     grid->setRowStretch(2, 1);
@@ -129,7 +129,7 @@ QWidget *frmDlgAction::operationPage(const OperationRow &row)
     auto *page = new QWidget;
     auto *grid = new QGridLayout(page);
     grid->addWidget(centredLabel(row.leftLabel, row.left), 0, 0);
-    grid->addWidget(centredLabel(QStringLiteral("işlem"), row.operation), 0, 1);
+    grid->addWidget(centredLabel(tr("işlem"), row.operation), 0, 1);
     grid->addWidget(centredLabel(row.rightLabel, row.right), 0, 2);
     grid->addWidget(row.left, 1, 0);
     grid->addWidget(row.operation, 1, 1);
@@ -137,7 +137,7 @@ QWidget *frmDlgAction::operationPage(const OperationRow &row)
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(2, 1);
     grid->setRowMinimumHeight(2, grid->spacing() * 2);
-    grid->addWidget(centredLabel(QStringLiteral("Sonuç değişkeni:"), row.result), 3, 0, 1, 3);
+    grid->addWidget(centredLabel(tr("Sonuç değişkeni:"), row.result), 3, 0, 1, 3);
 
     auto *resultRow = new QHBoxLayout;
     resultRow->addStretch(1);
@@ -161,9 +161,9 @@ QWidget *frmDlgAction::sqlPage()
 
     auto *page = new QWidget;
     auto *grid = new QGridLayout(page);
-    grid->addWidget(rowLabel(QStringLiteral("veritabanı:"), cboxDatabase), 0, 0);
+    grid->addWidget(rowLabel(tr("veritabanı:"), cboxDatabase), 0, 0);
     grid->addWidget(cboxDatabase, 0, 1);
-    grid->addWidget(rowLabel(QStringLiteral("SQL kodu:"), txtSQL), 1, 0, 1, 2);
+    grid->addWidget(rowLabel(tr("SQL kodu:"), txtSQL), 1, 0, 1, 2);
     grid->addWidget(txtSQL, 2, 0, 1, 2);
     grid->setColumnStretch(1, 1);
     grid->setRowStretch(2, 1);

@@ -7,16 +7,16 @@
 #include <QLabel>
 
 frmDlgFunction::frmDlgFunction(frmLists &lists, QWidget *parent)
-    : PropertyDialog(lists, QStringLiteral("Fonksiyon"), parent)
+    : PropertyDialog(lists, tr("Fonksiyon"), parent)
 {
     cboxFunctionName = editableList(QStringLiteral("cboxFunctionName"));
     cboxParam1 = editableList(QStringLiteral("cboxParam1"));
     cboxResult = editableList(QStringLiteral("cboxResult"));
 
     const std::pair<QString, QComboBox *> rows[] = {
-        {QStringLiteral("Fonksiyon adı:"), cboxFunctionName},
+        {tr("Fonksiyon adı:"), cboxFunctionName},
         {QStringLiteral("Parametreler:"), cboxParam1},
-        {QStringLiteral("Sonuç değişkeni:"), cboxResult},
+        {tr("Sonuç değişkeni:"), cboxResult},
     };
     auto *grid = new QGridLayout;
     int row = 0;

@@ -5,17 +5,17 @@
 #include <QVBoxLayout>
 
 frmDlgGeneral::frmDlgGeneral(frmLists &lists, QWidget *parent)
-    : PropertyDialog(lists, QStringLiteral("Genel Seçenekler"), parent)
+    : PropertyDialog(lists, tr("Genel Seçenekler"), parent)
 {
     txtLocalVars = new QLineEdit;
     txtLocalVars->setObjectName(QStringLiteral("txtLocalVars"));
 
-    auto *lblLocalVars = new QLabel(QStringLiteral("Yerel Değişkenler:"));
+    auto *lblLocalVars = new QLabel(tr("Yerel Değişkenler:"));
     lblLocalVars->setObjectName(QStringLiteral("lblLocalVars"));
     lblLocalVars->setBuddy(txtLocalVars);
-    auto *lblExample = new QLabel(QStringLiteral("Örnek:   a,b,c "));
+    auto *lblExample = new QLabel(tr("Örnek:   a,b,c "));
     lblExample->setObjectName(QStringLiteral("lblExample"));
-    auto *lblDescription = new QLabel(QStringLiteral(
+    auto *lblDescription = new QLabel(tr(
         "Yerel değişkenler aktif diyagram çalıştırılmadan önce yığına kaydedilir ve diyagramın "
         "çalışması sona erdiğinde geri yüklenirler."));
     lblDescription->setObjectName(QStringLiteral("lblDescription"));

@@ -7,7 +7,7 @@
 #include <QHBoxLayout>
 
 frmDlgIf::frmDlgIf(frmLists &lists, QWidget *parent)
-    : PropertyDialog(lists, QStringLiteral("Karşılaştırma"), parent)
+    : PropertyDialog(lists, tr("Karşılaştırma"), parent)
 {
     cboxOperand1 = editableList(QStringLiteral("cboxOperand1"));
     cboxOperation = operatorList(OperationList::comparison(), QStringLiteral("cboxOperation"));

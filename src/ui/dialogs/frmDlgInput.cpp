@@ -1,7 +1,7 @@
 #include "ui/dialogs/frmDlgInput.h"
 
 frmDlgInput::frmDlgInput(frmLists &lists, QWidget *parent)
-    : MessageVariableDialog(lists, QStringLiteral("Giriş"), QStringLiteral("INPUT"), QSize(3600, 1665),
+    : MessageVariableDialog(lists, tr("Giriş"), QStringLiteral("INPUT"), QSize(3600, 1665),
                             parent)
 {
 }

@@ -3,7 +3,7 @@
 #include <QLineEdit>
 
 frmDlgOutput::frmDlgOutput(frmLists &lists, QWidget *parent)
-    : MessageVariableDialog(lists, QStringLiteral("Çıkış"), QStringLiteral("OUTPUT"), QSize(3675, 1680),
+    : MessageVariableDialog(lists, tr("Çıkış"), QStringLiteral("OUTPUT"), QSize(3675, 1680),
                             parent)
 {
     // Printed text is shown as it will look on the console's proportional font.

@@ -7,7 +7,7 @@
 
 frmSize::frmSize(QWidget *parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Boyut"));
+    setWindowTitle(tr("Boyut"));
     setModal(false);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 
@@ -19,8 +19,8 @@ frmSize::frmSize(QWidget *parent) : QDialog(parent)
 
     auto *form = new QFormLayout(this);
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
-    form->addRow(QStringLiteral("genişlik:"), txtWidth);
-    form->addRow(QStringLiteral("yükseklik:"), txtHeight);
+    form->addRow(tr("genişlik:"), txtWidth);
+    form->addRow(tr("yükseklik:"), txtHeight);
 
     const QSize classic(2055 * logicalDpiX() / 1440, 975 * logicalDpiY() / 1440);
     resize(sizeHint().expandedTo(classic));

@@ -49,7 +49,7 @@ frmDlgWindow::frmDlgWindow(const WindowParams &params, DesignerContext context, 
     , m_original(params)
     , m_result(params)
 {
-    setWindowTitle(QStringLiteral("Pencere Düzenleyicisi"));
+    setWindowTitle(tr("Pencere Düzenleyicisi"));
     setObjectName(QStringLiteral("frmDlgWindow"));
     // Nothing beside the canvas may hold the dialog larger than the smallest canvas: the side
     // column scrolls and the toolbar folds its buttons into an extension menu.
@@ -78,7 +78,7 @@ frmDlgWindow::frmDlgWindow(const WindowParams &params, DesignerContext context, 
     auto *okLayout = new QHBoxLayout(okFrame);
     const TwipsScale scale = ScreenTwips::of(this);
     okLayout->setContentsMargins(QMargins() + scale.toPixelsX(okFrameMargin));
-    m_cmdOK = new QPushButton(QStringLiteral("Tamam"));
+    m_cmdOK = new QPushButton(tr("Tamam"));
     m_cmdOK->setObjectName(QStringLiteral("cmdOK"));
     m_cmdOK->setDefault(true);
     okLayout->addWidget(m_cmdOK);
@@ -409,9 +409,8 @@ QString frmDlgWindow::duplicateNameMessage() const
             count += other->sID().compare(object->sID(), Qt::CaseInsensitive) == 0 ? 1 : 0;
         });
         if (count > 1)
-            message = object->sID() + QStringLiteral(" isminde ") + QString::number(count)
-                      + QStringLiteral(" adet bileşen var.") + QStringLiteral("\r\n")
-                      + QStringLiteral("Her nesnenin benzersiz ismi olmalıdır!");
+            message = tr("%1 isminde %2 adet bileşen var.\r\nHer nesnenin benzersiz ismi olmalıdır!")
+                          .arg(object->sID(), QString::number(count));
     });
     return message;
 }

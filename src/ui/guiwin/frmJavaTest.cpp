@@ -26,7 +26,7 @@ frmJavaTest::frmJavaTest(std::optional<WindowParams> params, DesignerContext con
     auto *inFrame = new QVBoxLayout(frame);
     inFrame->setSpacing(inFrame->spacing() * 2);
     auto *notice = new QLabel(
-        QStringLiteral(" !!!!!!!         dosya aynı klasörde yer alacak         !!!!!!!!    "));
+        tr(" !!!!!!!         dosya aynı klasörde yer alacak         !!!!!!!!    "));
     notice->setAlignment(Qt::AlignCenter);
     inFrame->addWidget(notice);
     m_lblFolder = new QLabel(targetFolder());
@@ -37,10 +37,10 @@ frmJavaTest::frmJavaTest(std::optional<WindowParams> params, DesignerContext con
     inFrame->addWidget(m_lblFolder);
     column->addWidget(frame);
     auto *buttons = new QHBoxLayout;
-    auto *cmdMake = new QPushButton(QStringLiteral("GuiTest.java Dosyasını Oluştur"));
+    auto *cmdMake = new QPushButton(tr("GuiTest.java Dosyasını Oluştur"));
     cmdMake->setObjectName(QStringLiteral("cmdMake"));
     cmdMake->setDefault(true);
-    auto *cmdClose = new QPushButton(QStringLiteral("Kapat"));
+    auto *cmdClose = new QPushButton(tr("Kapat"));
     cmdClose->setObjectName(QStringLiteral("cmdClose"));
     buttons->addStretch();
     buttons->addWidget(cmdMake);
@@ -64,7 +64,7 @@ int frmJavaTest::frameExtraPixels() const
 QString frmJavaTest::make()
 {
     if (!m_params) {
-        m_context.log->mBox(QStringLiteral("Nesne seçilideğil!"));
+        m_context.log->mBox(tr("Nesne seçilideğil!"));
         return QString();
     }
     const TwipsScale scale = ScreenTwips::of(this);

@@ -25,7 +25,7 @@ frmWindow::frmWindow(WindowSession &session, RunParts parts, RunControl &run, QW
     , m_p(parts)
     , m_run(run)
 {
-    setWindowTitle(QStringLiteral("Pencere"));
+    setWindowTitle(tr("Pencere"));
     if (owner)
         setWindowIcon(owner->windowIcon());
 }

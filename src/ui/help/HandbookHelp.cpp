@@ -36,7 +36,7 @@ HandbookHelp::HandbookHelp(QAction *menuEntry, SelectedBlock selectedBlock, QWid
       m_folder(handbookFolder())
 {
     menuEntry->setShortcut(QKeySequence::HelpContents);
-    menuEntry->setToolTip(QStringLiteral("Kullanım kılavuzunu açar; seçili bloğun türünü anlatan bölümden"));
+    menuEntry->setToolTip(tr("Kullanım kılavuzunu açar; seçili bloğun türünü anlatan bölümden"));
     menuEntry->setStatusTip(menuEntry->toolTip());
     connect(menuEntry, &QAction::triggered, this, &HandbookHelp::openForMainWindow);
     qApp->installEventFilter(this);
@@ -146,7 +146,7 @@ bool HandbookHelp::eventFilter(QObject *watched, QEvent *event)
     case QEvent::Show:
         if (watched->objectName() == MessageWindow) {
             if (auto *text = watched->findChild<QPlainTextEdit *>(MessageText))
-                text->setToolTip(QStringLiteral("Bir satıra çift tıklayın (ya da F1'e basın): kılavuzdaki açıklaması açılır."));
+                text->setToolTip(tr("Bir satıra çift tıklayın (ya da F1'e basın): kılavuzdaki açıklaması açılır."));
         }
         return false;
     default:

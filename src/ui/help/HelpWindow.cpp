@@ -43,7 +43,7 @@ HelpWindow::HelpWindow(Handbook handbook, QWidget *owner)
       m_search(new QLineEdit(this))
 {
     setObjectName(QStringLiteral("frmHelp"));
-    setWindowTitle(QStringLiteral("Varnel Kullanım Kılavuzu"));
+    setWindowTitle(tr("Varnel Kullanım Kılavuzu"));
     if (owner)
         setWindowIcon(owner->windowIcon());
     m_contents->setObjectName(QStringLiteral("treeContents"));
@@ -70,17 +70,17 @@ HelpWindow::HelpWindow(Handbook handbook, QWidget *owner)
 QWidget *HelpWindow::buildToolRow()
 {
     auto *row = new QWidget(this);
-    QToolButton *back = toolButton(row, "cmdBack", QStringLiteral("◀ Geri"), QStringLiteral("Önceki sayfa (Alt+Sol)"));
-    QToolButton *forward = toolButton(row, "cmdForward", QStringLiteral("İleri ▶"), QStringLiteral("Sonraki sayfa (Alt+Sağ)"));
-    QToolButton *home = toolButton(row, "cmdContents", QStringLiteral("İçindekiler"), QStringLiteral("Kılavuzun başı"));
+    QToolButton *back = toolButton(row, "cmdBack", tr("◀ Geri"), tr("Önceki sayfa (Alt+Sol)"));
+    QToolButton *forward = toolButton(row, "cmdForward", tr("İleri ▶"), tr("Sonraki sayfa (Alt+Sağ)"));
+    QToolButton *home = toolButton(row, "cmdContents", tr("İçindekiler"), tr("Kılavuzun başı"));
     back->setShortcut(QKeySequence::Back);
     forward->setShortcut(QKeySequence::Forward);
     back->setEnabled(false);
     forward->setEnabled(false);
     m_search->setObjectName(QStringLiteral("txtSearch"));
-    m_search->setPlaceholderText(QStringLiteral("Kılavuzda ara (Ctrl+F)"));
+    m_search->setPlaceholderText(tr("Kılavuzda ara (Ctrl+F)"));
     m_search->setClearButtonEnabled(true);
-    m_search->setToolTip(QStringLiteral("Yazdığınız sözcüklerin geçtiği bölümler solda listelenir; Enter ilkini açar."));
+    m_search->setToolTip(tr("Yazdığınız sözcüklerin geçtiği bölümler solda listelenir; Enter ilkini açar."));
     auto *find = new QAction(m_search);
     find->setShortcut(QKeySequence::Find);
     find->setShortcutContext(Qt::WindowShortcut);
@@ -204,9 +204,9 @@ void HelpWindow::followSource(const QUrl &source)
 
 void HelpWindow::showMissing()
 {
-    m_browser->setMarkdown(QStringLiteral("# Kullanım kılavuzu bulunamadı\n\n"
-                                          "Kılavuzun dosyaları bu klasörde olmalıydı:\n\n    %1\n\n"
-                                          "Programı yeniden kurmak kılavuzu da geri getirir.")
+    m_browser->setMarkdown(tr("# Kullanım kılavuzu bulunamadı\n\n"
+                              "Kılavuzun dosyaları bu klasörde olmalıydı:\n\n    %1\n\n"
+                              "Programı yeniden kurmak kılavuzu da geri getirir.")
                                .arg(m_handbook.folder()));
     m_search->setEnabled(false);
 }

@@ -41,7 +41,7 @@ frmAbout::frmAbout(QWidget *owner)
 
 QString frmAbout::disclaimerText()
 {
-    return QStringLiteral(
+    return tr(
         "Uyarı: Bu program olduğu gibi, açık ya da örtük hiçbir garanti verilmeden sunulur; "
         "belirli bir amaca uygunluğu ve satılabilirliği dahil hiçbir konuda güvence verilmez. "
         "Programın kullanımından ya da kullanılamamasından doğan veri kaybı dahil hiçbir "
@@ -79,7 +79,7 @@ QLayout *frmAbout::buildHeader()
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.8);
     titleFont.setBold(true);
     lblTitle->setFont(titleFont);
-    lblVersion = new QLabel(QStringLiteral("sürüm ") + AppVersion::current(), this);
+    lblVersion = new QLabel(tr("sürüm ") + AppVersion::current(), this);
     name(lblVersion, "lblVersion");
     lblURL = new LinkLabel(WebLinks::productPage(), this);
     name(lblURL, "lblURL");
@@ -87,7 +87,7 @@ QLayout *frmAbout::buildHeader()
     name(lblEmail, "lblEmail");
 
     auto *links = new QGridLayout;
-    links->addWidget(new QLabel(QStringLiteral("web adresi:"), this), 0, 0);
+    links->addWidget(new QLabel(tr("web adresi:"), this), 0, 0);
     links->addWidget(lblURL, 0, 1);
     links->addWidget(new QLabel(QStringLiteral("e-posta:"), this), 1, 0);
     links->addWidget(lblEmail, 1, 1);
@@ -95,7 +95,7 @@ QLayout *frmAbout::buildHeader()
         lblRepository = new LinkLabel(WebLinks::repositoryPage(), this);
         name(lblRepository, "lblRepository");
         connect(lblRepository, &LinkLabel::clicked, this, &frmAbout::lblRepository_Click);
-        links->addWidget(new QLabel(QStringLiteral("kaynak kodu:"), this), 2, 0);
+        links->addWidget(new QLabel(tr("kaynak kodu:"), this), 2, 0);
         links->addWidget(lblRepository, 2, 1);
     }
     links->setColumnStretch(1, 1);
@@ -115,12 +115,12 @@ QLayout *frmAbout::buildHeader()
 
 QLayout *frmAbout::buildButtons()
 {
-    cmdOK = new QPushButton(QStringLiteral("Tamam"), this);
+    cmdOK = new QPushButton(tr("Tamam"), this);
     name(cmdOK, "cmdOK");
     cmdOK->setDefault(true);
-    cmdSysInfo = new QPushButton(QStringLiteral("Sistem Bilgisi..."), this);
+    cmdSysInfo = new QPushButton(tr("Sistem Bilgisi..."), this);
     name(cmdSysInfo, "cmdSysInfo");
-    cmdCheckForUpdate = new QPushButton(QStringLiteral("Güncelleştirme Kontrolü!"), this);
+    cmdCheckForUpdate = new QPushButton(tr("Güncelleştirme Kontrolü!"), this);
     name(cmdCheckForUpdate, "cmdCheckForUpdate");
 
     auto *buttons = new QHBoxLayout;

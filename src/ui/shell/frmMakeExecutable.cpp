@@ -29,7 +29,7 @@ frmMakeExecutable::frmMakeExecutable(QWidget *owner, QString programPath)
     : QDialog(owner)
     , m_programPath(std::move(programPath))
 {
-    setWindowTitle(QStringLiteral("EXE Dosya Oluşturma"));
+    setWindowTitle(tr("EXE Dosya Oluşturma"));
     setWindowIcon(owner && !owner->windowIcon().isNull() ? owner->windowIcon() : AppIcon::icon());
     setModal(true);
     buildWidgets();
@@ -50,7 +50,7 @@ QString frmMakeExecutable::startUpFlow() const
 
 void frmMakeExecutable::buildWidgets()
 {
-    lblStartUpFlow = new QLabel(QStringLiteral("Başlangıç diyagramını seçiniz:"), this);
+    lblStartUpFlow = new QLabel(tr("Başlangıç diyagramını seçiniz:"), this);
     name(lblStartUpFlow, "lblStartUpFlow");
     txtStartUpFlow = new QLineEdit(this);
     name(txtStartUpFlow, "txtStartUpFlow");
@@ -58,12 +58,12 @@ void frmMakeExecutable::buildWidgets()
     lblStartUpFlow->setBuddy(txtStartUpFlow);
     cmdGetStartFlow = new QPushButton(QStringLiteral("..."), this);
     name(cmdGetStartFlow, "cmdGetStartFlow");
-    cmdGetStartFlow->setToolTip(QStringLiteral("Gözat"));
+    cmdGetStartFlow->setToolTip(tr("Gözat"));
     cmdGetStartFlow->setFixedWidth(cmdGetStartFlow->fontMetrics().horizontalAdvance(QStringLiteral("....")) * 3);
-    cmdMake = new QPushButton(QStringLiteral("Oluştur"), this);
+    cmdMake = new QPushButton(tr("Oluştur"), this);
     name(cmdMake, "cmdMake");
     cmdMake->setDefault(true);
-    cmdCancel = new QPushButton(QStringLiteral("İptal"), this);
+    cmdCancel = new QPushButton(tr("İptal"), this);
     name(cmdCancel, "cmdCancel");
 
     auto *buttons = new QHBoxLayout;
@@ -87,8 +87,8 @@ QString frmMakeExecutable::programFolder() const
 
 void frmMakeExecutable::cmdGetStartFlow_Click()
 {
-    OpenFileDialog dialog(this, QStringLiteral("Başlangıç Diyagramı"), programFolder(),
-                          QStringLiteral("Varnel Projeleri (*.vnp);;Tüm Dosyalar (*)"));
+    OpenFileDialog dialog(this, tr("Başlangıç Diyagramı"), programFolder(),
+                          tr("Varnel Projeleri (*.vnp);;Tüm Dosyalar (*)"));
     const QString chosen = dialog.chosenFile();
     if (!chosen.isEmpty())
         txtStartUpFlow->setText(chosen);
@@ -97,8 +97,8 @@ void frmMakeExecutable::cmdGetStartFlow_Click()
 QString frmMakeExecutable::askForTarget()
 {
     const QString proposed = QDir(programFolder()).filePath(MakeExecutable::proposedName());
-    return QFileDialog::getSaveFileName(this, QStringLiteral("EXE Dosyası"), proposed,
-                                        QStringLiteral("Tüm Dosyalar (*)"));
+    return QFileDialog::getSaveFileName(this, tr("EXE Dosyası"), proposed,
+                                        tr("Tüm Dosyalar (*)"));
 }
 
 void frmMakeExecutable::cmdMake_Click()

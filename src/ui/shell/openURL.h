@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <functional>
@@ -15,4 +16,4 @@ bool openURL(const QString &url, const std::function<void()> &onFailure = {});
 // Opens url; on failure shows the standard message box failurePrefix + url over parent. The
 // main window's "Yardım Konuları" and web link use the default prefix.
 bool openURLOrWarn(const QString &url, QWidget *parent,
-                   const QString &failurePrefix = QStringLiteral("Sayfa açılamıyor: "));
+                   const QString &failurePrefix = QCoreApplication::translate("openURL", "Sayfa açılamıyor: "));

@@ -1,0 +1,333 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US" sourcelanguage="tr_TR">
+<context>
+    <name>HandbookHelp</name>
+    <message>
+        <source>Kullanım kılavuzunu açar; seçili bloğun türünü anlatan bölümden</source>
+        <translation>Opens the handbook at the chapter on the selected block&apos;s kind</translation>
+    </message>
+    <message>
+        <source>Bir satıra çift tıklayın (ya da F1&apos;e basın): kılavuzdaki açıklaması açılır.</source>
+        <translation>Double-click a line (or press F1) to open its explanation in the handbook.</translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>Varnel Kullanım Kılavuzu</source>
+        <translation>Varnel Handbook</translation>
+    </message>
+    <message>
+        <source>◀ Geri</source>
+        <translation>◀ Back</translation>
+    </message>
+    <message>
+        <source>Önceki sayfa (Alt+Sol)</source>
+        <translation>Previous page (Alt+Left)</translation>
+    </message>
+    <message>
+        <source>İleri ▶</source>
+        <translation>Forward ▶</translation>
+    </message>
+    <message>
+        <source>Sonraki sayfa (Alt+Sağ)</source>
+        <translation>Next page (Alt+Right)</translation>
+    </message>
+    <message>
+        <source>İçindekiler</source>
+        <translation>Contents</translation>
+    </message>
+    <message>
+        <source>Kılavuzun başı</source>
+        <translation>The handbook&apos;s first page</translation>
+    </message>
+    <message>
+        <source>Kılavuzda ara (Ctrl+F)</source>
+        <translation>Search the handbook (Ctrl+F)</translation>
+    </message>
+    <message>
+        <source>Yazdığınız sözcüklerin geçtiği bölümler solda listelenir; Enter ilkini açar.</source>
+        <translation>The chapters that hold the words you type are listed on the left; Enter opens the first.</translation>
+    </message>
+    <message>
+        <source># Kullanım kılavuzu bulunamadı
+
+Kılavuzun dosyaları bu klasörde olmalıydı:
+
+    %1
+
+Programı yeniden kurmak kılavuzu da geri getirir.</source>
+        <translation># The handbook was not found
+
+Its files should be in this folder:
+
+    %1
+
+Installing the program again brings the handbook back.</translation>
+    </message>
+</context>
+<context>
+    <name>MessageVariableDialog</name>
+    <message>
+        <source>Değişken Adı:</source>
+        <translation>Variable name:</translation>
+    </message>
+</context>
+<context>
+    <name>PropertyDialog</name>
+    <message>
+        <source>Tamam</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>frmAbout</name>
+    <message>
+        <source>Uyarı: Bu program olduğu gibi, açık ya da örtük hiçbir garanti verilmeden sunulur; belirli bir amaca uygunluğu ve satılabilirliği dahil hiçbir konuda güvence verilmez. Programın kullanımından ya da kullanılamamasından doğan veri kaybı dahil hiçbir zarardan yazarları ve dağıtanları sorumlu tutulamaz. Programı kullanan bu koşulları kabul etmiş sayılır.</source>
+        <translation>Warning: This program is provided as is, without any warranty, express or implied, including fitness for a particular purpose and merchantability. Its authors and distributors cannot be held liable for any damage, including loss of data, arising from the use of the program or the inability to use it. Whoever uses the program accepts these terms.</translation>
+    </message>
+    <message>
+        <source>sürüm </source>
+        <translation>version </translation>
+    </message>
+    <message>
+        <source>web adresi:</source>
+        <translation>web address:</translation>
+    </message>
+    <message>
+        <source>kaynak kodu:</source>
+        <translation>source code:</translation>
+    </message>
+    <message>
+        <source>Tamam</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Sistem Bilgisi...</source>
+        <translation>System Information...</translation>
+    </message>
+    <message>
+        <source>Güncelleştirme Kontrolü!</source>
+        <translation>Check for Updates!</translation>
+    </message>
+</context>
+<context>
+    <name>frmDlgAction</name>
+    <message>
+        <source>İşlem</source>
+        <translation>Action</translation>
+    </message>
+    <message>
+        <source>Atama</source>
+        <translation>Assignment</translation>
+    </message>
+    <message>
+        <source>Aritmetik İşlemler</source>
+        <translation>Arithmetic</translation>
+    </message>
+    <message>
+        <source>String İşlemleri</source>
+        <translation>String Operations</translation>
+    </message>
+    <message>
+        <source>İşlenen 1</source>
+        <translation>Operand 1</translation>
+    </message>
+    <message>
+        <source>İşlenen 2</source>
+        <translation>Operand 2</translation>
+    </message>
+    <message>
+        <source>String 1</source>
+        <translation>String 1</translation>
+    </message>
+    <message>
+        <source>String 2</source>
+        <translation>String 2</translation>
+    </message>
+    <message>
+        <source>Değişken Adı:</source>
+        <translation>Variable name:</translation>
+    </message>
+    <message>
+        <source>Değer:</source>
+        <translation>Value:</translation>
+    </message>
+    <message>
+        <source>işlem</source>
+        <translation>operation</translation>
+    </message>
+    <message>
+        <source>Sonuç değişkeni:</source>
+        <translation>Result variable:</translation>
+    </message>
+    <message>
+        <source>veritabanı:</source>
+        <translation>database:</translation>
+    </message>
+    <message>
+        <source>SQL kodu:</source>
+        <translation>SQL code:</translation>
+    </message>
+</context>
+<context>
+    <name>frmDlgFunction</name>
+    <message>
+        <source>Fonksiyon</source>
+        <translation>Function</translation>
+    </message>
+    <message>
+        <source>Fonksiyon adı:</source>
+        <translation>Function name:</translation>
+    </message>
+    <message>
+        <source>Sonuç değişkeni:</source>
+        <translation>Result variable:</translation>
+    </message>
+</context>
+<context>
+    <name>frmDlgGeneral</name>
+    <message>
+        <source>Genel Seçenekler</source>
+        <translation>General Options</translation>
+    </message>
+    <message>
+        <source>Yerel Değişkenler:</source>
+        <translation>Local variables:</translation>
+    </message>
+    <message>
+        <source>Örnek:   a,b,c </source>
+        <translation>Example:   a,b,c </translation>
+    </message>
+    <message>
+        <source>Yerel değişkenler aktif diyagram çalıştırılmadan önce yığına kaydedilir ve diyagramın çalışması sona erdiğinde geri yüklenirler.</source>
+        <translation>Local variables are saved on the stack before the chart runs and restored when it ends.</translation>
+    </message>
+</context>
+<context>
+    <name>frmDlgIf</name>
+    <message>
+        <source>Karşılaştırma</source>
+        <translation>Comparison</translation>
+    </message>
+</context>
+<context>
+    <name>frmDlgInput</name>
+    <message>
+        <source>Giriş</source>
+        <translation>Input</translation>
+    </message>
+</context>
+<context>
+    <name>frmDlgOutput</name>
+    <message>
+        <source>Çıkış</source>
+        <translation>Output</translation>
+    </message>
+</context>
+<context>
+    <name>frmDlgWindow</name>
+    <message>
+        <source>Pencere Düzenleyicisi</source>
+        <translation>Window Designer</translation>
+    </message>
+    <message>
+        <source>Tamam</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>%1 isminde %2 adet bileşen var.<byte value="xd"/>
+Her nesnenin benzersiz ismi olmalıdır!</source>
+        <translation>There are %2 objects named %1.<byte value="xd"/>
+Every object must have a name of its own!</translation>
+    </message>
+</context>
+<context>
+    <name>frmJavaTest</name>
+    <message>
+        <source> !!!!!!!         dosya aynı klasörde yer alacak         !!!!!!!!    </source>
+        <translation> !!!!!!!         the file will be in the same folder         !!!!!!!!    </translation>
+    </message>
+    <message>
+        <source>GuiTest.java Dosyasını Oluştur</source>
+        <translation>Create the GuiTest.java File</translation>
+    </message>
+    <message>
+        <source>Kapat</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Nesne seçilideğil!</source>
+        <translation>No object is selected!</translation>
+    </message>
+</context>
+<context>
+    <name>frmMakeExecutable</name>
+    <message>
+        <source>EXE Dosya Oluşturma</source>
+        <translation>Make an Executable</translation>
+    </message>
+    <message>
+        <source>Başlangıç diyagramını seçiniz:</source>
+        <translation>Choose the start chart:</translation>
+    </message>
+    <message>
+        <source>Gözat</source>
+        <translation>Browse</translation>
+    </message>
+    <message>
+        <source>Oluştur</source>
+        <translation>Create</translation>
+    </message>
+    <message>
+        <source>İptal</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Başlangıç Diyagramı</source>
+        <translation>Start Chart</translation>
+    </message>
+    <message>
+        <source>Varnel Projeleri (*.vnp);;Tüm Dosyalar (*)</source>
+        <translation>Varnel Projects (*.vnp);;All Files (*)</translation>
+    </message>
+    <message>
+        <source>EXE Dosyası</source>
+        <translation>Executable File</translation>
+    </message>
+    <message>
+        <source>Tüm Dosyalar (*)</source>
+        <translation>All Files (*)</translation>
+    </message>
+</context>
+<context>
+    <name>frmSize</name>
+    <message>
+        <source>Boyut</source>
+        <translation>Size</translation>
+    </message>
+    <message>
+        <source>genişlik:</source>
+        <translation>width:</translation>
+    </message>
+    <message>
+        <source>yükseklik:</source>
+        <translation>height:</translation>
+    </message>
+</context>
+<context>
+    <name>frmWindow</name>
+    <message>
+        <source>Pencere</source>
+        <translation>Window</translation>
+    </message>
+</context>
+<context>
+    <name>openURL</name>
+    <message>
+        <source>Sayfa açılamıyor: </source>
+        <translation>Cannot open the page: </translation>
+    </message>
+</context>
+</TS>
