@@ -20,10 +20,17 @@ struct Regional {
     }
 };
 
-Regional &regional()
+Regional &programRegional()
 {
     static Regional current{QLocale()};
     return current;
+}
+
+thread_local Regional *threadRegional = nullptr;
+
+Regional &regional()
+{
+    return threadRegional ? *threadRegional : programRegional();
 }
 
 bool isBlank(QChar c)
@@ -85,7 +92,18 @@ void Numbers::useLocale(const QLocale &locale)
     // One set of regional settings for the whole program: names compared without regard to
     // case (block keys too) follow the same language as the numbers.
     QLocale::setDefault(locale);
-    regional() = Regional(locale);
+    programRegional() = Regional(locale);
+}
+
+Numbers::ThreadLocale::ThreadLocale(const QLocale &locale) : m_previous(threadRegional)
+{
+    threadRegional = new Regional(locale);
+}
+
+Numbers::ThreadLocale::~ThreadLocale()
+{
+    delete threadRegional;
+    threadRegional = static_cast<Regional *>(m_previous);
 }
 
 const QLocale &Numbers::locale()

@@ -13,6 +13,20 @@ namespace Numbers {
 void useLocale(const QLocale &locale);
 const QLocale &locale();
 
+// Other regional settings for the thread that makes it, until it goes: a check that runs tests
+// beside the editor reads and writes numbers by the exercise's settings while the editor's own
+// run keeps the program's.
+class ThreadLocale {
+public:
+    explicit ThreadLocale(const QLocale &locale);
+    ~ThreadLocale();
+    ThreadLocale(const ThreadLocale &) = delete;
+    ThreadLocale &operator=(const ThreadLocale &) = delete;
+
+private:
+    void *m_previous;
+};
+
 // Leading and trailing blanks, an optional sign, digits with the regional decimal separator,
 // an optional exponent. False for the empty text and anything else.
 bool parse(QStringView text, double &out);
