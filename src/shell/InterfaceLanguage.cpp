@@ -9,6 +9,7 @@ namespace {
 
 const QString kKey = QStringLiteral("interface/language");
 const QString kOption = QStringLiteral("--lang");
+InterfaceLanguage::Choice activeChoice = InterfaceLanguage::Choice::Turkish;
 
 bool load(QCoreApplication &app, const QString &name, const QString &folder)
 {
@@ -76,9 +77,19 @@ void InterfaceLanguage::save(const QString &settingsFile, Choice choice)
 
 bool InterfaceLanguage::install(QCoreApplication &app, Choice choice, const QString &dataFolder)
 {
-    if (choice == Choice::Turkish)
+    if (choice == Choice::Turkish) {
+        activeChoice = choice;
         return load(app, QStringLiteral("qtbase_tr"), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-    return load(app, QStringLiteral("varnel_en"), dataFolder + QStringLiteral("translations"));
+    }
+    const bool loaded = load(app, QStringLiteral("varnel_en"), dataFolder + QStringLiteral("translations"));
+    if (loaded)
+        activeChoice = choice;
+    return loaded;
+}
+
+InterfaceLanguage::Choice InterfaceLanguage::active()
+{
+    return activeChoice;
 }
 
 QString InterfaceLanguage::unknownMessage(const QString &value)

@@ -29,6 +29,8 @@ public:
     // `<dataFolder>translations/` for English, Qt's own texts in Turkish for Turkish. False when a
     // translation file could not be loaded (the texts then stay Turkish).
     static bool install(QCoreApplication &app, Choice choice, const QString &dataFolder);
+    // The language the interface shows: the last choice installed, Turkish before any.
+    static Choice active();
 
     // The message for a --lang option that names no language.
     static QString unknownMessage(const QString &value);

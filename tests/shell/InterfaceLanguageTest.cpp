@@ -57,6 +57,7 @@ TEST(InterfaceLanguageTest, EnglishTranslatesTheWindowsTexts)
     const QString dataFolder = QCoreApplication::applicationDirPath() + QStringLiteral("/../src/");
     ASSERT_TRUE(InterfaceLanguage::install(*QCoreApplication::instance(), Choice::English, dataFolder));
     EXPECT_EQ(QCoreApplication::translate("frmDlgIf", "Karşılaştırma"), QStringLiteral("Comparison"));
+    EXPECT_EQ(InterfaceLanguage::active(), Choice::English);
     EXPECT_FALSE(InterfaceLanguage::install(*QCoreApplication::instance(), Choice::English,
                                             QStringLiteral("/yok/")));
     for (QTranslator *translator : QCoreApplication::instance()->findChildren<QTranslator *>()) {
