@@ -59,7 +59,9 @@ else()
   # Without dpkg-dev the linked libraries are named by hand.
   string(APPEND VARNEL_RUNTIME_DEPENDS
     ", libqt6core6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6widgets6 (>= 6.4), libqt6svg6 (>= 6.4)"
-    ", libqt6printsupport6 (>= 6.4), zlib1g, libstdc++6, libc6 (>= 2.34)")
+    ", libqt6printsupport6 (>= 6.4), zlib1g, libstdc++6, libc6 (>= 2.34)"
+    # libgvc6 also holds the dot layout plugin that auto-layout loads at run time.
+    ", libgvc6, libcgraph6")
 endif()
 set(CPACK_DEBIAN_PACKAGE_DEPENDS ${VARNEL_RUNTIME_DEPENDS})
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS
