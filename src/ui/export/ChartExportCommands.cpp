@@ -7,51 +7,19 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QMenu>
 #include <QMessageBox>
 #include <QPageLayout>
 #include <QPrintDialog>
 #include <QPrinter>
 
-namespace {
-
-const QString saveImageCaption = QStringLiteral("Resim Olarak Kaydet...");
-const QString printCaption = QStringLiteral("Yazdır...");
-
-} // namespace
-
-ChartExportCommands::ChartExportCommands(Project &project, QWidget *window, QObject *parent)
+ChartExportCommands::ChartExportCommands(Project &project, QWidget *window, QAction *saveImage, QAction *print,
+                                         QObject *parent)
     : QObject(parent),
       m_project(project),
       m_window(window)
 {
-}
-
-void ChartExportCommands::attachFileMenu(QMenu *fileMenu)
-{
-    connect(entry(fileMenu, "mnuSaveImage", saveImageCaption), &QAction::triggered, this,
-            &ChartExportCommands::saveImage);
-    QAction *print = entry(fileMenu, "mnuPrint", printCaption);
-    print->setShortcut(QKeySequence::Print);
+    connect(saveImage, &QAction::triggered, this, &ChartExportCommands::saveImage);
     connect(print, &QAction::triggered, this, &ChartExportCommands::print);
-}
-
-QAction *ChartExportCommands::entry(QMenu *fileMenu, const char *name, const QString &caption)
-{
-    auto *action = fileMenu->findChild<QAction *>(QString::fromLatin1(name));
-    if (!action) {
-        // Before the last separator, which sets "Çıkış" apart.
-        QAction *before = nullptr;
-        for (QAction *a : fileMenu->actions()) {
-            if (a->isSeparator())
-                before = a;
-        }
-        action = new QAction(caption, fileMenu);
-        action->setObjectName(QString::fromLatin1(name));
-        fileMenu->insertAction(before, action);
-    }
-    action->setEnabled(true);
-    return action;
 }
 
 void ChartExportCommands::saveImage()

@@ -9,7 +9,6 @@
 class ChartRenderer;
 class Project;
 class QAction;
-class QMenu;
 class QPrinter;
 class QWidget;
 
@@ -19,11 +18,9 @@ class QWidget;
 class ChartExportCommands : public QObject {
     Q_OBJECT
 public:
-    ChartExportCommands(Project &project, QWidget *window, QObject *parent = nullptr);
-
-    // Enables the two entries of the file menu (objects mnuSaveImage and mnuPrint), adding
-    // them above the separator before "Çıkış" when the menu lacks them.
-    void attachFileMenu(QMenu *fileMenu);
+    // saveImage and print are the file menu's two entries, which run the commands.
+    ChartExportCommands(Project &project, QWidget *window, QAction *saveImage, QAction *print,
+                        QObject *parent = nullptr);
 
     // Asks for a file name and saves the picture there.
     void saveImage();
@@ -40,7 +37,6 @@ public:
     QString suggestedPath() const;
 
 private:
-    QAction *entry(QMenu *fileMenu, const char *name, const QString &caption);
     QString askImagePath();
     bool saveWith(ChartRenderer &renderer, const QString &path);
     bool printWith(ChartRenderer &renderer, QPrinter &printer);

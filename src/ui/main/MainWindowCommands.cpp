@@ -6,47 +6,37 @@
 #include "ui/shell/frmMakeExecutable.h"
 
 #include <QAction>
-#include <QPushButton>
 
 namespace {
 
 using Role = EditOperations::ColourRole;
 
-template <class Receiver, class Slot>
-void wireEntry(frmMain &window, const char *name, Receiver *receiver, Slot slot)
-{
-    QAction *entry = window.action(QString::fromLatin1(name));
-    entry->setEnabled(true);
-    QObject::connect(entry, &QAction::triggered, receiver, slot);
-}
-
 } // namespace
 
-MainWindowCommands::MainWindowCommands(frmMain &window, ChartEditor &editor)
+MainWindowCommands::MainWindowCommands(frmMain &window, ChartEditor &editor, const MainActions &actions)
     : QObject(&window),
       m_window(window),
       m_editing(new BlockEditing(window.project(), editor, &window))
 {
     m_editing->setParent(this);
-    wireEditing();
-    wireProgramEntries();
+    wireEditing(actions);
+    wireProgramEntries(actions);
 }
 
-void MainWindowCommands::wireEditing()
+void MainWindowCommands::wireEditing(const MainActions &actions)
 {
-    auto *cmdEdit = m_window.findChild<QPushButton *>(QStringLiteral("cmdEdit"));
-    cmdEdit->setEnabled(true);
-    connect(cmdEdit, &QPushButton::clicked, m_editing, &BlockEditing::cmdEdit_Click);
-    wireEntry(m_window, "mnuChangeBackColor", m_editing, [this] { m_editing->changeColour(Role::Fill); });
-    wireEntry(m_window, "mnuChangeTextColor", m_editing, [this] { m_editing->changeColour(Role::Text); });
-    wireEntry(m_window, "mnuChangeBorderColor", m_editing, [this] { m_editing->changeColour(Role::Border); });
-    wireEntry(m_window, "mnuChangeSize", m_editing, &BlockEditing::mnuChangeSize_Click);
+    connect(actions.bar.edit, &QAction::triggered, m_editing, &BlockEditing::cmdEdit_Click);
+    connect(actions.edit.fillColour, &QAction::triggered, m_editing, [this] { m_editing->changeColour(Role::Fill); });
+    connect(actions.edit.textColour, &QAction::triggered, m_editing, [this] { m_editing->changeColour(Role::Text); });
+    connect(actions.edit.borderColour, &QAction::triggered, m_editing,
+            [this] { m_editing->changeColour(Role::Border); });
+    connect(actions.edit.size, &QAction::triggered, m_editing, &BlockEditing::mnuChangeSize_Click);
 }
 
-void MainWindowCommands::wireProgramEntries()
+void MainWindowCommands::wireProgramEntries(const MainActions &actions)
 {
-    wireEntry(m_window, "mnuMakeExecutable", this, &MainWindowCommands::mnuMakeExecutable_Click);
-    wireEntry(m_window, "mnuAbout", this, &MainWindowCommands::mnuAbout_Click);
+    connect(actions.file.makeExecutable, &QAction::triggered, this, &MainWindowCommands::mnuMakeExecutable_Click);
+    connect(actions.help.about, &QAction::triggered, this, &MainWindowCommands::mnuAbout_Click);
 }
 
 void MainWindowCommands::mnuMakeExecutable_Click()

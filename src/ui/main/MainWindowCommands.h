@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/main/MainActions.h"
+
 #include <QObject>
 
 class BlockEditing;
@@ -12,7 +14,7 @@ class frmMain;
 class MainWindowCommands : public QObject {
     Q_OBJECT
 public:
-    MainWindowCommands(frmMain &window, ChartEditor &editor);
+    MainWindowCommands(frmMain &window, ChartEditor &editor, const MainActions &actions);
 
     BlockEditing &blockEditing() const { return *m_editing; }
 
@@ -20,8 +22,8 @@ public:
     void mnuAbout_Click();
 
 private:
-    void wireEditing();
-    void wireProgramEntries();
+    void wireEditing(const MainActions &actions);
+    void wireProgramEntries(const MainActions &actions);
 
     frmMain &m_window;
     BlockEditing *m_editing;

@@ -10,6 +10,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QAction>
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QMenu>
@@ -55,7 +56,8 @@ ProjectCommands::Places ProjectCommands::Places::standard()
 }
 
 ProjectCommands::ProjectCommands(Project &project, RunControl &run, QWidget *window,
-                                 std::unique_ptr<ProjectDialogs> dialogs, Places places, QObject *parent)
+                                 const MainActions::File &entries, std::unique_ptr<ProjectDialogs> dialogs,
+                                 Places places, QObject *parent)
     : QObject(parent),
       m_project(project),
       m_run(run),
@@ -72,40 +74,21 @@ ProjectCommands::ProjectCommands(Project &project, RunControl &run, QWidget *win
     // A load resets the flag inside its bracket, where the change is not announced.
     connect(&context, &ModelContext::replaced, this, &ProjectCommands::followModified);
     connect(&m_project, &Project::projectReplaced, this, [this] { ++m_replacements; });
+    connectEntries(entries);
 }
 
 ProjectCommands::~ProjectCommands() = default;
 
-void ProjectCommands::wireAction(QMenu *menu, const char *name, const QKeySequence &keys,
-                                 std::function<void()> command)
+void ProjectCommands::connectEntries(const MainActions::File &entries)
 {
-    QAction *action = menu->findChild<QAction *>(QString::fromLatin1(name));
-    if (!action)
-        return;
-    action->setEnabled(true);
-    action->setShortcut(keys);
-    connect(action, &QAction::triggered, this, std::move(command));
-}
+    connect(entries.newChart, &QAction::triggered, this, &ProjectCommands::newProject);
+    connect(entries.open, &QAction::triggered, this, &ProjectCommands::openProject);
+    connect(entries.save, &QAction::triggered, this, &ProjectCommands::save);
+    connect(entries.saveAs, &QAction::triggered, this, &ProjectCommands::saveAs);
+    fillExamples(entries.examples);
 
-void ProjectCommands::attachFileMenu(QMenu *fileMenu)
-{
-    wireAction(fileMenu, "mnuNew", QKeySequence::New, [this] { newProject(); });
-    wireAction(fileMenu, "mnuLoad", QKeySequence::Open, [this] { openProject(); });
-    wireAction(fileMenu, "mnuSave", QKeySequence::Save, [this] { save(); });
-    wireAction(fileMenu, "mnuSaveAs", QKeySequence::SaveAs, [this] { saveAs(); });
-    if (QAction *exit = fileMenu->findChild<QAction *>(QStringLiteral("mnuExit")))
-        exit->setShortcut(QKeySequence::Quit);
-    if (auto *examples = fileMenu->findChild<QMenu *>(QStringLiteral("mnuExamplesMenu")))
-        fillExamples(examples);
-
-    m_recentMenu = new RecentMenu(m_recent, fileMenu);
-    const QList<QAction *> entries = fileMenu->actions();
-    const auto load = std::find_if(entries.cbegin(), entries.cend(), [](const QAction *a) {
-        return a->objectName() == QLatin1String("mnuLoad");
-    });
-    QAction *below = load != entries.cend() && load + 1 != entries.cend() ? *(load + 1) : nullptr;
-    fileMenu->insertMenu(below, m_recentMenu);
-    connect(fileMenu, &QMenu::aboutToShow, m_recentMenu, &RecentMenu::rebuild);
+    m_recentMenu = new RecentMenu(m_recent, entries.recent, this);
+    connect(entries.menu, &QMenu::aboutToShow, m_recentMenu, &RecentMenu::rebuild);
     connect(m_recentMenu, &RecentMenu::fileChosen, this, &ProjectCommands::openRecent);
 
     if (m_window) {

@@ -3,14 +3,13 @@
 #include "project/RecentProjects.h"
 #include "project/RecoveryStore.h"
 #include "shell/DataLocator.h"
+#include "ui/main/MainActions.h"
 #include "ui/main/ProjectDialogs.h"
 
-#include <QKeySequence>
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
 #include <QUndoStack>
-#include <functional>
 #include <memory>
 
 class Project;
@@ -36,14 +35,12 @@ public:
         static Places standard();
     };
 
-    ProjectCommands(Project &project, RunControl &run, QWidget *window,
+    // Connects the file menu's entries and fills its examples and recent charts; the window
+    // takes dropped files.
+    ProjectCommands(Project &project, RunControl &run, QWidget *window, const MainActions::File &entries,
                     std::unique_ptr<ProjectDialogs> dialogs, Places places = Places::standard(),
                     QObject *parent = nullptr);
     ~ProjectCommands() override;
-
-    // Enables and connects the entries of the file menu, fills the examples submenu and puts
-    // "Son Açılanlar" below "Aç...". The main window then takes dropped files too.
-    void attachFileMenu(QMenu *fileMenu);
     // After New, Open, a drop and a restore the history is cleared; a save marks it clean.
     void setUndoStack(QUndoStack *stack) { m_undoStack = stack; }
     // Tests answer the dialogs in place of the user.
@@ -99,7 +96,7 @@ private:
     void selectStartBlock();
     void restore(const RecoveryCopy &copy);
     void followModified();
-    void wireAction(QMenu *menu, const char *name, const QKeySequence &keys, std::function<void()> command);
+    void connectEntries(const MainActions::File &entries);
     void fillExamples(QMenu *examples);
 
     Project &m_project;

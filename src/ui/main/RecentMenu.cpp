@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QMenu>
 
 namespace {
 
@@ -15,40 +16,39 @@ QString menuText(QString text)
 
 } // namespace
 
-RecentMenu::RecentMenu(RecentProjects &recent, QWidget *parent)
-    : QMenu(QStringLiteral("Son Açılanlar"), parent),
-      m_recent(recent)
+RecentMenu::RecentMenu(RecentProjects &recent, QMenu *menu, QObject *parent)
+    : QObject(parent),
+      m_recent(recent),
+      m_menu(menu)
 {
-    setObjectName(QStringLiteral("mnuRecentMenu"));
-    setToolTipsVisible(true);
     rebuild();
 }
 
 void RecentMenu::rebuild()
 {
     // An entry may be rebuilding the menu from its own triggered signal: it goes later.
-    for (QAction *old : actions()) {
-        removeAction(old);
+    for (QAction *old : m_menu->actions()) {
+        m_menu->removeAction(old);
         old->deleteLater();
     }
     const QStringList files = m_recent.files();
     for (int i = 0; i < files.size(); ++i)
         addFileEntry(i + 1, files[i]);
-    addSeparator();
-    QAction *clearList = addAction(QStringLiteral("Listeyi Temizle"));
+    m_menu->addSeparator();
+    QAction *clearList = m_menu->addAction(QStringLiteral("Listeyi Temizle"));
     clearList->setObjectName(QStringLiteral("mnuRecentClear"));
     connect(clearList, &QAction::triggered, this, [this] {
         m_recent.clear();
         rebuild();
     });
-    setEnabled(!files.isEmpty());
+    m_menu->setEnabled(!files.isEmpty());
 }
 
 void RecentMenu::addFileEntry(int number, const QString &path)
 {
     const QFileInfo file(path);
     const QString folder = QDir::toNativeSeparators(file.absolutePath());
-    QAction *entry = addAction(QStringLiteral("&%1 %2  (%3)").arg(QString::number(number),
+    QAction *entry = m_menu->addAction(QStringLiteral("&%1 %2  (%3)").arg(QString::number(number),
                                                                  menuText(file.fileName()), menuText(folder)));
     entry->setObjectName(QStringLiteral("mnuRecent"));
     entry->setData(path);

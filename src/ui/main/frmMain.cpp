@@ -34,22 +34,16 @@
 
 namespace {
 
-// A menu entry whose command is wired by the editor and file commands; until then it shows
-// its caption, disabled.
-QAction *addEntry(QMenu *menu, const char *name, const QString &caption)
-{
-    QAction *action = menu->addAction(caption);
-    action->setObjectName(QString::fromLatin1(name));
-    action->setEnabled(false);
-    return action;
-}
-
-QPushButton *addButton(QWidget *parent, QLayout *layout, const char *name, const QString &caption)
+// A button of the bottom bar: it runs its action and is enabled with it.
+QPushButton *addButton(QWidget *parent, QLayout *layout, const char *name, const QString &caption, QAction *action)
 {
     auto *button = new QPushButton(caption, parent);
     button->setObjectName(QString::fromLatin1(name));
-    button->setEnabled(false);
+    button->setToolTip(action->toolTip());
+    button->setEnabled(action->isEnabled());
     button->setFocusPolicy(Qt::NoFocus);
+    QObject::connect(button, &QPushButton::clicked, action, &QAction::trigger);
+    QObject::connect(action, &QAction::enabledChanged, button, &QWidget::setEnabled);
     layout->addWidget(button);
     return button;
 }
@@ -66,21 +60,21 @@ void keepSpaceWhenHidden(QWidget *widget)
 frmMain::frmMain()
     : m_project(&m_log),
       m_host(*this, m_project.theBlockCollection()),
-      m_runtime(m_project, m_log, m_host)
+      m_runtime(m_project, m_log, m_host),
+      m_actions(this)
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(Project::baseTitle());
     setFocusPolicy(Qt::StrongFocus);
     buildMenus();
-    (new ChartExportCommands(m_project, this, this))->attachFileMenu(menu(QStringLiteral("mnuFile")));
+    new ChartExportCommands(m_project, this, m_actions.file.saveImage, m_actions.file.print, this);
     setCentralWidget(buildCentralArea());
     m_placement = new RunWindowPlacement(*this, *m_surface, RecentProjects::defaultSettingsFile(), this);
     connectEditor();
-    m_editingCommands = new MainWindowCommands(*this, *m_editor);
+    m_editingCommands = new MainWindowCommands(*this, *m_editor, m_actions);
     connectRunControl();
-    m_commands = new ProjectCommands(m_project, m_runtime.run, this, std::make_unique<QtProjectDialogs>(this),
-                                     ProjectCommands::Places::standard(), this);
-    m_commands->attachFileMenu(menu(QStringLiteral("mnuFile")));
+    m_commands = new ProjectCommands(m_project, m_runtime.run, this, m_actions.file,
+                                     std::make_unique<QtProjectDialogs>(this), ProjectCommands::Places::standard(), this);
     m_commands->setUndoStack(undoStack());
     connect(m_commands, &ProjectCommands::selectorHideRequested, this, &frmMain::hideSelector);
     connect(&m_project, &Project::windowTitleChanged, this, &QWidget::setWindowTitle);
@@ -110,60 +104,13 @@ QMenu *frmMain::menu(const QString &objectName) const
 
 void frmMain::buildMenus()
 {
-    menuBar()->addMenu(buildFileMenu());
-
-    QMenu *edit = menuBar()->addMenu(QStringLiteral("Düzen"));
-    edit->setObjectName(QStringLiteral("mnuChangeShape"));
-    addEntry(edit, "mnuChangeBackColor", QStringLiteral("Zemin Rengini Değiştir"));
-    addEntry(edit, "mnuChangeTextColor", QStringLiteral("Yazı Rengini Değiştir"));
-    addEntry(edit, "mnuChangeBorderColor", QStringLiteral("Kenarlık Rengini Değiştir"));
-    edit->addSeparator();
-    addEntry(edit, "mnuChangeSize", QStringLiteral("Boyutu Değiştir"));
-    edit->addSeparator();
-    addEntry(edit, "mnuAddCaptionToLine", QStringLiteral("Çizgiye Açıklama Ekle"));
-
-    QMenu *remove = menuBar()->addMenu(QStringLiteral("Sil"));
-    remove->setObjectName(QStringLiteral("mnuDelete"));
-    addEntry(remove, "mnuDeleteLine", QStringLiteral("Çizgi Sil"));
-    addEntry(remove, "mnuDeleteBlock", QStringLiteral("Nesne Sil"));
-
-    QMenu *help = menuBar()->addMenu(QStringLiteral("Yardım"));
-    help->setObjectName(QStringLiteral("mnuHelp"));
-    QAction *handbook = help->addAction(QStringLiteral("Kullanım Kılavuzu"));
-    handbook->setObjectName(QStringLiteral("mnuHandbook"));
-    new HandbookHelp(handbook, [this]() -> const cBlock * {
+    for (QMenu *menu : m_actions.menus())
+        menuBar()->addMenu(menu);
+    new HandbookHelp(m_actions.help.handbook, [this]() -> const cBlock * {
         return m_editor ? m_editor->operations().blockAt(m_project.context().selectedIndex()) : nullptr;
     }, this);
-    QAction *topics = help->addAction(QStringLiteral("Yardım Konuları"));
-    topics->setObjectName(QStringLiteral("mnuHelpTopics"));
-    connect(topics, &QAction::triggered, this, &frmMain::openHelp);
-    help->addSeparator();
-    addEntry(help, "mnuAbout", QStringLiteral("Program Hakkında"));
-}
-
-QMenu *frmMain::buildFileMenu()
-{
-    auto *file = new QMenu(QStringLiteral("Dosya"), this);
-    file->setObjectName(QStringLiteral("mnuFile"));
-    addEntry(file, "mnuNew", QStringLiteral("Yeni"));
-    file->addSeparator();
-    addEntry(file, "mnuLoad", QStringLiteral("Aç..."));
-    file->addSeparator();
-    QMenu *exampleMenu = file->addMenu(QStringLiteral("Örnekler"));
-    exampleMenu->setObjectName(QStringLiteral("mnuExamplesMenu"));
-    file->addSeparator();
-    addEntry(file, "mnuMakeExecutable", QStringLiteral("EXE Yap..."));
-    file->addSeparator();
-    addEntry(file, "mnuSave", QStringLiteral("Kaydet"));
-    addEntry(file, "mnuSaveAs", QStringLiteral("Farklı Kaydet..."));
-    file->addSeparator();
-    addEntry(file, "mnuSaveImage", QStringLiteral("Resim Olarak Kaydet..."));
-    addEntry(file, "mnuPrint", QStringLiteral("Yazdır..."));
-    file->addSeparator();
-    QAction *exit = file->addAction(QStringLiteral("Çıkış"));
-    exit->setObjectName(QStringLiteral("mnuExit"));
-    connect(exit, &QAction::triggered, this, &QWidget::close);
-    return file;
+    connect(m_actions.help.topics, &QAction::triggered, this, &frmMain::openHelp);
+    connect(m_actions.file.exit, &QAction::triggered, this, &QWidget::close);
 }
 
 QWidget *frmMain::buildCentralArea()
@@ -197,18 +144,18 @@ QWidget *frmMain::buildBottomBar()
     m_fraToolBar2 = new QGroupBox(QStringLiteral("Bağla ve Düzenle"), bar);
     m_fraToolBar2->setObjectName(QStringLiteral("fraToolBar2"));
     auto *connectRow = new QHBoxLayout(m_fraToolBar2);
-    addButton(m_fraToolBar2, connectRow, "cmdConnect", QStringLiteral("Bağla"));
-    addButton(m_fraToolBar2, connectRow, "cmdEdit", QStringLiteral("Düzenle"));
-    auto *autoConnect = new QCheckBox(QStringLiteral("Otomatik Bağla"), m_fraToolBar2);
-    autoConnect->setObjectName(QStringLiteral("chkCONTINUED_CONNECTION"));
-    autoConnect->setFocusPolicy(Qt::NoFocus);
-    connectRow->addWidget(autoConnect);
+    addButton(m_fraToolBar2, connectRow, "cmdConnect", QStringLiteral("Bağla"), m_actions.bar.connect);
+    addButton(m_fraToolBar2, connectRow, "cmdEdit", QStringLiteral("Düzenle"), m_actions.bar.edit);
+    m_autoConnect = new QCheckBox(QStringLiteral("Otomatik Bağla"), m_fraToolBar2);
+    m_autoConnect->setObjectName(QStringLiteral("chkCONTINUED_CONNECTION"));
+    m_autoConnect->setFocusPolicy(Qt::NoFocus);
+    connectRow->addWidget(m_autoConnect);
 
     m_fraToolBar3 = new QGroupBox(QStringLiteral("Sil"), bar);
     m_fraToolBar3->setObjectName(QStringLiteral("fraToolBar3"));
     auto *deleteRow = new QHBoxLayout(m_fraToolBar3);
-    addButton(m_fraToolBar3, deleteRow, "cmdDeleteLine", QStringLiteral("Çizgi"));
-    addButton(m_fraToolBar3, deleteRow, "cmdDeleteBlock", QStringLiteral("Nesne"));
+    addButton(m_fraToolBar3, deleteRow, "cmdDeleteLine", QStringLiteral("Çizgi"), m_actions.remove.line);
+    addButton(m_fraToolBar3, deleteRow, "cmdDeleteBlock", QStringLiteral("Nesne"), m_actions.remove.block);
 
     m_lblID = new QLabel(QStringLiteral("id#"), bar);
     m_lblID->setObjectName(QStringLiteral("lblID"));
@@ -250,8 +197,8 @@ void frmMain::enableEditing(bool flag)
     m_tools->setVisible(flag);
     m_fraToolBar2->setVisible(flag);
     m_fraToolBar3->setVisible(flag);
-    for (const char *name : {"mnuFile", "mnuChangeShape", "mnuDelete"})
-        menu(QString::fromLatin1(name))->setEnabled(flag);
+    for (QMenu *menu : {m_actions.file.menu, m_actions.edit.menu, m_actions.remove.menu})
+        menu->setEnabled(flag);
 }
 
 void frmMain::connectEditor()
@@ -263,28 +210,15 @@ void frmMain::connectEditor()
             m_tools->disarm();
     });
     connect(m_editor, &ChartEditor::blockPressed, m_lblID, &QLabel::setText);
-    connect(findChild<QCheckBox *>(QStringLiteral("chkCONTINUED_CONNECTION")), &QCheckBox::toggled, m_editor,
-            &ChartEditor::setAutoConnect);
+    connect(m_autoConnect, &QCheckBox::toggled, m_editor, &ChartEditor::setAutoConnect);
     connect(&m_runtime.run, &RunControl::runStarted, m_editor, [this] { m_editor->setRunInProgress(true); });
     connect(&m_runtime.run, &RunControl::runEnded, m_editor, [this] { m_editor->setRunInProgress(false); });
-    const auto wire = [this](const char *name, auto command) {
-        if (auto *button = findChild<QPushButton *>(QString::fromLatin1(name))) {
-            button->setEnabled(true);
-            connect(button, &QPushButton::clicked, m_editor, command);
-        } else if (QAction *entry = action(QString::fromLatin1(name))) {
-            entry->setEnabled(true);
-            connect(entry, &QAction::triggered, m_editor, command);
-        }
-    };
-    wire("cmdConnect", [this] { m_editor->connectSelected(); });
-    wire("cmdDeleteLine", [this] { m_editor->deleteSelectedLines(); });
-    wire("mnuDeleteLine", [this] { m_editor->deleteSelectedLines(); });
-    wire("cmdDeleteBlock", [this] { m_editor->deleteSelectedBlock(); });
-    wire("mnuDeleteBlock", [this] { m_editor->deleteSelectedBlock(); });
-    wire("mnuAddCaptionToLine", [this] { m_editor->labelSelectedLines(); });
-    action(QStringLiteral("mnuDeleteBlock"))->setShortcut(QKeySequence::Delete);
-    action(QStringLiteral("mnuDeleteLine"))->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_Delete));
-    QMenu *edit = menu(QStringLiteral("mnuChangeShape"));
+    const auto wire = [this](QAction *action, auto command) { connect(action, &QAction::triggered, m_editor, command); };
+    wire(m_actions.bar.connect, [this] { m_editor->connectSelected(); });
+    wire(m_actions.remove.line, [this] { m_editor->deleteSelectedLines(); });
+    wire(m_actions.remove.block, [this] { m_editor->deleteSelectedBlock(); });
+    wire(m_actions.edit.captionToLine, [this] { m_editor->labelSelectedLines(); });
+    QMenu *edit = m_actions.edit.menu;
     QAction *first = edit->actions().value(0);
     edit->insertActions(first, {m_editor->undoAction(), m_editor->redoAction()});
     edit->insertSeparator(first);
@@ -304,7 +238,7 @@ frmScreen *frmMain::screen()
 {
     if (!m_screen) {
         m_screen = new frmScreen(m_runtime.console, m_runtime.flags, m_log, [this] { endApplication(); }, this);
-        m_placement->manage(m_screen);
+        m_placement->dock(m_screen, Qt::BottomDockWidgetArea);
     }
     return m_screen;
 }
@@ -313,7 +247,7 @@ frmVars *frmMain::vars()
 {
     if (!m_vars) {
         m_vars = new frmVars(m_runtime.vars, this);
-        m_placement->manage(m_vars);
+        m_placement->dock(m_vars, Qt::RightDockWidgetArea);
     }
     return m_vars;
 }
@@ -322,7 +256,7 @@ frmStack *frmMain::stack()
 {
     if (!m_stack) {
         m_stack = new frmStack(m_runtime.stack, this);
-        m_placement->manage(m_stack);
+        m_placement->dock(m_stack, Qt::RightDockWidgetArea);
     }
     return m_stack;
 }

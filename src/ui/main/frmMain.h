@@ -5,6 +5,7 @@
 #include "project/Project.h"
 #include "ui/run/GuiRunHost.h"
 #include "ui/editor/EditCommand.h"
+#include "ui/main/MainActions.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -55,6 +56,9 @@ public:
     QGroupBox *fraToolBar3() const { return m_fraToolBar3; }
     QLabel *lblID() const { return m_lblID; }
     QLabel *webLink() const { return m_lblWeb; }
+    // The menus and commands of the window, each under its own name.
+    const MainActions &actions() const { return m_actions; }
+    // Look-ups by object name, for tests.
     QAction *action(const QString &objectName) const;
     QMenu *menu(const QString &objectName) const;
 
@@ -89,7 +93,6 @@ protected:
 
 private:
     void buildMenus();
-    QMenu *buildFileMenu();
     QWidget *buildCentralArea();
     QWidget *buildBottomBar();
     void connectRunControl();
@@ -106,6 +109,7 @@ private:
     Project m_project;
     GuiRunHost m_host;
     Runtime m_runtime;
+    MainActions m_actions;
 
     DrawingSurface *m_surface = nullptr;
     ChartEditor *m_editor = nullptr;
@@ -115,6 +119,7 @@ private:
     QGroupBox *m_fraToolBar3 = nullptr;
     QLabel *m_lblID = nullptr;
     QLabel *m_lblWeb = nullptr;
+    QCheckBox *m_autoConnect = nullptr;
     frmScreen *m_screen = nullptr;
     frmVars *m_vars = nullptr;
     frmStack *m_stack = nullptr;

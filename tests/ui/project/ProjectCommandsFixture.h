@@ -73,13 +73,9 @@ protected:
         copyData(QStringLiteral("Examples/test05_if.vnp"));
         auto scripted = std::make_unique<ScriptedDialogs>();
         dialogs = scripted.get();
-        commands = std::make_unique<ProjectCommands>(project, runtime.run, &window, std::move(scripted), places());
+        commands = std::make_unique<ProjectCommands>(project, runtime.run, &window, actions.file, std::move(scripted),
+                                                     places());
         commands->setUndoStack(&undoStack);
-        fileMenu.setObjectName(QStringLiteral("mnuFile"));
-        for (const char *name : {"mnuNew", "mnuLoad", "mnuSave", "mnuSaveAs", "mnuExit"})
-            fileMenu.addAction(QString::fromLatin1(name))->setObjectName(QString::fromLatin1(name));
-        fileMenu.addMenu(QStringLiteral("Örnekler"))->setObjectName(QStringLiteral("mnuExamplesMenu"));
-        commands->attachFileMenu(&fileMenu);
     }
 
     void TearDown() override
@@ -130,7 +126,7 @@ protected:
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
-    QAction *entry(const char *name) const { return fileMenu.findChild<QAction *>(QString::fromLatin1(name)); }
+    QAction *entry(const char *name) const { return window.findChild<QAction *>(QString::fromLatin1(name)); }
 
     QTemporaryDir dir;
     MessageLog log;
@@ -139,7 +135,7 @@ protected:
     Runtime runtime{project, log, host};
     EditOperations edits{project.context(), project.theBlockCollection(), project.theLineCollection(), &log};
     QWidget window;
-    QMenu fileMenu;
+    MainActions actions{&window};
     QUndoStack undoStack;
     ScriptedDialogs *dialogs = nullptr;
     std::unique_ptr<ProjectCommands> commands;

@@ -154,7 +154,7 @@ TEST_F(ProjectCommandsTest, OpenStartsInTheProgramsDataFolderAndClearsTheHistory
 
 TEST_F(ProjectCommandsTest, TheExamplesMenuListsFourteenAndOpensThem)
 {
-    QMenu *examples = fileMenu.findChild<QMenu *>(QStringLiteral("mnuExamplesMenu"));
+    QMenu *examples = actions.file.examples;
     const QList<QAction *> entries = examples->actions();
     ASSERT_EQ(entries.size(), 15);
     int visible = 0;
@@ -227,7 +227,9 @@ TEST_F(ProjectCommandsTest, SaveAsProposesAFolderTheUserCanWriteIn)
             where.programFolder = temp(QStringLiteral("installed/bin/")); // not there, so not writable
         auto scripted = std::make_unique<ScriptedDialogs>();
         ScriptedDialogs *asked = scripted.get();
-        ProjectCommands untitled(project, runtime.run, &window, std::move(scripted), where);
+        QWidget owner;
+        const MainActions entries(&owner);
+        ProjectCommands untitled(project, runtime.run, &owner, entries.file, std::move(scripted), where);
         EXPECT_FALSE(untitled.saveAs()); // the dialog is cancelled
         EXPECT_EQ(asked->lastProposedPath, c.folder + QStringLiteral("MyProject.vnp"));
     }

@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QDropEvent>
+#include <QMenu>
 #include <QMimeData>
 #include <QUrl>
 
@@ -41,7 +42,7 @@ protected:
     {
         QStringList texts;
         commands->recentMenu()->rebuild();
-        for (const QAction *action : commands->recentMenu()->actions()) {
+        for (const QAction *action : commands->recentMenu()->menu()->actions()) {
             if (action->objectName() == QLatin1String("mnuRecent"))
                 texts << action->data().toString();
         }
@@ -97,7 +98,7 @@ TEST_F(RecentAndDropTest, ADropDuringARunIsRefused)
 
 TEST_F(RecentAndDropTest, OpenedAndSavedChartsAreListedNewestFirst)
 {
-    EXPECT_FALSE(commands->recentMenu()->isEnabled());
+    EXPECT_FALSE(commands->recentMenu()->menu()->isEnabled());
     const QString mine = openChanged();
     dialogs->saveAnswer = temp(QStringLiteral("other.vnp"));
     commands->saveAs();
@@ -107,8 +108,8 @@ TEST_F(RecentAndDropTest, OpenedAndSavedChartsAreListedNewestFirst)
     commands->openExample(6); // the examples have a menu of their own
 
     EXPECT_EQ(recentEntries(), (QStringList{example(QStringLiteral("test05_if.vnp")), temp(QStringLiteral("other.vnp")), mine}));
-    EXPECT_TRUE(commands->recentMenu()->isEnabled());
-    const QAction *first = commands->recentMenu()->actions().first();
+    EXPECT_TRUE(commands->recentMenu()->menu()->isEnabled());
+    const QAction *first = commands->recentMenu()->menu()->actions().first();
     EXPECT_EQ(first->text(), QStringLiteral("&1 test05_if.vnp  (") + QDir::toNativeSeparators(programFolder() + QStringLiteral("Examples")) + u')');
 
     // Another program sees the same list.
@@ -121,7 +122,7 @@ TEST_F(RecentAndDropTest, ChoosingAnEntryOpensItAndAGoneOneIsDroppedWithAMessage
     commands->save();
     commands->openExample(6);
     commands->recentMenu()->rebuild(); // as when the file menu opens
-    QAction *entry = commands->recentMenu()->actions().first();
+    QAction *entry = commands->recentMenu()->menu()->actions().first();
     ASSERT_EQ(entry->data().toString(), mine);
     entry->trigger();
     EXPECT_EQ(project.projectPath(), mine);
@@ -129,20 +130,20 @@ TEST_F(RecentAndDropTest, ChoosingAnEntryOpensItAndAGoneOneIsDroppedWithAMessage
     ASSERT_TRUE(QFile::remove(mine));
     commands->openExample(6);
     commands->recentMenu()->rebuild();
-    commands->recentMenu()->actions().first()->trigger();
+    commands->recentMenu()->menu()->actions().first()->trigger();
     EXPECT_EQ(log.text(), QStringLiteral("Dosya bulunamadı, Son Açılanlar listesinden çıkarıldı: ") + mine + QStringLiteral("\r\n"));
     EXPECT_EQ(project.projectPath(), example(QStringLiteral("test00_hello.vnp")));
     EXPECT_TRUE(recentEntries().isEmpty());
-    EXPECT_FALSE(commands->recentMenu()->isEnabled());
+    EXPECT_FALSE(commands->recentMenu()->menu()->isEnabled());
 }
 
 TEST_F(RecentAndDropTest, TheListCanBeEmptied)
 {
     openChanged();
     commands->recentMenu()->rebuild();
-    const QList<QAction *> entries = commands->recentMenu()->actions();
+    const QList<QAction *> entries = commands->recentMenu()->menu()->actions();
     ASSERT_EQ(entries.last()->text(), QStringLiteral("Listeyi Temizle"));
     entries.last()->trigger();
     EXPECT_TRUE(commands->recentProjects().files().isEmpty());
-    EXPECT_FALSE(commands->recentMenu()->isEnabled());
+    EXPECT_FALSE(commands->recentMenu()->menu()->isEnabled());
 }

@@ -1,0 +1,127 @@
+#include "ui/main/MainActions.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QWidget>
+
+MainActions::MainActions(QWidget *owner)
+    : file(buildFile(owner)),
+      edit(buildEdit(owner)),
+      remove(buildDelete(owner)),
+      help(buildHelp(owner)),
+      bar(buildBar(owner))
+{
+}
+
+QList<QMenu *> MainActions::menus() const
+{
+    return {file.menu, edit.menu, remove.menu, help.menu};
+}
+
+QAction *MainActions::entry(QMenu *menu, QWidget *owner, const char *objectName, const QString &caption,
+                            const QString &tip, const QKeySequence &keys)
+{
+    auto *action = new QAction(caption, owner);
+    action->setObjectName(QString::fromLatin1(objectName));
+    action->setToolTip(tip);
+    action->setStatusTip(tip);
+    action->setShortcut(keys);
+    if (menu)
+        menu->addAction(action);
+    return action;
+}
+
+QMenu *MainActions::newMenu(QWidget *owner, const char *objectName, const QString &title)
+{
+    auto *menu = new QMenu(title, owner);
+    menu->setObjectName(QString::fromLatin1(objectName));
+    return menu;
+}
+
+MainActions::File MainActions::buildFile(QWidget *owner)
+{
+    File f{};
+    f.menu = newMenu(owner, "mnuFile", QStringLiteral("Dosya"));
+    f.newChart = entry(f.menu, owner, "mnuNew", QStringLiteral("Yeni"),
+                       QStringLiteral("Yeni bir akış şeması başlatır"), QKeySequence::New);
+    f.menu->addSeparator();
+    f.open = entry(f.menu, owner, "mnuLoad", QStringLiteral("Aç..."),
+                   QStringLiteral("Kayıtlı bir akış şemasını açar"), QKeySequence::Open);
+    f.recent = newMenu(owner, "mnuRecentMenu", QStringLiteral("Son Açılanlar"));
+    f.recent->setToolTipsVisible(true);
+    f.menu->addMenu(f.recent);
+    f.menu->addSeparator();
+    f.examples = newMenu(owner, "mnuExamplesMenu", QStringLiteral("Örnekler"));
+    f.menu->addMenu(f.examples);
+    f.menu->addSeparator();
+    f.makeExecutable = entry(f.menu, owner, "mnuMakeExecutable", QStringLiteral("EXE Yap..."),
+                             QStringLiteral("Akış şemasını tek başına çalışan bir program yapar"));
+    f.menu->addSeparator();
+    f.save = entry(f.menu, owner, "mnuSave", QStringLiteral("Kaydet"), QStringLiteral("Akış şemasını kaydeder"),
+                   QKeySequence::Save);
+    f.saveAs = entry(f.menu, owner, "mnuSaveAs", QStringLiteral("Farklı Kaydet..."),
+                     QStringLiteral("Akış şemasını başka bir adla kaydeder"), QKeySequence::SaveAs);
+    f.menu->addSeparator();
+    f.saveImage = entry(f.menu, owner, "mnuSaveImage", QStringLiteral("Resim Olarak Kaydet..."),
+                        QStringLiteral("Akış şemasını PNG, SVG ya da PDF dosyası olarak kaydeder"));
+    f.print = entry(f.menu, owner, "mnuPrint", QStringLiteral("Yazdır..."), QStringLiteral("Akış şemasını yazdırır"),
+                    QKeySequence::Print);
+    f.menu->addSeparator();
+    f.exit = entry(f.menu, owner, "mnuExit", QStringLiteral("Çıkış"), QStringLiteral("Programı kapatır"),
+                   QKeySequence::Quit);
+    return f;
+}
+
+MainActions::Edit MainActions::buildEdit(QWidget *owner)
+{
+    Edit e{};
+    e.menu = newMenu(owner, "mnuChangeShape", QStringLiteral("Düzen"));
+    e.fillColour = entry(e.menu, owner, "mnuChangeBackColor", QStringLiteral("Zemin Rengini Değiştir"),
+                         QStringLiteral("Seçili nesnenin zemin rengini değiştirir"));
+    e.textColour = entry(e.menu, owner, "mnuChangeTextColor", QStringLiteral("Yazı Rengini Değiştir"),
+                         QStringLiteral("Seçili nesnenin yazı rengini değiştirir"));
+    e.borderColour = entry(e.menu, owner, "mnuChangeBorderColor", QStringLiteral("Kenarlık Rengini Değiştir"),
+                           QStringLiteral("Seçili nesnenin kenarlık rengini değiştirir"));
+    e.menu->addSeparator();
+    e.size = entry(e.menu, owner, "mnuChangeSize", QStringLiteral("Boyutu Değiştir"),
+                   QStringLiteral("Seçili nesnenin boyutunu değiştirir"));
+    e.menu->addSeparator();
+    e.captionToLine = entry(e.menu, owner, "mnuAddCaptionToLine", QStringLiteral("Çizgiye Açıklama Ekle"),
+                            QStringLiteral("Seçili iki nesnenin arasındaki çizgiye açıklama yazar"));
+    return e;
+}
+
+MainActions::Delete MainActions::buildDelete(QWidget *owner)
+{
+    Delete d{};
+    d.menu = newMenu(owner, "mnuDelete", QStringLiteral("Sil"));
+    d.line = entry(d.menu, owner, "mnuDeleteLine", QStringLiteral("Çizgi Sil"), QStringLiteral("Seçili iki nesnenin arasındaki çizgiyi siler"),
+                   QKeySequence(Qt::SHIFT | Qt::Key_Delete));
+    d.block = entry(d.menu, owner, "mnuDeleteBlock", QStringLiteral("Nesne Sil"),
+                    QStringLiteral("Seçili nesneyi siler"), QKeySequence::Delete);
+    return d;
+}
+
+MainActions::Help MainActions::buildHelp(QWidget *owner)
+{
+    Help h{};
+    h.menu = newMenu(owner, "mnuHelp", QStringLiteral("Yardım"));
+    h.handbook = entry(h.menu, owner, "mnuHandbook", QStringLiteral("Kullanım Kılavuzu"),
+                       QStringLiteral("Seçili nesnenin kılavuzdaki açıklamasını açar"), QKeySequence::HelpContents);
+    h.topics = entry(h.menu, owner, "mnuHelpTopics", QStringLiteral("Yardım Konuları"),
+                     QStringLiteral("Yardım sayfasını tarayıcıda açar"));
+    h.menu->addSeparator();
+    h.about = entry(h.menu, owner, "mnuAbout", QStringLiteral("Program Hakkında"),
+                    QStringLiteral("Program hakkında bilgi verir"));
+    return h;
+}
+
+MainActions::Bar MainActions::buildBar(QWidget *owner)
+{
+    Bar b{};
+    b.connect = entry(nullptr, owner, "cmdConnect", QStringLiteral("Bağla"),
+                      QStringLiteral("Seçili iki nesneyi bir çizgiyle bağlar"));
+    b.edit = entry(nullptr, owner, "cmdEdit", QStringLiteral("Düzenle"),
+                   QStringLiteral("Seçili nesnenin özelliklerini düzenler"));
+    return b;
+}
