@@ -1,6 +1,9 @@
 #include "ui/runwin/RunWindowPlacement.h"
 
+#include "ui/runwin/RunWindowDock.h"
+
 #include <QEvent>
+#include <QMainWindow>
 #include <QScreen>
 #include <QSettings>
 #include <QWidget>
@@ -11,7 +14,7 @@
 namespace {
 
 const int gap = 8;
-const char placedProperty[] = "runWindowPlaced";
+const QString stateKey = QStringLiteral("RunWindows/docks");
 
 qint64 overlap(const QRect &a, const QRect &b)
 {
@@ -41,50 +44,52 @@ int inside(int start, int length, int low, int high)
 
 } // namespace
 
-RunWindowPlacement::RunWindowPlacement(QWidget &mainWindow, QWidget &surface, QString settingsFile, QObject *parent)
+RunWindowPlacement::RunWindowPlacement(QMainWindow &mainWindow, QWidget &surface, QString settingsFile,
+                                       QObject *parent)
     : QObject(parent), m_main(mainWindow), m_surface(surface), m_settingsFile(std::move(settingsFile))
 {
+    // The docks come later, on first use; each then takes its place from this state.
+    m_main.restoreState(QSettings(m_settingsFile, QSettings::IniFormat).value(stateKey).toByteArray());
 }
 
-void RunWindowPlacement::manage(QWidget *window)
+RunWindowDock *RunWindowPlacement::dock(QWidget *window, Qt::DockWidgetArea area)
 {
-    m_windows << window;
-    window->installEventFilter(this);
+    auto *dock = new RunWindowDock(window, &m_main);
+    m_main.addDockWidget(area, dock);
+    m_main.restoreDockWidget(dock);
+    // Only the place comes back: the window shows when the program shows it.
+    dock->setVisible(false);
+    m_docks << dock;
+    dock->installEventFilter(this);
+    connect(dock, &QDockWidget::dockLocationChanged, this, &RunWindowPlacement::keep);
+    connect(dock, &QDockWidget::topLevelChanged, this, &RunWindowPlacement::keep);
+    return dock;
 }
 
 bool RunWindowPlacement::eventFilter(QObject *watched, QEvent *event)
 {
-    auto *window = qobject_cast<QWidget *>(watched);
-    if (!window || !window->isWindow())
+    auto *dock = qobject_cast<RunWindowDock *>(watched);
+    if (!dock)
         return false;
-    if (event->type() == QEvent::Show && !window->property(placedProperty).toBool())
-        placeOnFirstShow(window);
-    else if (event->type() == QEvent::Hide && window->property(placedProperty).toBool())
-        keep(window);
+    if (event->type() == QEvent::Show && dock->isFloating() && overControls(dock))
+        placeBesideMain(dock);
+    else if (event->type() == QEvent::Hide)
+        keep();
     return false;
 }
 
-void RunWindowPlacement::placeOnFirstShow(QWidget *window)
+void RunWindowPlacement::keep() const
 {
-    window->setProperty(placedProperty, true);
-    if (!restore(window))
-        placeBesideMain(window);
+    QSettings(m_settingsFile, QSettings::IniFormat).setValue(stateKey, m_main.saveState());
 }
 
-QString RunWindowPlacement::key(const QWidget *window)
+bool RunWindowPlacement::overControls(const QWidget *window) const
 {
-    return QStringLiteral("RunWindows/") + window->objectName();
-}
-
-bool RunWindowPlacement::restore(QWidget *window) const
-{
-    const QByteArray kept = QSettings(m_settingsFile, QSettings::IniFormat).value(key(window)).toByteArray();
-    return !kept.isEmpty() && window->restoreGeometry(kept);
-}
-
-void RunWindowPlacement::keep(QWidget *window) const
-{
-    QSettings(m_settingsFile, QSettings::IniFormat).setValue(key(window), window->saveGeometry());
+    const QRect surface(m_surface.mapToGlobal(QPoint(0, 0)), m_surface.size());
+    for (const QRect &control : controlsOf(m_main.frameGeometry(), surface))
+        if (overlap(window->frameGeometry(), control) > 0)
+            return true;
+    return false;
 }
 
 void RunWindowPlacement::placeBesideMain(QWidget *window) const
@@ -97,8 +102,8 @@ void RunWindowPlacement::placeBesideMain(QWidget *window) const
     // The window has no frame yet; it will get one like the main window's.
     const QSize frame = window->size() + (main.size() - m_main.size());
     QList<QRect> others;
-    for (const QPointer<QWidget> &other : m_windows) {
-        if (other && other != window && other->isVisible())
+    for (const QPointer<RunWindowDock> &other : m_docks) {
+        if (other && other != window && other->isVisible() && other->isFloating())
             others << other->frameGeometry();
     }
     window->move(spotFor(frame, main, surface, others, m_main.screen()->availableGeometry()));

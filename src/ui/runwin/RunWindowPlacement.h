@@ -5,21 +5,25 @@
 #include <QPointer>
 #include <QRect>
 
+class QMainWindow;
 class QWidget;
+class RunWindowDock;
 
-// Where the run windows (console, variables, stack) open. The first showing of each puts it
-// where the user last had it, kept in the per-user preferences; otherwise beside the main
-// window, on the screen, never over the main window's menus, tools and buttons, and clear of
-// the other run windows when there is room. A window's place is kept whenever it is hidden.
+// Where the run windows (console, variables, stack) open: docked in the main window (the
+// console at the bottom, the grids at the right) until the user floats or moves them, and then
+// where the user last had them, kept in the per-user preferences. A floating window that would
+// open over the main window's menus, tools and buttons goes beside the main window instead, on
+// the screen and clear of the other run windows when there is room.
 class RunWindowPlacement : public QObject {
     Q_OBJECT
 public:
-    // surface: the part of the main window a run window may cover when there is no room
-    // beside it. settingsFile: the per-user preferences the places are kept in.
-    RunWindowPlacement(QWidget &mainWindow, QWidget &surface, QString settingsFile, QObject *parent = nullptr);
+    // surface: the part of the main window a floating run window may cover when there is no
+    // room beside it. settingsFile: the per-user preferences the places are kept in.
+    RunWindowPlacement(QMainWindow &mainWindow, QWidget &surface, QString settingsFile, QObject *parent = nullptr);
 
-    // Takes a run window in; it is placed on its first showing.
-    void manage(QWidget *window);
+    // Puts a run window in a dock of the main window, where the user last had it or else in
+    // `area`; the dock shows when the window is shown.
+    RunWindowDock *dock(QWidget *window, Qt::DockWidgetArea area);
 
     // The top-left corner (of the frame) for a window whose frame is `size`: inside `screen`,
     // clear of the main window `main` except its `surface` when it can be, then covering as
@@ -32,14 +36,12 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void placeOnFirstShow(QWidget *window);
-    bool restore(QWidget *window) const;
+    bool overControls(const QWidget *window) const;
     void placeBesideMain(QWidget *window) const;
-    void keep(QWidget *window) const;
-    static QString key(const QWidget *window);
+    void keep() const;
 
-    QWidget &m_main;
+    QMainWindow &m_main;
     QWidget &m_surface;
     QString m_settingsFile;
-    QList<QPointer<QWidget>> m_windows;
+    QList<QPointer<RunWindowDock>> m_docks;
 };

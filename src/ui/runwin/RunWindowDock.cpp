@@ -1,0 +1,47 @@
+#include "ui/runwin/RunWindowDock.h"
+
+#include <QCloseEvent>
+#include <QEvent>
+
+RunWindowDock::RunWindowDock(QWidget *window, QWidget *parent)
+    : QDockWidget(window->windowTitle(), parent), m_window(window)
+{
+    setObjectName(QStringLiteral("dock_") + window->objectName());
+    setAllowedAreas(Qt::RightDockWidgetArea | Qt::BottomDockWidgetArea);
+    setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
+    const QSize size = window->size();
+    setWidget(window); // from here on a part of the dock, no longer a window of its own
+    window->resize(size);
+    window->installEventFilter(this);
+    hide();
+    // Hidden by the user through the dock, the window counts as hidden too, so that showing it
+    // again brings the dock back.
+    connect(this, &QDockWidget::visibilityChanged, this, [this](bool visible) {
+        if (!visible && isHidden())
+            m_window->hide();
+    });
+}
+
+void RunWindowDock::bringForward()
+{
+    show();
+    raise();
+}
+
+bool RunWindowDock::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_window) {
+        if (event->type() == QEvent::ShowToParent)
+            bringForward();
+        else if (event->type() == QEvent::HideToParent && !isHidden())
+            hide();
+        else if (event->type() == QEvent::WindowTitleChange)
+            setWindowTitle(m_window->windowTitle());
+    }
+    return QDockWidget::eventFilter(watched, event);
+}
+
+void RunWindowDock::closeEvent(QCloseEvent *event)
+{
+    event->setAccepted(m_window->close());
+}
