@@ -34,6 +34,8 @@ public:
     TestRun &operator=(const TestRun &) = delete;
 
     TestResult exec(const QString &chartPath);
+    // What the chart printed that the test compares: its OUTPUT lines, or the whole transcript.
+    const QStringList &printed() const { return m_test.wholeTranscript ? m_transcript : m_output; }
 
 private:
     std::optional<QString> nextInput();

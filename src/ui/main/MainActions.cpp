@@ -88,6 +88,11 @@ MainActions::Edit MainActions::buildEdit(QWidget *owner)
     e.menu->addSeparator();
     e.captionToLine = entry(e.menu, owner, "mnuAddCaptionToLine", QStringLiteral("Çizgiye Açıklama Ekle"),
                             QStringLiteral("Seçili iki nesnenin arasındaki çizgiye açıklama yazar"));
+    e.menu->addSeparator();
+    e.autoLayout = entry(e.menu, owner, "mnuAutoLayout", QStringLiteral("Otomatik Yerleştir"),
+                         QStringLiteral("Akış şemasını yukarıdan aşağıya yeniden yerleştirir; koşulların EVET ve "
+                                        "HAYIR kolları yan yana gelir"),
+                         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L));
     return e;
 }
 

@@ -42,6 +42,7 @@ public:
         QAction *borderColour;
         QAction *size;
         QAction *captionToLine;
+        QAction *autoLayout;
     };
     // "Sil"
     struct Delete {

@@ -4,7 +4,10 @@
 #include "project/RecentProjects.h"
 #include "shell/WebLinks.h"
 #include "ui/run/RunControlPanel.h"
+#include "ui/main/LayoutCommand.h"
+#include "ui/main/MainStatusBar.h"
 #include "ui/main/ToolColumn.h"
+#include "ui/editor/EmptySurfaceHint.h"
 #include "ui/main/ProjectCommands.h"
 #include "ui/main/QtProjectDialogs.h"
 #include "ui/main/MainWindowCommands.h"
@@ -77,7 +80,12 @@ frmMain::frmMain()
                                      std::make_unique<QtProjectDialogs>(this), ProjectCommands::Places::standard(), this);
     m_commands->setUndoStack(undoStack());
     connect(m_commands, &ProjectCommands::selectorHideRequested, this, &frmMain::hideSelector);
-    connect(&m_project, &Project::windowTitleChanged, this, &QWidget::setWindowTitle);
+    new LayoutCommand(m_project, *m_editor, m_log, m_actions.edit.autoLayout, this);
+    showTitle(m_project.windowTitle());
+    connect(&m_project, &Project::windowTitleChanged, this, &frmMain::showTitle);
+    connect(&m_project.context(), &ModelContext::projectModifiedChanged, this, &QWidget::setWindowModified);
+    setStatusBar(new MainStatusBar(m_project, *m_surface, *m_tools, this));
+    new EmptySurfaceHint(m_project.context(), m_project.theBlockCollection(), m_surface->viewport());
     connect(&m_log, &MessageLog::messageAdded, this, &frmMain::showMessageWindow);
     m_log.setModalSink([this](const QString &text, const QString &title) { showModal(text, title); });
     resize(790, 548 + menuBar()->sizeHint().height());
@@ -280,6 +288,13 @@ void frmMain::restoreScreen()
 {
     if (m_screen && m_screen->isMinimized())
         m_screen->setWindowState(m_screen->windowState() & ~Qt::WindowMinimized);
+}
+
+// The title marks unsaved changes the way the desktop does.
+void frmMain::showTitle(const QString &title)
+{
+    setWindowTitle(title + QStringLiteral("[*]"));
+    setWindowModified(m_project.context().projectModified());
 }
 
 void frmMain::showMessageWindow()

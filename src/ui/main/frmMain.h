@@ -99,6 +99,7 @@ private:
     void connectEditor();
     void enableEditing(bool flag);
     void showMessageWindow();
+    void showTitle(const QString &title);
     // The console, the grids and the message window go with the main window.
     void hideRunWindows();
     void showModal(const QString &text, const QString &title);

@@ -1,0 +1,17 @@
+#include "ui/codegen/ChartCode.h"
+
+#include "exercise/ChartSnapshot.h"
+
+bool ChartCode::make(const EditedChart &chart, CodeExport::Language language, CodeExport &out, QString &error,
+                     const QString &className)
+{
+    const ChartSnapshot snapshot(chart.path, chart.bytes);
+    if (!snapshot.isValid()) {
+        error = QStringLiteral("Şemanın geçici kopyası yazılamadı; geçici klasörde yer kalmamış olabilir.");
+        return false;
+    }
+    if (out.exportChart(snapshot.path(), language, className))
+        return true;
+    error = out.error();
+    return false;
+}
