@@ -75,6 +75,20 @@ void CallStack::pushCaller(const QString &fileName, const QString &path)
     touch();
 }
 
+void CallStack::restoreRow(int row, const Value &value, const QString &callerPath)
+{
+    m_values[row] = value;
+    m_callerPaths[row] = callerPath;
+    touch();
+}
+
+void CallStack::restorePointers(int sp, int markerRow)
+{
+    m_SP = sp;
+    m_markerRow = markerRow;
+    touch();
+}
+
 Value CallStack::popValue()
 {
     if (m_SP + 1 >= RowCount || m_SP < 0) {

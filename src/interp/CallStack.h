@@ -37,6 +37,10 @@ public:
     QString callerPathOnTop() const { return m_SP >= 0 && m_SP < RowCount ? m_callerPaths[m_SP] : QString(); }
     // The row that shows the marker, -1 when none does.
     int markerRow() const { return m_markerRow; }
+    const QString &callerPathAt(int row) const { return m_callerPaths[row]; }
+    // A step back puts rows and pointers back as they were.
+    void restoreRow(int row, const Value &value, const QString &callerPath);
+    void restorePointers(int sp, int markerRow);
 
     // Changes with every push, pop and clear. changed() is emitted only on the first change
     // after the view last called acknowledge(), so a fast run costs one signal per repaint.

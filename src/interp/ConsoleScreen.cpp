@@ -2,6 +2,9 @@
 
 #include <QEventLoop>
 
+#include <algorithm>
+#include <utility>
+
 ConsoleScreen::ConsoleScreen(QObject *parent)
     : QObject(parent)
 {
@@ -16,6 +19,31 @@ void ConsoleScreen::touch()
         return;
     m_announced = true;
     Q_EMIT changed();
+}
+
+ConsoleScreen::State ConsoleScreen::state() const
+{
+    State state;
+    std::copy(std::begin(m_screenLines), std::end(m_screenLines), std::begin(state.lines));
+    state.firstSlot = m_firstSlot;
+    state.currentLine = m_currentLine;
+    state.inputPrompt = m_inputPrompt;
+    state.inputText = m_inputText;
+    state.lastInputDrawn = m_lastInputDrawn;
+    state.inputRow = m_inputRow;
+    return state;
+}
+
+void ConsoleScreen::restore(const State &state)
+{
+    std::copy(std::begin(state.lines), std::end(state.lines), std::begin(m_screenLines));
+    m_firstSlot = state.firstSlot;
+    m_currentLine = state.currentLine;
+    m_inputPrompt = state.inputPrompt;
+    m_inputText = state.inputText;
+    m_lastInputDrawn = state.lastInputDrawn;
+    m_inputRow = state.inputRow;
+    touch();
 }
 
 void ConsoleScreen::setVisibleRows(int rows)
@@ -54,7 +82,9 @@ QString ConsoleScreen::inputLine(const QString &message)
     m_inputText.clear();
     m_inputCursor = QStringLiteral("_");
     m_lastInputDrawn.clear();
-    if (m_lineSource) {
+    if (m_replay) {
+        m_inputText = *std::exchange(m_replay, std::nullopt);
+    } else if (m_lineSource) {
         m_waitingForSource = true;
         drawInputLine();
         const std::optional<QString> line = m_lineSource(message);

@@ -15,6 +15,21 @@ public:
 
     explicit ConsoleScreen(QObject *parent = nullptr);
 
+    // What a step back puts back: the rows, where the next one goes and the last input.
+    struct State {
+        QString lines[LineCount];
+        int firstSlot = 0;
+        int currentLine = 0;
+        QString inputPrompt;
+        QString inputText;
+        QString lastInputDrawn;
+        int inputRow = 0;
+    };
+    State state() const;
+    void restore(const State &state);
+    // The next input takes this line without waiting: a step forward again replays what was typed.
+    void replayNextInput(const QString &line) { m_replay = line; }
+
     void printLine(const QString &text, bool b_NOT_TerminateWithNewLine = false);
     // Waits (processing events) until Enter or cancelInput; returns what was typed.
     QString inputLine(const QString &message);
@@ -75,6 +90,7 @@ private:
     int m_inputRow = 0;
     QTimer m_timerInput;
     LineSource m_lineSource;
+    std::optional<QString> m_replay;
     bool m_waitingForSource = false;
     bool m_inputExhausted = false;
     quint64 m_revision = 0;

@@ -137,6 +137,7 @@ void FunctionCalls::callProject(cBlock &block, const Value &argument)
     const QString name = block.zParam1();
     if (enterCalled(block)) {
         cBlock *start = m_interpreter.findBlockByAction(QStringLiteral("START"));
+        ++m_depth;
         m_run.setCurrentBlock(start);
         m_parts.host.setSelector(start);
         return;
@@ -219,5 +220,6 @@ void FunctionCalls::returnToCaller(const QString &CS, QString path, const QStrin
     cBlock *at = m_parts.project.theBlockCollection().item(IP);
     if (!at)
         endRun(cannotReturn + QStringLiteral("Yığın dönüş için yanlış IP bilgisi içeriyor: ") + IP);
+    --m_depth;
     m_run.setCurrentBlock(at);
 }

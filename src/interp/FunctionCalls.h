@@ -21,6 +21,9 @@ public:
     void callProject(cBlock &block, const Value &argument);
     void startBlock(const cBlock &block);
     void stopBlock();
+    // How many chart calls are under way (0 in the main chart).
+    int depth() const { return m_depth; }
+    void setDepth(int depth) { m_depth = depth; }
 
     // folder + name, or the one file in the folder whose name matches it without regard to
     // case when the exact name is missing (charts written on case-insensitive systems).
@@ -60,4 +63,5 @@ private:
     QStringList m_locals;
     std::vector<int> m_localColumns;
     quint64 m_localsGeneration = 0;
+    int m_depth = 0;
 };

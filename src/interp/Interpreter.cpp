@@ -79,13 +79,30 @@ Interpreter::Interpreter(RunParts parts, RunControl &run, QObject *parent)
       m_run(run),
       m_builtIns(std::make_unique<BuiltIns>(parts.vars, parts.console, parts.host,
                                             [this] { return m_p.project.projectFolder(); })),
-      m_calls(std::make_unique<FunctionCalls>(*this, parts, run))
+      m_calls(std::make_unique<FunctionCalls>(*this, parts, run)),
+      m_debugger(parts)
 {
     m_yes = tranLng(QStringLiteral("YES"));
     m_no = tranLng(QStringLiteral("NO"));
 }
 
 Interpreter::~Interpreter() = default;
+
+int Interpreter::callDepth() const
+{
+    return m_calls->depth();
+}
+
+void Interpreter::setCallDepth(int depth)
+{
+    m_calls->setDepth(depth);
+}
+
+void Interpreter::runStarting()
+{
+    m_calls->setDepth(0);
+    m_debugger.runStarting();
+}
 
 // Waits in a nested event loop (or calls out to the screen, which may): the run may end
 // meanwhile, but nothing may unwind through the wait itself.
@@ -121,6 +138,8 @@ QString Interpreter::caughtErrorMessage(const QString &source, const QString &de
 void Interpreter::endWithError(const VarnelError &error)
 {
     m_p.log.mBox(caughtErrorMessage(error.source(), error.description(), error.number()));
+    if (const cBlock *block = m_run.currentBlock())
+        Q_EMIT m_run.runFailedAt(block->TagID(), ExecutionCounts::captionOf(*block));
     m_run.TerminateExecution();
 }
 
@@ -132,7 +151,11 @@ void Interpreter::runBlocks(int count)
         FlagGuard guard(m_inTick);
         m_serial = m_run.runSerial();
         try {
-            runSlice(count);
+            // The one check debugging costs when unused.
+            if (m_debugger.active()) [[unlikely]]
+                runSlice<true>(count);
+            else
+                runSlice<false>(count);
         } catch (const RunEnded &) {
             // Whoever ended the run while the block waited has terminated it already.
             if (m_run.stillRunning(m_serial))
@@ -146,6 +169,7 @@ void Interpreter::runBlocks(int count)
     m_run.tickFinished();
 }
 
+template<bool Debug>
 void Interpreter::runSlice(int count)
 {
     // The block limit changes only through events, which a slice of plain blocks never
@@ -161,13 +185,24 @@ void Interpreter::runSlice(int count)
                          + QStringLiteral(" bloktan fazlasını çalıştırdı."));
             throw RunEnded{};
         }
+        if constexpr (Debug) {
+            if (m_debugger.beforeBlock(*block, m_calls->depth())) {
+                m_run.pauseForDebugger();
+                return;
+            }
+        }
         ++m_executed;
         const ActionCode code = block->actionCode();
         if (!isPlain(code)) {
             runCallingBlock(block);
             return;
         }
-        m_run.setCurrentBlock(followLine(block, executePlain(*block, code)));
+        const int label = executePlain(*block, code);
+        if constexpr (Debug) {
+            if (label != EmptyLabel)
+                Debugger::conditionTaken(*block, label == YesLabel);
+        }
+        m_run.setCurrentBlock(followLine(block, label));
     }
     afterSlice();
 }
@@ -195,7 +230,7 @@ void Interpreter::runCallingBlock(cBlock *block)
 
 void Interpreter::afterSlice()
 {
-    if (m_run.currentBlock() && m_run.stepMode())
+    if (m_run.currentBlock() && m_run.stepMode() && !m_run.sprinting())
         m_run.setPauseChecked(true);
 }
 

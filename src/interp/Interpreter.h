@@ -1,5 +1,6 @@
 #pragma once
 
+#include "interp/Debugger.h"
 #include "interp/RunParts.h"
 #include "interp/Value.h"
 #include "model/cBlock.h"
@@ -41,6 +42,11 @@ public:
     // loop forever.
     void setBlockLimit(qint64 limit) { m_blockLimit = limit; }
     BuiltIns &builtIns() { return *m_builtIns; }
+    Debugger &debugger() { return m_debugger; }
+    int callDepth() const;
+    void setCallDepth(int depth);
+    // A run starts: no call is under way, and the debugger starts afresh.
+    void runStarting();
 
     static QString caughtErrorMessage(const QString &source, const QString &description, int number);
 
@@ -48,6 +54,7 @@ private:
     // What a block's action asks of the tick: follow the line with this label, or stay (the
     // action has set the current block itself).
     enum Label { EmptyLabel = 0, YesLabel = 1, NoLabel = 2, Stay = -1 };
+    template<bool Debug>
     void runSlice(int count);
     qint64 blocksAllowed();
     void runCallingBlock(cBlock *block);
@@ -82,6 +89,7 @@ private:
     RunControl &m_run;
     std::unique_ptr<BuiltIns> m_builtIns;
     std::unique_ptr<FunctionCalls> m_calls;
+    Debugger m_debugger;
     QCollator m_collator;
     QString m_yes;
     QString m_no;

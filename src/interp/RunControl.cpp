@@ -63,6 +63,13 @@ void RunControl::cmdRun_ClickP()
     m_p.stack.PUSH(QStringLiteral("RET-OS"));
     m_p.stack.PUSH(QStringLiteral("CS-OS"));
     m_p.stack.PUSH(QStringLiteral("IP-OS"));
+    m_interpreter.runStarting();
+    updateRecording();
+    if (!m_targetTag.isEmpty()) {
+        debugger().armToBlock(m_targetPath, m_targetTag);
+        m_sprint = true;
+        m_targetTag.clear();
+    }
     m_currentBlock = m_interpreter.findBlockByAction(QStringLiteral("START"));
     m_running = true;
     m_completed = false;
@@ -129,6 +136,82 @@ void RunControl::runFastLoop()
         m_timerRunner.start(interval());
 }
 
+// Not inside the call that asked: a resume from the window returns to its event loop first.
+void RunControl::runFastLoopLater()
+{
+    if (m_interpreter.inTick()) {
+        m_restartAfterTick = true;
+        return;
+    }
+    QMetaObject::invokeMethod(
+        this,
+        [this, serial = m_runSerial] {
+            if (stillRunning(serial) && m_timerEnabled && interval() == 0)
+                runFastLoop();
+        },
+        Qt::QueuedConnection);
+}
+
+void RunControl::pauseForDebugger()
+{
+    m_sprint = false;
+    m_pauseEnabled = true;
+    setPauseChecked(true);
+}
+
+void RunControl::step(Debugger::Step step)
+{
+    if (!canStep())
+        return;
+    debugger().arm(step, m_interpreter.callDepth());
+    m_sprint = true;
+    setPauseChecked(false);
+}
+
+void RunControl::runToBlock(const QString &path, const QString &tag)
+{
+    if (!m_running) {
+        m_targetPath = path;
+        m_targetTag = tag;
+        cmdRun_ClickP();
+        m_targetTag.clear();
+        return;
+    }
+    if (!m_pauseChecked)
+        return;
+    debugger().armToBlock(path, tag);
+    m_sprint = true;
+    setPauseChecked(false);
+}
+
+void RunControl::updateRecording()
+{
+    debugger().setRecording(m_running && (m_delay > 0 || m_pauseChecked || m_sprint));
+}
+
+bool RunControl::stepBack()
+{
+    if (!canStep())
+        return false;
+    RunHistory::Place place;
+    switch (debugger().stepBack(place)) {
+    case RunHistory::Back::Empty:
+        Q_EMIT statusMessage(QStringLiteral("Geri alınacak adım yok."));
+        return false;
+    case RunHistory::Back::Window:
+        Q_EMIT statusMessage(QStringLiteral("Geri Adım burada durur: gösterilen bir pencere geri alınamaz."));
+        return false;
+    case RunHistory::Back::Done:
+        break;
+    }
+    m_currentBlock = m_p.project.theBlockCollection().item(place.tag);
+    m_interpreter.setCallDepth(place.depth);
+    selectCurrentBlock();
+    showCurrentBlock();
+    Q_EMIT controlsChanged();
+    return true;
+}
+
 void RunControl::showCurrentBlock()
 {
     if (m_running && m_currentBlock && m_p.project.context().trackCurrentBlock)
@@ -146,7 +229,9 @@ void RunControl::TerminateExecution()
 {
     selectCurrentBlock();
     const bool wasRunning = m_running;
+    m_sprint = false;
     m_currentBlock = nullptr;
+    debugger().setRecording(false);
     m_running = false;
     m_p.console.cancelInput();
     disableTimer();
@@ -185,13 +270,22 @@ void RunControl::setPauseChecked(bool checked)
     m_pauseChecked = checked;
     m_nextStepEnabled = checked;
     if (checked) {
+        debugger().pausing();
         disableTimer();
         // A paused run leaves the editor on the block that comes next.
         selectCurrentBlock();
         showCurrentBlock();
     } else {
+        if (m_running)
+            debugger().resuming(m_currentBlock);
         enableTimer();
+        // A fast run paused by the debugger goes on at full speed, and cannot be paused by hand.
+        if (m_running && interval() == 0) {
+            m_pauseEnabled = m_sprint;
+            runFastLoopLater();
+        }
     }
+    updateRecording();
     Q_EMIT controlsChanged();
 }
 
@@ -200,6 +294,7 @@ void RunControl::setDelay(int value)
     m_delay = qBound(m_delayMinimum, value, DelayMaximum);
     if (m_timerRunner.isActive())
         m_timerRunner.setInterval(interval());
+    updateRecording();
     Q_EMIT controlsChanged();
 }
 

@@ -24,6 +24,7 @@ public:
 
     // The tick itself is the interpreter's; run control only decides when it happens.
     Interpreter &interpreter() { return m_interpreter; }
+    Debugger &debugger() { return m_interpreter.debugger(); }
 
     void cmdRun_ClickP();
     void StartExecution();
@@ -33,6 +34,23 @@ public:
     void cmdStop_MouseDown() { TerminateExecution(); }
     void setPauseChecked(bool checked); // the chkPause click rule
     void cmdNextStep_Click() { setPauseChecked(false); }
+    // The debugger's commands, while a run is paused: the run goes on at full speed until the
+    // step's pause. Step into runs one block, step over a whole chart call, step out up to the
+    // caller.
+    bool canStep() const { return m_running && m_pauseChecked; }
+    void stepInto() { step(Debugger::Step::Into); }
+    void stepOver() { step(Debugger::Step::Over); }
+    void stepOut() { step(Debugger::Step::Out); }
+    // Runs until the block with this tag in the chart file at this path is about to execute;
+    // starts a run when none is in progress.
+    void runToBlock(const QString &path, const QString &tag);
+    // While paused: undoes the last block the run executed. False when there is none to undo
+    // or a shown window stands in the way (statusMessage says which).
+    bool stepBack();
+    // A breakpoint or a step has come: pauses before the current block, at any delay.
+    void pauseForDebugger();
+    // A step runs at full speed, whatever the delay.
+    bool sprinting() const { return m_sprint; }
     void setDelay(int value);           // scroll_ExecutionDelay change
     void enableEditing(bool flag);
     // The interpreter's tick has returned; a fast loop asked for meanwhile starts now.
@@ -66,7 +84,7 @@ public:
     int delayMinimum() const { return m_delayMinimum; }
     bool delayEnabled() const { return m_delayEnabled; }
     bool stepMode() const { return m_delay == DelayMaximum; }
-    int interval() const { return stepMode() ? 1 : m_delay; }
+    int interval() const { return m_sprint ? 0 : (stepMode() ? 1 : m_delay); }
     QString delayLabel() const;
 
 Q_SIGNALS:
@@ -75,11 +93,18 @@ Q_SIGNALS:
     void editingEnabledChanged(bool enabled);
     void runStarted();
     void runEnded();
+    // A short notice for the status bar.
+    void statusMessage(const QString &text);
+    // A run-time error is ending the run at this block (its tag and one-line caption).
+    void runFailedAt(const QString &tag, const QString &caption);
 
 private:
     void enableTimer();
     void disableTimer();
     void runFastLoop();
+    void runFastLoopLater();
+    void step(Debugger::Step step);
+    void updateRecording();
     void forgetBlock(const cBlock *block);
     void selectCurrentBlock();
 
@@ -87,6 +112,10 @@ private:
     Interpreter m_interpreter;
     QTimer m_timerRunner;
     bool m_restartAfterTick = false;
+    bool m_sprint = false;
+    // Run to here asked for before the run started: the chart path and the tag.
+    QString m_targetPath;
+    QString m_targetTag;
     cBlock *m_currentBlock = nullptr;
     bool m_running = false;
     bool m_completed = false;

@@ -49,6 +49,18 @@ int VariableStore::setValue(const QString &sName, Value value)
     return column;
 }
 
+void VariableStore::truncate(int count)
+{
+    if (count < 1 || count >= columnCount())
+        return;
+    while (columnCount() > count) {
+        m_index.remove(fold(m_columns.back().name));
+        m_columns.pop_back();
+    }
+    ++m_addGeneration;
+    touch();
+}
+
 void VariableStore::setVar(const QString &sName, const QString &sValue)
 {
     setValue(sName, Value(sValue));

@@ -45,6 +45,8 @@ public:
     }
     void appendAt(int column, const QString &tail);
     int setValue(const QString &sName, Value value); // returns the column
+    // Drops the columns from `count` on, the newest first: a step back undoes their creation.
+    void truncate(int count);
     // Changes whenever a column is added or the store is cleared: a name looked up (found or
     // not) keeps its column while this is unchanged.
     quint64 addGeneration() const { return m_addGeneration; }

@@ -4,6 +4,7 @@
 #include <QtGlobal>
 
 class cBlock;
+struct BlockRecord;
 
 // What the interpreter has already looked up for one block: what its operands name and the
 // blocks its lines lead to. The model only stores it; each part records the generation it was
@@ -34,4 +35,7 @@ struct RunCache {
     quint32 calledRevision = ~0u;
     QString calledFrom;
     QString calledPath;
+    // The debugger's record of the block (counts, breakpoint) in the run numbered debugRun.
+    quint64 debugRun = 0;
+    BlockRecord *debugRecord = nullptr;
 };
