@@ -50,6 +50,14 @@ void BlockItem::setLook(const Look &look)
     update();
 }
 
+void BlockItem::setDebugMark(const DebugMark &mark)
+{
+    if (mark == m_mark)
+        return;
+    m_mark = mark;
+    update();
+}
+
 QRectF BlockItem::boundingRect() const
 {
     return QRectF(0, 0, m_look.width, m_look.height);
@@ -62,6 +70,11 @@ void BlockItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *, QWidg
     if (!m_lines.isEmpty())
         paintCaptions(*painter);
     painter->restore();
+    if (m_mark.breakpoint || m_mark.count >= 0) {
+        painter->save();
+        paintDebugMark(*painter);
+        painter->restore();
+    }
 }
 
 void BlockItem::paintShape(QPainter &painter) const
@@ -103,5 +116,30 @@ void BlockItem::paintCaptions(QPainter &painter) const
             painter.drawText(m_lineRects[i], Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip, text);
         else
             painter.drawText(QPointF(m_lineRects[i].left(), m_lineRects[i].top() + ascent), text);
+    }
+}
+
+void BlockItem::paintDebugMark(QPainter &painter) const
+{
+    painter.setRenderHint(QPainter::Antialiasing);
+    if (m_mark.count == 0)
+        painter.fillRect(boundingRect(), QColor(255, 255, 255, 150));
+    if (m_mark.count >= 0) {
+        QFont font = SurfaceFonts::lineLabel();
+        font.setBold(true);
+        painter.setFont(font);
+        const QString text = QString::number(m_mark.count);
+        const qreal width = painter.fontMetrics().horizontalAdvance(text) + 6;
+        // Inside the block's top-right corner: the item draws nothing outside its element.
+        const QRectF badge(m_look.width - width - 1, 1, width, painter.fontMetrics().height());
+        painter.setPen(QColor(0x80, 0x60, 0x00));
+        painter.setBrush(QColor(0xFF, 0xF2, 0xB0));
+        painter.drawRoundedRect(badge, 3, 3);
+        painter.drawText(badge, Qt::AlignCenter, text);
+    }
+    if (m_mark.breakpoint) {
+        painter.setPen(QPen(Qt::white, 1));
+        painter.setBrush(QColor(0xD0, 0x10, 0x10));
+        painter.drawEllipse(breakpointCorner().adjusted(1, 1, -1, -1));
     }
 }

@@ -32,6 +32,15 @@ public:
         friend bool operator==(const Look &, const Look &) = default;
     };
 
+    // What the debugger shows on the block: a breakpoint's red dot in its top-left corner and,
+    // while counts are shown, how often it ran; a block that never ran is dimmed.
+    struct DebugMark {
+        bool breakpoint = false;
+        qint64 count = -1; // -1: no count shown
+
+        friend bool operator==(const DebugMark &, const DebugMark &) = default;
+    };
+
     explicit BlockItem(qint16 element);
 
     static Look lookOf(const cBlock &block, const ModelContext &context);
@@ -39,6 +48,10 @@ public:
     qint16 element() const { return m_element; }
     const Look &look() const { return m_look; }
     void setLook(const Look &look);
+    const DebugMark &debugMark() const { return m_mark; }
+    void setDebugMark(const DebugMark &mark);
+    // The corner a click toggles the breakpoint in, in the item's coordinates.
+    static QRectF breakpointCorner() { return QRectF(0, 0, 12, 12); }
 
     int type() const override { return Type; }
     QRectF boundingRect() const override;
@@ -47,6 +60,7 @@ public:
 private:
     void paintShape(QPainter &painter) const;
     void paintCaptions(QPainter &painter) const;
+    void paintDebugMark(QPainter &painter) const;
 
     qint16 m_element;
     Look m_look;
@@ -55,4 +69,5 @@ private:
     QVector<BlockCaption::Line> m_lines;
     QVector<QRectF> m_lineRects;
     bool m_captionsOverflow = false;
+    DebugMark m_mark;
 };

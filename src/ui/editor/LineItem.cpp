@@ -33,8 +33,25 @@ void LineItem::setRoute(const LineElement &route)
         return;
     prepareGeometryChange();
     m_route = route;
-    const ArrowHead &head = route.head;
-    QRectF box = segmentBox(route.x1, route.y1, route.x2, route.y2);
+    updateBounds();
+    setVisible(route.visible);
+    update();
+}
+
+void LineItem::setCountText(const QString &text)
+{
+    if (text == m_countText)
+        return;
+    prepareGeometryChange();
+    m_countText = text;
+    updateBounds();
+    update();
+}
+
+void LineItem::updateBounds()
+{
+    const ArrowHead &head = m_route.head;
+    QRectF box = segmentBox(m_route.x1, m_route.y1, m_route.x2, m_route.y2);
     if (head.visible) {
         box |= segmentBox(head.up.x1, head.up.y1, head.up.x2, head.up.y2);
         box |= segmentBox(head.down.x1, head.down.y1, head.down.x2, head.down.y2);
@@ -42,9 +59,17 @@ void LineItem::setRoute(const LineElement &route)
     }
     if (showsLabel())
         box |= labelRect();
+    if (!m_countText.isEmpty())
+        box |= countRect();
     m_bounds = box.adjusted(-lineWidth, -lineWidth, lineWidth, lineWidth);
-    setVisible(route.visible);
-    update();
+}
+
+// A quarter of the way along, beside the line: clear of the caption, which sits at its start.
+QRectF LineItem::countRect() const
+{
+    const QPointF at(m_route.x1 + (m_route.x2 - m_route.x1) / 4, m_route.y1 + (m_route.y2 - m_route.y1) / 4);
+    const qreal width = 8 + 7 * qreal(m_countText.size());
+    return QRectF(at.x() + 4, at.y() - 8, width, 16);
 }
 
 QRectF LineItem::labelRect() const
@@ -97,6 +122,13 @@ void LineItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *, QWidge
         painter->setPen(Qt::black);
         painter->setFont(SurfaceFonts::lineLabel());
         painter->drawText(labelRect(), Qt::AlignCenter | Qt::TextDontClip, m_route.labelText);
+    }
+    if (!m_countText.isEmpty()) {
+        painter->setPen(QColor(0x80, 0x60, 0x00));
+        painter->setBrush(QColor(0xFF, 0xF2, 0xB0));
+        painter->drawRoundedRect(countRect(), 3, 3);
+        painter->setFont(SurfaceFonts::lineLabel());
+        painter->drawText(countRect(), Qt::AlignCenter, m_countText);
     }
     painter->restore();
 }

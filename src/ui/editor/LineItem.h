@@ -16,6 +16,9 @@ public:
     qint16 element() const { return m_element; }
     const LineElement &route() const { return m_route; }
     void setRoute(const LineElement &route);
+    // How often a run took the line, shown near its start while counts are shown; empty: none.
+    const QString &countText() const { return m_countText; }
+    void setCountText(const QString &text);
 
     int type() const override { return Type; }
     QRectF boundingRect() const override;
@@ -25,8 +28,11 @@ private:
     void paintShaft(QPainter &painter) const;
     QRectF labelRect() const;
     bool showsLabel() const;
+    QRectF countRect() const;
+    void updateBounds();
 
     qint16 m_element;
     LineElement m_route;
     QRectF m_bounds;
+    QString m_countText;
 };

@@ -8,6 +8,7 @@ MainActions::MainActions(QWidget *owner)
     : file(buildFile(owner)),
       edit(buildEdit(owner)),
       remove(buildDelete(owner)),
+      run(buildRun(owner)),
       help(buildHelp(owner)),
       bar(buildBar(owner))
 {
@@ -15,7 +16,7 @@ MainActions::MainActions(QWidget *owner)
 
 QList<QMenu *> MainActions::menus() const
 {
-    return {file.menu, edit.menu, remove.menu, help.menu};
+    return {file.menu, edit.menu, remove.menu, run.menu, help.menu};
 }
 
 QAction *MainActions::entry(QMenu *menu, QWidget *owner, const char *objectName, const QString &caption,
@@ -105,6 +106,54 @@ MainActions::Delete MainActions::buildDelete(QWidget *owner)
     d.block = entry(d.menu, owner, "mnuDeleteBlock", QStringLiteral("Nesne Sil"),
                     QStringLiteral("Seçili nesneyi siler"), QKeySequence::Delete);
     return d;
+}
+
+// Step back takes Ctrl+Shift+F11, which no desktop reserves, beside the other steps' keys.
+MainActions::Run MainActions::buildRun(QWidget *owner)
+{
+    Run r{};
+    r.menu = newMenu(owner, "mnuRun", QStringLiteral("Çalıştır"));
+    r.run = entry(r.menu, owner, "mnuRunStart", QStringLiteral("Çalıştır"),
+                  QStringLiteral("Programı baştan çalıştırır"), QKeySequence(Qt::Key_F5));
+    r.stop = entry(r.menu, owner, "mnuRunStop", QStringLiteral("Durdur"), QStringLiteral("Programı durdurur"),
+                   QKeySequence(Qt::SHIFT | Qt::Key_F5));
+    r.pause = entry(r.menu, owner, "mnuRunPause", QStringLiteral("Duraklat"),
+                    QStringLiteral("Programı o anki blokta bekletir ya da devam ettirir"), QKeySequence(Qt::Key_F6));
+    r.nextStep = entry(r.menu, owner, "mnuRunNextStep", QStringLiteral("Sonraki Adım"),
+                       QStringLiteral("Duraklatılmış programı kaldığı yerden devam ettirir"), QKeySequence(Qt::Key_F8));
+    QMenu *delay = newMenu(owner, "mnuRunDelay", QStringLiteral("Gecikme"));
+    r.menu->addMenu(delay);
+    r.fast = entry(delay, owner, "mnuDelayFast", QStringLiteral("Hızlı (0 ms)"),
+                   QStringLiteral("Program bloklar arasında beklemeden çalışır"));
+    r.slow = entry(delay, owner, "mnuDelaySlow", QStringLiteral("Yavaş (500 ms)"),
+                   QStringLiteral("Her bloktan sonra yarım saniye beklenir"));
+    r.stepMode = entry(delay, owner, "mnuDelayStep", QStringLiteral("Adım Adım"),
+                       QStringLiteral("Her bloktan sonra program duraklar"));
+    r.menu->addSeparator();
+    r.toggleBreakpoint = entry(r.menu, owner, "mnuToggleBreakpoint", QStringLiteral("Kesme Noktası"),
+                               QStringLiteral("Seçili blokta kesme noktası koyar ya da kaldırır"),
+                               QKeySequence(Qt::Key_F9));
+    r.breakpointCondition = entry(r.menu, owner, "mnuBreakpointCondition", QStringLiteral("Kesme Noktası Koşulu..."),
+                                  QStringLiteral("Seçili bloktaki kesme noktası yalnızca bir koşul doğruysa durdurur"));
+    r.clearBreakpoints = entry(r.menu, owner, "mnuClearBreakpoints", QStringLiteral("Tüm Kesme Noktalarını Kaldır"),
+                               QStringLiteral("Bütün şemalardaki kesme noktalarını siler"));
+    r.menu->addSeparator();
+    r.stepInto = entry(r.menu, owner, "mnuStepInto", QStringLiteral("İçine Adım"),
+                       QStringLiteral("Bir blok yürütür; çağrılan şemanın içine girer"), QKeySequence(Qt::Key_F11));
+    r.stepOver = entry(r.menu, owner, "mnuStepOver", QStringLiteral("Üstünden Adım"),
+                       QStringLiteral("Bir blok yürütür; bir çağrıyı bütünüyle yürütür"), QKeySequence(Qt::Key_F10));
+    r.stepOut = entry(r.menu, owner, "mnuStepOut", QStringLiteral("Dışına Adım"),
+                      QStringLiteral("İçinde bulunulan şema dönene kadar çalışır"),
+                      QKeySequence(Qt::SHIFT | Qt::Key_F11));
+    r.stepBack = entry(r.menu, owner, "mnuStepBack", QStringLiteral("Geri Adım"),
+                       QStringLiteral("Son yürütülen bloğu geri alır"),
+                       QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F11));
+    r.runToHere = entry(r.menu, owner, "mnuRunToHere", QStringLiteral("Buraya Kadar Çalıştır"),
+                        QStringLiteral("Program seçili bloğa gelince duraklar"), QKeySequence(Qt::CTRL | Qt::Key_F10));
+    r.menu->addSeparator();
+    r.counts = entry(r.menu, owner, "mnuExecutionCounts", QStringLiteral("Çalışma Sayıları"),
+                     QStringLiteral("Her bloğun ve koşul çizgisinin kaç kez çalıştığını gösterir"));
+    return r;
 }
 
 MainActions::Help MainActions::buildHelp(QWidget *owner)

@@ -57,6 +57,26 @@ public:
         QAction *topics;
         QAction *about;
     };
+    // "Çalıştır": the run buttons' commands, the delay choices and the debugger's commands.
+    struct Run {
+        QMenu *menu;
+        QAction *run;
+        QAction *stop;
+        QAction *pause;
+        QAction *nextStep;
+        QAction *fast;
+        QAction *slow;
+        QAction *stepMode;
+        QAction *toggleBreakpoint;
+        QAction *breakpointCondition;
+        QAction *clearBreakpoints;
+        QAction *stepInto;
+        QAction *stepOver;
+        QAction *stepOut;
+        QAction *stepBack;
+        QAction *runToHere;
+        QAction *counts;
+    };
     // The bottom bar's commands that have no menu entry; its buttons trigger these.
     struct Bar {
         QAction *connect;
@@ -72,6 +92,7 @@ public:
     const File file;
     const Edit edit;
     const Delete remove;
+    const Run run;
     const Help help;
     const Bar bar;
 
@@ -85,6 +106,7 @@ private:
     static File buildFile(QWidget *owner);
     static Edit buildEdit(QWidget *owner);
     static Delete buildDelete(QWidget *owner);
+    static Run buildRun(QWidget *owner);
     static Help buildHelp(QWidget *owner);
     static Bar buildBar(QWidget *owner);
 };

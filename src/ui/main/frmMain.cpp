@@ -19,6 +19,8 @@
 #include "ui/runwin/frmScreen.h"
 #include "ui/runwin/frmStack.h"
 #include "ui/runwin/frmVars.h"
+#include "ui/run/DebugCommands.h"
+#include "ui/run/RunMenuCommands.h"
 #include "ui/runwin/frm_mBox.h"
 #include "ui/shell/openURL.h"
 
@@ -81,6 +83,14 @@ frmMain::frmMain()
     m_commands->setUndoStack(undoStack());
     connect(m_commands, &ProjectCommands::selectorHideRequested, this, &frmMain::hideSelector);
     new LayoutCommand(m_project, *m_editor, m_log, m_actions.edit.autoLayout, this);
+    const MainActions::Run &r = m_actions.run;
+    new RunMenuCommands(m_runtime.run, *m_runControls, {r.run, r.stop, r.pause, r.nextStep, r.fast, r.slow, r.stepMode},
+                        this);
+    m_debugCommands = new DebugCommands(*this,
+                                        {r.toggleBreakpoint, r.breakpointCondition, r.clearBreakpoints, r.stepInto,
+                                         r.stepOver, r.stepOut, r.stepBack, r.runToHere, r.counts},
+                                        this);
+    m_runControls->addCommandButtons({r.stepInto, r.stepOver, r.stepOut, r.stepBack});
     showTitle(m_project.windowTitle());
     connect(&m_project, &Project::windowTitleChanged, this, &frmMain::showTitle);
     connect(&m_project.context(), &ModelContext::projectModifiedChanged, this, &QWidget::setWindowModified);

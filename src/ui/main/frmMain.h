@@ -28,6 +28,7 @@ class frmScreen;
 class frmStack;
 class frmVars;
 class frm_mBox;
+class DebugCommands;
 
 // The main window: it owns the message log, the project (model) and the interpreter for the
 // whole life of the program, and holds the menus, the tool column, the run controls, the
@@ -83,6 +84,8 @@ public:
     ProjectCommands *projectCommands() const { return m_commands; }
     // Editing, appearance and program commands: "Düzenle", colours, size, "EXE Yap...", about.
     MainWindowCommands *editingCommands() const { return m_editingCommands; }
+    // The debugger's commands of the "Çalıştır" menu, with the user's breakpoints.
+    DebugCommands *debugCommands() const { return m_debugCommands; }
     // The unsaved-changes question; false when the user cancelled (or the save failed).
     bool confirmDiscardChanges();
     void endApplication();
@@ -128,4 +131,5 @@ private:
     QPointer<frm_mBox> m_messageWindow;
     ProjectCommands *m_commands = nullptr;
     MainWindowCommands *m_editingCommands = nullptr;
+    DebugCommands *m_debugCommands = nullptr;
 };

@@ -3,6 +3,7 @@
 #include "interp/RunControl.h"
 #include "project/Project.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QIcon>
@@ -152,4 +153,18 @@ void RunControlPanel::mirror()
     scroll_ExecutionDelay->setValue(m_run.delay());
     scroll_ExecutionDelay->setEnabled(m_run.delayEnabled());
     lblDelay->setText(m_run.delayLabel());
+}
+
+void RunControlPanel::addCommandButtons(const QList<QAction *> &actions)
+{
+    auto *row = static_cast<QHBoxLayout *>(layout());
+    int at = row->indexOf(cmdNextStep) + 1;
+    for (QAction *action : actions) {
+        auto *button = new QToolButton(this);
+        button->setObjectName(QStringLiteral("button_") + action->objectName());
+        button->setDefaultAction(action);
+        button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        button->setFocusPolicy(Qt::NoFocus);
+        row->insertWidget(at++, button);
+    }
 }

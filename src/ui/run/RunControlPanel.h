@@ -3,6 +3,7 @@
 #include <QFrame>
 
 class Project;
+class QAction;
 class QCheckBox;
 class QLabel;
 class QPushButton;
@@ -17,6 +18,10 @@ class RunControlPanel : public QFrame {
     Q_OBJECT
 public:
     RunControlPanel(RunControl &run, Project &project, QWidget *parent = nullptr);
+
+    // Buttons for these commands after the next-step button (the debugger's steps), each
+    // showing its action's icon or text, tool tip and state.
+    void addCommandButtons(const QList<QAction *> &actions);
 
     QToolButton *cmdRun;
     QToolButton *cmdStop;
