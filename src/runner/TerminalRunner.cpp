@@ -4,6 +4,7 @@
 #include "base/FileErrors.h"
 #include "base/FileKind.h"
 #include "interp/TextRules.h"
+#include "runner/TraceFile.h"
 
 #include <QFileInfo>
 #include <cerrno>
@@ -43,6 +44,49 @@ TerminalRunner::TerminalRunner(const Options &options)
     m_runtime.console.setLineSource([this](const QString &prompt) { return readLine(prompt); });
     m_runtime.interpreter.setBlockLimit(options.maxBlocks);
     m_runtime.run.setDelay(0);
+}
+
+TerminalRunner::~TerminalRunner() = default;
+
+// The trace file is opened before the run, so that a run is not made for a file that cannot be.
+bool TerminalRunner::startRecords()
+{
+    if (!m_options.countsFile.isEmpty())
+        m_runtime.run.debugger().setCountsOn(true);
+    if (m_options.traceFile.isEmpty())
+        return true;
+    m_trace = std::make_unique<TraceFile>(m_options.traceFile);
+    if (!m_trace->isOpen()) {
+        printMessage(QStringLiteral("İz dosyası yazılamadı: ") + m_options.traceFile + QStringLiteral(": ")
+                     + m_trace->errorText());
+        return false;
+    }
+    m_runtime.run.debugger().setTrace([this](const QString &chart, const BlockRecord &record) {
+        QString line = chart + u' ' + record.tag;
+        if (!record.caption.isEmpty())
+            line += u' ' + record.caption;
+        m_trace->addLine(line);
+    });
+    return true;
+}
+
+bool TerminalRunner::finishRecords()
+{
+    bool written = true;
+    if (m_trace && !m_trace->finish()) {
+        printMessage(QStringLiteral("İz dosyası yazılamadı: ") + m_options.traceFile + QStringLiteral(": ")
+                     + m_trace->errorText());
+        written = false;
+    }
+    if (!m_options.countsFile.isEmpty()) {
+        CheckedFileWriter writer(m_options.countsFile);
+        if (!writer.write(m_runtime.run.debugger().counts().csv())) {
+            printMessage(QStringLiteral("Çalışma sayıları dosyası yazılamadı: ") + m_options.countsFile
+                         + QStringLiteral(": ") + writer.errorText());
+            written = false;
+        }
+    }
+    return written;
 }
 
 void TerminalRunner::writeOutput(const QString &text)
@@ -125,12 +169,14 @@ int TerminalRunner::exec()
                                     : m_options.file + u' ' + kind + QStringLiteral(", proje dosyası değil."));
         return 2;
     }
-    if (!m_project.load_FILE(info.absoluteFilePath()))
+    if (!m_project.load_FILE(info.absoluteFilePath()) || !startRecords())
         return 2;
     m_runtime.run.cmdRun_ClickP();
     if (m_runtime.run.runInProgress())
         m_runtime.run.TerminateExecution();
     flushOutput();
+    if (!finishRecords())
+        return 2;
     if (m_outputErrno != 0) {
         printMessage(QStringLiteral("Program çıktısı yazılamadı: ") + outputFailure(m_outputErrno));
         return 1;

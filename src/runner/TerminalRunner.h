@@ -7,7 +7,10 @@
 
 #include <QString>
 #include <cstdio>
+#include <memory>
 #include <optional>
+
+class TraceFile;
 
 // Runs one chart in a terminal: the console's rows go to standard output, input lines come
 // from standard input, messages go to standard error.
@@ -16,8 +19,11 @@ public:
     struct Options {
         QString file;
         qint64 maxBlocks = 0;
+        QString countsFile; // --counts: how often each block ran, as CSV
+        QString traceFile;  // --trace: one line per executed block
     };
     explicit TerminalRunner(const Options &options);
+    ~TerminalRunner();
 
     // 0: the main chart's END ended the run and all its output was written; 1: anything else
     // ended it, or some output could not be written; 2: not loaded.
@@ -31,6 +37,8 @@ private:
     void flushOutput();
     void outputFailed();
     void printMessage(const QString &message);
+    bool startRecords();
+    bool finishRecords();
 
     Options m_options;
     MessageLog m_log;
@@ -42,4 +50,5 @@ private:
     // echoed it already, or it is too long for INPUT to take.
     bool m_skipInputRow = false;
     int m_outputErrno = 0; // why standard output failed; 0 while it works
+    std::unique_ptr<TraceFile> m_trace;
 };

@@ -20,7 +20,7 @@
 namespace {
 
 const char *const usage =
-    "Kullanım: varnel-run [--locale AD] [--max-blocks N] DOSYA.vnp\n"
+    "Kullanım: varnel-run [--locale AD] [--max-blocks N] [--counts SAYILAR.csv] [--trace İZ.txt] DOSYA.vnp\n"
     "          varnel-run --render RESİM.png|RESİM.svg|RESİM.pdf DOSYA.vnp\n"
     "          varnel-run --code python|c|java ÇIKTI DOSYA.vnp [--locale AD]\n"
     "          varnel-run --grade ALIŞTIRMA.vnx [--jobs N] [--report RAPOR] ŞEMA.vnp|KLASÖR...\n"
@@ -28,6 +28,8 @@ const char *const usage =
     "  GİRİŞ satırları standart girdiden, iletiler standart hataya.\n"
     "  --locale AD       bölgesel ayarlar (örneğin tr_TR); varsayılan ortamınki\n"
     "  --max-blocks N    N bloktan fazlasını çalıştıran programı durdurur\n"
+    "  --counts DOSYA    her bloğun kaç kez çalıştığını DOSYA'ya CSV olarak yazar\n"
+    "  --trace DOSYA     çalışan her blok için DOSYA'ya bir satır yazar\n"
     "  --render RESİM    şemayı çalıştırmaz, resmini RESİM dosyasına çizer;\n"
     "                    biçimi uzantısı seçer (PNG, SVG ya da tek sayfa PDF)\n"
     "Çıkış durumu: 0 program sonuna ulaştı (ya da resim yazıldı), 1 program bir\n"
@@ -51,7 +53,8 @@ bool renderRequested(int argc, char **argv)
     for (int i = 1; i < argc && std::strncmp(argv[i], "--", 2) == 0; ++i) {
         if (std::strcmp(argv[i], "--render") == 0)
             return true;
-        if (std::strcmp(argv[i], "--locale") == 0 || std::strcmp(argv[i], "--max-blocks") == 0)
+        if (std::strcmp(argv[i], "--locale") == 0 || std::strcmp(argv[i], "--max-blocks") == 0
+            || std::strcmp(argv[i], "--counts") == 0 || std::strcmp(argv[i], "--trace") == 0)
             ++i;
     }
     return false;
@@ -89,7 +92,8 @@ int main(int argc, char **argv)
         if (option == QStringLiteral("--help"))
             return usageError(QString());
         if (option != QStringLiteral("--locale") && option != QStringLiteral("--max-blocks")
-            && option != QStringLiteral("--render"))
+            && option != QStringLiteral("--render") && option != QStringLiteral("--counts")
+            && option != QStringLiteral("--trace"))
             return usageError(QStringLiteral("Bilinmeyen seçenek: ") + option);
         if (args.isEmpty())
             return usageError(option + QStringLiteral(" bir değer bekliyor."));
@@ -103,6 +107,10 @@ int main(int argc, char **argv)
             locale = *named;
         } else if (option == QStringLiteral("--render")) {
             picture = value;
+        } else if (option == QStringLiteral("--counts")) {
+            options.countsFile = value;
+        } else if (option == QStringLiteral("--trace")) {
+            options.traceFile = value;
         } else {
             bool ok = false;
             options.maxBlocks = value.toLongLong(&ok);

@@ -303,14 +303,14 @@ TEST_F(DebuggerTest, CountsEveryBlockAndEachConditionLineAcrossACall)
     startMain();
     EXPECT_EQ(debugger.counts().csv().toStdString(),
               std::string("chart,tag,caption,count\n"
-                             "main.vnp,id1,BAŞLA,1\n"
+                             "main.vnp,id1,başla,1\n"
                              "main.vnp,id2,a = 5,1\n"
                              "main.vnp,id3,r = inc(a),1\n"
-                             "main.vnp,id4,r,1\n"
-                             "main.vnp,id5,DUR,1\n"
-                             "inc.vnp,id1,BAŞLA,1\n"
+                             "main.vnp,id4,çıkış r,1\n"
+                             "main.vnp,id5,dur,1\n"
+                             "inc.vnp,id1,başla,1\n"
                              "inc.vnp,id2,RETURN = PARAM + 1,1\n"
-                             "inc.vnp,id3,DUR,1\n"))
+                             "inc.vnp,id3,dur,1\n"))
         << "counts start again with each run";
 }
 
