@@ -2,12 +2,15 @@
 
 #include "model/cBlock.h"
 #include "project/Project.h"
+#include "ui/editor/BlockItem.h"
 #include "ui/editor/ChartScene.h"
 #include "ui/editor/DrawingSurface.h"
+#include "ui/editor/SurfaceAccessible.h"
 #include "ui/editor/SurfaceFonts.h"
 
 #include <QAction>
 #include <QInputDialog>
+#include <QLineF>
 #include <cmath>
 #include <utility>
 
@@ -23,6 +26,7 @@ ChartEditor::ChartEditor(Project &project, DrawingSurface &surface, QObject *par
       m_project(project),
       m_surface(&surface),
       m_operations(project.context(), project.theBlockCollection(), project.theLineCollection(), &project.log()),
+      m_groupEdits(project.context(), project.theBlockCollection(), project.theLineCollection()),
       m_scene(nullptr),
       m_undoAction(new QAction(QStringLiteral("Geri Al"), this)),
       m_redoAction(new QAction(QStringLiteral("Yinele"), this))
@@ -43,6 +47,7 @@ ChartEditor::ChartEditor(Project &project, DrawingSurface &surface, QObject *par
     m_captionPrompt = [this] { return askCaption(); };
     connectSurface();
     connectModel();
+    SurfaceAccessible::install(&surface, this);
 }
 
 ChartEditor::~ChartEditor()
@@ -57,6 +62,14 @@ void ChartEditor::connectSurface()
     connect(m_surface.data(), &DrawingSurface::blockDragged, this, &ChartEditor::dragTo);
     connect(m_surface.data(), &DrawingSurface::blockReleased, this, &ChartEditor::release);
     connect(m_surface.data(), &DrawingSurface::blockDoubleClicked, this, &ChartEditor::editRequested);
+    connect(m_surface.data(), &DrawingSurface::emptySurfacePressed, this,
+            [this](const QPointF &point, Qt::MouseButton button) {
+                if (button == Qt::LeftButton)
+                    pressEmpty(point);
+            });
+    connect(m_surface.data(), &DrawingSurface::blockToggled, this, &ChartEditor::toggleBlock);
+    connect(m_surface.data(), &DrawingSurface::bandSelected, this, &ChartEditor::selectInRect);
+    connect(m_surface.data(), &DrawingSurface::connectDragged, this, &ChartEditor::connectBlocks);
 }
 
 void ChartEditor::connectModel()
@@ -65,7 +78,11 @@ void ChartEditor::connectModel()
     connect(&context, &ModelContext::projectModifiedChanged, this, &ChartEditor::modifiedChanged);
     // Records name blocks and lines of the drawing they were made on: a new drawing starts a
     // new history, and a drag under way ends with the drawing it moved in.
-    connect(&context, &ModelContext::aboutToReplace, this, [this] { m_dragElement = -1; });
+    connect(&context, &ModelContext::aboutToReplace, this, [this] {
+        m_dragElement = -1;
+        m_group.clear();
+        m_line = -1;
+    });
     connect(&context, &ModelContext::replaced, this, [this] {
         ++m_replaying;
         m_stack.clear();
@@ -74,7 +91,27 @@ void ChartEditor::connectModel()
     connect(&m_project.theBlockCollection(), &Block_Collection::selectorHidden, this, &ChartEditor::hideSelector);
     // Whatever changes the selection (a press, a paused or ended run, a deletion), the frame
     // goes with it.
-    connect(&context, &ModelContext::selectionChanged, this, &ChartEditor::refreshSelector);
+    connect(&context, &ModelContext::selectionChanged, this, &ChartEditor::modelSelectionChanged);
+    connect(&m_project.theLineCollection(), &Line_Collection::lineRemoved, this, [this](qint16 element) {
+        if (element == m_line)
+            selectLine(-1);
+    });
+    connect(&m_project.theBlockCollection(), &Block_Collection::blockRemoved, this,
+            [this](const QString &, qint16 element) {
+                if (m_group.removeAll(element) > 0)
+                    Q_EMIT selectionChanged();
+            });
+}
+
+void ChartEditor::modelSelectionChanged()
+{
+    if (!m_settingGroup) {
+        const qint16 selected = m_project.context().selectedIndex();
+        m_group = selected == -1 ? QVector<qint16>() : QVector<qint16>{selected};
+        m_line = -1;
+        Q_EMIT selectionChanged();
+    }
+    refreshSelector();
 }
 
 EditRecord ChartEditor::apply(const QString &text, const EditCommand::Operation &operation, int mergeKey)
@@ -147,19 +184,109 @@ bool ChartEditor::placeBlock(const QString &toolWord, const QPointF &point)
     const std::optional<BlockTool> tool = BlockTool::find(toolWord);
     if (!tool || !m_project.trackCurrentBlock())
         return false;
+    if (m_surface)
+        m_surface->cancelBand();
+    if (const qint16 line = m_surface ? m_surface->lineAt(point) : qint16(-1); line != -1)
+        return insertOnLine(toolWord, line, point);
     ActionFields fields;
     if (tool->needsDialog() && m_placementDialog) {
         if (const std::optional<ActionFields> confirmed = m_placementDialog(*tool))
             fields = *confirmed;
     }
-    const auto x = float(std::round(point.x()));
-    const auto y = float(std::round(point.y()));
+    const float x = snapped(point.x());
+    const float y = snapped(point.y());
     apply(QStringLiteral("Nesne Ekle"), [&](EditOperations &operations) {
         return operations.placeBlock(toolWord, x, y, fields);
     });
     if (m_autoConnect)
         connectSelected(false);
     return true;
+}
+
+bool ChartEditor::insertOnLine(const QString &toolWord, qint16 lineElement, const QPointF &point)
+{
+    const std::optional<BlockTool> tool = BlockTool::find(toolWord);
+    const int position = linePosition(lineElement);
+    if (!tool || !m_project.trackCurrentBlock() || position == 0)
+        return false;
+    const std::optional<ActionFields> fields = askFields(*tool);
+    if (!fields)
+        return true; // closed without confirming: the line stays as it was
+    const float x = snapped(point.x() - tool->width / 2.0);
+    const float y = snapped(point.y() - tool->height / 2.0);
+    apply(QStringLiteral("Nesne Ekle"), [&](EditOperations &operations) {
+        return operations.spliceBlock(linePosition(lineElement), toolWord, x, y, *fields);
+    });
+    return true;
+}
+
+std::optional<ActionFields> ChartEditor::askFields(const BlockTool &tool)
+{
+    if (!tool.needsDialog())
+        return tool.fields;
+    return m_placementDialog ? m_placementDialog(tool) : std::nullopt;
+}
+
+bool ChartEditor::addAfterSelected(const QString &toolWord)
+{
+    const std::optional<BlockTool> tool = BlockTool::find(toolWord);
+    if (!tool || !m_project.trackCurrentBlock() || m_running)
+        return false;
+    const cBlock *block = m_operations.blockAt(m_project.context().selectedIndex());
+    const Line_Collection &lines = m_project.theLineCollection();
+    if (block && !lines.outgoing(block->TagID()).isEmpty()) {
+        const LineElement &route = m_project.context().line(lines.outgoing(block->TagID()).first()->theObjectLine());
+        return insertOnLine(toolWord, lines.outgoing(block->TagID()).first()->theObjectLine(),
+                            QPointF((route.x1 + route.x2) / 2, (route.y1 + route.y2) / 2));
+    }
+    const std::optional<ActionFields> fields = askFields(*tool);
+    if (!fields)
+        return false;
+    constexpr double gap = 40;
+    const QRectF drawn = m_scene->chartBounds();
+    const QPointF at = block ? QPointF(block->shapeLeft() + (block->shapeWidth() - tool->width) / 2.0,
+                                       block->shapeTop() + block->shapeHeight() + gap)
+                             : QPointF(gap, drawn.isEmpty() ? gap / 2 : drawn.bottom() + gap);
+    const bool join = block != nullptr;
+    apply(QStringLiteral("Nesne Ekle"), [&](EditOperations &operations) {
+        EditRecord record = operations.placeBlock(toolWord, snapped(at.x()), snapped(at.y()), *fields);
+        // The new block is selected, the old one before it: the pair "Bağla" joins.
+        if (join && record.changedModel())
+            record.steps += operations.connectSelected(false).steps;
+        return record;
+    });
+    keepSelectionInSight();
+    return true;
+}
+
+void ChartEditor::keepSelectionInSight()
+{
+    if (const cBlock *block = m_operations.blockAt(m_project.context().selectedIndex()); block && m_surface)
+        keepInSight(*block);
+}
+
+int ChartEditor::linePosition(qint16 element) const
+{
+    const Line_Collection &lines = m_project.theLineCollection();
+    for (int p = 1; p <= lines.Count(); ++p) {
+        if (lines.item(p)->theObjectLine() == element)
+            return p;
+    }
+    return 0;
+}
+
+float ChartEditor::snapped(double value) const
+{
+    return m_grid ? float(std::round(value / gridStep) * gridStep) : float(std::round(value));
+}
+
+void ChartEditor::connectBlocks(qint16 from, qint16 to)
+{
+    if (m_running || !m_operations.blockAt(from) || !m_operations.blockAt(to))
+        return;
+    m_operations.pressBlock(from);
+    m_operations.pressBlock(to);
+    connectSelected(true);
 }
 
 void ChartEditor::connectSelected(bool reportAlreadyJoined)
@@ -213,7 +340,180 @@ void ChartEditor::showFrame(const cBlock *block)
 
 void ChartEditor::refreshSelector()
 {
-    showFrame(m_operations.blockAt(m_project.context().selectedIndex()));
+    // A selected line stands alone: no block is framed meanwhile.
+    showFrame(m_line == -1 ? m_operations.blockAt(m_project.context().selectedIndex()) : nullptr);
+    showMarks();
+}
+
+void ChartEditor::showMarks()
+{
+    if (!m_surface)
+        return;
+    QVector<QRectF> frames;
+    const qint16 selected = m_project.context().selectedIndex();
+    for (const qint16 element : m_group) {
+        const cBlock *block = m_operations.blockAt(element);
+        if (block && element != selected && !dragging())
+            frames.append(selectorFrame(*block));
+    }
+    m_surface->setGroupFrames(frames);
+    std::optional<QLineF> highlight;
+    if (const ModelContext &context = m_project.context(); m_line != -1 && context.hasLine(m_line)) {
+        const LineElement &route = context.line(m_line);
+        if (route.visible)
+            highlight = QLineF(route.x1, route.y1, route.x2, route.y2);
+    }
+    m_surface->setLineHighlight(highlight);
+}
+
+void ChartEditor::setGroup(const QVector<qint16> &elements, qint16 current)
+{
+    m_settingGroup = true;
+    if (current != -1)
+        m_operations.pressBlock(current);
+    m_group = elements;
+    m_line = -1;
+    m_settingGroup = false;
+    refreshSelector();
+    Q_EMIT selectionChanged();
+}
+
+void ChartEditor::selectLine(qint16 element)
+{
+    const Line_Collection &lines = m_project.theLineCollection();
+    const int position = element == -1 ? 0 : linePosition(element);
+    m_settingGroup = true;
+    // The line's two ends become the selected pair, so the line commands act on it too.
+    if (position != 0) {
+        const cLine *line = lines.item(position);
+        const cBlock *from = m_project.theBlockCollection().item(line->sFrom());
+        const cBlock *to = m_project.theBlockCollection().item(line->sTo());
+        if (from && to && from->hasElement() && to->hasElement())
+            m_project.context().setSelection(to->theObjectShape(), from->theObjectShape());
+        m_group.clear();
+    }
+    m_line = position == 0 ? qint16(-1) : element;
+    m_settingGroup = false;
+    refreshSelector();
+    Q_EMIT selectionChanged();
+}
+
+void ChartEditor::pressEmpty(const QPointF &point)
+{
+    const qint16 line = m_surface ? m_surface->lineAt(point) : qint16(-1);
+    if (line != -1) {
+        selectLine(line);
+        return;
+    }
+    const qint16 selected = m_project.context().selectedIndex();
+    setGroup(selected == -1 ? QVector<qint16>() : QVector<qint16>{selected}, -1);
+}
+
+void ChartEditor::selectBlocks(const QVector<qint16> &elements)
+{
+    QVector<qint16> found;
+    for (const qint16 element : elements) {
+        if (m_operations.blockAt(element) && !found.contains(element))
+            found.append(element);
+    }
+    if (!found.isEmpty())
+        setGroup(found, found.contains(m_project.context().selectedIndex()) ? qint16(-1) : found.last());
+}
+
+void ChartEditor::toggleBlock(qint16 element)
+{
+    if (!m_operations.blockAt(element))
+        return;
+    QVector<qint16> group = m_group;
+    const qint16 selected = m_project.context().selectedIndex();
+    if (!group.contains(element)) {
+        group.append(element);
+        setGroup(group, element);
+    } else if (group.size() > 1) {
+        group.removeAll(element);
+        setGroup(group, element == selected ? group.last() : qint16(-1));
+    }
+}
+
+void ChartEditor::selectInRect(const QRectF &rect, bool add)
+{
+    QVector<qint16> group = add ? m_group : QVector<qint16>();
+    qint16 last = -1;
+    for (const auto &block : m_project.theBlockCollection()) {
+        const BlockItem *item = m_scene->blockItem(block->theObjectShape());
+        if (item && item->isVisible() && rect.contains(item->sceneBoundingRect())) {
+            last = item->element();
+            if (!group.contains(last))
+                group.append(last);
+        }
+    }
+    if (group.isEmpty()) {
+        pressEmpty(rect.topLeft());
+        return;
+    }
+    setGroup(group, last);
+}
+
+void ChartEditor::selectAll()
+{
+    QVector<qint16> all;
+    for (const auto &block : m_project.theBlockCollection()) {
+        if (block->hasElement() && m_scene->blockItem(block->theObjectShape()))
+            all.append(block->theObjectShape());
+    }
+    selectBlocks(all);
+}
+
+void ChartEditor::deleteSelection()
+{
+    if (m_running)
+        return;
+    if (m_line != -1) {
+        const int position = linePosition(m_line);
+        apply(QStringLiteral("Çizgi Sil"), [position](EditOperations &operations) {
+            return operations.deleteLineAt(position);
+        });
+        return;
+    }
+    if (m_group.size() < 2)
+        deleteSelectedBlock();
+    else
+        deleteSelectedBlocks(QStringLiteral("Nesneleri Sil"));
+}
+
+void ChartEditor::deleteSelectedBlocks(const QString &text)
+{
+    if (m_running)
+        return;
+    const QVector<qint16> group = m_group;
+    apply(text, [this, &group](EditOperations &) { return m_groupEdits.deleteBlocks(group); });
+}
+
+void ChartEditor::moveSelectionBy(int dx, int dy)
+{
+    if (m_running || m_group.isEmpty())
+        return;
+    const QVector<qint16> group = m_group;
+    apply(QStringLiteral("Taşı"), [this, &group, dx, dy](EditOperations &) {
+        return m_groupEdits.moveBlocks(group, float(dx), float(dy));
+    });
+}
+
+ChartFragment ChartEditor::selectionFragment()
+{
+    return m_groupEdits.fragmentOf(m_group);
+}
+
+void ChartEditor::pasteFragment(const ChartFragment &fragment, const QPointF &offset)
+{
+    if (m_running)
+        return;
+    QVector<qint16> added;
+    apply(QStringLiteral("Yapıştır"), [this, &fragment, &offset, &added](EditOperations &) {
+        return m_groupEdits.insertFragment(fragment, float(offset.x()), float(offset.y()), &added);
+    });
+    if (!added.isEmpty())
+        setGroup(added, -1);
 }
 
 void ChartEditor::hideSelector()
@@ -246,10 +546,14 @@ void ChartEditor::pressBlock(qint16 element, const QPointF &offset)
     m_dragElement = element;
     m_pressOffset = offset;
     ++m_dragSerial;
+    // A block of a multi-selection carries the others along.
+    m_settingGroup = m_group.size() > 1 && m_group.contains(element);
     m_operations.pressBlock(element);
+    m_settingGroup = false;
     Q_EMIT blockPressed(block->TagID());
     m_scene->bringToFront(element);
     hideSelector();
+    showMarks();
 }
 
 void ChartEditor::dragTo(const QPointF &point)
@@ -258,11 +562,20 @@ void ChartEditor::dragTo(const QPointF &point)
     if (!block)
         return;
     // Whole surface pixels at every zoom, so the stored positions stay plain numbers.
-    const auto left = float(std::round(point.x() - m_pressOffset.x()));
-    const auto top = float(std::round(point.y() - m_pressOffset.y()));
+    const float left = snapped(point.x() - m_pressOffset.x());
+    const float top = snapped(point.y() - m_pressOffset.y());
     if (left == block->shapeLeft() && top == block->shapeTop())
         return;
     const qint16 element = m_dragElement;
+    if (m_group.size() > 1 && m_group.contains(element)) {
+        const QVector<qint16> group = m_group;
+        const float dx = left - block->shapeLeft();
+        const float dy = top - block->shapeTop();
+        apply(QStringLiteral("Taşı"), [this, &group, dx, dy](EditOperations &) {
+            return m_groupEdits.moveBlocks(group, dx, dy);
+        }, m_dragSerial);
+        return;
+    }
     apply(QStringLiteral("Taşı"), [element, left, top](EditOperations &operations) {
         return operations.moveBlock(element, left, top);
     }, m_dragSerial);
@@ -270,8 +583,10 @@ void ChartEditor::dragTo(const QPointF &point)
 
 void ChartEditor::release()
 {
-    if (const qint16 released = std::exchange(m_dragElement, -1); released != -1)
+    if (const qint16 released = std::exchange(m_dragElement, -1); released != -1) {
         showFrame(m_operations.blockAt(released));
+        showMarks();
+    }
     if (m_autoConnect)
         connectSelected(false);
 }

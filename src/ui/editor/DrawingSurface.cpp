@@ -2,6 +2,7 @@
 
 #include "ui/editor/BlockItem.h"
 #include "ui/editor/ChartScene.h"
+#include "ui/editor/LineItem.h"
 #include "ui/editor/SceneArea.h"
 
 #include <QAction>
@@ -14,6 +15,7 @@
 #include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -24,6 +26,24 @@ const double chartMargin = 20; // room to grab a block at the far edge of the dr
 const int edgeZone = 16;
 const int edgeTickMs = 30;
 const int fastestEdgeStep = 40;
+// Screen pixels: how near a line a press selects it, the connect handle's radius, and how far
+// the pointer must go before a press on empty surface draws a rubber band.
+const double lineReach = 4;
+const double handleRadius = 5;
+const double bandThreshold = 3;
+
+QColor markColour()
+{
+    return QColor(0x00, 0x60, 0xE0);
+}
+
+double distanceToSegment(const QPointF &p, const QLineF &segment)
+{
+    const QPointF d = segment.p2() - segment.p1();
+    const double length2 = d.x() * d.x() + d.y() * d.y();
+    const double t = length2 == 0 ? 0 : std::clamp(QPointF::dotProduct(p - segment.p1(), d) / length2, 0.0, 1.0);
+    return QLineF(p, segment.p1() + d * t).length();
+}
 
 // The scroll of one tick along one axis for a pointer at `at` in a view from low to high.
 int edgeStep(int at, int low, int high)
@@ -51,6 +71,7 @@ DrawingSurface::DrawingSurface(QWidget *parent)
     setBackgroundBrush(palette().base());
     setFocusPolicy(Qt::NoFocus); // typed keys go on to the main window and the console
     setMinimumSize(200, 150);
+    viewport()->setMouseTracking(true); // the connect handle follows the pointer
     m_zoomIn = addZoomAction("mnuZoomIn", QStringLiteral("Yakınlaştır"),
                              {QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
     m_zoomOut = addZoomAction("mnuZoomOut", QStringLiteral("Uzaklaştır"), {QKeySequence::ZoomOut});
@@ -111,16 +132,152 @@ void DrawingSurface::updateSelectorArea()
 
 void DrawingSurface::drawForeground(QPainter *painter, const QRectF &)
 {
-    if (!m_selectorVisible)
-        return;
-    QPen pen(QColor(0x00, 0x60, 0xE0), 1, Qt::DashLine);
-    pen.setCosmetic(true);
     painter->save();
-    painter->setRenderHint(QPainter::Antialiasing, false);
-    painter->setPen(pen);
-    painter->setBrush(Qt::NoBrush);
-    painter->drawRect(m_selector);
+    drawGroupMarks(*painter);
+    if (m_selectorVisible) {
+        QPen pen(markColour(), 1, Qt::DashLine);
+        pen.setCosmetic(true);
+        painter->setRenderHint(QPainter::Antialiasing, false);
+        painter->setPen(pen);
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRect(m_selector);
+    }
     painter->restore();
+}
+
+void DrawingSurface::drawGroupMarks(QPainter &painter) const
+{
+    QPen dashed(markColour(), 1, Qt::DashLine);
+    dashed.setCosmetic(true);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(dashed);
+    for (const QRectF &frame : m_groupFrames)
+        painter.drawRect(frame);
+    if (m_lineHighlight) {
+        QColor wide = markColour();
+        wide.setAlpha(110);
+        QPen pen(wide, 7, Qt::SolidLine, Qt::RoundCap);
+        pen.setCosmetic(true);
+        painter.setPen(pen);
+        painter.drawLine(*m_lineHighlight);
+    }
+    if (m_band) {
+        QColor fill = markColour();
+        fill.setAlpha(30);
+        painter.setPen(dashed);
+        painter.setBrush(fill);
+        painter.drawRect(m_band->normalized());
+    }
+    if (m_connectFrom != -1 && m_chart && m_chart->blockItem(m_connectFrom)) {
+        painter.setPen(dashed);
+        painter.drawLine(handlePoint(m_chart->blockItem(m_connectFrom)->sceneBoundingRect()), m_connectTo);
+    }
+    if (m_handleBlock != -1) {
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(QPen(Qt::white, 1));
+        painter.setBrush(markColour());
+        painter.drawEllipse(handleRect());
+    }
+}
+
+void DrawingSurface::setGroupFrames(const QVector<QRectF> &frames)
+{
+    if (frames == m_groupFrames)
+        return;
+    m_groupFrames = frames;
+    viewport()->update();
+}
+
+void DrawingSurface::setLineHighlight(const std::optional<QLineF> &line)
+{
+    if (line == m_lineHighlight)
+        return;
+    m_lineHighlight = line;
+    viewport()->update();
+}
+
+QPointF DrawingSurface::handlePoint(const QRectF &block)
+{
+    return QPointF(block.center().x(), block.bottom());
+}
+
+QRectF DrawingSurface::handleRect() const
+{
+    const BlockItem *item = m_chart ? m_chart->blockItem(m_handleBlock) : nullptr;
+    if (!item)
+        return QRectF();
+    const double r = handleRadius / m_zoom;
+    return QRectF(handlePoint(item->sceneBoundingRect()) - QPointF(r, r), QSizeF(2 * r, 2 * r));
+}
+
+void DrawingSurface::setHandleBlock(qint16 element)
+{
+    if (element == m_handleBlock)
+        return;
+    m_handleBlock = element;
+    viewport()->update();
+}
+
+void DrawingSurface::hoverAt(const QPoint &viewportPoint)
+{
+    // Below the block the handle sticks out of it; the pointer there still keeps it.
+    if (handleRect().contains(toSurface(viewportPoint)))
+        return;
+    setHandleBlock(blockAt(viewportPoint));
+}
+
+void DrawingSurface::leaveEvent(QEvent *event)
+{
+    setHandleBlock(-1);
+    QGraphicsView::leaveEvent(event);
+}
+
+bool DrawingSurface::pressHandle(const QPointF &point)
+{
+    if (m_handleBlock == -1 || !handleRect().contains(point))
+        return false;
+    m_connectFrom = m_handleBlock;
+    m_connectTo = point;
+    viewport()->update();
+    return true;
+}
+
+void DrawingSurface::finishConnectDrag(const QPoint &viewportPoint)
+{
+    const qint16 from = std::exchange(m_connectFrom, qint16(-1));
+    viewport()->update();
+    const qint16 to = blockAt(viewportPoint);
+    if (to != -1 && to != from)
+        Q_EMIT connectDragged(from, to);
+}
+
+void DrawingSurface::finishBand(QMouseEvent *event)
+{
+    const QRectF band = m_band->normalized();
+    m_band.reset();
+    viewport()->update();
+    const double least = bandThreshold / m_zoom;
+    if (band.width() >= least || band.height() >= least)
+        Q_EMIT bandSelected(band, event->modifiers().testFlag(Qt::ControlModifier));
+}
+
+qint16 DrawingSurface::lineAt(const QPointF &surfacePoint) const
+{
+    const double reach = lineReach / m_zoom;
+    const QRectF around(surfacePoint - QPointF(reach, reach), QSizeF(2 * reach, 2 * reach));
+    qint16 nearest = -1;
+    double best = reach;
+    for (const QGraphicsItem *item : scene()->items(around)) {
+        if (item->type() != LineItem::Type || !item->isVisible())
+            continue;
+        const LineElement &route = static_cast<const LineItem *>(item)->route();
+        const double distance = distanceToSegment(surfacePoint, QLineF(route.x1, route.y1, route.x2, route.y2));
+        if (distance <= best) {
+            best = distance;
+            nearest = static_cast<const LineItem *>(item)->element();
+        }
+    }
+    return nearest;
 }
 
 void DrawingSurface::scheduleFit()
@@ -210,26 +367,46 @@ qint16 DrawingSurface::blockAt(const QPoint &viewportPoint) const
 void DrawingSurface::pressAt(QMouseEvent *event)
 {
     const QPointF point = toSurface(event->position());
+    const bool left = event->button() == Qt::LeftButton;
+    if (left && pressHandle(point))
+        return;
     const BlockItem *item = blockItemAt(event->position().toPoint());
     if (!item) {
+        if (left)
+            m_band = QRectF(point, point);
         Q_EMIT emptySurfacePressed(point, event->button());
         return;
     }
+    if (event->modifiers().testFlag(Qt::ControlModifier)) {
+        Q_EMIT blockToggled(item->element());
+        return;
+    }
     m_holdingBlock = true;
+    setHandleBlock(-1);
     Q_EMIT blockPressed(item->element(), item->mapFromScene(point));
 }
 
 void DrawingSurface::mousePressEvent(QMouseEvent *event)
 {
-    if (m_holdingBlock)
-        return; // a second button while one holds a block
+    if (m_holdingBlock || m_band || m_connectFrom != -1)
+        return; // a second button while the first is busy
     pressAt(event);
     event->accept();
 }
 
 void DrawingSurface::mouseMoveEvent(QMouseEvent *event)
 {
+    if (m_connectFrom != -1 || m_band) {
+        const QPointF point = toSurface(event->position());
+        if (m_band)
+            m_band->setBottomRight(point);
+        else
+            m_connectTo = point;
+        viewport()->update();
+        return;
+    }
     if (!m_holdingBlock) {
+        hoverAt(event->position().toPoint());
         QGraphicsView::mouseMoveEvent(event);
         return;
     }
@@ -260,7 +437,17 @@ void DrawingSurface::scrollAtEdge()
 
 void DrawingSurface::mouseReleaseEvent(QMouseEvent *event)
 {
-    if (!m_holdingBlock || event->buttons() != Qt::NoButton)
+    if (event->buttons() != Qt::NoButton)
+        return;
+    if (m_connectFrom != -1) {
+        finishConnectDrag(event->position().toPoint());
+        return;
+    }
+    if (m_band) {
+        finishBand(event);
+        return;
+    }
+    if (!m_holdingBlock)
         return;
     m_holdingBlock = false;
     m_edgeScroll.stop();

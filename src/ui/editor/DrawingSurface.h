@@ -3,8 +3,11 @@
 #include "ui/editor/ChartScene.h"
 
 #include <QGraphicsView>
+#include <QLineF>
 #include <QPointer>
 #include <QTimer>
+#include <QVector>
+#include <optional>
 
 class BlockItem;
 class QAction;
@@ -49,9 +52,25 @@ public:
     QAction *zoomOutAction() const { return m_zoomOut; }
     QAction *zoomResetAction() const { return m_zoomReset; }
 
-    // The element of the topmost block at a point of the viewport; -1 over empty surface
-    // (lines cannot be clicked).
+    // The element of the topmost block at a point of the viewport; -1 over empty surface.
     qint16 blockAt(const QPoint &viewportPoint) const;
+    // The element of the line passing within a few screen pixels of a surface point; -1 for none.
+    qint16 lineAt(const QPointF &surfacePoint) const;
+
+    // Frames around the other blocks of a multi-selection, and the selected line drawn wide
+    // over the chart; like the selection frame, neither is part of the chart's picture.
+    void setGroupFrames(const QVector<QRectF> &frames);
+    const QVector<QRectF> &groupFrames() const { return m_groupFrames; }
+    void setLineHighlight(const std::optional<QLineF> &line);
+    bool lineHighlighted() const { return m_lineHighlight.has_value(); }
+
+    // The point of the block's connect handle, in surface coordinates: the middle of its
+    // bottom edge, where the flow leaves it.
+    static QPointF handlePoint(const QRectF &block);
+    // The block whose handle shows (the one under the pointer); -1 for none.
+    qint16 handleBlock() const { return m_handleBlock; }
+    // Ends a rubber band begun by a press that placed a block instead.
+    void cancelBand() { m_band.reset(); }
     QPointF toSurface(const QPointF &viewportPoint) const;
 
 Q_SIGNALS:
@@ -64,6 +83,12 @@ Q_SIGNALS:
     // The button that held a block came up.
     void blockReleased();
     void blockDoubleClicked(qint16 element);
+    // A press with Ctrl held on a block: it joins or leaves the selection, and is not dragged.
+    void blockToggled(qint16 element);
+    // A rubber band drawn from empty surface was let go (add: Ctrl was held).
+    void bandSelected(const QRectF &surfaceRect, bool add);
+    // A line dragged out of a block's handle was let go over another block.
+    void connectDragged(qint16 from, qint16 to);
     void zoomChanged(int percent);
 
 protected:
@@ -71,6 +96,7 @@ protected:
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void leaveEvent(QEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void drawForeground(QPainter *painter, const QRectF &rect) override;
@@ -82,6 +108,13 @@ private:
     void pressAt(QMouseEvent *event);
     void scrollAtEdge();
     BlockItem *blockItemAt(const QPoint &viewportPoint) const;
+    bool pressHandle(const QPointF &point);
+    void hoverAt(const QPoint &viewportPoint);
+    void setHandleBlock(qint16 element);
+    QRectF handleRect() const;
+    void finishBand(QMouseEvent *event);
+    void finishConnectDrag(const QPoint &viewportPoint);
+    void drawGroupMarks(QPainter &painter) const;
 
     QGraphicsScene *m_emptyScene;
     QPointer<ChartScene> m_chart;
@@ -89,6 +122,12 @@ private:
     bool m_selectorVisible = false;
     bool m_holdingBlock = false;
     QPoint m_heldAt; // the pointer in the viewport while a block is held
+    QVector<QRectF> m_groupFrames;
+    std::optional<QLineF> m_lineHighlight;
+    std::optional<QRectF> m_band; // surface coordinates, from the press to the pointer
+    qint16 m_handleBlock = -1;
+    qint16 m_connectFrom = -1; // a line being dragged out of this block's handle
+    QPointF m_connectTo;
     QTimer m_edgeScroll;
     bool m_fitScheduled = false;
     double m_zoom = 1;

@@ -94,6 +94,20 @@ MainActions::Edit MainActions::buildEdit(QWidget *owner)
                          QStringLiteral("Akış şemasını yukarıdan aşağıya yeniden yerleştirir; koşulların EVET ve "
                                         "HAYIR kolları yan yana gelir"),
                          QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_L));
+    e.grid = entry(e.menu, owner, "mnuGrid", QStringLiteral("Izgaraya Hizala"),
+                   QStringLiteral("Taşınan nesneler 10 piksellik ızgaraya oturur"));
+    e.menu->addSeparator();
+    e.cut = entry(e.menu, owner, "mnuCut", QStringLiteral("Kes"),
+                  QStringLiteral("Seçili nesneleri çizgileriyle birlikte panoya taşır"), QKeySequence::Cut);
+    e.copy = entry(e.menu, owner, "mnuCopy", QStringLiteral("Kopyala"),
+                   QStringLiteral("Seçili nesneleri ve aralarındaki çizgileri panoya kopyalar"), QKeySequence::Copy);
+    e.paste = entry(e.menu, owner, "mnuPaste", QStringLiteral("Yapıştır"),
+                    QStringLiteral("Panodaki nesneleri yeni etiketlerle çizime ekler"), QKeySequence::Paste);
+    e.selectAll = entry(e.menu, owner, "mnuSelectAll", QStringLiteral("Tümünü Seç"),
+                        QStringLiteral("Çizimdeki bütün nesneleri seçer"), QKeySequence::SelectAll);
+    e.insertBlock = entry(e.menu, owner, "mnuInsertBlock", QStringLiteral("Arkasına Nesne Ekle..."),
+                          QStringLiteral("Seçili nesnenin arkasına, çıkan çizgisinin üstüne yeni bir nesne ekler"),
+                          QKeySequence(Qt::Key_Insert));
     return e;
 }
 
@@ -104,7 +118,7 @@ MainActions::Delete MainActions::buildDelete(QWidget *owner)
     d.line = entry(d.menu, owner, "mnuDeleteLine", QStringLiteral("Çizgi Sil"), QStringLiteral("Seçili iki nesnenin arasındaki çizgiyi siler"),
                    QKeySequence(Qt::SHIFT | Qt::Key_Delete));
     d.block = entry(d.menu, owner, "mnuDeleteBlock", QStringLiteral("Nesne Sil"),
-                    QStringLiteral("Seçili nesneyi siler"), QKeySequence::Delete);
+                    QStringLiteral("Seçili çizgiyi ya da seçili nesneleri siler"), QKeySequence::Delete);
     return d;
 }
 

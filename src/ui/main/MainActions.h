@@ -43,6 +43,12 @@ public:
         QAction *size;
         QAction *captionToLine;
         QAction *autoLayout;
+        QAction *cut;
+        QAction *copy;
+        QAction *paste;
+        QAction *selectAll;
+        QAction *insertBlock;
+        QAction *grid;
     };
     // "Sil"
     struct Delete {

@@ -7,6 +7,8 @@
 #include "ui/main/LayoutCommand.h"
 #include "ui/main/MainStatusBar.h"
 #include "ui/main/ToolColumn.h"
+#include "ui/editor/EditorKeyboard.h"
+#include "ui/editor/SelectionCommands.h"
 #include "ui/editor/EmptySurfaceHint.h"
 #include "ui/main/ProjectCommands.h"
 #include "ui/main/QtProjectDialogs.h"
@@ -234,9 +236,16 @@ void frmMain::connectEditor()
     const auto wire = [this](QAction *action, auto command) { connect(action, &QAction::triggered, m_editor, command); };
     wire(m_actions.bar.connect, [this] { m_editor->connectSelected(); });
     wire(m_actions.remove.line, [this] { m_editor->deleteSelectedLines(); });
-    wire(m_actions.remove.block, [this] { m_editor->deleteSelectedBlock(); });
+    wire(m_actions.remove.block, [this] { m_editor->deleteSelection(); });
     wire(m_actions.edit.captionToLine, [this] { m_editor->labelSelectedLines(); });
     QMenu *edit = m_actions.edit.menu;
+    const MainActions::Edit &e = m_actions.edit;
+    new SelectionCommands(*m_editor, {e.cut, e.copy, e.paste, e.selectAll, e.grid}, m_editor);
+    QVector<EditorKeyboard::Kind> kinds;
+    for (const ToolColumn::Tool &tool : ToolColumn::tools())
+        kinds.append({tool.word, tool.label});
+    auto *keyboard = new EditorKeyboard(*m_editor, *m_surface, kinds);
+    connect(e.insertBlock, &QAction::triggered, keyboard, &EditorKeyboard::insertBlock);
     QAction *first = edit->actions().value(0);
     edit->insertActions(first, {m_editor->undoAction(), m_editor->redoAction()});
     edit->insertSeparator(first);

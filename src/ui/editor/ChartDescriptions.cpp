@@ -1,0 +1,81 @@
+#include "ui/editor/ChartDescriptions.h"
+
+#include "model/Block_Collection.h"
+#include "model/Line_Collection.h"
+
+#include <QStringList>
+
+namespace {
+
+// The block's captions on one line.
+QString captionText(const cBlock &block)
+{
+    QStringList parts;
+    for (const QString &part : {block.sCaptionUp(), block.sCaption()}) {
+        const QString simple = part.simplified();
+        if (!simple.isEmpty())
+            parts << simple;
+    }
+    return parts.join(u' ');
+}
+
+} // namespace
+
+ChartDescriptions::ChartDescriptions(const Block_Collection &blocks, const Line_Collection &lines)
+    : m_blocks(blocks), m_lines(lines)
+{
+}
+
+QString ChartDescriptions::kindOf(const cBlock &block)
+{
+    const QString &code = block.zAction();
+    if (code.startsWith(QLatin1String("IF_")))
+        return QStringLiteral("Koşul bloğu");
+    static const QList<QPair<QLatin1String, QString>> kinds = {
+        {QLatin1String("START"), QStringLiteral("Başla bloğu")},
+        {QLatin1String("STOP"), QStringLiteral("Dur bloğu")},
+        {QLatin1String("INPUT"), QStringLiteral("Giriş bloğu")},
+        {QLatin1String("OUTPUT"), QStringLiteral("Çıkış bloğu")},
+        {QLatin1String("INTERSECTION"), QStringLiteral("Bağlantı noktası")},
+        {QLatin1String("FUNCTION"), QStringLiteral("Fonksiyon bloğu")},
+        {QLatin1String("WINDOW"), QStringLiteral("Pencere bloğu")},
+    };
+    for (const auto &kind : kinds) {
+        if (code == kind.first)
+            return kind.second;
+    }
+    return QStringLiteral("İşlem bloğu");
+}
+
+QString ChartDescriptions::nameOf(const cBlock &block) const
+{
+    const QString caption = captionText(block);
+    return caption.isEmpty() ? kindOf(block) : kindOf(block) + QStringLiteral(": ") + caption;
+}
+
+QString ChartDescriptions::captionOf(const QString &tag) const
+{
+    const cBlock *block = m_blocks.item(tag);
+    return block ? nameOf(*block) : QStringLiteral("olmayan bir nesne (%1)").arg(tag);
+}
+
+QString ChartDescriptions::descriptionOf(const cBlock &block) const
+{
+    QStringList ways;
+    for (const cLine *line : m_lines.outgoing(block.TagID())) {
+        const QString caption = line->sCaption().simplified();
+        ways << (caption.isEmpty() ? QStringLiteral("Sonra") : caption) + QStringLiteral(": ") + captionOf(line->sTo());
+    }
+    return ways.isEmpty() ? QStringLiteral("Çıkan çizgisi yok") : ways.join(QStringLiteral(", "));
+}
+
+QString ChartDescriptions::nameOf(const cLine &line) const
+{
+    const QString caption = line.sCaption().simplified();
+    return caption.isEmpty() ? QStringLiteral("Çizgi") : QStringLiteral("Çizgi (%1)").arg(caption);
+}
+
+QString ChartDescriptions::descriptionOf(const cLine &line) const
+{
+    return captionOf(line.sFrom()) + QStringLiteral(" → ") + captionOf(line.sTo());
+}
