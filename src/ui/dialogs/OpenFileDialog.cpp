@@ -1,4 +1,4 @@
-#include "ui/main/OpenFileDialog.h"
+#include "ui/dialogs/OpenFileDialog.h"
 
 OpenFileDialog::OpenFileDialog(QWidget *parent, const QString &caption, const QString &folder, const QString &filter)
     : QFileDialog(parent, caption, folder, filter)

@@ -1,7 +1,7 @@
 #include "ui/main/QtProjectDialogs.h"
 
 #include "project/Project.h"
-#include "ui/main/OpenFileDialog.h"
+#include "ui/dialogs/OpenFileDialog.h"
 
 #include <QFileDialog>
 #include <QFileInfo>

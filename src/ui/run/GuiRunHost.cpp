@@ -3,7 +3,7 @@
 #include "base/MessageLog.h"
 #include "model/Block_Collection.h"
 #include "model/cBlock.h"
-#include "ui/main/OpenFileDialog.h"
+#include "ui/dialogs/OpenFileDialog.h"
 #include "ui/main/frmMain.h"
 #include "ui/guiwin/RunWindowHost.h"
 

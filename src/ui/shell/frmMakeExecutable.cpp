@@ -2,7 +2,7 @@
 
 #include "shell/AppVersion.h"
 #include "shell/MakeExecutable.h"
-#include "ui/main/OpenFileDialog.h"
+#include "ui/dialogs/OpenFileDialog.h"
 #include "ui/shell/AppIcon.h"
 
 #include <QApplication>
