@@ -33,8 +33,8 @@ const char *const usage =
     "  --render RESİM    şemayı çalıştırmaz, resmini RESİM dosyasına çizer;\n"
     "                    biçimi uzantısı seçer (PNG, SVG ya da tek sayfa PDF)\n"
     "Çıkış durumu: 0 program sonuna ulaştı (ya da resim yazıldı), 1 program bir\n"
-    "hatayla ya da başka bir nedenle durdu, 2 dosya yüklenemedi, resim yazılamadı\n"
-    "ya da bağımsız değişkenler yanlış.\n";
+    "hatayla ya da başka bir nedenle durdu, 2 dosya yüklenemedi, resim, sayılar ya da\n"
+    "iz dosyası yazılamadı ya da bağımsız değişkenler yanlış.\n";
 
 // A closed standard stream gets /dev/null, read-only, in its place: no file the run opens can
 // take its number, and writing to it fails (and is reported) as writing to the closed one would.
