@@ -201,13 +201,20 @@ QPointF DrawingSurface::handlePoint(const QRectF &block)
     return QPointF(block.center().x(), block.bottom());
 }
 
+// The handle hangs just below the block, so a press anywhere on the block still drags it.
+QPointF DrawingSurface::handleCentre(const QRectF &block) const
+{
+    const double r = handleRadius / m_zoom;
+    return handlePoint(block) + QPointF(0, r + 1 / m_zoom);
+}
+
 QRectF DrawingSurface::handleRect() const
 {
     const BlockItem *item = m_chart ? m_chart->blockItem(m_handleBlock) : nullptr;
     if (!item)
         return QRectF();
     const double r = handleRadius / m_zoom;
-    return QRectF(handlePoint(item->sceneBoundingRect()) - QPointF(r, r), QSizeF(2 * r, 2 * r));
+    return QRectF(handleCentre(item->sceneBoundingRect()) - QPointF(r, r), QSizeF(2 * r, 2 * r));
 }
 
 void DrawingSurface::setHandleBlock(qint16 element)

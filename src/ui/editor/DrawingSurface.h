@@ -64,9 +64,10 @@ public:
     void setLineHighlight(const std::optional<QLineF> &line);
     bool lineHighlighted() const { return m_lineHighlight.has_value(); }
 
-    // The point of the block's connect handle, in surface coordinates: the middle of its
-    // bottom edge, where the flow leaves it.
+    // Where a line dragged out of the block starts, in surface coordinates: the middle of its
+    // bottom edge, where the flow leaves it; its connect handle is drawn just below.
     static QPointF handlePoint(const QRectF &block);
+    QPointF handleCentre(const QRectF &block) const;
     // The block whose handle shows (the one under the pointer); -1 for none.
     qint16 handleBlock() const { return m_handleBlock; }
     // Ends a rubber band begun by a press that placed a block instead.

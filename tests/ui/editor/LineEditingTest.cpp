@@ -33,7 +33,7 @@ protected:
 
     QPointF handleOf(const cBlock &block)
     {
-        return DrawingSurface::handlePoint(itemOf(block)->sceneBoundingRect());
+        return surface->handleCentre(itemOf(block)->sceneBoundingRect());
     }
 
     // Every step is taken back and done again exactly.
