@@ -33,14 +33,18 @@ endforeach()
 add_executable(varnel-handbook-html ${PROJECT_SOURCE_DIR}/src/handbook/main.cpp)
 target_link_libraries(varnel-handbook-html PRIVATE varnel_ui)
 
-add_custom_command(OUTPUT ${VARNEL_HANDBOOK_WEB}/tr/index.html
-  COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen
-          $<TARGET_FILE:varnel-handbook-html> ${VARNEL_HANDBOOK_BUILT} ${VARNEL_HANDBOOK_WEB} tr
-  DEPENDS ${VARNEL_HANDBOOK_FILES} varnel-handbook-html
-  COMMENT "Writing the handbook's web pages" VERBATIM)
+# One language after the other: both copy the pictures into the same folder.
+set(VARNEL_HANDBOOK_PAGES)
+foreach(language tr en)
+  add_custom_command(OUTPUT ${VARNEL_HANDBOOK_WEB}/${language}/index.html
+    COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen
+            $<TARGET_FILE:varnel-handbook-html> ${VARNEL_HANDBOOK_BUILT} ${VARNEL_HANDBOOK_WEB} ${language}
+    DEPENDS ${VARNEL_HANDBOOK_FILES} ${VARNEL_HANDBOOK_PAGES} varnel-handbook-html
+    COMMENT "Writing the handbook's web pages (${language})" VERBATIM)
+  list(APPEND VARNEL_HANDBOOK_PAGES ${VARNEL_HANDBOOK_WEB}/${language}/index.html)
+endforeach()
 
-add_custom_target(varnel_handbook ALL
-  DEPENDS ${VARNEL_HANDBOOK_FILES} ${VARNEL_HANDBOOK_WEB}/tr/index.html)
+add_custom_target(varnel_handbook ALL DEPENDS ${VARNEL_HANDBOOK_FILES} ${VARNEL_HANDBOOK_PAGES})
 
 if(VARNEL_TESTS)
   # Every chart a chapter shows runs and prints what the chapter says it prints.

@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
@@ -33,8 +34,9 @@ HandbookHelp::HandbookHelp(QAction *menuEntry, SelectedBlock selectedBlock, QWid
     : QObject(mainWindow),
       m_selectedBlock(std::move(selectedBlock)),
       m_mainWindow(mainWindow),
-      m_folder(handbookFolder())
+      m_language(handbookLanguage())
 {
+    m_folder = handbookFolder(m_language);
     menuEntry->setShortcut(QKeySequence::HelpContents);
     menuEntry->setToolTip(tr("Kullanım kılavuzunu açar; seçili bloğun türünü anlatan bölümden"));
     menuEntry->setStatusTip(menuEntry->toolTip());
@@ -48,9 +50,16 @@ HandbookHelp::~HandbookHelp()
     delete m_window;
 }
 
-QString HandbookHelp::handbookFolder(const QString &language)
+QString HandbookHelp::handbookFolder(InterfaceLanguage::Choice language)
 {
-    return DataLocator().dataFolder() + QStringLiteral("handbook/") + language;
+    return DataLocator().dataFolder() + QStringLiteral("handbook/") + InterfaceLanguage::code(language);
+}
+
+InterfaceLanguage::Choice HandbookHelp::handbookLanguage()
+{
+    const InterfaceLanguage::Choice language = InterfaceLanguage::active();
+    const bool installed = QFileInfo::exists(handbookFolder(language) + u'/' + HelpTopics::start(language));
+    return installed ? language : InterfaceLanguage::Choice::Turkish;
 }
 
 HelpWindow *HandbookHelp::window() const
@@ -58,9 +67,10 @@ HelpWindow *HandbookHelp::window() const
     return m_window;
 }
 
-void HandbookHelp::setFolder(const QString &folder)
+void HandbookHelp::setFolder(const QString &folder, InterfaceLanguage::Choice language)
 {
     m_folder = folder;
+    m_language = language;
     m_handbook.reset();
     m_messages.reset();
     delete m_window;
@@ -90,15 +100,16 @@ void HandbookHelp::openTopic(const QString &topic)
 void HandbookHelp::openForMainWindow()
 {
     const cBlock *block = m_selectedBlock ? m_selectedBlock() : nullptr;
-    openTopic(block ? HelpTopics::forBlock(*block) : HelpTopics::start());
+    openTopic(block ? HelpTopics::forBlock(*block, m_language) : HelpTopics::start(m_language));
 }
 
 QString HandbookHelp::messageTopic(const QString &line)
 {
     if (!m_messages)
-        m_messages = MessageIndex::load(handbook().folder());
+        m_messages = MessageIndex::load(handbook().folder(), m_language);
     const QString anchor = m_messages->anchorFor(line);
-    return anchor.isEmpty() ? MessageIndex::chapterFile() : MessageIndex::chapterFile() + u'#' + anchor;
+    const QString chapter = MessageIndex::chapterFile(m_language);
+    return anchor.isEmpty() ? chapter : chapter + u'#' + anchor;
 }
 
 bool HandbookHelp::helpForWindow(QWidget *focus)
@@ -114,8 +125,8 @@ bool HandbookHelp::helpForWindow(QWidget *focus)
         openTopic(messageTopic(text->textCursor().block().text()));
         return true;
     }
-    const QString topic = HelpTopics::forWindow(*window);
-    openTopic(topic.isEmpty() ? HelpTopics::start() : topic);
+    const QString topic = HelpTopics::forWindow(*window, m_language);
+    openTopic(topic.isEmpty() ? HelpTopics::start(m_language) : topic);
     return true;
 }
 

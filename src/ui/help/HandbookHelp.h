@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shell/InterfaceLanguage.h"
 #include "ui/help/Handbook.h"
 #include "ui/help/MessageIndex.h"
 
@@ -13,7 +14,7 @@ class QAction;
 class QWidget;
 class cBlock;
 
-// The handbook one key away. The menu entry "Kullanım Kılavuzu" (F1 in the main window) opens
+// The handbook one key away, in the language of the interface. The menu entry "Kullanım Kılavuzu" (F1 in the main window) opens
 // the entry of the selected block's kind, or the first chapter. An application-wide filter
 // answers F1 in every other window with that window's chapter, and a double click (or F1) on
 // a line of the message window with that message's entry in the message table.
@@ -25,11 +26,14 @@ public:
     HandbookHelp(QAction *menuEntry, SelectedBlock selectedBlock, QWidget *mainWindow);
     ~HandbookHelp() override;
 
-    // "<data folder>/handbook/<language>", where the program finds its handbook.
-    static QString handbookFolder(const QString &language = QStringLiteral("tr"));
+    // "<data folder>/handbook/<language code>", where the program finds its handbook.
+    static QString handbookFolder(InterfaceLanguage::Choice language);
+    // The handbook in the language of the interface; the Turkish one when that language's
+    // chapters are not installed.
+    static InterfaceLanguage::Choice handbookLanguage();
 
-    // Reads the handbook from this folder from now on (another language, or tests).
-    void setFolder(const QString &folder);
+    // Reads the handbook of that language from this folder from now on (tests).
+    void setFolder(const QString &folder, InterfaceLanguage::Choice language);
 
     // Shows "chapter.md#anchor": in the one help window, or, while a modal dialog is open, in
     // a window of that dialog's own, which the dialog does not block.
@@ -53,6 +57,7 @@ private:
     QWidget *m_mainWindow;
     QPointer<HelpWindow> m_window;
     QString m_folder;
+    InterfaceLanguage::Choice m_language;
     std::optional<Handbook> m_handbook;
     std::optional<MessageIndex> m_messages;
 };

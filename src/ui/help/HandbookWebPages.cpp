@@ -11,6 +11,20 @@
 
 namespace {
 
+// The words the pages add around the chapters, in the handbook's language.
+struct PageWords {
+    QString language;
+    QString title;
+    QString contents;
+};
+
+PageWords pageWords(const QString &language)
+{
+    if (language == QStringLiteral("en"))
+        return {language, QStringLiteral("Varnel Handbook"), QStringLiteral("Contents")};
+    return {QStringLiteral("tr"), QStringLiteral("Varnel Kullanım Kılavuzu"), QStringLiteral("İçindekiler")};
+}
+
 bool writeFile(const QString &path, const QString &text, QString &error)
 {
     QSaveFile file(path);
@@ -39,16 +53,16 @@ bool copyPictures(const QString &from, const QString &to, QString &error)
     return true;
 }
 
-QString htmlPage(const QString &title, const QString &body)
+QString htmlPage(const PageWords &words, const QString &body)
 {
-    return QStringLiteral("<!DOCTYPE html>\n<html lang=\"tr\"><head><meta charset=\"utf-8\"><title>%1</title></head>\n"
-                          "<body>\n%2</body></html>\n")
-        .arg(title.toHtmlEscaped(), body);
+    return QStringLiteral("<!DOCTYPE html>\n<html lang=\"%1\"><head><meta charset=\"utf-8\"><title>%2</title></head>\n"
+                          "<body>\n%3</body></html>\n")
+        .arg(words.language, words.title.toHtmlEscaped(), body);
 }
 
-QString indexBody(const Handbook &handbook)
+QString indexBody(const Handbook &handbook, const PageWords &words)
 {
-    QString body = QStringLiteral("<h1>Varnel Kullanım Kılavuzu</h1>\n<ol>\n");
+    QString body = QStringLiteral("<h1>%1</h1>\n<ol>\n").arg(words.title.toHtmlEscaped());
     for (const HandbookChapter &chapter : handbook.chapters()) {
         QString page = chapter.fileName;
         page.replace(QStringLiteral(".md"), QStringLiteral(".html"));
@@ -87,7 +101,9 @@ bool HandbookWebPages::write(const QString &handbookRoot, const QString &languag
         error = pages + QStringLiteral(": klasör oluşturulamadı");
         return false;
     }
-    const QString navigation = QStringLiteral("\n<p><a href=\"index.html\">İçindekiler</a></p>\n");
+    const PageWords words = pageWords(language);
+    const QString navigation =
+        QStringLiteral("\n<p><a href=\"index.html\">%1</a></p>\n").arg(words.contents.toHtmlEscaped());
     for (const HandbookChapter &chapter : handbook.chapters()) {
         QFile source(handbook.pathOf(chapter.fileName));
         if (!source.open(QIODevice::ReadOnly)) {
@@ -100,7 +116,6 @@ bool HandbookWebPages::write(const QString &handbookRoot, const QString &languag
         if (!writeFile(pages + u'/' + page, html, error))
             return false;
     }
-    return writeFile(pages + QStringLiteral("/index.html"), htmlPage(QStringLiteral("Varnel Kullanım Kılavuzu"),
-                                                                      indexBody(handbook)), error)
+    return writeFile(pages + QStringLiteral("/index.html"), htmlPage(words, indexBody(handbook, words)), error)
         && copyPictures(handbookRoot + QStringLiteral("/charts"), outFolder + QStringLiteral("/charts"), error);
 }

@@ -1,20 +1,25 @@
 #pragma once
 
+#include "shell/InterfaceLanguage.h"
+
 #include <QString>
 
 class QWidget;
 class cBlock;
 
-// Which part of the handbook explains a window or a block: "chapter.md#anchor". F1 asks here.
+// Which part of the handbook explains a window or a block: "chapter.md#anchor" in the handbook
+// of the given language, whose chapters and headings have names of their own. F1 asks here.
 namespace HelpTopics {
+using Language = InterfaceLanguage::Choice;
+
 // The first chapter, where the handbook opens when nothing more fitting is known.
-QString start();
+QString start(Language language);
 // The chapter of a window by its class (the dialogs, the run windows, the designer); empty for
 // a window the handbook does not describe.
-QString forWindow(const QWidget &window);
+QString forWindow(const QWidget &window, Language language);
 // The entry of a block's kind; a FUNCTION block that names a built-in function leads to that
 // function's entry.
-QString forBlock(const cBlock &block);
+QString forBlock(const cBlock &block, Language language);
 // A built-in function's entry, from its name in any letter case.
-QString forBuiltIn(const QString &name);
+QString forBuiltIn(const QString &name, Language language);
 }

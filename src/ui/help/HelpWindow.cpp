@@ -1,7 +1,6 @@
 #include "ui/help/HelpWindow.h"
 
 #include "ui/help/HandbookBrowser.h"
-#include "ui/help/HelpTopics.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -88,7 +87,7 @@ QWidget *HelpWindow::buildToolRow()
     connect(find, &QAction::triggered, m_search, [this] { m_search->setFocus(); m_search->selectAll(); });
     connect(back, &QToolButton::clicked, m_browser, &QTextBrowser::backward);
     connect(forward, &QToolButton::clicked, m_browser, &QTextBrowser::forward);
-    connect(home, &QToolButton::clicked, this, [this] { showTopic(HelpTopics::start()); });
+    connect(home, &QToolButton::clicked, this, [this] { showTopic(firstChapter()); });
     connect(m_browser, &QTextBrowser::backwardAvailable, back, &QWidget::setEnabled);
     connect(m_browser, &QTextBrowser::forwardAvailable, forward, &QWidget::setEnabled);
     connect(m_search, &QLineEdit::textChanged, this, &HelpWindow::search);
@@ -125,8 +124,7 @@ void HelpWindow::showTopic(const QString &topic)
     if (!m_handbook.isEmpty()) {
         const qsizetype hash = topic.indexOf(u'#');
         const QString fileName = hash == -1 ? topic : topic.left(hash);
-        QUrl url = QUrl::fromLocalFile(m_handbook.pathOf(m_handbook.chapter(fileName) ? fileName
-                                                                                        : HelpTopics::start()));
+        QUrl url = QUrl::fromLocalFile(m_handbook.pathOf(m_handbook.chapter(fileName) ? fileName : firstChapter()));
         if (hash != -1 && m_handbook.chapter(fileName))
             url.setFragment(topic.mid(hash + 1));
         m_browser->setSource(url);
@@ -135,6 +133,11 @@ void HelpWindow::showTopic(const QString &topic)
     setWindowState(windowState() & ~Qt::WindowMinimized);
     raise();
     activateWindow();
+}
+
+QString HelpWindow::firstChapter() const
+{
+    return m_handbook.isEmpty() ? QString() : m_handbook.chapters().first().fileName;
 }
 
 QString HelpWindow::currentTopic() const

@@ -38,6 +38,8 @@ private:
     void openFirstHit();
     void followSource(const QUrl &source);
     void showMissing();
+    // Where the handbook opens, in whichever language it is written.
+    QString firstChapter() const;
 
     Handbook m_handbook;
     HandbookBrowser *m_browser;

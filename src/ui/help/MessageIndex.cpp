@@ -18,10 +18,16 @@ QRegularExpression matcherOf(const QString &pattern)
 
 } // namespace
 
+QString MessageIndex::chapterFile(InterfaceLanguage::Choice language)
+{
+    return language == InterfaceLanguage::Choice::English ? QStringLiteral("09-messages.md")
+                                                          : QStringLiteral("09-iletiler.md");
+}
+
 MessageIndex MessageIndex::parse(const QString &markdown)
 {
     static const QRegularExpression heading(QStringLiteral("^###\\s+(.+)$"));
-    static const QRegularExpression message(QStringLiteral("^- İleti: `(.+)`$"));
+    static const QRegularExpression message(QStringLiteral("^- (?:İleti|Message): `(.+)`$"));
     MessageIndex index;
     for (const QString &rawLine : markdown.split(u'\n')) {
         const QString line = rawLine.trimmed();
@@ -39,9 +45,9 @@ MessageIndex MessageIndex::parse(const QString &markdown)
     return index;
 }
 
-MessageIndex MessageIndex::load(const QString &handbookFolder)
+MessageIndex MessageIndex::load(const QString &handbookFolder, InterfaceLanguage::Choice language)
 {
-    QFile file(handbookFolder + QStringLiteral("/") + chapterFile());
+    QFile file(handbookFolder + QStringLiteral("/") + chapterFile(language));
     if (!file.open(QIODevice::ReadOnly))
         return MessageIndex();
     return parse(QString::fromUtf8(file.readAll()));

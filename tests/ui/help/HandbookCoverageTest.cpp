@@ -1,6 +1,6 @@
-// The handbook cannot fall behind the program: every built-in function has its entry with an
-// example that gives what the entry says, and every message text the interpreter and the
-// windows of a run can show is in the message table.
+// The handbook cannot fall behind the program: in each language, every built-in function has its
+// entry with an example that gives what the entry says, and every message text the interpreter
+// and the windows of a run can show is in the message table.
 #include "base/MessageLog.h"
 #include "interp/BuiltIns.h"
 #include "interp/ConsoleScreen.h"
@@ -27,7 +27,25 @@ QString readText(const QString &path)
     return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
-const QString FunctionsChapter = QStringLiteral("05-fonksiyonlar.md");
+// One language's handbook: its folder, the chapter of the built-in functions and the word that
+// marks an example there.
+struct Edition {
+    InterfaceLanguage::Choice language;
+    QString folder;
+    QString functionsChapter;
+    QString exampleWord;
+
+    QString functionsText() const { return readText(folder + u'/' + functionsChapter); }
+};
+
+QList<Edition> editions()
+{
+    return {{InterfaceLanguage::Choice::Turkish, handbookSource(), QStringLiteral("05-fonksiyonlar.md"),
+             QStringLiteral("Örnek")},
+            {InterfaceLanguage::Choice::English, handbookSource(QStringLiteral("en")),
+             QStringLiteral("05-functions.md"), QStringLiteral("Example")}};
+}
+
 // These give the time, a random number or a dialog's answer: their examples say so in words.
 const QStringList Unrepeatable = {QStringLiteral("DATE"), QStringLiteral("TIME"), QStringLiteral("NOW"),
                                   QStringLiteral("RND"), QStringLiteral("CLEAR"), QStringLiteral("FILEDIALOG")};
@@ -38,10 +56,12 @@ struct Example {
     QString result;
 };
 
-QList<Example> examples(const QString &markdown)
+QList<Example> examples(const Edition &edition)
 {
-    static const QRegularExpression line(QStringLiteral("^- Örnek: `(\\w+)\\((.*)\\)` → `(.*)`$"),
-                                         QRegularExpression::MultilineOption);
+    const QRegularExpression line(QStringLiteral("^- ") + edition.exampleWord
+                                      + QStringLiteral(": `(\\w+)\\((.*)\\)` → `(.*)`$"),
+                                  QRegularExpression::MultilineOption);
+    const QString markdown = edition.functionsText();
     QList<Example> found;
     for (auto it = line.globalMatch(markdown); it.hasNext();) {
         const QRegularExpressionMatch m = it.next();
@@ -106,26 +126,29 @@ QStringList pieces(const QString &text)
 
 TEST(HandbookCoverage, EveryBuiltInFunctionHasAnEntryWithAnExample)
 {
-    const Handbook handbook = Handbook::load(handbookSource());
-    const HandbookChapter *chapter = handbook.chapter(FunctionsChapter);
-    ASSERT_NE(chapter, nullptr);
-    QStringList entries;
-    for (const HandbookSection &section : chapter->sections) {
-        if (section.level == 3)
-            entries.append(section.title);
-    }
     EXPECT_EQ(BuiltIns::names().size(), 43);
-    for (const QString &name : BuiltIns::names())
-        EXPECT_TRUE(entries.contains(name)) << "no entry for " << name.toStdString();
-    for (const QString &entry : entries)
-        EXPECT_TRUE(BuiltIns::isBuiltIn(entry)) << entry.toStdString() << " is no built-in function";
+    for (const Edition &edition : editions()) {
+        SCOPED_TRACE(edition.folder.toStdString());
+        const Handbook handbook = Handbook::load(edition.folder);
+        const HandbookChapter *chapter = handbook.chapter(edition.functionsChapter);
+        ASSERT_NE(chapter, nullptr);
+        QStringList entries;
+        for (const HandbookSection &section : chapter->sections) {
+            if (section.level == 3)
+                entries.append(section.title);
+        }
+        for (const QString &name : BuiltIns::names())
+            EXPECT_TRUE(entries.contains(name)) << "no entry for " << name.toStdString();
+        for (const QString &entry : entries)
+            EXPECT_TRUE(BuiltIns::isBuiltIn(entry)) << entry.toStdString() << " is no built-in function";
 
-    QStringList exemplified;
-    for (const Example &e : examples(readText(handbookSource() + u'/' + FunctionsChapter)))
-        exemplified.append(e.name);
-    for (const QString &name : BuiltIns::names()) {
-        if (!Unrepeatable.contains(name)) {
-            EXPECT_EQ(exemplified.count(name), 1) << name.toStdString() << " needs exactly one checked example";
+        QStringList exemplified;
+        for (const Example &e : examples(edition))
+            exemplified.append(e.name);
+        for (const QString &name : BuiltIns::names()) {
+            if (!Unrepeatable.contains(name)) {
+                EXPECT_EQ(exemplified.count(name), 1) << name.toStdString() << " needs exactly one checked example";
+            }
         }
     }
 }
@@ -138,15 +161,18 @@ TEST(HandbookCoverage, BuiltInExamplesGiveWhatTheyClaim)
     ConsoleScreen console;
     RunHost host;
     BuiltIns builtIns(vars, console, host, [] { return QString(); });
-    const QList<Example> all = examples(readText(handbookSource() + u'/' + FunctionsChapter));
-    ASSERT_GE(all.size(), 37);
-    for (const Example &e : all) {
-        SCOPED_TRACE(e.name.toStdString() + '(' + e.argument.toStdString() + ')');
-        try {
-            ASSERT_TRUE(builtIns.callBuiltIn(e.name, e.argument, QStringLiteral("r")));
-            EXPECT_EQ(vars.getVar(QStringLiteral("r")), e.result);
-        } catch (const VarnelError &error) {
-            ADD_FAILURE() << "raised " << error.description().toStdString();
+    for (const Edition &edition : editions()) {
+        SCOPED_TRACE(edition.folder.toStdString());
+        const QList<Example> all = examples(edition);
+        ASSERT_GE(all.size(), 37);
+        for (const Example &e : all) {
+            SCOPED_TRACE(e.name.toStdString() + '(' + e.argument.toStdString() + ')');
+            try {
+                ASSERT_TRUE(builtIns.callBuiltIn(e.name, e.argument, QStringLiteral("r")));
+                EXPECT_EQ(vars.getVar(QStringLiteral("r")), e.result);
+            } catch (const VarnelError &error) {
+                ADD_FAILURE() << "raised " << error.description().toStdString();
+            }
         }
     }
     EXPECT_TRUE(log.text().isEmpty());
@@ -154,15 +180,18 @@ TEST(HandbookCoverage, BuiltInExamplesGiveWhatTheyClaim)
 
 TEST(HandbookCoverage, EveryMessageOfARunIsInTheMessageTable)
 {
-    const MessageIndex index = MessageIndex::load(handbookSource());
-    QStringList patterns;
-    for (const MessageIndex::Entry &entry : index.entries())
-        patterns += entry.patterns;
-    const QString table = patterns.join(u'\n');
     const QStringList texts = messageTexts();
     ASSERT_GE(texts.size(), 40) << "the scan of the sources found too little";
-    for (const QString &text : texts) {
-        for (const QString &piece : pieces(text))
-            EXPECT_TRUE(table.contains(piece)) << "not in the message table: \"" << piece.toStdString() << '"';
+    for (const Edition &edition : editions()) {
+        SCOPED_TRACE(edition.folder.toStdString());
+        const MessageIndex index = MessageIndex::load(edition.folder, edition.language);
+        QStringList patterns;
+        for (const MessageIndex::Entry &entry : index.entries())
+            patterns += entry.patterns;
+        const QString table = patterns.join(u'\n');
+        for (const QString &text : texts) {
+            for (const QString &piece : pieces(text))
+                EXPECT_TRUE(table.contains(piece)) << "not in the message table: \"" << piece.toStdString() << '"';
+        }
     }
 }

@@ -3,9 +3,9 @@
 #include <QString>
 
 // The handbook and the sources as they are in the repository.
-inline QString handbookSource()
+inline QString handbookSource(const QString &language = QStringLiteral("tr"))
 {
-    return QStringLiteral(VARNEL_SOURCE_DATA "/../docs/handbook/tr");
+    return QStringLiteral(VARNEL_SOURCE_DATA "/../docs/handbook/") + language;
 }
 
 inline QString sourceFolder()

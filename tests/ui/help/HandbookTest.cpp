@@ -66,31 +66,40 @@ TEST(Handbook, SearchIgnoresMarksAndCaseAndNeedsEveryWord)
 
 TEST(MessageIndex, LinesOfTheMessageWindowFindTheirEntries)
 {
-    const MessageIndex index = MessageIndex::load(handbookSource());
-    ASSERT_FALSE(index.entries().isEmpty());
+    using Language = InterfaceLanguage::Choice;
+    const MessageIndex turkish = MessageIndex::load(handbookSource(), Language::Turkish);
+    const MessageIndex english = MessageIndex::load(handbookSource(QStringLiteral("en")), Language::English);
+    ASSERT_FALSE(turkish.entries().isEmpty());
+    ASSERT_FALSE(english.entries().isEmpty());
+    // The English table lists the same Turkish lines under headings of its own.
     const struct {
         const char *line;
-        const char *anchor;
+        const char *turkish;
+        const char *english;
     } cases[] = {
-        {"Değişken: toplam - tanımlanmamış!", "degisken-tanimlanmamis"},
-        {"Nesne: id4 - BAĞLI DEĞİL!", "bagli-degil"},
-        {"Nesne: id7 - EVET ile bağlı değil.", "evet-ya-da-hayir-ile-bagli-degil"},
-        {"Nesne: START - bulunamadı!", "bulunamadi"},
-        {"timerRunner_Timer(). YAKALANAN HATA: ", "yakalanan-hata"},
-        {"Kaynak: SQR", "yakalanan-hata"},
-        {"Açıklama: Tür uyuşmazlığı", "tur-uyusmazligi"},
-        {"Açıklama: Sıfıra bölme", "sifira-bolme"},
-        {"YIĞIN TAŞMASI!", "yigin-tasmasi"},
-        {"Fonksiyon yüklenemiyor: kare_al", "fonksiyon-yuklenemiyor"},
-        {"Yığın dönüş için yanlış IP bilgisi içeriyor: id9", "cagiran-fonksiyona-donulemiyor"},
-        {"okumaya müsait değil!", "islem-yapilamiyor"},
-        {"Nesne: id2 - pencereler yalnızca masaüstü programında açılabilir.", "pencereler-yalnizca-masaustunde"},
-        {"  Bu Bir Flow Chart Dosyası Değil!  ", "flow-chart-dosyasi-degil"},
-        {"Bugün hava güzel", ""},
-        {"", ""},
+        {"Değişken: toplam - tanımlanmamış!", "degisken-tanimlanmamis", "variable-not-defined"},
+        {"Nesne: id4 - BAĞLI DEĞİL!", "bagli-degil", "not-connected"},
+        {"Nesne: id7 - EVET ile bağlı değil.", "evet-ya-da-hayir-ile-bagli-degil", "not-connected-with-evet-or-hayir"},
+        {"Nesne: START - bulunamadı!", "bulunamadi", "not-found"},
+        {"timerRunner_Timer(). YAKALANAN HATA: ", "yakalanan-hata", "caught-error"},
+        {"Kaynak: SQR", "yakalanan-hata", "caught-error"},
+        {"Açıklama: Tür uyuşmazlığı", "tur-uyusmazligi", "type-mismatch"},
+        {"Açıklama: Sıfıra bölme", "sifira-bolme", "division-by-zero"},
+        {"YIĞIN TAŞMASI!", "yigin-tasmasi", "stack-overflow"},
+        {"Fonksiyon yüklenemiyor: kare_al", "fonksiyon-yuklenemiyor", "cannot-load-the-function"},
+        {"Yığın dönüş için yanlış IP bilgisi içeriyor: id9", "cagiran-fonksiyona-donulemiyor",
+         "cannot-return-to-the-calling-function"},
+        {"okumaya müsait değil!", "islem-yapilamiyor", "cannot-perform-the-operation"},
+        {"Nesne: id2 - pencereler yalnızca masaüstü programında açılabilir.", "pencereler-yalnizca-masaustunde",
+         "windows-only-on-the-desktop"},
+        {"  Bu Bir Flow Chart Dosyası Değil!  ", "flow-chart-dosyasi-degil", "not-a-flow-chart-file"},
+        {"Bugün hava güzel", "", ""},
+        {"", "", ""},
     };
-    for (const auto &c : cases)
-        EXPECT_EQ(index.anchorFor(QString::fromUtf8(c.line)), QString::fromUtf8(c.anchor)) << c.line;
+    for (const auto &c : cases) {
+        EXPECT_EQ(turkish.anchorFor(QString::fromUtf8(c.line)), QString::fromUtf8(c.turkish)) << c.line;
+        EXPECT_EQ(english.anchorFor(QString::fromUtf8(c.line)), QString::fromUtf8(c.english)) << c.line;
+    }
 }
 
 TEST(MessageIndex, EveryEntryListsItsLines)
@@ -103,4 +112,9 @@ TEST(MessageIndex, EveryEntryListsItsLines)
     EXPECT_EQ(index.anchorFor(QStringLiteral("A B")), QString()) << "the blanks around … are part of the line";
     EXPECT_EQ(index.anchorFor(QStringLiteral("D")), QStringLiteral("ikinci"));
     EXPECT_EQ(index.anchorFor(QStringLiteral("CC")), QString());
+
+    const MessageIndex english = MessageIndex::parse(QStringLiteral(
+        "# Messages\n\n### First\n\n- Message: `A … B`\n- Note: `C`\n"));
+    ASSERT_EQ(english.entries().size(), 1);
+    EXPECT_EQ(english.entries()[0].patterns, QStringList{QStringLiteral("A … B")}) << "only the two markers count";
 }

@@ -21,6 +21,7 @@
 #include <QTextBlock>
 #include <QTreeWidget>
 #include <QTimer>
+#include <QToolButton>
 #include <QTreeWidgetItemIterator>
 #include <gtest/gtest.h>
 
@@ -32,7 +33,7 @@ protected:
     {
         mainWindow.setObjectName(QStringLiteral("frmMain"));
         help = new HandbookHelp(&entry, [this] { return selected; }, &mainWindow);
-        help->setFolder(handbookSource());
+        help->setFolder(handbookSource(), InterfaceLanguage::Choice::Turkish);
     }
 
     QString shownTopic() const { return help->window() ? help->window()->currentTopic() : QString(); }
@@ -178,9 +179,29 @@ TEST_F(HelpWindowTest, MessageWindowLinesLeadToTheirEntries)
     EXPECT_EQ(help->messageTopic(QStringLiteral("başka bir şey")), QStringLiteral("09-iletiler.md"));
 }
 
+TEST_F(HelpWindowTest, TheEnglishHandbookAnswersWithItsOwnChapters)
+{
+    help->setFolder(handbookSource(QStringLiteral("en")), InterfaceLanguage::Choice::English);
+    entry.trigger();
+    ASSERT_NE(help->window(), nullptr);
+    EXPECT_EQ(shownTopic(), QStringLiteral("01-getting-started.md"));
+    help->openTopic(QStringLiteral("09-messages.md"));
+    help->window()->findChild<QToolButton *>(QStringLiteral("cmdContents"))->click();
+    EXPECT_EQ(shownTopic(), QStringLiteral("01-getting-started.md")) << "the contents button opens this handbook";
+
+    QDialog dialog(&mainWindow);
+    dialog.setObjectName(QStringLiteral("frmDlgIf"));
+    dialog.show();
+    QTest::keyClick(&dialog, Qt::Key_F1);
+    EXPECT_EQ(shownTopic(), QStringLiteral("02-blocks.md#conditional-branch-block"));
+    EXPECT_EQ(help->messageTopic(QStringLiteral("Nesne: id3 - BAĞLI DEĞİL!")),
+              QStringLiteral("09-messages.md#not-connected"));
+    EXPECT_EQ(help->messageTopic(QStringLiteral("başka bir şey")), QStringLiteral("09-messages.md"));
+}
+
 TEST_F(HelpWindowTest, AMissingHandbookIsSaidSo)
 {
-    help->setFolder(QStringLiteral("/nonexistent/handbook"));
+    help->setFolder(QStringLiteral("/nonexistent/handbook"), InterfaceLanguage::Choice::Turkish);
     entry.trigger();
     ASSERT_NE(help->window(), nullptr);
     EXPECT_TRUE(help->window()->browser()->toPlainText().contains(QStringLiteral("bulunamadı")));

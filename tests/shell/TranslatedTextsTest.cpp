@@ -1,0 +1,177 @@
+// Every text a window shows goes through the translation system, and the English translation
+// has an entry for each of them: a text written straight into a window would stay Turkish in
+// the English interface.
+
+#include <QDirIterator>
+#include <QFile>
+#include <QRegularExpression>
+#include <QSet>
+#include <QXmlStreamReader>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString sourceRoot = QStringLiteral(VARNEL_SOURCE_DATA "/..");
+
+struct Literal {
+    QString text;    // adjacent literals joined, escapes left as written
+    QString before;  // the code just before the first literal, blanks simplified
+    bool directive = false; // on a preprocessor line
+    int line = 0;
+};
+
+// The string literals of a C++ source, outside comments and character literals.
+QList<Literal> literalsOf(const QString &source)
+{
+    QList<Literal> found;
+    int line = 1;
+    qsizetype lineStart = 0;
+    bool joinNext = false;
+    for (qsizetype i = 0; i < source.size(); ++i) {
+        const QChar c = source[i];
+        if (c == u'\n') {
+            ++line;
+            lineStart = i + 1;
+        } else if (source.mid(i, 2) == u"//") {
+            i = source.indexOf(u'\n', i) - 1;
+            if (i < 0)
+                break;
+        } else if (source.mid(i, 2) == u"/*") {
+            const qsizetype end = source.indexOf(QStringLiteral("*/"), i + 2);
+            line += int(source.mid(i, end - i).count(u'\n'));
+            i = end + 1;
+        } else if (c == u'\'') {
+            i = source.indexOf(u'\'', i + (source[i + 1] == u'\\' ? 3 : 2));
+        } else if (c == u'"') {
+            qsizetype end = i + 1;
+            while (end < source.size() && source[end] != u'"')
+                end += source[end] == u'\\' ? 2 : 1;
+            const QString text = source.mid(i + 1, end - i - 1);
+            if (joinNext)
+                found.last().text += text;
+            else
+                found.append({text, source.mid(qMax(qsizetype(0), i - 80), qMin(i, qsizetype(80))).simplified(),
+                              source.mid(lineStart, i - lineStart).trimmed().startsWith(u'#'), line});
+            i = end;
+            qsizetype next = end + 1;
+            while (next < source.size() && source[next].isSpace())
+                ++next;
+            joinNext = next < source.size() && source[next] == u'"';
+            continue;
+        }
+        if (!c.isSpace())
+            joinNext = false;
+    }
+    return found;
+}
+
+// A text a reader sees: words with a space or a Turkish letter, or one capitalised word.
+bool looksShown(const QString &text)
+{
+    static const QRegularExpression word(QStringLiteral("^[A-ZÇĞİÖŞÜ][a-zçğıöşü]+$"));
+    static const QRegularExpression letter(QStringLiteral("[A-Za-zÇĞİÖŞÜçğıöşü]"));
+    if (!text.contains(letter))
+        return false;
+    const bool nonAscii = std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() > 0x7f; });
+    return text.contains(u' ') || nonAscii || word.match(text).hasMatch();
+}
+
+bool translated(const Literal &literal)
+{
+    static const QRegularExpression call(QStringLiteral(
+        R"((\btr|\bQT_TR_NOOP|\btranslate\s*\(\s*"[^"]*"\s*,|\bQT_TRANSLATE_NOOP\s*\(\s*"[^"]*"\s*,)\s*\(?\s*$)"));
+    return literal.directive || call.match(literal.before).hasMatch();
+}
+
+// Texts that are shown but not translated, each for its reason.
+const QSet<QString> &allowed()
+{
+    static const QSet<QString> texts{
+        // The window designer's own words are English in both interfaces.
+        QStringLiteral("Button"), QStringLiteral("Text Area"), QStringLiteral("Picture"),
+        QStringLiteral("Text Box"), QStringLiteral("Delete"), QStringLiteral("Java Test"),
+        QStringLiteral("Name: "), QStringLiteral("Caption: "), QStringLiteral(" Events "),
+        QStringLiteral("Left Click:"), QStringLiteral("Right Click:"), QStringLiteral("On Load:"),
+        QStringLiteral("On Resize:"), QStringLiteral("text area"), QStringLiteral("text box"),
+        QStringLiteral("Cannot open "),
+        // Font families, queries and patterns rather than texts.
+        QStringLiteral("Sans Serif"), QStringLiteral("SELECT ....\\n"), QStringLiteral("DejaVu Sans"),
+        QStringLiteral("^- (?:İleti|Message): `(.+)`$"),
+        // The letters the handbook's search treats alike.
+        QStringLiteral("cçCÇ"), QStringLiteral("gğGĞ"), QStringLiteral("iıİI"), QStringLiteral("oöOÖ"),
+        QStringLiteral("sşSŞ"), QStringLiteral("uüUÜ"), QStringLiteral("çğıİöşüÇĞIÖŞÜâîûÂÎÛ"),
+        // The program's name.
+        QStringLiteral("Varnel"),
+    };
+    return texts;
+}
+
+// Files whose texts are not shown by the program: the build-time tool that writes the handbook's
+// web pages in the handbook's own language.
+bool fileAllowed(const QString &path)
+{
+    return path.endsWith(u"help/HandbookWebPages.cpp");
+}
+
+TEST(TranslatedTextsTest, EveryShownTextOfTheWindowsIsTranslatable)
+{
+    QStringList missing;
+    QDirIterator files(sourceRoot + QStringLiteral("/src/ui"), {QStringLiteral("*.cpp"), QStringLiteral("*.h")},
+                       QDir::Files, QDirIterator::Subdirectories);
+    while (files.hasNext()) {
+        const QString path = files.next();
+        if (fileAllowed(path))
+            continue;
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+        for (const Literal &literal : literalsOf(QString::fromUtf8(file.readAll()))) {
+            if (looksShown(literal.text) && !translated(literal) && !allowed().contains(literal.text))
+                missing << path.mid(sourceRoot.size() + 1) + u':' + QString::number(literal.line) + u' ' + literal.text;
+        }
+    }
+    EXPECT_TRUE(missing.isEmpty()) << "not wrapped for translation:\n" << missing.join(u'\n').toStdString();
+}
+
+TEST(TranslatedTextsTest, TheScanTellsShownTextsFromNames)
+{
+    const QList<Literal> literals = literalsOf(QStringLiteral(
+        "a(QStringLiteral(\"cmdOK\")); b(tr(\"Tamam\")); c(QStringLiteral(\"İptal\"));\n"
+        "// d(QStringLiteral(\"Yorum içinde\"));\n"
+        "e(QStringLiteral(\"birinci \"\n    \"ikinci\")); f('\"'); g(QStringLiteral(\"Kapat\"));\n"
+        "h(QCoreApplication::translate(\"frmMain\", \"Dosya\"));"));
+    QStringList shownUnwrapped;
+    for (const Literal &literal : literals) {
+        if (looksShown(literal.text) && !translated(literal))
+            shownUnwrapped << literal.text;
+    }
+    EXPECT_EQ(shownUnwrapped, (QStringList{QStringLiteral("İptal"), QStringLiteral("birinci ikinci"),
+                                           QStringLiteral("Kapat")}));
+}
+
+TEST(TranslatedTextsTest, TheEnglishTranslationHasNoUnfinishedEntry)
+{
+    QFile file(sourceRoot + QStringLiteral("/translations/varnel_en.ts"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&file);
+    QString source;
+    QStringList unfinished;
+    int messages = 0;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == u"source") {
+            source = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+        } else if (xml.name() == u"translation") {
+            ++messages;
+            const bool open = xml.attributes().value(QStringLiteral("type")) == u"unfinished";
+            if (open || xml.readElementText(QXmlStreamReader::IncludeChildElements).isEmpty())
+                unfinished << source;
+        }
+    }
+    ASSERT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    EXPECT_GT(messages, 0);
+    EXPECT_TRUE(unfinished.isEmpty()) << "untranslated:\n" << unfinished.join(u'\n').toStdString();
+}
+
+} // namespace
