@@ -7,6 +7,7 @@
 #include "shell/SettingsModule.h"
 #include "shell/StartUp.h"
 #include "ui/main/ProjectCommands.h"
+#include "ui/main/RecoveryCommands.h"
 #include "ui/main/frmMain.h"
 #include "ui/shell/AppIcon.h"
 
@@ -35,7 +36,7 @@ void installLanguage(QApplication &app, QStringList &arguments)
 // Unsaved changes that a crash left behind are offered over the editor, once it is on screen.
 void offerRecoveryOnceShown(frmMain &window)
 {
-    QTimer::singleShot(0, &window, [&window] { window.projectCommands()->offerRecovery(); });
+    QTimer::singleShot(0, &window, [&window] { window.projectCommands()->recovery().offerRecovery(); });
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "base/MessageLog.h"
 #include "base/Paths.h"
 #include "model/VarnelError.h"
+#include "project/OpenChart.h"
 #include "project/ProjectFileReader.h"
 #include "project/ProjectFileWriter.h"
 
@@ -203,8 +204,7 @@ bool Project::load_FILE(const QString &sFILE)
         return false;
     // The chart on show is put aside unless this load replaces it with its own file.
     const bool keepLive = liveIsKeepable() && !m_live->origin.isFrom(sFILE);
-    setProjectPath(QString());
-    setWindowTitle(baseTitle());
+    OpenChart::adopt(*this, QString());
     m_context.beginReplace();
     clearDrawing(keepLive);
     m_shelf.drop(sFILE);
@@ -227,11 +227,8 @@ bool Project::load_FILE(const QString &sFILE)
         }
     }
 
-    if (complete) {
-        setProjectPath(sFILE);
-        setWindowTitle(baseTitle() + QStringLiteral(" - ") + m_projectFileName);
-        m_projectFolder = Paths::folderOf(sFILE);
-    }
+    if (complete)
+        OpenChart::adopt(*this, sFILE);
     setProjectModified(false);
     // Only a stamp that can tell a later change lets the chart be shown again unread.
     if (complete && source.settled)

@@ -11,23 +11,33 @@ namespace {
 
 using Graph = QMap<QString, QSet<QString>>;
 
-// Which other source folders the files of each folder include.
+// The layer a file or include path belongs to: its top folder, or for the desktop program's
+// widgets (ui/) the room below it, so that the rooms of ui/ are layered among themselves too.
+QString layerOf(const QString &path)
+{
+    const QStringList parts = path.split(u'/');
+    if (parts.size() > 2 && parts.first() == QLatin1String("ui"))
+        return parts[0] + u'/' + parts[1];
+    return parts.first();
+}
+
+// Which other layers the files of each layer include.
 Graph includeGraph(const QDir &src)
 {
-    static const QRegularExpression include(QStringLiteral("^#include \"([a-z]+)/"),
+    static const QRegularExpression include(QStringLiteral("^#include \"([a-z]+/[A-Za-z]+/?)"),
                                             QRegularExpression::MultilineOption);
     Graph graph;
     QDirIterator files(src.path(), {QStringLiteral("*.h"), QStringLiteral("*.cpp")}, QDir::Files,
                        QDirIterator::Subdirectories);
     while (files.hasNext()) {
         const QString path = files.next();
-        const QString folder = src.relativeFilePath(path).section(u'/', 0, 0);
+        const QString folder = layerOf(src.relativeFilePath(path));
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly))
             continue;
         auto matches = include.globalMatch(QString::fromUtf8(file.readAll()));
         while (matches.hasNext()) {
-            const QString target = matches.next().captured(1);
+            const QString target = layerOf(matches.next().captured(1));
             if (target != folder)
                 graph[folder].insert(target);
         }
@@ -58,6 +68,7 @@ TEST(FolderLayersTest, NoFolderIncludesOneThatIncludesItBack)
     for (auto it = graph.cbegin(); it != graph.cend(); ++it)
         EXPECT_FALSE(reachable(graph, it.key()).contains(it.key())) << it.key().toStdString();
     EXPECT_TRUE(graph.value(QStringLiteral("base")).isEmpty());
+    EXPECT_TRUE(graph.contains(QStringLiteral("ui/main")));
 }
 
 } // namespace

@@ -5,8 +5,11 @@
 #include "interp/RunControl.h"
 #include "model/cBlock.h"
 #include "project/ExampleCatalog.h"
+#include "project/OpenChart.h"
 #include "project/Project.h"
+#include "ui/main/ExamplesMenu.h"
 #include "ui/main/RecentMenu.h"
+#include "ui/main/RecoveryCommands.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -65,14 +68,19 @@ ProjectCommands::ProjectCommands(Project &project, RunControl &run, QWidget *win
       m_dialogs(std::move(dialogs)),
       m_places(std::move(places)),
       m_recent(m_places.recentSettingsFile),
-      m_recovery(m_places.recoveryFolder)
+      m_recovery(new RecoveryCommands(
+          project, run,
+          RecoveryCommands::Opener{
+              [this](const QString &title, const QString &text) { return m_dialogs->askRestore(title, text); },
+              [this] { return confirmDiscardChanges(); },
+              [this](const QString &path) { return load(path); },
+              [this](const QString &path) {
+                  setPath(path);
+                  if (m_undoStack)
+                      m_undoStack->resetClean();
+              }},
+          m_places.recoveryFolder, this))
 {
-    m_recoveryTimer.setInterval(RecoveryStore::IntervalMs);
-    connect(&m_recoveryTimer, &QTimer::timeout, this, &ProjectCommands::writeRecoveryCopy);
-    ModelContext &context = m_project.context();
-    connect(&context, &ModelContext::projectModifiedChanged, this, &ProjectCommands::followModified);
-    // A load resets the flag inside its bracket, where the change is not announced.
-    connect(&context, &ModelContext::replaced, this, &ProjectCommands::followModified);
     connect(&m_project, &Project::projectReplaced, this, [this] { ++m_replacements; });
     connectEntries(entries);
 }
@@ -85,7 +93,8 @@ void ProjectCommands::connectEntries(const MainActions::File &entries)
     connect(entries.open, &QAction::triggered, this, &ProjectCommands::openProject);
     connect(entries.save, &QAction::triggered, this, &ProjectCommands::save);
     connect(entries.saveAs, &QAction::triggered, this, &ProjectCommands::saveAs);
-    fillExamples(entries.examples);
+    connect(new ExamplesMenu(entries.examples, this), &ExamplesMenu::exampleChosen, this,
+            &ProjectCommands::openExample);
 
     m_recentMenu = new RecentMenu(m_recent, entries.recent, this);
     connect(entries.menu, &QMenu::aboutToShow, m_recentMenu, &RecentMenu::rebuild);
@@ -94,19 +103,6 @@ void ProjectCommands::connectEntries(const MainActions::File &entries)
     if (m_window) {
         m_window->setAcceptDrops(true);
         m_window->installEventFilter(this);
-    }
-}
-
-void ProjectCommands::fillExamples(QMenu *examples)
-{
-    examples->clear();
-    const QList<ExampleCatalog::Entry> &entries = ExampleCatalog::entries();
-    for (int i = 0; i < entries.size(); ++i) {
-        QAction *entry = examples->addAction(entries[i].caption);
-        entry->setObjectName(QStringLiteral("mnuExample"));
-        entry->setData(i);
-        entry->setVisible(entries[i].visible);
-        connect(entry, &QAction::triggered, this, [this, i] { openExample(i); });
     }
 }
 
@@ -157,10 +153,7 @@ void ProjectCommands::afterLoad(quint64 replacementsBefore)
 
 void ProjectCommands::setPath(const QString &path)
 {
-    m_project.setProjectPath(path);
-    m_project.setProjectFolder(path.isEmpty() ? m_places.programFolder : Paths::folderOf(path));
-    m_project.setWindowTitle(path.isEmpty() ? Project::baseTitle()
-                                            : Project::baseTitle() + QStringLiteral(" - ") + Paths::fileNameOf(path));
+    OpenChart::adopt(m_project, path, m_places.programFolder);
 }
 
 void ProjectCommands::newProject()
@@ -318,74 +311,4 @@ bool ProjectCommands::eventFilter(QObject *watched, QEvent *event)
     default:
         return false;
     }
-}
-
-void ProjectCommands::followModified()
-{
-    if (m_project.projectModified()) {
-        if (!m_recoveryTimer.isActive())
-            m_recoveryTimer.start();
-        return;
-    }
-    m_recoveryTimer.stop();
-    m_recovery.discard();
-}
-
-void ProjectCommands::writeRecoveryCopy()
-{
-    // A running program may have put a called chart in place of the user's.
-    if (!m_project.projectModified() || m_run.runInProgress())
-        return;
-    if (m_recovery.write(m_project.theBlockCollection(), m_project.theLineCollection(), m_project.projectPath())) {
-        m_recoveryFailureShown = false;
-        return;
-    }
-    if (m_recoveryFailureShown)
-        return;
-    m_recoveryFailureShown = true;
-    m_project.log().mBox(QStringLiteral("Kurtarma kopyası yazılamadı: ") + m_recovery.errorText());
-}
-
-void ProjectCommands::closeAccepted()
-{
-    m_recoveryTimer.stop();
-    m_recovery.discard();
-}
-
-void ProjectCommands::offerRecovery()
-{
-    QList<RecoveryCopy> copies = m_recovery.claimOrphans();
-    while (!copies.isEmpty()) {
-        const RecoveryCopy copy = copies.takeFirst();
-        if (!m_dialogs->askRestore(RecoveryStore::questionTitle(), RecoveryStore::questionText(copy))) {
-            m_recovery.remove(copy);
-            continue;
-        }
-        if (confirmDiscardChanges())
-            restore(copy);
-        else
-            m_recovery.release(copy);
-        break;
-    }
-    for (const RecoveryCopy &left : copies)
-        m_recovery.release(left);
-}
-
-// The copy comes back under the project's own name and folder, still unsaved; it becomes this
-// session's copy before the crashed session's one goes.
-void ProjectCommands::restore(const RecoveryCopy &copy)
-{
-    if (!load(copy.chartPath)) {
-        m_project.log().mBox(QStringLiteral("Kurtarma kopyası açılamadı: ") + copy.chartPath);
-        m_recovery.release(copy);
-        return;
-    }
-    setPath(copy.originalPath);
-    if (m_undoStack)
-        m_undoStack->resetClean();
-    m_project.setProjectModified(true);
-    if (m_recovery.write(m_project.theBlockCollection(), m_project.theLineCollection(), copy.originalPath))
-        m_recovery.remove(copy);
-    else
-        m_recovery.release(copy);
 }

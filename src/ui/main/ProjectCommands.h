@@ -1,14 +1,12 @@
 #pragma once
 
 #include "project/RecentProjects.h"
-#include "project/RecoveryStore.h"
 #include "shell/DataLocator.h"
 #include "ui/main/MainActions.h"
 #include "ui/main/ProjectDialogs.h"
 
 #include <QObject>
 #include <QPointer>
-#include <QTimer>
 #include <QUndoStack>
 #include <memory>
 
@@ -17,12 +15,13 @@ class QMenu;
 class QMimeData;
 class QWidget;
 class RecentMenu;
+class RecoveryCommands;
 class RunControl;
 
 // The file menu's project commands: New, Open, the examples, the recent charts, Save, Save As,
-// opening a dropped file, the unsaved-changes question that guards every command which
-// replaces or closes the drawing, and the recovery copies of unsaved changes. While a program
-// runs, every command is refused with "Önce şu anki işlemi durdurun!".
+// opening a dropped file, and the unsaved-changes question that guards every command which
+// replaces or closes the drawing; they keep the recovery copies of unsaved changes. While a
+// program runs, every command is refused with "Önce şu anki işlemi durdurun!".
 class ProjectCommands : public QObject {
     Q_OBJECT
 public:
@@ -66,17 +65,10 @@ public:
     static bool carriesFiles(const QMimeData *data);
     void dropFiles(const QMimeData *data);
 
-    // At start in the editor: offers the copies crashed sessions left, newest first.
-    void offerRecovery();
-    // Writes this session's recovery copy now (the timer does it every minute).
-    void writeRecoveryCopy();
-    // The main window is closing with the user's consent: the recovery copy goes.
-    void closeAccepted();
-
+    // The recovery copies of unsaved changes.
+    RecoveryCommands &recovery() { return *m_recovery; }
     RecentProjects &recentProjects() { return m_recent; }
-    RecoveryStore &recoveryStore() { return m_recovery; }
     RecentMenu *recentMenu() const { return m_recentMenu; }
-    bool recoveryTimerActive() const { return m_recoveryTimer.isActive(); }
     static QString refusalText() { return QStringLiteral("Önce şu anki işlemi durdurun!"); }
 
 Q_SIGNALS:
@@ -94,10 +86,7 @@ private:
     void afterLoad(quint64 replacementsBefore);
     void setPath(const QString &path);
     void selectStartBlock();
-    void restore(const RecoveryCopy &copy);
-    void followModified();
     void connectEntries(const MainActions::File &entries);
-    void fillExamples(QMenu *examples);
 
     Project &m_project;
     RunControl &m_run;
@@ -105,9 +94,7 @@ private:
     std::unique_ptr<ProjectDialogs> m_dialogs;
     Places m_places;
     RecentProjects m_recent;
-    RecoveryStore m_recovery;
-    QTimer m_recoveryTimer;
-    bool m_recoveryFailureShown = false;
+    RecoveryCommands *m_recovery;
     quint64 m_replacements = 0;
     QPointer<QUndoStack> m_undoStack;
     RecentMenu *m_recentMenu = nullptr;

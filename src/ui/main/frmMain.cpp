@@ -11,6 +11,7 @@
 #include "ui/editor/SelectionCommands.h"
 #include "ui/editor/EmptySurfaceHint.h"
 #include "ui/main/ProjectCommands.h"
+#include "ui/main/RecoveryCommands.h"
 #include "ui/main/QtProjectDialogs.h"
 #include "ui/main/MainWindowCommands.h"
 #include "ui/editor/ChartEditor.h"
@@ -21,7 +22,7 @@
 #include "ui/runwin/frmScreen.h"
 #include "ui/runwin/frmStack.h"
 #include "ui/runwin/frmVars.h"
-#include "ui/run/DebugCommands.h"
+#include "ui/main/DebugCommands.h"
 #include "ui/run/RunMenuCommands.h"
 #include "ui/runwin/frm_mBox.h"
 #include "ui/shell/openURL.h"
@@ -71,7 +72,7 @@ frmMain::frmMain()
       m_actions(this)
 {
     setObjectName(QStringLiteral("frmMain"));
-    setWindowTitle(Project::baseTitle());
+    setWindowTitle(m_project.windowTitle());
     setFocusPolicy(Qt::StrongFocus);
     buildMenus();
     new ChartExportCommands(m_project, this, m_actions.file.saveImage, m_actions.file.print, this);
@@ -403,7 +404,7 @@ void frmMain::closeEvent(QCloseEvent *event)
         return;
     }
     event->accept();
-    m_commands->closeAccepted();
+    m_commands->recovery().closeAccepted();
     // A run waiting for an input ends its wait here; the run unwinds before the program ends.
     if (m_runtime.run.runInProgress())
         m_runtime.run.TerminateExecution();

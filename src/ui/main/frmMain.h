@@ -4,6 +4,7 @@
 #include "interp/Runtime.h"
 #include "project/Project.h"
 #include "ui/run/GuiRunHost.h"
+#include "ui/run/MainWindowSide.h"
 #include "ui/editor/EditCommand.h"
 #include "ui/main/MainActions.h"
 
@@ -33,15 +34,16 @@ class DebugCommands;
 // The main window: it owns the message log, the project (model) and the interpreter for the
 // whole life of the program, and holds the menus, the tool column, the run controls, the
 // bottom tool groups and the drawing surface. It shows core state and forwards user actions.
-class frmMain : public QMainWindow {
+class frmMain : public QMainWindow, public MainWindowSide {
     Q_OBJECT
 public:
     frmMain();
     ~frmMain() override;
 
-    MessageLog &log() { return m_log; }
-    Project &project() { return m_project; }
-    Runtime &runtime() { return m_runtime; }
+    QWidget *widget() override { return this; }
+    MessageLog &log() override { return m_log; }
+    Project &project() override { return m_project; }
+    Runtime &runtime() override { return m_runtime; }
     GuiRunHost &host() { return m_host; }
 
     // The central area that shows the flowchart.
@@ -76,10 +78,10 @@ public:
 
     // Moves the selection frame around the block's shape (2 out, 5 larger) and scrolls it into
     // sight, when blocks are tracked and the block has a shape on the surface.
-    void setSelector(const cBlock *block);
-    void hideSelector();
-    void showScreen(bool restore);
-    void restoreScreen();
+    void setSelector(const cBlock *block) override;
+    void hideSelector() override;
+    void showScreen(bool restore) override;
+    void restoreScreen() override;
     // The file menu's commands: New, Open, examples, recent charts, Save, drop, recovery.
     ProjectCommands *projectCommands() const { return m_commands; }
     // Editing, appearance and program commands: "Düzenle", colours, size, "EXE Yap...", about.
@@ -87,8 +89,8 @@ public:
     // The debugger's commands of the "Çalıştır" menu, with the user's breakpoints.
     DebugCommands *debugCommands() const { return m_debugCommands; }
     // The unsaved-changes question; false when the user cancelled (or the save failed).
-    bool confirmDiscardChanges();
-    void endApplication();
+    bool confirmDiscardChanges() override;
+    void endApplication() override;
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;

@@ -3,11 +3,12 @@
 #include "base/MessageLog.h"
 #include "model/Block_Collection.h"
 #include "model/cBlock.h"
+#include "interp/Runtime.h"
 #include "ui/dialogs/OpenFileDialog.h"
-#include "ui/main/frmMain.h"
 #include "ui/guiwin/RunWindowHost.h"
+#include "ui/run/MainWindowSide.h"
 
-GuiRunHost::GuiRunHost(frmMain &window, Block_Collection &blocks)
+GuiRunHost::GuiRunHost(MainWindowSide &window, Block_Collection &blocks)
     : m_window(window)
 {
     m_selectorTimer.setSingleShot(true);
@@ -77,7 +78,7 @@ bool GuiRunHost::confirmDiscardChanges()
 
 QString GuiRunHost::fileDialog(const QString &folder, const QString &filter, const QString &defaultExtension)
 {
-    OpenFileDialog dialog(&m_window, QString(), folder, filter);
+    OpenFileDialog dialog(m_window.widget(), QString(), folder, filter);
     dialog.setDefaultSuffix(defaultExtension);
     return dialog.chosenFile();
 }
@@ -90,7 +91,7 @@ bool GuiRunHost::openWindow(cBlock *block)
         Runtime &runtime = m_window.runtime();
         const RunParts parts{m_window.project(), runtime.vars,  runtime.console, runtime.stack,
                              m_window.log(),     *this,         runtime.flags};
-        m_windows = std::make_unique<RunWindowHost>(&m_window, parts, runtime.run);
+        m_windows = std::make_unique<RunWindowHost>(m_window.widget(), parts, runtime.run);
     }
     return m_windows->openWindow(block);
 }

@@ -8,7 +8,7 @@
 
 class Block_Collection;
 class RunWindowHost;
-class frmMain;
+class MainWindowSide;
 
 // The interpreter's screen in the desktop program. The selection frame follows the block run
 // control reports: at once while the run is timed (every block is framed), once per screen
@@ -17,7 +17,7 @@ class frmMain;
 class GuiRunHost : public QObject, public RunHost {
     Q_OBJECT
 public:
-    GuiRunHost(frmMain &window, Block_Collection &blocks);
+    GuiRunHost(MainWindowSide &window, Block_Collection &blocks);
     ~GuiRunHost() override;
 
     void setSelector(const cBlock *block) override;
@@ -43,7 +43,7 @@ public:
 private:
     bool runningFast() const;
 
-    frmMain &m_window;
+    MainWindowSide &m_window;
     const cBlock *m_pending = nullptr;
     QTimer m_selectorTimer;
     std::unique_ptr<RunWindowHost> m_windows;

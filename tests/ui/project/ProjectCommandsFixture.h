@@ -6,6 +6,7 @@
 #include "model/EditOperations.h"
 #include "project/Project.h"
 #include "ui/main/ProjectCommands.h"
+#include "ui/main/RecoveryCommands.h"
 
 #include <QDir>
 #include <QFile>

@@ -7,7 +7,7 @@ namespace {
 
 class RecoveryCommandsTest : public ProjectCommandsFixture {
 protected:
-    RecoveryStore &store() { return commands->recoveryStore(); }
+    RecoveryStore &store() { return commands->recovery().store(); }
 
     // What a crash leaves: a copy of the changed chart that no running program holds.
     void crashWithChanges(const QString &originalPath)
@@ -22,14 +22,14 @@ protected:
 TEST_F(RecoveryCommandsTest, UnsavedChangesKeepACopyUntilTheyAreSaved)
 {
     const QString mine = openChanged();
-    EXPECT_TRUE(commands->recoveryTimerActive());
-    commands->writeRecoveryCopy();
+    EXPECT_TRUE(commands->recovery().timerActive());
+    commands->recovery().writeRecoveryCopy();
     ASSERT_TRUE(store().hasCopy());
 
     EXPECT_TRUE(commands->save());
     EXPECT_FALSE(store().hasCopy());
-    EXPECT_FALSE(commands->recoveryTimerActive());
-    commands->writeRecoveryCopy(); // nothing unsaved: nothing written
+    EXPECT_FALSE(commands->recovery().timerActive());
+    commands->recovery().writeRecoveryCopy(); // nothing unsaved: nothing written
     EXPECT_FALSE(store().hasCopy());
     (void)mine;
 }
@@ -37,12 +37,12 @@ TEST_F(RecoveryCommandsTest, UnsavedChangesKeepACopyUntilTheyAreSaved)
 TEST_F(RecoveryCommandsTest, ANormalCloseOrDiscardingTheChangesRemovesTheCopy)
 {
     openChanged();
-    commands->writeRecoveryCopy();
-    commands->closeAccepted();
+    commands->recovery().writeRecoveryCopy();
+    commands->recovery().closeAccepted();
     EXPECT_FALSE(store().hasCopy());
 
     change();
-    commands->writeRecoveryCopy();
+    commands->recovery().writeRecoveryCopy();
     dialogs->saveAnswers = {SaveQuestion::Answer::No};
     commands->openExample(6); // the changes are let go: so is their copy
     EXPECT_FALSE(store().hasCopy());
@@ -57,7 +57,7 @@ TEST_F(RecoveryCommandsTest, NoCopyIsWrittenWhileAProgramRuns)
     ASSERT_TRUE(project.projectModified());
     runtime.run.cmdRun_ClickP();
     ASSERT_TRUE(runtime.run.runInProgress());
-    commands->writeRecoveryCopy();
+    commands->recovery().writeRecoveryCopy();
     EXPECT_FALSE(store().hasCopy());
 }
 
@@ -69,7 +69,7 @@ TEST_F(RecoveryCommandsTest, TheCopyOfACrashIsRestoredUnderItsOwnNameStillUnsave
     commands->newProject();
 
     dialogs->restoreAnswer = true;
-    commands->offerRecovery();
+    commands->recovery().offerRecovery();
     EXPECT_EQ(dialogs->shown, QStringList{QStringLiteral("Kurtarma")});
     EXPECT_TRUE(dialogs->lastQuestion.startsWith(QStringLiteral("Kaydedilmemiş değişiklikler bulundu!")));
     EXPECT_TRUE(dialogs->lastQuestion.contains(QStringLiteral(" mine.vnp projesinde ")));
@@ -101,7 +101,7 @@ TEST_F(RecoveryCommandsTest, AnUntitledCopyComesBackUntitled)
     commands->openExample(6);
 
     dialogs->restoreAnswer = true;
-    commands->offerRecovery();
+    commands->recovery().offerRecovery();
     EXPECT_TRUE(dialogs->lastQuestion.contains(QStringLiteral(" Adsız projesinde ")));
     EXPECT_TRUE(project.projectPath().isEmpty());
     EXPECT_EQ(project.projectFolder(), programFolder());
@@ -117,12 +117,12 @@ TEST_F(RecoveryCommandsTest, DecliningRemovesTheCopyAndChangesNothing)
     commands->openExample(6);
 
     dialogs->restoreAnswer = false;
-    commands->offerRecovery();
+    commands->recovery().offerRecovery();
     EXPECT_EQ(dialogs->shown, QStringList{QStringLiteral("Kurtarma")});
     EXPECT_EQ(project.projectPath(), example(QStringLiteral("test00_hello.vnp")));
     EXPECT_FALSE(project.projectModified());
     dialogs->shown.clear();
-    commands->offerRecovery();
+    commands->recovery().offerRecovery();
     EXPECT_TRUE(dialogs->shown.isEmpty());
 }
 
@@ -133,7 +133,7 @@ TEST_F(RecoveryCommandsTest, ACopyThatCannotBeWrittenIsReportedOnce)
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly)); // a file where the folder should be
     blocker.close();
     openChanged();
-    commands->writeRecoveryCopy();
-    commands->writeRecoveryCopy();
+    commands->recovery().writeRecoveryCopy();
+    commands->recovery().writeRecoveryCopy();
     EXPECT_EQ(log.text().count(QStringLiteral("Kurtarma kopyası yazılamadı: ")), 1);
 }

@@ -6,7 +6,7 @@
 #include "ui/editor/ChartScene.h"
 #include "ui/editor/LineItem.h"
 #include "ui/main/MainActions.h"
-#include "ui/run/DebugCommands.h"
+#include "ui/main/DebugCommands.h"
 #include "ui/run/DebugOverlay.h"
 #include "ui/runwin/StackModel.h"
 #include "ui/runwin/VariablesModel.h"

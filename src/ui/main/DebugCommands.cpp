@@ -1,4 +1,4 @@
-#include "ui/run/DebugCommands.h"
+#include "ui/main/DebugCommands.h"
 
 #include "base/MessageLog.h"
 #include "interp/BreakpointCondition.h"
