@@ -65,22 +65,39 @@ double ChartRenderer::pngScale() const
     return std::min({pictureScale, largestPictureSide / side, std::sqrt(double(largestPictureArea) / area)});
 }
 
-QByteArray ChartRenderer::png()
+QByteArray ChartRenderer::png(int bandRows)
 {
     const double scale = pngScale();
     const QSize size = (m_source.size() * scale).toSize().expandedTo(QSize(1, 1));
-    QImage image(size, QImage::Format_RGB32);
-    if (image.isNull())
-        return {};
     // Printed at the size the chart has on screen.
     const int dotsPerMeter = int(std::lround(surfaceDpi * scale / 0.0254));
-    image.setDotsPerMeterX(dotsPerMeter);
-    image.setDotsPerMeterY(dotsPerMeter);
-    {
-        QPainter painter(&image);
-        render(painter, QRectF(QPointF(0, 0), size));
-    }
-    return PngEncoder::encode(image);
+    const qsizetype rowBytes = qsizetype(size.width()) * 4;
+    const int rows = bandRows > 0 ? bandRows
+                                  : int(std::min<qsizetype>(std::max<qsizetype>(16, bandBytes / rowBytes), size.height()));
+    return PngEncoder::encodeInBands(size, dotsPerMeter, [this, size](QImage &band, int firstRow) {
+        QPainter painter(&band);
+        if (!painter.isActive())
+            return false;
+        painter.translate(0, -firstRow);
+        renderRows(painter, size, firstRow, band.height());
+        return true;
+    }, rows);
+}
+
+// The rows of a picture of the given size that render() would fill, drawn alone: only the
+// blocks and lines of the slice of the chart they show are painted.
+void ChartRenderer::renderRows(QPainter &painter, const QSize &size, int firstRow, int rows)
+{
+    const double scale = std::min(size.width() / m_source.width(), size.height() / m_source.height());
+    const double left = (size.width() - m_source.width() * scale) / 2;
+    const double top = (size.height() - m_source.height() * scale) / 2;
+    const QRectF target(left, firstRow, m_source.width() * scale, rows);
+    const QRectF source(m_source.left(), m_source.top() + (firstRow - top) / scale, m_source.width(), rows / scale);
+    painter.save();
+    setRenderHints(painter);
+    painter.fillRect(QRectF(0, firstRow, size.width(), rows), Qt::white);
+    m_scene.render(&painter, target, source, Qt::IgnoreAspectRatio);
+    painter.restore();
 }
 
 QByteArray ChartRenderer::svg(const QString &title)

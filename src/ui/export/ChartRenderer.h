@@ -10,6 +10,7 @@ class MessageLog;
 class Project;
 class QPagedPaintDevice;
 class QPainter;
+class QSize;
 
 // Draws the whole chart of a project, as the drawing surface shows it but without the selection
 // frame, on white with a small margin. Pictures, PDF pages, printouts and the terminal runner's
@@ -25,6 +26,7 @@ public:
     // rather than not at all.
     static constexpr int largestPictureSide = 32000;
     static constexpr qint64 largestPictureArea = 120'000'000;
+    static constexpr qsizetype bandBytes = 8 << 20;
 
     // log, when given, hears of blocks with an unknown shape code.
     explicit ChartRenderer(Project &project, MessageLog *log = nullptr);
@@ -43,12 +45,16 @@ public:
 
     // The scale of the PNG picture: pictureScale, or less for a chart too large for it.
     double pngScale() const;
-    // The picture files' bytes; empty when the picture could not be made (memory).
-    QByteArray png();
+    // The picture files' bytes; empty when the picture could not be made (memory). The PNG
+    // picture is drawn in bands of bandRows rows (0: as many as fit in bandBytes), so a large
+    // chart never needs the whole picture in memory.
+    QByteArray png(int bandRows = 0);
     QByteArray svg(const QString &title);
     QByteArray pdf(const QString &title);
 
 private:
+    void renderRows(QPainter &painter, const QSize &size, int firstRow, int rows);
+
     ChartScene m_scene;
     QRectF m_source;
 };

@@ -85,10 +85,10 @@ void toRgb(const uchar *line, int width, uchar *out)
     }
 }
 
-// Rows first..end-1, each "Up"-filtered against the row above it (zeros above the first row of
-// the picture). The last band finishes the stream; the others end on a byte boundary so the
-// pieces join into one stream.
-Band compressBand(const QImage &image, int first, int end, bool last)
+// Rows first..end-1, each "Up"-filtered against the row above it: rowAbove (an RGB32 row) for
+// the first, none (zeros) at the top of the picture. The last band finishes the stream; the
+// others end on a byte boundary so the pieces join into one stream.
+Band compressBand(const QImage &image, int first, int end, bool last, const uchar *rowAbove)
 {
     Band band;
     Deflater deflater;
@@ -102,13 +102,14 @@ Band compressBand(const QImage &image, int first, int end, bool last)
     std::vector<uchar> above(size_t(3 * width), 0);
     std::vector<uchar> current(above.size());
     std::vector<uchar> filtered(unchanged);
-    if (first > 0)
-        toRgb(image.constScanLine(first - 1), width, above.data());
+    if (rowAbove)
+        toRgb(rowAbove, width, above.data());
     const size_t lineBytes = size_t(width) * sizeof(QRgb);
     for (int y = first; y < end; ++y) {
         const uchar *line = image.constScanLine(y);
         const uchar *data = unchanged.data();
-        if (y > 0 && std::memcmp(line, image.constScanLine(y - 1), lineBytes) == 0) {
+        const uchar *previous = y > first ? image.constScanLine(y - 1) : rowAbove;
+        if (previous && std::memcmp(line, previous, lineBytes) == 0) {
             band.adler = adler32_combine(band.adler, unchangedAdler, rowBytes);
         } else {
             toRgb(line, width, current.data());
@@ -144,21 +145,21 @@ void appendChunk(QByteArray &png, const char *type, const char *data, qsizetype 
     appendBigEndian(png, quint32(crc32(0, typed, uInt(4 + size))));
 }
 
-QByteArray header(const QImage &image)
+QByteArray header(const QSize &size)
 {
     QByteArray data;
-    appendBigEndian(data, quint32(image.width()));
-    appendBigEndian(data, quint32(image.height()));
+    appendBigEndian(data, quint32(size.width()));
+    appendBigEndian(data, quint32(size.height()));
     // 8 bits per sample, RGB, deflate, adaptive filtering, no interlace.
     data.append("\x08\x02\x00\x00\x00", 5);
     return data;
 }
 
-QByteArray physicalSize(const QImage &image)
+QByteArray physicalSize(int dotsPerMeterX, int dotsPerMeterY)
 {
     QByteArray data;
-    appendBigEndian(data, quint32(image.dotsPerMeterX()));
-    appendBigEndian(data, quint32(image.dotsPerMeterY()));
+    appendBigEndian(data, quint32(dotsPerMeterX));
+    appendBigEndian(data, quint32(dotsPerMeterY));
     data.append('\x01'); // the unit is the metre
     return data;
 }
@@ -171,7 +172,9 @@ std::vector<Band> compressBands(const QImage &image, int threads)
     std::vector<Band> bands(static_cast<size_t>(count));
     auto work = [&](int i) {
         try {
-            bands[size_t(i)] = compressBand(image, height * i / count, height * (i + 1) / count, i + 1 == count);
+            const int first = height * i / count;
+            const uchar *above = first > 0 ? image.constScanLine(first - 1) : nullptr;
+            bands[size_t(i)] = compressBand(image, first, height * (i + 1) / count, i + 1 == count, above);
         } catch (const std::exception &) {
             bands[size_t(i)].ok = false;
         }
@@ -203,6 +206,28 @@ QByteArray zlibStream(const std::vector<Band> &bands)
     return stream;
 }
 
+bool allOk(const std::vector<Band> &bands)
+{
+    return std::all_of(bands.begin(), bands.end(), [](const Band &band) { return band.ok; });
+}
+
+QByteArray assemble(const std::vector<Band> &bands, const QSize &size, int dotsPerMeterX, int dotsPerMeterY)
+{
+    const QByteArray stream = zlibStream(bands);
+    QByteArray png("\x89PNG\r\n\x1a\n", 8);
+    png.reserve(stream.size() + stream.size() / chunkBytes * 12 + 128);
+    const QByteArray ihdr = header(size);
+    appendChunk(png, "IHDR", ihdr.constData(), ihdr.size());
+    if (dotsPerMeterX > 0 && dotsPerMeterY > 0) {
+        const QByteArray phys = physicalSize(dotsPerMeterX, dotsPerMeterY);
+        appendChunk(png, "pHYs", phys.constData(), phys.size());
+    }
+    for (qsizetype at = 0; at < stream.size(); at += chunkBytes)
+        appendChunk(png, "IDAT", stream.constData() + at, std::min(chunkBytes, stream.size() - at));
+    appendChunk(png, "IEND", "", 0);
+    return png;
+}
+
 } // namespace
 
 QByteArray PngEncoder::encode(const QImage &source, int threads)
@@ -213,21 +238,46 @@ QByteArray PngEncoder::encode(const QImage &source, int threads)
         return {};
     try {
         const std::vector<Band> bands = compressBands(image, threads);
-        if (!std::all_of(bands.begin(), bands.end(), [](const Band &band) { return band.ok; }))
+        if (!allOk(bands))
             return {};
-        const QByteArray stream = zlibStream(bands);
-        QByteArray png("\x89PNG\r\n\x1a\n", 8);
-        png.reserve(stream.size() + stream.size() / chunkBytes * 12 + 128);
-        const QByteArray ihdr = header(image);
-        appendChunk(png, "IHDR", ihdr.constData(), ihdr.size());
-        if (image.dotsPerMeterX() > 0 && image.dotsPerMeterY() > 0) {
-            const QByteArray phys = physicalSize(image);
-            appendChunk(png, "pHYs", phys.constData(), phys.size());
+        return assemble(bands, image.size(), image.dotsPerMeterX(), image.dotsPerMeterY());
+    } catch (const std::exception &) {
+        return {};
+    }
+}
+
+// Each band is compressed on a thread of its own while the next one is drawn; the last row of
+// the band before is kept apart, as the row its first row is filtered against.
+QByteArray PngEncoder::encodeInBands(const QSize &size, int dotsPerMeter, const BandPainter &paint, int bandRows)
+{
+    if (size.isEmpty() || bandRows < 1)
+        return {};
+    try {
+        std::vector<Band> bands(size_t((size.height() + bandRows - 1) / bandRows));
+        std::vector<uchar> rowAbove;
+        std::jthread compressing;
+        for (int first = 0, i = 0; first < size.height(); first += bandRows, ++i) {
+            QImage band(size.width(), std::min(bandRows, size.height() - first), QImage::Format_RGB32);
+            if (band.isNull() || !paint(band, first))
+                return {};
+            if (compressing.joinable())
+                compressing.join();
+            std::vector<uchar> above = rowAbove;
+            const uchar *last = band.constScanLine(band.height() - 1);
+            rowAbove.assign(last, last + size_t(band.bytesPerLine()));
+            const bool lastBand = first + band.height() == size.height();
+            compressing = std::jthread([&bands, i, band, above = std::move(above), lastBand] {
+                try {
+                    bands[size_t(i)] = compressBand(band, 0, band.height(), lastBand, above.empty() ? nullptr : above.data());
+                } catch (const std::exception &) {
+                    bands[size_t(i)].ok = false;
+                }
+            });
         }
-        for (qsizetype at = 0; at < stream.size(); at += chunkBytes)
-            appendChunk(png, "IDAT", stream.constData() + at, std::min(chunkBytes, stream.size() - at));
-        appendChunk(png, "IEND", "", 0);
-        return png;
+        compressing.join();
+        if (!allOk(bands))
+            return {};
+        return assemble(bands, size, dotsPerMeter, dotsPerMeter);
     } catch (const std::exception &) {
         return {};
     }

@@ -2,7 +2,10 @@
 
 #include <QByteArray>
 
+#include <functional>
+
 class QImage;
+class QSize;
 
 // Writes an opaque picture as PNG bytes, fast enough for a chart of thousands of blocks at twice
 // its size: Qt's own writer spends most of a second per hundred megabytes choosing row filters at
@@ -16,4 +19,11 @@ public:
     // intended size. threads caps the bands compressed at once (0: one per processor); a band
     // has at least 512 rows. Empty on failure (memory).
     static QByteArray encode(const QImage &image, int threads = 0);
+
+    // Draws rows firstRow.. of the picture into band (RGB32, as wide as the picture, bandRows
+    // high or less at the bottom); false gives up the picture.
+    using BandPainter = std::function<bool(QImage &band, int firstRow)>;
+    // A picture too large to hold at once: drawn and compressed one band of rows at a time, so
+    // that at most two bands are in memory, whatever the picture's size. Empty on failure.
+    static QByteArray encodeInBands(const QSize &size, int dotsPerMeter, const BandPainter &paint, int bandRows);
 };

@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QFile>
 #include <QImage>
+#include <QPainter>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
@@ -195,6 +196,39 @@ TEST_F(ChartExportTest, AVeryLargeChartMakesASmallerPictureRatherThanNone)
     const QSizeF size = renderer.sourceRect().size() * scale;
     EXPECT_LE(std::max(size.width(), size.height()), ChartRenderer::largestPictureSide);
     EXPECT_LE(size.width() * size.height(), double(ChartRenderer::largestPictureArea));
+}
+
+// The PNG picture is drawn a band of rows at a time: however the rows are cut, it shows what
+// one drawing of the whole chart shows, without seams or shifted bands.
+TEST_F(ChartExportTest, ThePngPictureDrawnInBandsMatchesOneDrawing)
+{
+    loadFactorial();
+    ChartRenderer renderer(project);
+    QImage whole;
+    ASSERT_TRUE(whole.loadFromData(renderer.png(1 << 20), "PNG"));
+    QImage drawn(whole.size(), QImage::Format_RGB32);
+    {
+        QPainter painter(&drawn);
+        renderer.render(painter, QRectF(QPointF(0, 0), drawn.size()));
+    }
+    for (const int rows : {1, 13, 100}) {
+        QImage banded;
+        ASSERT_TRUE(banded.loadFromData(renderer.png(rows), "PNG")) << rows;
+        ASSERT_EQ(banded.size(), whole.size());
+        int differing = 0;
+        int unlikeOneDrawing = 0;
+        for (int y = 0; y < banded.height(); ++y) {
+            for (int x = 0; x < banded.width(); ++x) {
+                differing += banded.pixel(x, y) != whole.pixel(x, y);
+                unlikeOneDrawing += banded.pixel(x, y) != drawn.pixel(x, y);
+            }
+        }
+        // Anti-aliased edges may differ by a shade where a band cuts them.
+        const int area = banded.width() * banded.height();
+        EXPECT_LT(differing, area / 1000) << rows;
+        EXPECT_LT(unlikeOneDrawing, area / 200) << rows;
+    }
+    EXPECT_TRUE(hasInk(whole));
 }
 
 TEST_F(ChartExportTest, PrintingPutsTheChartOnOnePage)

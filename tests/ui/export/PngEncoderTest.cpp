@@ -148,3 +148,46 @@ TEST(PngEncoderTest, TheResolutionIsKept)
     EXPECT_EQ(decoded.dotsPerMeterX(), 7559);
     EXPECT_EQ(decoded.dotsPerMeterY(), 7559);
 }
+
+// A picture drawn band by band is the same picture: each band's first row is filtered against
+// the last row of the band before, and the bands join into one stream.
+TEST(PngEncoderTest, APictureDrawnInBandsIsTheSamePicture)
+{
+    const struct {
+        const char *name;
+        QSize size;
+        QRgb (*colour)(int, int);
+        int bandRows;
+    } cases[] = {
+        {"one row per band", {40, 30}, chartLike, 1},
+        {"uneven last band", {301, 1000}, chartLike, 7},
+        {"noise", {60, 700}, noise, 64},
+        {"one band", {20, 10}, chartLike, 512},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        const QImage source = painted(c.size, QImage::Format_RGB32, c.colour);
+        int bandsDrawn = 0;
+        const QByteArray png = PngEncoder::encodeInBands(c.size, 3780, [&](QImage &band, int firstRow) {
+            EXPECT_EQ(band.width(), c.size.width());
+            EXPECT_EQ(band.height(), std::min(c.bandRows, c.size.height() - firstRow));
+            band = source.copy(0, firstRow, band.width(), band.height());
+            ++bandsDrawn;
+            return true;
+        }, c.bandRows);
+        EXPECT_EQ(bandsDrawn, (c.size.height() + c.bandRows - 1) / c.bandRows);
+        QImage decoded;
+        ASSERT_TRUE(decoded.loadFromData(png, "PNG"));
+        ASSERT_EQ(decoded.size(), c.size);
+        EXPECT_EQ(decoded.dotsPerMeterX(), 3780);
+        EXPECT_EQ(decoded.convertToFormat(QImage::Format_RGB32), source);
+    }
+}
+
+TEST(PngEncoderTest, ABandThatCannotBeDrawnGivesNoPicture)
+{
+    const QByteArray png = PngEncoder::encodeInBands(QSize(10, 100), 0, [](QImage &, int firstRow) {
+        return firstRow < 50;
+    }, 10);
+    EXPECT_TRUE(png.isEmpty());
+}
