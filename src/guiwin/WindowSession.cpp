@@ -32,7 +32,7 @@ private:
 } // namespace
 
 WindowSession::WindowSession(RunParts parts, RunControl &run)
-    : m_p(parts)
+    : m_parts(parts)
     , m_run(run)
 {
 }
@@ -43,9 +43,9 @@ void WindowSession::beginLoad(const cBlock &windowBlock)
     m_eventRunning = false;
     m_closePending = false;
     m_pending.clear();
-    m_p.flags.windowLoaded = true;
-    m_opener = m_p.project.projectPath();
-    m_p.flags.windowClosedByRun = false;
+    m_parts.flags.windowLoaded = true;
+    m_opener = m_parts.project.projectPath();
+    m_parts.flags.windowClosedByRun = false;
     QString events = windowBlock.zParam3();
     m_onLoad = DefinitionFields::nextField(events);
     m_onResize = DefinitionFields::nextField(events);
@@ -60,25 +60,25 @@ void WindowSession::finishLoad()
 
 void WindowSession::activated()
 {
-    m_p.flags.windowShown = true;
+    m_parts.flags.windowShown = true;
 }
 
 void WindowSession::resized(bool minimised)
 {
     if (minimised)
         return;
-    Raised resizing(m_p.flags.inWindowResize);
-    const bool openerLoaded = Paths::fileNameOf(m_p.project.projectPath())
+    Raised resizing(m_parts.flags.inWindowResize);
+    const bool openerLoaded = Paths::fileNameOf(m_parts.project.projectPath())
                                   .compare(Paths::fileNameOf(m_opener), Qt::CaseInsensitive)
                               == 0;
-    if (m_p.flags.windowShown && m_p.flags.windowLoaded && m_loadComplete && openerLoaded
+    if (m_parts.flags.windowShown && m_parts.flags.windowLoaded && m_loadComplete && openerLoaded
         && !m_onResize.isEmpty() && !m_eventRunning)
         callEventFunction(m_onResize, QStringLiteral("ONRESIZE-NOPARAM"));
 }
 
 WindowSession::Close WindowSession::closeRequested()
 {
-    if (m_p.flags.windowClosedByRun || !m_run.runInProgress())
+    if (m_parts.flags.windowClosedByRun || !m_run.runInProgress())
         return Close::Ignore;
     if (m_eventRunning) {
         m_closePending = true;
@@ -89,8 +89,8 @@ WindowSession::Close WindowSession::closeRequested()
 
 void WindowSession::unloaded()
 {
-    m_p.flags.windowLoaded = false;
-    m_p.flags.windowShown = false;
+    m_parts.flags.windowLoaded = false;
+    m_parts.flags.windowShown = false;
     m_loadComplete = false;
     m_eventRunning = false;
     m_closePending = false;
@@ -149,23 +149,23 @@ void WindowSession::callEventFunction(const QString &name, const QString &parame
         pushEventFrame(*current, parameter);
         if (!m_run.runInProgress())
             return; // the stack was full
-        m_p.host.hideSelector();
+        m_parts.host.hideSelector();
         if (loadFunction(name + QStringLiteral(".vnp"))) {
             m_eventRunning = true;
             cBlock *start = m_run.interpreter().findBlockByAction(QStringLiteral("START"));
             m_run.setCurrentBlock(start);
-            m_p.host.setSelector(start);
+            m_parts.host.setSelector(start);
             m_run.StartExecution();
             return;
         }
-        m_p.host.setSelector(m_p.project.theBlockCollection().item(windowTag));
-        m_p.log.mBox(QStringLiteral("Fonksiyon yüklenemiyor: ") + name);
+        m_parts.host.setSelector(m_parts.project.theBlockCollection().item(windowTag));
+        m_parts.log.mBox(QStringLiteral("Fonksiyon yüklenemiyor: ") + name);
         m_run.TerminateExecution();
     } catch (const RunEnded &) {
         if (m_run.runInProgress())
             m_run.TerminateExecution();
     } catch (const VarnelError &error) {
-        m_p.log.mBox(Interpreter::caughtErrorMessage(error.source(), error.description(), error.number()));
+        m_parts.log.mBox(Interpreter::caughtErrorMessage(error.source(), error.description(), error.number()));
         m_run.TerminateExecution();
     }
 }
@@ -179,19 +179,19 @@ bool WindowSession::callBuiltIn(const QString &name, const QString &parameter)
 
 void WindowSession::pushEventFrame(const cBlock &current, const QString &parameter)
 {
-    m_p.stack.PUSH(m_p.vars.ifVarGetValue(QStringLiteral("PARAM")));
-    m_p.stack.PUSH(m_p.vars.ifVarGetValue(parameter));
-    m_p.stack.PUSH(QStringLiteral("SUB_RETURN"));
-    m_p.stack.pushCaller(m_p.project.projectFileName(), m_p.project.projectPath());
-    m_p.stack.PUSH(current.TagID());
+    m_parts.stack.PUSH(m_parts.vars.ifVarGetValue(QStringLiteral("PARAM")));
+    m_parts.stack.PUSH(m_parts.vars.ifVarGetValue(parameter));
+    m_parts.stack.PUSH(QStringLiteral("SUB_RETURN"));
+    m_parts.stack.pushCaller(m_parts.project.projectFileName(), m_parts.project.projectPath());
+    m_parts.stack.PUSH(current.TagID());
 }
 
 bool WindowSession::loadFunction(const QString &fileName)
 {
-    const QString folder = m_p.project.projectFolder();
+    const QString folder = m_parts.project.projectFolder();
     const QString exact = folder + fileName;
-    if (m_p.project.enterChart(exact))
+    if (m_parts.project.enterChart(exact))
         return true;
     const QString other = FunctionCalls::chartPath(folder, fileName);
-    return other != exact && m_p.project.enterChart(other);
+    return other != exact && m_parts.project.enterChart(other);
 }

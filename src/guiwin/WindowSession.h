@@ -24,9 +24,11 @@ public:
 
     WindowSession(RunParts parts, RunControl &run);
 
-    // Load sequence steps 1 and 5: flags, the opener file, the event record.
+    // Before the window's objects are made: the window counts as loaded, the chart that opens
+    // it is remembered, and the block's on-load and on-resize function names are read.
     void beginLoad(const cBlock &windowBlock);
-    // Steps 6 and 7: the on-load function, then loading is complete.
+    // Once the objects stand: the on-load function runs, and only then is loading complete, so
+    // a resize during on-load calls nothing.
     void finishLoad();
     bool loadComplete() const { return m_loadComplete; }
     bool eventRunning() const { return m_eventRunning; }
@@ -61,7 +63,7 @@ private:
     bool loadFunction(const QString &fileName);
     void runNextPending();
 
-    RunParts m_p;
+    RunParts m_parts;
     RunControl &m_run;
     QString m_onLoad;
     QString m_onResize;

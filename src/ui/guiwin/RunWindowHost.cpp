@@ -8,7 +8,7 @@
 
 RunWindowHost::RunWindowHost(QWidget *owner, RunParts parts, RunControl &run)
     : m_owner(owner)
-    , m_p(parts)
+    , m_parts(parts)
     , m_run(run)
     , m_session(parts, run)
 {
@@ -30,10 +30,10 @@ bool RunWindowHost::openWindow(cBlock *block)
     if (window())
         return returnToWindow();
     if (const QString refusal = WindowLimits::refusal(block->zParam2()); !refusal.isEmpty()) {
-        m_p.log.mBox(refusal);
+        m_parts.log.mBox(refusal);
         return false;
     }
-    m_window = new frmWindow(m_session, m_p, m_run, m_owner);
+    m_window = new frmWindow(m_session, m_parts, m_run, m_owner);
     m_window->load(*block);
     // A run that ended while loading (an on-load chart that did not load) leaves no window.
     if (!m_run.runInProgress()) {

@@ -20,7 +20,7 @@ public:
     ~RunWindowHost();
 
     bool openWindow(cBlock *block);
-    bool windowLoaded() const { return m_p.flags.windowLoaded; }
+    bool windowLoaded() const { return m_parts.flags.windowLoaded; }
     bool processObjectDefinition(const QString &target, const QString &source);
     void closeWindowForTermination();
 
@@ -32,7 +32,7 @@ private:
     bool returnToWindow();
 
     QWidget *m_owner;
-    RunParts m_p;
+    RunParts m_parts;
     RunControl &m_run;
     WindowSession m_session;
     QPointer<frmWindow> m_window;

@@ -73,7 +73,7 @@ void cGUI_obj::setW(qint16 twips)
 {
     if (twips <= 0)
         return;
-    m_w = twips;
+    m_width = twips;
     place();
 }
 
@@ -81,7 +81,7 @@ void cGUI_obj::setH(qint16 twips)
 {
     if (twips <= 0)
         return;
-    m_h = twips;
+    m_height = twips;
     place();
 }
 
@@ -89,8 +89,8 @@ void cGUI_obj::setGeometry(const QRect &twips)
 {
     m_x = qint16(twips.x());
     m_y = qint16(twips.y());
-    m_w = qint16(twips.width());
-    m_h = qint16(twips.height());
+    m_width = qint16(twips.width());
+    m_height = qint16(twips.height());
     place();
 }
 
@@ -100,10 +100,10 @@ void cGUI_obj::place()
         return;
     // Half a pixel or less still shows as one.
     m_widget->setGeometry(m_scale.toPixelsX(m_x), m_scale.toPixelsY(m_y),
-                          WindowLimits::side(m_scale.toPixelsX(m_w)), WindowLimits::side(m_scale.toPixelsY(m_h)));
+                          WindowLimits::side(m_scale.toPixelsX(m_width)), WindowLimits::side(m_scale.toPixelsY(m_height)));
 }
 
 GuiObjectRecord cGUI_obj::record() const
 {
-    return {m_type, m_id, sText(), m_x, m_y, m_w, m_h, m_function1, m_function2};
+    return {m_type, m_id, sText(), m_x, m_y, m_width, m_height, m_function1, m_function2};
 }

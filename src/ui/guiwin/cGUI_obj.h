@@ -38,9 +38,9 @@ public:
     void setX(qint16 twips);
     qint16 Y() const { return m_y; }
     void setY(qint16 twips);
-    qint16 w() const { return m_w; }
+    qint16 w() const { return m_width; }
     void setW(qint16 twips); // 0 or less does nothing
-    qint16 h() const { return m_h; }
+    qint16 h() const { return m_height; }
     void setH(qint16 twips); // 0 or less does nothing
     void setGeometry(const QRect &twips);
 
@@ -58,6 +58,6 @@ private:
     TwipsScale m_scale;
     qint16 m_x = 0;
     qint16 m_y = 0;
-    qint16 m_w = 0;
-    qint16 m_h = 0;
+    qint16 m_width = 0;
+    qint16 m_height = 0;
 };

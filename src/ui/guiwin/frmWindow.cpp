@@ -22,7 +22,7 @@ const QString noParameters = QStringLiteral("NO_PARAMETERS");
 frmWindow::frmWindow(WindowSession &session, RunParts parts, RunControl &run, QWidget *owner)
     : QWidget(owner, Qt::Window)
     , m_session(session)
-    , m_p(parts)
+    , m_parts(parts)
     , m_run(run)
 {
     setWindowTitle(tr("Pencere"));
@@ -37,7 +37,7 @@ void frmWindow::load(const cBlock &windowBlock)
     const QString sizeRecord = windowBlock.zParam1();
     const QString objectRecords = windowBlock.zParam2();
     m_session.beginLoad(windowBlock);
-    m_gui = new GUI_Collection(this, &m_p.log, ScreenTwips::of(this), GuiTemplates::runtime());
+    m_gui = new GUI_Collection(this, &m_parts.log, ScreenTwips::of(this), GuiTemplates::runtime());
     GuiLoaders::applyWindowSize(this, sizeRecord);
     GuiLoaders::loadObjectRecords(*m_gui, objectRecords, true);
     keepRightClicks();
@@ -99,8 +99,8 @@ void frmWindow::post(const QString &function, const QString &parameter)
 bool frmWindow::processObjectDefinition(const QString &target, const QString &source)
 {
     GuiCollectionAccess access(this, *m_gui);
-    StoreVariables variables(m_p.vars);
-    ObjectStatement statement(access, variables, m_p.log, m_p.project.projectFolder());
+    StoreVariables variables(m_parts.vars);
+    ObjectStatement statement(access, variables, m_parts.log, m_parts.project.projectFolder());
     return statement.processObjectDefinition(target, source);
 }
 
@@ -128,7 +128,7 @@ void frmWindow::resizeEvent(QResizeEvent *event)
         return;
     m_session.resized(isMinimized());
     // A run that ended inside the resize handler could not unload the window there.
-    if (m_p.flags.windowClosedByRun && !m_run.runInProgress())
+    if (m_parts.flags.windowClosedByRun && !m_run.runInProgress())
         unload();
 }
 

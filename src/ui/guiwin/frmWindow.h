@@ -42,7 +42,7 @@ private:
     void keepRightClicks();
 
     WindowSession &m_session;
-    RunParts m_p;
+    RunParts m_parts;
     RunControl &m_run;
     GUI_Collection *m_gui = nullptr;
     bool m_unloaded = false;
