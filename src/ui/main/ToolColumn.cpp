@@ -3,12 +3,15 @@
 #include "ui/editor/BlockPainter.h"
 
 #include <QGuiApplication>
+#include <QFontMetrics>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QScreen>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace {
 
@@ -42,15 +45,20 @@ ToolColumn::ToolColumn(QWidget *parent)
     setObjectName(QStringLiteral("fraToolBar1"));
     setFrameShape(QFrame::StyledPanel);
     auto *layout = new QVBoxLayout(this);
-    layout->setContentsMargins(6, 12, 6, 6);
-    layout->setSpacing(4);
+    layout->setContentsMargins(4, 8, 4, 4);
+    layout->setSpacing(3);
+    const QSize size = buttonSize();
     for (const Tool &tool : tools()) {
         auto *button = new QToolButton(this);
         button->setObjectName(QString::fromLatin1(tool.name));
-        button->setToolTip(tool.tip);
+        button->setText(tool.label);
+        button->setToolTip(tool.label + u'\n' + tool.does);
+        button->setAccessibleName(tool.label);
+        button->setAccessibleDescription(tool.does);
+        button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
         button->setIcon(iconFor(tool.shape));
-        button->setIconSize(QSize(44, 24));
-        button->setFixedSize(60, 39);
+        button->setIconSize(QSize(40, 20));
+        button->setFixedSize(size);
         button->setAutoRaise(false);
         connect(button, &QToolButton::clicked, this, [this, &tool] { arm(tool); });
         layout->addWidget(button, 0, Qt::AlignHCenter);
@@ -63,17 +71,37 @@ const QVector<ToolColumn::Tool> &ToolColumn::tools()
 {
     using S = BlockPainter::Shape;
     static const QVector<Tool> list = {
-        {"cmdStart", QStringLiteral("Başla"), QStringLiteral("START"), S::Oval},
-        {"cmdAction", QStringLiteral("İşlem"), QStringLiteral("ACTION"), S::Rectangle},
-        {"cmdInput", QStringLiteral("Giriş"), QStringLiteral("INPUT"), S::Parallelogram},
-        {"cmdOutput", QStringLiteral("Çıkış"), QStringLiteral("OUTPUT"), S::Parallelogram},
-        {"cmdJunction", QStringLiteral("Şartlı Dallanma"), QStringLiteral("JUNCTION"), S::Diamond},
-        {"cmdIntersection", QStringLiteral("Bağlantı"), QStringLiteral("INTERSECTION"), S::Circle},
-        {"cmdFunction", QStringLiteral("Fonksiyon"), QStringLiteral("FUNCTION"), S::Function},
-        {"cmdWindow", QStringLiteral("Pencere"), QStringLiteral("WINDOW"), S::Rectangle},
-        {"cmdEnd", QStringLiteral("Dur"), QStringLiteral("END"), S::Oval},
+        {"cmdStart", QStringLiteral("Başla"), QStringLiteral("Programın başladığı blok; her akış şemasında bir tane olur."),
+         QStringLiteral("START"), S::Oval},
+        {"cmdAction", QStringLiteral("İşlem"), QStringLiteral("Bir değişkene değer verir ya da bir hesap yapar."),
+         QStringLiteral("ACTION"), S::Rectangle},
+        {"cmdInput", QStringLiteral("Giriş"), QStringLiteral("Kullanıcının yazdığı değeri bir değişkene okur."),
+         QStringLiteral("INPUT"), S::Parallelogram},
+        {"cmdOutput", QStringLiteral("Çıkış"), QStringLiteral("Bir yazıyı ya da değişkenin değerini ekrana yazar."),
+         QStringLiteral("OUTPUT"), S::Parallelogram},
+        {"cmdJunction", QStringLiteral("Şartlı Dallanma"),
+         QStringLiteral("İki değeri karşılaştırır: şart doğruysa EVET, değilse HAYIR çizgisinden devam eder."),
+         QStringLiteral("JUNCTION"), S::Diamond},
+        {"cmdIntersection", QStringLiteral("Bağlantı"), QStringLiteral("Birden çok çizgiyi tek noktada birleştirir."),
+         QStringLiteral("INTERSECTION"), S::Circle},
+        {"cmdFunction", QStringLiteral("Fonksiyon"),
+         QStringLiteral("Başka bir akış şemasını fonksiyon olarak çağırır ve sonucunu alır."),
+         QStringLiteral("FUNCTION"), S::Function},
+        {"cmdWindow", QStringLiteral("Pencere"), QStringLiteral("Tasarladığınız pencereyi program çalışırken açar."),
+         QStringLiteral("WINDOW"), S::Rectangle},
+        {"cmdEnd", QStringLiteral("Dur"), QStringLiteral("Programı ya da çağrılan fonksiyonu bitirir."),
+         QStringLiteral("END"), S::Oval},
     };
     return list;
+}
+
+// One size for every button: the widest name fits under its icon.
+QSize ToolColumn::buttonSize() const
+{
+    int widest = 0;
+    for (const Tool &tool : tools())
+        widest = std::max(widest, fontMetrics().horizontalAdvance(tool.label));
+    return QSize(std::max(60, widest + 12), 20 + fontMetrics().height() + 12);
 }
 
 QIcon ToolColumn::iconFor(qint16 shape)

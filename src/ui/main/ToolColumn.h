@@ -8,15 +8,17 @@
 
 class QToolButton;
 
-// The column of nine block tools (fraToolBar1). A click arms a tool: the column remembers the
-// tool word and announces it with the tool's cursor; a press on the column's background
-// disarms it. While blocks are not tracked the tools do nothing.
+// The column of nine block tools (fraToolBar1), each with its name under its icon and a tool tip
+// that says what its block does. A click arms a tool: the column remembers the tool word and
+// announces it with the tool's cursor; a press on the column's background disarms it. While
+// blocks are not tracked the tools do nothing.
 class ToolColumn : public QFrame {
     Q_OBJECT
 public:
     struct Tool {
         const char *name;   // the button's object name
-        QString tip;
+        QString label;      // shown under the icon
+        QString does;       // what the block does, below the label in the tool tip
         QString word;
         qint16 shape;       // the shape of its icon and cursor
     };
@@ -43,6 +45,7 @@ protected:
 
 private:
     void arm(const Tool &tool);
+    QSize buttonSize() const;
 
     QVector<QToolButton *> m_buttons;
     QString m_armedWord;

@@ -12,6 +12,8 @@ RunWindowDock::RunWindowDock(QWidget *window, QWidget *parent)
     const QSize size = window->size();
     setWidget(window); // from here on a part of the dock, no longer a window of its own
     window->resize(size);
+    // Hidden in so many words, so that the program's next show() of it shows the dock.
+    window->hide();
     window->installEventFilter(this);
     hide();
     // Hidden by the user through the dock, the window counts as hidden too, so that showing it

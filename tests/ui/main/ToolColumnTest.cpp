@@ -7,20 +7,35 @@
 #include <QCheckBox>
 #include <QImage>
 #include <QPainter>
+#include <QSet>
 
 class ToolColumnTest : public MainWindowFixture {};
 
-TEST_F(ToolColumnTest, NineToolsInOrderWithTheirTips)
+// Each tool shows its name under its icon, whole, and its tool tip names it and says what its
+// block does; a screen reader hears the same.
+TEST_F(ToolColumnTest, NineToolsInOrderWithTheirNamesAndTips)
 {
-    const QStringList tips = {QStringLiteral("Başla"), QStringLiteral("İşlem"), QStringLiteral("Giriş"),
-                              QStringLiteral("Çıkış"), QStringLiteral("Şartlı Dallanma"), QStringLiteral("Bağlantı"),
-                              QStringLiteral("Fonksiyon"), QStringLiteral("Pencere"), QStringLiteral("Dur")};
+    const QStringList names = {QStringLiteral("Başla"), QStringLiteral("İşlem"), QStringLiteral("Giriş"),
+                               QStringLiteral("Çıkış"), QStringLiteral("Şartlı Dallanma"), QStringLiteral("Bağlantı"),
+                               QStringLiteral("Fonksiyon"), QStringLiteral("Pencere"), QStringLiteral("Dur")};
     const QList<QToolButton *> buttons = window->fraToolBar1()->findChildren<QToolButton *>();
     ASSERT_EQ(buttons.size(), 9);
+    QSet<QString> descriptions;
     for (int i = 0; i < 9; ++i) {
-        EXPECT_EQ(buttons[i]->toolTip(), tips[i]);
-        EXPECT_FALSE(buttons[i]->icon().isNull());
+        QToolButton *button = buttons[i];
+        EXPECT_EQ(button->text(), names[i]);
+        EXPECT_EQ(button->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
+        EXPECT_FALSE(button->icon().isNull());
+        EXPECT_LE(button->fontMetrics().horizontalAdvance(names[i]), button->width() - 6) << i;
+        EXPECT_EQ(button->size(), buttons[0]->size());
+        const QStringList tip = button->toolTip().split(u'\n');
+        ASSERT_EQ(tip.size(), 2) << i;
+        EXPECT_EQ(tip[0], names[i]);
+        EXPECT_EQ(button->accessibleName(), names[i]);
+        EXPECT_EQ(button->accessibleDescription(), tip[1]);
+        descriptions.insert(tip[1]);
     }
+    EXPECT_EQ(descriptions.size(), 9);
 }
 
 TEST_F(ToolColumnTest, ArmingSetsTheCursorAndTheBackgroundDisarms)
