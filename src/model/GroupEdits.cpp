@@ -113,6 +113,17 @@ EditRecord GroupEdits::deleteBlocks(const QVector<qint16> &elements)
     return record;
 }
 
+void GroupEdits::writeContents(cBlock &block, const EditRecord::BlockState &state)
+{
+    block.setShapeSize(state.shapeElement.width, state.shapeElement.height);
+    block.setBGColor(state.bgColor);
+    block.setBorderColor(state.borderColor);
+    block.setTextColor(state.textColor);
+    block.setZAction(state.zAction);
+    for (int slot = 0; slot < 3; ++slot)
+        block.setZParam(slot, state.zParam[slot]);
+}
+
 ChartFragment GroupEdits::fragmentOf(const QVector<qint16> &elements) const
 {
     ChartFragment fragment;
@@ -143,13 +154,7 @@ EditRecord GroupEdits::insertFragment(const ChartFragment &fragment, float dx, f
         cBlock *block = m_blocks.AddShape(state.shape, m_blocks.getFreeTagID(), at.left + dx, at.top + dy);
         if (!newTags.contains(state.tagID))
             newTags.insert(state.tagID, block->TagID());
-        block->setShapeSize(at.width, at.height);
-        block->setBGColor(state.bgColor);
-        block->setBorderColor(state.borderColor);
-        block->setTextColor(state.textColor);
-        block->setZAction(state.zAction);
-        for (int slot = 0; slot < 3; ++slot)
-            block->setZParam(slot, state.zParam[slot]);
+        writeContents(*block, state);
         block->setVisible(true);
         block->setCaptionToAction();
         last = block->theObjectShape();

@@ -35,6 +35,9 @@ public:
     // project is modified. Unchanged for an empty fragment or while tracking is off.
     EditRecord insertFragment(const ChartFragment &fragment, float dx, float dy, QVector<qint16> *added = nullptr);
 
+    // Gives a new block the state's size, colours and action fields (not its tag or place).
+    static void writeContents(cBlock &block, const EditRecord::BlockState &state);
+
 private:
     QVector<cBlock *> blocksOf(const QVector<qint16> &elements) const;
     QVector<int> linesTouching(const QVector<cBlock *> &blocks) const;

@@ -1,6 +1,7 @@
 #include "ui/editor/ChartClipboard.h"
 
 #include "model/Block_Collection.h"
+#include "model/GroupEdits.h"
 #include "model/Line_Collection.h"
 #include "project/ProjectFileReader.h"
 #include "project/ProjectFileWriter.h"
@@ -17,14 +18,7 @@ QByteArray ChartClipboard::encode(const ChartFragment &fragment)
     Block_Collection blocks(&context, &lines);
     for (const EditRecord::BlockState &state : fragment.blocks) {
         const ShapeElement &at = state.shapeElement;
-        cBlock *block = blocks.AddShape(state.shape, state.tagID, at.left, at.top);
-        block->setShapeSize(at.width, at.height);
-        block->setBGColor(state.bgColor);
-        block->setBorderColor(state.borderColor);
-        block->setTextColor(state.textColor);
-        block->setZAction(state.zAction);
-        for (int slot = 0; slot < 3; ++slot)
-            block->setZParam(slot, state.zParam[slot]);
+        GroupEdits::writeContents(*blocks.AddShape(state.shape, state.tagID, at.left, at.top), state);
     }
     for (const EditRecord::LineState &state : fragment.lines)
         lines.AddLine(state.from, state.to, state.caption);

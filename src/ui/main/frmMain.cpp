@@ -266,7 +266,9 @@ frmScreen *frmMain::screen()
 {
     if (!m_screen) {
         m_screen = new frmScreen(m_runtime.console, m_runtime.flags, m_log, [this] { endApplication(); }, this);
-        m_placement->dock(m_screen, Qt::BottomDockWidgetArea);
+        // The console's rows follow its height: docked, it keeps every one of them.
+        m_screen->setMinimumHeight(m_screen->height());
+        m_placement->dock(m_screen, Qt::RightDockWidgetArea);
     }
     return m_screen;
 }
@@ -275,7 +277,7 @@ frmVars *frmMain::vars()
 {
     if (!m_vars) {
         m_vars = new frmVars(m_runtime.vars, this);
-        m_placement->dock(m_vars, Qt::RightDockWidgetArea);
+        m_placement->dock(m_vars, Qt::BottomDockWidgetArea);
     }
     return m_vars;
 }
@@ -284,7 +286,7 @@ frmStack *frmMain::stack()
 {
     if (!m_stack) {
         m_stack = new frmStack(m_runtime.stack, this);
-        m_placement->dock(m_stack, Qt::RightDockWidgetArea);
+        m_placement->dock(m_stack, Qt::BottomDockWidgetArea);
     }
     return m_stack;
 }
