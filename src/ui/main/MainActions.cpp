@@ -54,6 +54,13 @@ MainActions::File MainActions::buildFile(QWidget *owner)
     f.menu->addSeparator();
     f.examples = newMenu(owner, "mnuExamplesMenu", QStringLiteral("Örnekler"));
     f.menu->addMenu(f.examples);
+    f.openExercise = entry(f.menu, owner, "mnuOpenExercise", QStringLiteral("Alıştırma Aç..."),
+                           QStringLiteral("Bir alıştırmayı şemanın yanındaki panelde açar"));
+    f.checkExercise = entry(f.menu, owner, "mnuCheckExercise", QStringLiteral("Kontrol Et"),
+                            QStringLiteral("Şemayı alıştırmanın bütün testleriyle çalıştırır; hiçbir şey kaydedilmez"),
+                            QKeySequence(Qt::CTRL | Qt::Key_T));
+    f.exerciseEditor = entry(f.menu, owner, "mnuExerciseEditor", QStringLiteral("Alıştırma Düzenleyici..."),
+                             QStringLiteral("Yeni bir alıştırma dosyası yazar ya da açık alıştırmayı düzenler"));
     f.menu->addSeparator();
     f.makeExecutable = entry(f.menu, owner, "mnuMakeExecutable", QStringLiteral("EXE Yap..."),
                              QStringLiteral("Akış şemasını tek başına çalışan bir program yapar"));
@@ -67,6 +74,11 @@ MainActions::File MainActions::buildFile(QWidget *owner)
                         QStringLiteral("Akış şemasını PNG, SVG ya da PDF dosyası olarak kaydeder"));
     f.print = entry(f.menu, owner, "mnuPrint", QStringLiteral("Yazdır..."), QStringLiteral("Akış şemasını yazdırır"),
                     QKeySequence::Print);
+    f.exportCode = entry(f.menu, owner, "mnuExportCode", QStringLiteral("Kod Olarak Dışa Aktar..."),
+                         QStringLiteral("Şemayı ve çağırdığı şemaları Python, C ya da Java programı olarak kaydeder"));
+    f.codeView = entry(f.menu, owner, "mnuCodeView", QStringLiteral("Kod Görünümü"),
+                       QStringLiteral("Şemanın Python kodunu şemanın yanındaki panelde gösterir"),
+                       QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_K));
     f.menu->addSeparator();
     f.exit = entry(f.menu, owner, "mnuExit", QStringLiteral("Çıkış"), QStringLiteral("Programı kapatır"),
                    QKeySequence::Quit);

@@ -27,11 +27,16 @@ public:
         QAction *open;
         QMenu *recent;
         QMenu *examples;
+        QAction *openExercise;
+        QAction *checkExercise;
+        QAction *exerciseEditor;
         QAction *makeExecutable;
         QAction *save;
         QAction *saveAs;
         QAction *saveImage;
         QAction *print;
+        QAction *exportCode;
+        QAction *codeView;
         QAction *exit;
     };
     // "Düzen"; the editor's undo and redo entries go above these.

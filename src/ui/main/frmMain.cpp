@@ -11,6 +11,9 @@
 #include "ui/editor/SelectionCommands.h"
 #include "ui/editor/EmptySurfaceHint.h"
 #include "ui/main/ProjectCommands.h"
+#include "shell/DataLocator.h"
+#include "ui/codegen/CodeCommands.h"
+#include "ui/exercise/ExerciseCommands.h"
 #include "ui/main/RecoveryCommands.h"
 #include "ui/main/QtProjectDialogs.h"
 #include "ui/main/MainWindowCommands.h"
@@ -86,6 +89,11 @@ frmMain::frmMain()
     m_commands->setUndoStack(undoStack());
     connect(m_commands, &ProjectCommands::selectorHideRequested, this, &frmMain::hideSelector);
     new LayoutCommand(m_project, *m_editor, m_log, m_actions.edit.autoLayout, this);
+    const MainActions::File &f = m_actions.file;
+    new ExerciseCommands(*this, m_project, m_editor->undoStack(), m_runtime.run,
+                         {f.openExercise, f.checkExercise, f.exerciseEditor, f.examples},
+                         DataLocator().dataFolder() + QStringLiteral("Exercises/"));
+    m_code = new CodeCommands(*this, m_project, *m_editor, m_runtime.run, f.exportCode, f.codeView);
     const MainActions::Run &r = m_actions.run;
     new RunMenuCommands(m_runtime.run, *m_runControls, {r.run, r.stop, r.pause, r.nextStep, r.fast, r.slow, r.stepMode},
                         this);
@@ -336,6 +344,7 @@ void frmMain::setSelector(const cBlock *block)
 {
     if (block)
         m_editor->followRun(*block);
+    m_code->showRunBlock(block);
 }
 
 void frmMain::hideSelector()

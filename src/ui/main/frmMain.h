@@ -12,6 +12,7 @@
 #include <QPointer>
 
 class ChartEditor;
+class CodeCommands;
 class DrawingSurface;
 class MainWindowCommands;
 class ProjectCommands;
@@ -133,5 +134,6 @@ private:
     QPointer<frm_mBox> m_messageWindow;
     ProjectCommands *m_commands = nullptr;
     MainWindowCommands *m_editingCommands = nullptr;
+    CodeCommands *m_code = nullptr;
     DebugCommands *m_debugCommands = nullptr;
 };

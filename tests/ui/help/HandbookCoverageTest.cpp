@@ -77,13 +77,15 @@ QStringList messageTexts()
 {
     static const QRegularExpression statement(
         QStringLiteral("(mBox|showModal|endRun|fail|VarnelError\\(|cannotReturn =|case \\w+: return|default: return|"
-                       "return fileName|return QStringLiteral\\(\"[^\"]*\\p{L}[^\"]*: \")[^;]*;"));
+                       "QMessageBox::\\w+\\(|error = |return fileName|return QStringLiteral\\(\"[^\"]*\\p{L}[^\"]*: \")[^;]*;"));
     static const QRegularExpression literal(QStringLiteral("QStringLiteral\\(\"((?:[^\"\\\\]|\\\\.)*)\"\\)"));
     const QStringList files = {QStringLiteral("interp"), QStringLiteral("guiwin/ObjectStatement.cpp"),
                                QStringLiteral("guiwin/WindowSession.cpp"), QStringLiteral("guiwin/WindowLimits.cpp"),
                                QStringLiteral("model/VarnelError.cpp"), QStringLiteral("project/Project.cpp"),
                                QStringLiteral("project/ProjectFileReader.cpp"), QStringLiteral("base/FileErrors.cpp"),
-                               QStringLiteral("runner/TerminalHost.cpp"), QStringLiteral("ui/guiwin/GUI_Collection.cpp")};
+                               QStringLiteral("runner/TerminalHost.cpp"), QStringLiteral("ui/guiwin/GUI_Collection.cpp"),
+                               QStringLiteral("exercise/ExerciseWriter.cpp"), QStringLiteral("ui/exercise"),
+                               QStringLiteral("ui/codegen")};
     QStringList texts;
     for (const QString &entry : files) {
         QDirIterator it(sourceFolder() + u'/' + entry, {QStringLiteral("*.cpp")}, QDir::Files);
