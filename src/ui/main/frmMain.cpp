@@ -105,6 +105,9 @@ frmMain::frmMain()
     showTitle(m_project.windowTitle());
     connect(&m_project, &Project::windowTitleChanged, this, &frmMain::showTitle);
     connect(&m_project.context(), &ModelContext::projectModifiedChanged, this, &QWidget::setWindowModified);
+    // A load changes the flag without announcing it: its end tells.
+    connect(&m_project.context(), &ModelContext::replaced, this,
+            [this] { setWindowModified(m_project.context().projectModified()); });
     setStatusBar(new MainStatusBar(m_project, *m_surface, *m_tools, this));
     new EmptySurfaceHint(m_project.context(), m_project.theBlockCollection(), m_surface->viewport());
     connect(&m_log, &MessageLog::messageAdded, this, &frmMain::showMessageWindow);
