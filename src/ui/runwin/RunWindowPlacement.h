@@ -10,7 +10,7 @@ class QWidget;
 class RunWindowDock;
 
 // Where the run windows (console, variables, stack) open: docked in the main window (the
-// console at the bottom, the grids at the right) until the user floats or moves them, and then
+// console at the right, the grids at the bottom) until the user floats or moves them, and then
 // where the user last had them, kept in the per-user preferences. A floating window that would
 // open over the main window's menus, tools and buttons goes beside the main window instead, on
 // the screen and clear of the other run windows when there is room.

@@ -46,11 +46,19 @@ TEST_F(MainWindowProjectTest, TheFileMenuHoldsTheCommandsInOrder)
 TEST_F(MainWindowProjectTest, TheTitleFollowsTheProject)
 {
     window->openStartFile(example(QStringLiteral("test05_if.vnp")));
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("Varnel 3.01 - test05_if.vnp"));
+    // "[*]" is where the desktop marks unsaved changes.
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Varnel 3.01 - test05_if.vnp[*]"));
+    EXPECT_FALSE(window->isWindowModified());
+    const cBlock *first = window->project().theBlockCollection().item(1);
+    window->applyEdit(QStringLiteral("Taşı"), [first](EditOperations &operations) {
+        return operations.moveBlock(first->theObjectShape(), first->shapeLeft() + 10, first->shapeTop());
+    });
+    EXPECT_TRUE(window->isWindowModified());
     QTemporaryDir dir;
     dialogs->saveAnswer = dir.filePath(QStringLiteral("yeni ad.vnp"));
     window->action(QStringLiteral("mnuSaveAs"))->trigger();
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("Varnel 3.01 - yeni ad.vnp"));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Varnel 3.01 - yeni ad.vnp[*]"));
+    EXPECT_FALSE(window->isWindowModified());
 }
 
 // A block deleted right after loading is a change the close question must not let slip.
@@ -90,7 +98,7 @@ TEST_F(MainWindowProjectTest, AFileDroppedOnTheWindowOpens)
     QDropEvent drop(QPointF(50, 50), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(window.get(), &drop);
     ASSERT_TRUE(waitFor([this] { return !window->project().projectPath().isEmpty(); }, 2000));
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("Varnel 3.01 - test05_if.vnp"));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Varnel 3.01 - test05_if.vnp[*]"));
 }
 
 TEST_F(MainWindowProjectTest, AProgramThatRunsLocksTheFileMenu)

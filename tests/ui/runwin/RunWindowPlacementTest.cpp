@@ -5,6 +5,7 @@
 
 #include "project/RecentProjects.h"
 #include "ui/editor/DrawingSurface.h"
+#include "ui/runwin/RunWindowDock.h"
 #include "ui/runwin/RunWindowPlacement.h"
 #include "ui/runwin/frmScreen.h"
 #include "ui/runwin/frmStack.h"
@@ -102,38 +103,58 @@ protected:
 
 } // namespace
 
-// The test screen has no room beside the main window: the windows go over the drawing.
-TEST_F(RunWindowsOfTheMainWindow, OpenWithoutCoveringTheControls)
+// Docked by default: the console at the right, the grids at the bottom, none over the controls.
+TEST_F(RunWindowsOfTheMainWindow, OpenDockedWithoutCoveringTheControls)
 {
     QTest::mouseClick(window->runControls()->findChild<QPushButton *>(QStringLiteral("cmdScreen")), Qt::LeftButton);
-    const QRect room = window->QWidget::screen()->availableGeometry();
-    const QRect main = window->frameGeometry();
-    ASSERT_LT(room.right() - main.right(), window->screen()->width());
-    ASSERT_LT(room.bottom() - main.bottom(), window->screen()->height());
     window->vars()->show();
     window->stack()->show();
-    for (QWidget *runWindow : {static_cast<QWidget *>(window->screen()), static_cast<QWidget *>(window->vars()),
-                               static_cast<QWidget *>(window->stack())}) {
-        ASSERT_TRUE(runWindow->isVisible());
+    const struct {
+        QWidget *runWindow;
+        Qt::DockWidgetArea area;
+    } cases[] = {{window->screen(), Qt::RightDockWidgetArea},
+                 {window->vars(), Qt::BottomDockWidgetArea},
+                 {window->stack(), Qt::BottomDockWidgetArea}};
+    for (const auto &c : cases) {
+        auto *dock = qobject_cast<RunWindowDock *>(c.runWindow->parentWidget());
+        ASSERT_NE(dock, nullptr);
+        EXPECT_TRUE(c.runWindow->isVisible());
+        EXPECT_FALSE(dock->isFloating());
+        EXPECT_EQ(window->dockWidgetArea(dock), c.area);
         for (const QRect &control : controls())
-            EXPECT_FALSE(runWindow->frameGeometry().intersects(control)) << runWindow->objectName().toStdString();
-        EXPECT_TRUE(window->QWidget::screen()->availableGeometry().contains(runWindow->frameGeometry()))
-            << runWindow->objectName().toStdString();
+            EXPECT_FALSE(QRect(dock->mapToGlobal(QPoint(0, 0)), dock->size()).intersects(control))
+                << dock->objectName().toStdString();
     }
+}
+
+// A floating run window that would open over the controls goes beside the main window; the
+// test screen has no room beside it, so it goes over the drawing.
+TEST_F(RunWindowsOfTheMainWindow, FloatingOpensClearOfTheControls)
+{
+    window->showScreen(true);
+    auto *dock = qobject_cast<RunWindowDock *>(window->screen()->parentWidget());
+    ASSERT_NE(dock, nullptr);
+    dock->hide();
+    dock->setFloating(true);
+    dock->move(window->fraToolBar1()->mapToGlobal(QPoint(0, 0)));
+    window->showScreen(true);
+    ASSERT_TRUE(dock->isVisible());
+    for (const QRect &control : controls())
+        EXPECT_FALSE(dock->frameGeometry().intersects(control));
+    EXPECT_TRUE(window->QWidget::screen()->availableGeometry().contains(dock->frameGeometry()));
 }
 
 TEST_F(RunWindowsOfTheMainWindow, ReopenWhereTheUserLastPutThem)
 {
     window->showScreen(true);
-    window->screen()->move(window->screen()->pos() + QPoint(-37, 23));
-    window->screen()->resize(500, 300);
-    const QRect chosen = window->screen()->geometry();
-    window->screen()->close();
+    auto *dock = qobject_cast<RunWindowDock *>(window->screen()->parentWidget());
+    ASSERT_NE(dock, nullptr);
+    dock->setFloating(true);
+    // Over the drawing, where the user may put it.
+    dock->setGeometry(QRect(window->surface()->mapToGlobal(QPoint(30, 20)), QSize(260, dock->minimumSizeHint().height() + 20)));
+    dock->close();
     ASSERT_FALSE(window->screen()->isVisible());
-
-    window = std::make_unique<frmMain>(); // the next session
-    window->show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     window->showScreen(true);
-    EXPECT_EQ(window->screen()->geometry(), chosen);
+    EXPECT_TRUE(dock->isFloating());
+    EXPECT_FALSE(window->screen()->parentWidget()->isHidden());
 }
