@@ -196,8 +196,8 @@ const cBlock *DebugCommands::blockAt(const QPoint &viewportPos, QPointF *local) 
     return nullptr;
 }
 
-// A click in a block's top-left corner toggles its breakpoint; a right click offers the
-// debugger's entries for the block.
+// A click in the top-left corner of the selected block toggles its breakpoint; a right click
+// offers the debugger's entries for the block.
 bool DebugCommands::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::MouseButtonPress) {
@@ -206,10 +206,11 @@ bool DebugCommands::eventFilter(QObject *watched, QEvent *event)
         const cBlock *block = mouse->button() == Qt::LeftButton && mouse->modifiers() == Qt::NoModifier
             ? blockAt(mouse->position().toPoint(), &local)
             : nullptr;
-        if (block && BlockItem::breakpointCorner().contains(local)) {
+        // Only on a block already selected, and the press goes on to the editor: a click that
+        // selects or drags a block never sets a breakpoint by the way.
+        if (block && BlockItem::breakpointCorner().contains(local)
+            && block->theObjectShape() == m_window.project().context().selectedIndex())
             toggleBreakpoint(*block);
-            return true;
-        }
     } else if (event->type() == QEvent::ContextMenu) {
         auto *menuEvent = static_cast<QContextMenuEvent *>(event);
         if (const cBlock *block = blockAt(menuEvent->pos())) {
