@@ -250,7 +250,6 @@ void frmMain::connectEditor()
     wire(m_actions.remove.line, [this] { m_editor->deleteSelectedLines(); });
     wire(m_actions.remove.block, [this] { m_editor->deleteSelection(); });
     wire(m_actions.edit.captionToLine, [this] { m_editor->labelSelectedLines(); });
-    QMenu *edit = m_actions.edit.menu;
     const MainActions::Edit &e = m_actions.edit;
     new SelectionCommands(*m_editor, {e.cut, e.copy, e.paste, e.selectAll, e.grid}, m_editor);
     QVector<EditorKeyboard::Kind> kinds;
@@ -258,6 +257,7 @@ void frmMain::connectEditor()
         kinds.append({tool.word, tool.label});
     auto *keyboard = new EditorKeyboard(*m_editor, *m_surface, kinds);
     connect(e.insertBlock, &QAction::triggered, keyboard, &EditorKeyboard::insertBlock);
+    QMenu *edit = m_actions.edit.menu;
     QAction *first = edit->actions().value(0);
     edit->insertActions(first, {m_editor->undoAction(), m_editor->redoAction()});
     edit->insertSeparator(first);
