@@ -70,15 +70,16 @@ MainActions::File MainActions::buildFile(QWidget *owner)
     f.saveAs = entry(f.menu, owner, "mnuSaveAs", QStringLiteral("Farklı Kaydet..."),
                      QStringLiteral("Akış şemasını başka bir adla kaydeder"), QKeySequence::SaveAs);
     f.menu->addSeparator();
-    f.saveImage = entry(f.menu, owner, "mnuSaveImage", QStringLiteral("Resim Olarak Kaydet..."),
-                        QStringLiteral("Akış şemasını PNG, SVG ya da PDF dosyası olarak kaydeder"));
-    f.print = entry(f.menu, owner, "mnuPrint", QStringLiteral("Yazdır..."), QStringLiteral("Akış şemasını yazdırır"),
-                    QKeySequence::Print);
     f.exportCode = entry(f.menu, owner, "mnuExportCode", QStringLiteral("Kod Olarak Dışa Aktar..."),
                          QStringLiteral("Şemayı ve çağırdığı şemaları Python, C ya da Java programı olarak kaydeder"));
     f.codeView = entry(f.menu, owner, "mnuCodeView", QStringLiteral("Kod Görünümü"),
                        QStringLiteral("Şemanın Python kodunu şemanın yanındaki panelde gösterir"),
                        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_K));
+    f.menu->addSeparator();
+    f.saveImage = entry(f.menu, owner, "mnuSaveImage", QStringLiteral("Resim Olarak Kaydet..."),
+                        QStringLiteral("Akış şemasını PNG, SVG ya da PDF dosyası olarak kaydeder"));
+    f.print = entry(f.menu, owner, "mnuPrint", QStringLiteral("Yazdır..."), QStringLiteral("Akış şemasını yazdırır"),
+                    QKeySequence::Print);
     f.menu->addSeparator();
     f.exit = entry(f.menu, owner, "mnuExit", QStringLiteral("Çıkış"), QStringLiteral("Programı kapatır"),
                    QKeySequence::Quit);

@@ -117,6 +117,9 @@ frmMain::frmMain()
 
 frmMain::~frmMain()
 {
+    // The placement keeps the docks' places as they hide; while the window is taken apart
+    // there is nothing left to keep.
+    delete m_placement;
     // The windows hold references into the runtime; they go first.
     delete m_messageWindow;
     delete m_screen;

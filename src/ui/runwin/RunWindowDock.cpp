@@ -26,6 +26,10 @@ RunWindowDock::RunWindowDock(QWidget *window, QWidget *parent)
 
 void RunWindowDock::bringForward()
 {
+    // A program made from a chart runs it with the main window hidden: there a docked window
+    // could not be seen, so it stands on its own.
+    if (parentWidget() && !parentWidget()->isVisible() && !isFloating())
+        setFloating(true);
     show();
     raise();
 }

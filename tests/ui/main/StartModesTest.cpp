@@ -11,7 +11,7 @@ class StartModesTest : public MainWindowFixture {};
 
 TEST_F(StartModesTest, EmptyEditorStartsWithTheBaseTitleAndDisabledCommands)
 {
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("Varnel 3.01"));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Varnel 3.01[*]")); // "[*]": where unsaved changes are marked
     EXPECT_TRUE(window->project().trackCurrentBlock());
     EXPECT_TRUE(controls().chk_LOAD_GUI->isChecked());
     EXPECT_TRUE(controls().chk_LOAD_GUI->isHidden());
@@ -46,7 +46,7 @@ TEST_F(StartModesTest, EmptyEditorStartsWithTheBaseTitleAndDisabledCommands)
 TEST_F(StartModesTest, EditorWithFileShowsTheNameInTheTitle)
 {
     window->openStartFile(example(QStringLiteral("test00_hello.vnp")));
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("Varnel 3.01 - test00_hello.vnp"));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Varnel 3.01 - test00_hello.vnp[*]"));
     EXPECT_EQ(window->project().context().selectedIndex(), -1);
     EXPECT_FALSE(window->surface()->selectorVisible());
 }
