@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="tr_TR">
 <context>
+    <name>GUI_Collection</name>
+    <message>
+        <source>Yanlış nesne eklenmeye çalışılıyor: </source>
+        <translation>An object of the wrong kind was being added: </translation>
+    </message>
+    <message>
+        <source>Aynı isimde ikinci bir nesne eklenemez: </source>
+        <translation>A second object with the same name cannot be added: </translation>
+    </message>
+</context>
+<context>
     <name>HandbookHelp</name>
     <message>
         <source>Kullanım kılavuzunu açar; seçili bloğun türünü anlatan bölümden</source>
@@ -79,6 +90,13 @@ Installing the program again brings the handbook back.</translation>
     <message>
         <source>Tamam</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>VariablesModel</name>
+    <message>
+        <source>Son adımda değişti</source>
+        <translation>Changed in the last step</translation>
     </message>
 </context>
 <context>
@@ -302,6 +320,13 @@ Every object must have a name of its own!</translation>
     </message>
 </context>
 <context>
+    <name>frmScreen</name>
+    <message>
+        <source>Ekran</source>
+        <translation>Screen</translation>
+    </message>
+</context>
+<context>
     <name>frmSize</name>
     <message>
         <source>Boyut</source>
@@ -317,10 +342,35 @@ Every object must have a name of its own!</translation>
     </message>
 </context>
 <context>
+    <name>frmStack</name>
+    <message>
+        <source>Yığın</source>
+        <translation>Stack</translation>
+    </message>
+</context>
+<context>
+    <name>frmVars</name>
+    <message>
+        <source>Değişkenler</source>
+        <translation>Variables</translation>
+    </message>
+</context>
+<context>
     <name>frmWindow</name>
     <message>
         <source>Pencere</source>
         <translation>Window</translation>
+    </message>
+</context>
+<context>
+    <name>frm_mBox</name>
+    <message>
+        <source>Tamam</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Uyarı</source>
+        <translation>Warning</translation>
     </message>
 </context>
 <context>

@@ -44,11 +44,11 @@ cGUI_obj *GUI_Collection::Add(const QString &sID, const QString &sTYPE, const QS
 {
     const GuiKind::Kind kind = GuiKind::fromWord(sTYPE);
     if (kind == GuiKind::Unknown) {
-        m_log->mBox(QStringLiteral("Yanlış nesne eklenmeye çalışılıyor: ") + sTYPE);
+        m_log->mBox(tr("Yanlış nesne eklenmeye çalışılıyor: ") + sTYPE);
         return nullptr;
     }
     if (!sKey.isEmpty() && positionOfKey(sKey) >= 0) {
-        m_log->mBox(QStringLiteral("Aynı isimde ikinci bir nesne eklenemez: ") + sKey);
+        m_log->mBox(tr("Aynı isimde ikinci bir nesne eklenemez: ") + sKey);
         return nullptr;
     }
     const int index = familySize(kind);

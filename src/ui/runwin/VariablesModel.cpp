@@ -35,7 +35,7 @@ QVariant VariablesModel::data(const QModelIndex &index, int role) const
         if (role == Qt::BackgroundRole)
             return QColor(0xFF, 0xE0, 0x80);
         if (role == Qt::ToolTipRole)
-            return QStringLiteral("Son adımda değişti");
+            return tr("Son adımda değişti");
     }
     return HeaderCellStyle::data(header, role);
 }

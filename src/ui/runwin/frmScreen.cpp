@@ -23,7 +23,7 @@ frmScreen::frmScreen(ConsoleScreen &console, AppFlags &flags, MessageLog &log, E
       m_refresher([this] { m_console.acknowledge(); }, [this] { update(); })
 {
     setObjectName(QStringLiteral("frmScreen"));
-    setWindowTitle(QStringLiteral("Ekran"));
+    setWindowTitle(tr("Ekran"));
     if (owner)
         setWindowIcon(owner->windowIcon());
     m_font.setPointSize(9);

@@ -16,7 +16,7 @@ frmStack::frmStack(CallStack &stack, QWidget *owner)
       m_grid(new RunGrid(m_model, this))
 {
     setObjectName(QStringLiteral("frmStack"));
-    setWindowTitle(QStringLiteral("Yığın"));
+    setWindowTitle(tr("Yığın"));
     m_grid->verticalHeader()->setDefaultSectionSize(m_grid->fontMetrics().height() + 4);
     const TwipsScale twips = ScreenTwips::of(this);
     m_grid->setColumnWidth(0, twips.toPixelsX(500));

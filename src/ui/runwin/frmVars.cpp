@@ -13,7 +13,7 @@ frmVars::frmVars(VariableStore &store, QWidget *owner)
       m_grid(new RunGrid(m_model, this))
 {
     setObjectName(QStringLiteral("frmVars"));
-    setWindowTitle(QStringLiteral("Değişkenler"));
+    setWindowTitle(tr("Değişkenler"));
     m_grid->horizontalHeader()->setDefaultSectionSize(90);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);

@@ -17,11 +17,11 @@ frm_mBox::frm_mBox(MessageLog &log, AppFlags &flags, EndApplication endApplicati
       m_flags(flags),
       m_endApplication(std::move(endApplication)),
       m_txtMessage(new QPlainTextEdit(this)),
-      m_cmdOK(new QPushButton(QStringLiteral("Tamam"), this)),
+      m_cmdOK(new QPushButton(tr("Tamam"), this)),
       m_refresher([] {}, [this] { appendNewText(); })
 {
     setObjectName(QStringLiteral("frm_mBox"));
-    setWindowTitle(QStringLiteral("Uyarı"));
+    setWindowTitle(tr("Uyarı"));
     setModal(false);
     if (owner)
         setWindowIcon(owner->windowIcon());
