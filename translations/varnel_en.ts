@@ -2,6 +2,126 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="tr_TR">
 <context>
+    <name>ChartCode</name>
+    <message>
+        <source>Şemanın geçici kopyası yazılamadı; geçici klasörde yer kalmamış olabilir.</source>
+        <translation>The chart&apos;s temporary copy could not be written; the temporary folder may be full.</translation>
+    </message>
+</context>
+<context>
+    <name>ChartExport</name>
+    <message>
+        <source>PNG Resmi (*.png)</source>
+        <translation>PNG Image (*.png)</translation>
+    </message>
+    <message>
+        <source>SVG Çizimi (*.svg)</source>
+        <translation>SVG Drawing (*.svg)</translation>
+    </message>
+    <message>
+        <source>PDF Belgesi (*.pdf)</source>
+        <translation>PDF Document (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Akış şeması boş; resmi çıkarılacak bir şey yok.</source>
+        <translation>The flowchart is empty; there is nothing to draw.</translation>
+    </message>
+    <message>
+        <source>Resmin biçimi dosya adından anlaşılamadı: </source>
+        <translation>The image format could not be told from the file name: </translation>
+    </message>
+    <message>
+        <source> (.png, .svg ya da .pdf ile bitmeli).</source>
+        <translation> (it must end in .png, .svg or .pdf).</translation>
+    </message>
+    <message>
+        <source>Resim oluşturulamadı: bellek yetersiz.</source>
+        <translation>The image could not be made: not enough memory.</translation>
+    </message>
+    <message>
+        <source> yazılamadı: </source>
+        <translation> could not be written: </translation>
+    </message>
+</context>
+<context>
+    <name>ChartExportCommands</name>
+    <message>
+        <source>Resim Olarak Kaydet</source>
+        <translation>Save as Image</translation>
+    </message>
+    <message>
+        <source>Adsız</source>
+        <translation>Untitled</translation>
+    </message>
+    <message>
+        <source>Yazdır</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Akış şeması yazdırılamadı: yazıcı hazır değil.</source>
+        <translation>The flowchart could not be printed: the printer is not ready.</translation>
+    </message>
+</context>
+<context>
+    <name>CodeCommands</name>
+    <message>
+        <source>Kod</source>
+        <translation>Code</translation>
+    </message>
+</context>
+<context>
+    <name>CodeExportDialog</name>
+    <message>
+        <source>C Kaynak Dosyası (*.c)</source>
+        <translation>C Source File (*.c)</translation>
+    </message>
+    <message>
+        <source>Java Kaynak Dosyası (*.java)</source>
+        <translation>Java Source File (*.java)</translation>
+    </message>
+    <message>
+        <source>Python Programı (*.py)</source>
+        <translation>Python Program (*.py)</translation>
+    </message>
+    <message>
+        <source>Kod Olarak Dışa Aktar</source>
+        <translation>Export as Code</translation>
+    </message>
+    <message>
+        <source>Şemanın ve çağırdığı şemaların yazılacağı programlama dili</source>
+        <translation>The programming language the chart and the charts it calls are written in</translation>
+    </message>
+    <message>
+        <source>Kodu bir dosyaya kaydeder</source>
+        <translation>Saves the code to a file</translation>
+    </message>
+    <message>
+        <source>Adsız</source>
+        <translation>Untitled</translation>
+    </message>
+    <message>
+        <source>Kodu Kaydet</source>
+        <translation>Save the Code</translation>
+    </message>
+    <message>
+        <source>Kod kaydedilemedi: </source>
+        <translation>The code could not be saved: </translation>
+    </message>
+</context>
+<context>
+    <name>CodeView</name>
+    <message>
+        <source>Şemanın Python kodu; bir satıra tıklamak o satırın bloğunu seçer</source>
+        <translation>The chart&apos;s Python code; clicking a line selects that line&apos;s block</translation>
+    </message>
+    <message>
+        <source># Bu şemanın kodu gösterilemiyor:
+# </source>
+        <translation># This chart&apos;s code cannot be shown:
+# </translation>
+    </message>
+</context>
+<context>
     <name>GUI_Collection</name>
     <message>
         <source>Yanlış nesne eklenmeye çalışılıyor: </source>

@@ -1,13 +1,14 @@
 #include "ui/codegen/ChartCode.h"
 
 #include "exercise/ChartSnapshot.h"
+#include <QCoreApplication>
 
 bool ChartCode::make(const EditedChart &chart, CodeExport::Language language, CodeExport &out, QString &error,
                      const QString &className)
 {
     const ChartSnapshot snapshot(chart.path, chart.bytes);
     if (!snapshot.isValid()) {
-        error = QStringLiteral("Şemanın geçici kopyası yazılamadı; geçici klasörde yer kalmamış olabilir.");
+        error = QCoreApplication::translate("ChartCode", "Şemanın geçici kopyası yazılamadı; geçici klasörde yer kalmamış olabilir.");
         return false;
     }
     if (out.exportChart(snapshot.path(), language, className))

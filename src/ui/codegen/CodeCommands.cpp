@@ -16,7 +16,7 @@
 CodeCommands::CodeCommands(QMainWindow &window, Project &project, ChartEditor &editor, RunControl &run,
                            QAction *exportCode, QAction *showView)
     : QObject(&window), m_window(window), m_project(project), m_editor(editor), m_run(run),
-      m_view(new CodeView), m_dock(new QDockWidget(QStringLiteral("Kod"), &window))
+      m_view(new CodeView), m_dock(new QDockWidget(tr("Kod"), &window))
 {
     m_dock->setObjectName(QStringLiteral("codeDock"));
     m_dock->setWidget(m_view);

@@ -2,6 +2,7 @@
 
 #include "ui/codegen/ChartCode.h"
 
+#include <QCoreApplication>
 #include <QComboBox>
 #include <QDir>
 #include <QDialogButtonBox>
@@ -26,11 +27,11 @@ QString filterOf(CodeExport::Language language)
 {
     switch (language) {
     case CodeExport::C:
-        return QStringLiteral("C Kaynak Dosyası (*.c)");
+        return QCoreApplication::translate("CodeExportDialog", "C Kaynak Dosyası (*.c)");
     case CodeExport::Java:
-        return QStringLiteral("Java Kaynak Dosyası (*.java)");
+        return QCoreApplication::translate("CodeExportDialog", "Java Kaynak Dosyası (*.java)");
     default:
-        return QStringLiteral("Python Programı (*.py)");
+        return QCoreApplication::translate("CodeExportDialog", "Python Programı (*.py)");
     }
 }
 
@@ -41,18 +42,18 @@ CodeExportDialog::CodeExportDialog(const EditedChart &chart, QWidget *parent)
       m_problem(new QLabel(this)), m_save(new QPushButton(QStringLiteral("Kaydet..."), this))
 {
     setObjectName(QStringLiteral("codeExportDialog"));
-    setWindowTitle(QStringLiteral("Kod Olarak Dışa Aktar"));
+    setWindowTitle(tr("Kod Olarak Dışa Aktar"));
     m_language->addItem(QStringLiteral("Python 3"), int(CodeExport::Python));
     m_language->addItem(QStringLiteral("C (C11)"), int(CodeExport::C));
     m_language->addItem(QStringLiteral("Java"), int(CodeExport::Java));
-    m_language->setToolTip(QStringLiteral("Şemanın ve çağırdığı şemaların yazılacağı programlama dili"));
+    m_language->setToolTip(tr("Şemanın ve çağırdığı şemaların yazılacağı programlama dili"));
     m_preview->setReadOnly(true);
     m_preview->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_preview->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     m_problem->setWordWrap(true);
     m_problem->setStyleSheet(QStringLiteral("color: #b00000"));
     m_problem->hide();
-    m_save->setToolTip(QStringLiteral("Kodu bir dosyaya kaydeder"));
+    m_save->setToolTip(tr("Kodu bir dosyaya kaydeder"));
 
     auto *form = new QFormLayout;
     form->addRow(QStringLiteral("&Dil:"), m_language);
@@ -107,13 +108,13 @@ QString CodeExportDialog::suggestedPath() const
     const QString folder = m_chart.path.isEmpty()
         ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
         : chart.absolutePath();
-    const QString base = m_chart.path.isEmpty() ? QStringLiteral("Adsız") : chart.completeBaseName();
+    const QString base = m_chart.path.isEmpty() ? tr("Adsız") : chart.completeBaseName();
     return folder + u'/' + base + u'.' + CodeExport::fileExtension(language());
 }
 
 void CodeExportDialog::askAndSave()
 {
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Kodu Kaydet"), suggestedPath(),
+    const QString path = QFileDialog::getSaveFileName(this, tr("Kodu Kaydet"), suggestedPath(),
                                                       filterOf(language()));
     if (path.isEmpty())
         return;
@@ -133,7 +134,7 @@ bool CodeExportDialog::saveTo(const QString &path, QString &failure)
     const QByteArray bytes = code.code().toUtf8();
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        failure = QStringLiteral("Kod kaydedilemedi: ") + QDir::toNativeSeparators(path) + u'\n' + file.errorString();
+        failure = tr("Kod kaydedilemedi: ") + QDir::toNativeSeparators(path) + u'\n' + file.errorString();
         return false;
     }
     return true;

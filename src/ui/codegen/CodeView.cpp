@@ -28,7 +28,7 @@ CodeView::CodeView(QWidget *parent) : QWidget(parent), m_text(new QPlainTextEdit
     m_text->setReadOnly(true);
     m_text->setLineWrapMode(QPlainTextEdit::NoWrap);
     m_text->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-    m_text->setToolTip(QStringLiteral("Şemanın Python kodu; bir satıra tıklamak o satırın bloğunu seçer"));
+    m_text->setToolTip(tr("Şemanın Python kodu; bir satıra tıklamak o satırın bloğunu seçer"));
     m_text->viewport()->installEventFilter(this);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -55,7 +55,7 @@ void CodeView::refresh()
         std::stable_sort(m_blockLines.begin(), m_blockLines.end(),
                          [](const auto &a, const auto &b) { return a.first < b.first; });
     } else {
-        m_text->setPlainText(QStringLiteral("# Bu şemanın kodu gösterilemiyor:\n# ") + error);
+        m_text->setPlainText(tr("# Bu şemanın kodu gösterilemiyor:\n# ") + error);
     }
     m_text->verticalScrollBar()->setValue(scroll);
     showMark();

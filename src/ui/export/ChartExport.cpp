@@ -3,6 +3,7 @@
 #include "base/CheckedFileWriter.h"
 #include "ui/export/ChartRenderer.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QStringList>
 
@@ -15,9 +16,9 @@ struct FormatEntry {
 };
 
 constexpr FormatEntry formats[] = {
-    {ChartExport::Format::Png, "png", "PNG Resmi (*.png)"},
-    {ChartExport::Format::Svg, "svg", "SVG Çizimi (*.svg)"},
-    {ChartExport::Format::Pdf, "pdf", "PDF Belgesi (*.pdf)"},
+    {ChartExport::Format::Png, "png", QT_TRANSLATE_NOOP("ChartExport", "PNG Resmi (*.png)")},
+    {ChartExport::Format::Svg, "svg", QT_TRANSLATE_NOOP("ChartExport", "SVG Çizimi (*.svg)")},
+    {ChartExport::Format::Pdf, "pdf", QT_TRANSLATE_NOOP("ChartExport", "PDF Belgesi (*.pdf)")},
 };
 
 } // namespace
@@ -36,14 +37,14 @@ QString ChartExport::filters()
 {
     QStringList list;
     for (const FormatEntry &entry : formats)
-        list << QString::fromUtf8(entry.filter);
+        list << QCoreApplication::translate("ChartExport", entry.filter);
     return list.join(QStringLiteral(";;"));
 }
 
 ChartExport::Format ChartExport::formatOfFilter(const QString &filter)
 {
     for (const FormatEntry &entry : formats) {
-        if (filter == QString::fromUtf8(entry.filter))
+        if (filter == QCoreApplication::translate("ChartExport", entry.filter))
             return entry.format;
     }
     return Format::Png;
@@ -60,7 +61,7 @@ QString ChartExport::suffixOf(Format format)
 
 QString ChartExport::emptyChartText()
 {
-    return QStringLiteral("Akış şeması boş; resmi çıkarılacak bir şey yok.");
+    return QCoreApplication::translate("ChartExport", "Akış şeması boş; resmi çıkarılacak bir şey yok.");
 }
 
 bool ChartExport::save(ChartRenderer &renderer, const QString &path)
@@ -68,8 +69,8 @@ bool ChartExport::save(ChartRenderer &renderer, const QString &path)
     m_errorText.clear();
     const std::optional<Format> format = formatOf(path);
     if (!format) {
-        return fail(QStringLiteral("Resmin biçimi dosya adından anlaşılamadı: ") + path
-                    + QStringLiteral(" (.png, .svg ya da .pdf ile bitmeli)."));
+        return fail(QCoreApplication::translate("ChartExport", "Resmin biçimi dosya adından anlaşılamadı: ") + path
+                    + QCoreApplication::translate("ChartExport", " (.png, .svg ya da .pdf ile bitmeli)."));
     }
     if (renderer.isEmpty())
         return fail(emptyChartText());
@@ -87,10 +88,10 @@ bool ChartExport::save(ChartRenderer &renderer, const QString &path)
         break;
     }
     if (bytes.isEmpty())
-        return fail(QStringLiteral("Resim oluşturulamadı: bellek yetersiz."));
+        return fail(QCoreApplication::translate("ChartExport", "Resim oluşturulamadı: bellek yetersiz."));
     CheckedFileWriter writer(path);
     if (!writer.write(bytes))
-        return fail(path + QStringLiteral(" yazılamadı: ") + writer.errorText());
+        return fail(path + QCoreApplication::translate("ChartExport", " yazılamadı: ") + writer.errorText());
     return true;
 }
 

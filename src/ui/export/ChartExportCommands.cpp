@@ -34,7 +34,7 @@ void ChartExportCommands::saveImage()
 
 QString ChartExportCommands::askImagePath()
 {
-    QFileDialog dialog(m_window, QStringLiteral("Resim Olarak Kaydet"), suggestedPath(), ChartExport::filters());
+    QFileDialog dialog(m_window, tr("Resim Olarak Kaydet"), suggestedPath(), ChartExport::filters());
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     const QStringList filters = ChartExport::filters().split(QStringLiteral(";;"));
     dialog.selectNameFilter(filters.at(int(m_lastFormat)));
@@ -51,7 +51,7 @@ QString ChartExportCommands::askImagePath()
 QString ChartExportCommands::suggestedPath() const
 {
     const QFileInfo chart(m_project.projectPath());
-    const QString name = m_project.projectPath().isEmpty() ? QStringLiteral("Adsız") : chart.completeBaseName();
+    const QString name = m_project.projectPath().isEmpty() ? tr("Adsız") : chart.completeBaseName();
     QString folder = m_lastFolder;
     if (folder.isEmpty())
         folder = m_project.projectPath().isEmpty() ? QDir::homePath() : chart.absolutePath();
@@ -82,12 +82,12 @@ void ChartExportCommands::print()
     if (refusedEmpty(renderer))
         return;
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(m_project.projectPath().isEmpty() ? QStringLiteral("Adsız")
+    printer.setDocName(m_project.projectPath().isEmpty() ? tr("Adsız")
                                                          : QFileInfo(m_project.projectPath()).completeBaseName());
     const QRectF chart = renderer.sourceRect();
     printer.setPageOrientation(chart.width() > chart.height() ? QPageLayout::Landscape : QPageLayout::Portrait);
     QPrintDialog dialog(&printer, m_window);
-    dialog.setWindowTitle(QStringLiteral("Yazdır"));
+    dialog.setWindowTitle(tr("Yazdır"));
     if (dialog.exec() == QDialog::Accepted)
         printWith(renderer, printer);
 }
@@ -102,7 +102,7 @@ bool ChartExportCommands::printWith(ChartRenderer &renderer, QPrinter &printer)
 {
     if (renderer.renderPage(printer))
         return true;
-    showError(QStringLiteral("Akış şeması yazdırılamadı: yazıcı hazır değil."));
+    showError(tr("Akış şeması yazdırılamadı: yazıcı hazır değil."));
     return false;
 }
 

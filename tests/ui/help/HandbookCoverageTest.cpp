@@ -78,7 +78,9 @@ QStringList messageTexts()
     static const QRegularExpression statement(
         QStringLiteral("(mBox|showModal|endRun|fail|VarnelError\\(|cannotReturn =|case \\w+: return|default: return|"
                        "QMessageBox::\\w+\\(|error = |return fileName|return QStringLiteral\\(\"[^\"]*\\p{L}[^\"]*: \")[^;]*;"));
-    static const QRegularExpression literal(QStringLiteral("QStringLiteral\\(\"((?:[^\"\\\\]|\\\\.)*)\"\\)"));
+    // A message's texts, written as they are or through the translation.
+    static const QRegularExpression literal(
+        QStringLiteral("(?:QStringLiteral\\(|\\btr\\(|translate\\(\"[^\"]*\",\\s*)\"((?:[^\"\\\\]|\\\\.)*)\""));
     const QStringList files = {QStringLiteral("interp"), QStringLiteral("guiwin/ObjectStatement.cpp"),
                                QStringLiteral("guiwin/WindowSession.cpp"), QStringLiteral("guiwin/WindowLimits.cpp"),
                                QStringLiteral("model/VarnelError.cpp"), QStringLiteral("project/Project.cpp"),
