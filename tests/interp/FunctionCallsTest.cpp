@@ -48,29 +48,7 @@ protected:
         EXPECT_FALSE(h.timedOut);
     }
 
-    // The factorial chart: n is a local variable; fakt(n) = n * fakt(n - 1), fakt(1) = 1.
-    void writeFactorial()
-    {
-        write(QStringLiteral("fakt.vnp"), [](ChartBuilder &c) {
-            const QString start = c.add("START", "n");
-            const QString take = c.add("DEFINITION", "n", "PARAM");
-            const QString test = c.add("IF_LESS_EQUAL", "n", "1");
-            const QString one = c.add("DEFINITION", "RETURN", "1");
-            const QString endOne = c.add("STOP");
-            const QString less = c.add("SUBTRACT", "n", "1", "m");
-            const QString call = c.add("FUNCTION", "fakt", "m", "r");
-            const QString times = c.add("MULTIPLY", "n", "r", "RETURN");
-            const QString end = c.add("STOP");
-            c.link(start, take);
-            c.link(take, test);
-            c.link(test, one, "EVET");
-            c.link(one, endOne);
-            c.link(test, less, "HAYIR");
-            c.link(less, call);
-            c.link(call, times);
-            c.link(times, end);
-        });
-    }
+    void writeFactorial() { write(QStringLiteral("fakt.vnp"), ChartTest::buildFactorial); }
 
     // down(k) calls down(k - 1) until k is 0, with no local variables.
     void writeCountdown()
