@@ -122,6 +122,225 @@
     </message>
 </context>
 <context>
+    <name>ExerciseCommands</name>
+    <message>
+        <source>Alıştırma</source>
+        <translation>Exercise</translation>
+    </message>
+    <message>
+        <source>Alıştırma Aç</source>
+        <translation>Open Exercise</translation>
+    </message>
+    <message>
+        <source>Varnel Alıştırmaları (*.vnx)</source>
+        <translation>Varnel Exercises (*.vnx)</translation>
+    </message>
+    <message>
+        <source>Alıştırmalar</source>
+        <translation>Exercises</translation>
+    </message>
+    <message>
+        <source>%1 (alıştırma)</source>
+        <translation>%1 (exercise)</translation>
+    </message>
+    <message>
+        <source>Alıştırmayı şemanın yanında açar</source>
+        <translation>Opens the exercise beside the chart</translation>
+    </message>
+</context>
+<context>
+    <name>ExerciseEditorDialog</name>
+    <message>
+        <source>birebir</source>
+        <translation>exactly</translation>
+    </message>
+    <message>
+        <source>baş/son boşluklar hariç</source>
+        <translation>ignoring leading/trailing blanks</translation>
+    </message>
+    <message>
+        <source>büyük/küçük harf hariç</source>
+        <translation>ignoring letter case</translation>
+    </message>
+    <message>
+        <source>sayılar değerce</source>
+        <translation>numbers by value</translation>
+    </message>
+    <message>
+        <source>Alıştırma Düzenleyici</source>
+        <translation>Exercise Editor</translation>
+    </message>
+    <message>
+        <source>Öğrencinin okuyacağı metin (Markdown: **kalın**, `kod`, listeler)</source>
+        <translation>The text the student reads (Markdown: **bold**, `code`, lists)</translation>
+    </message>
+    <message>
+        <source> sn</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>Ad</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Girdi Satırları</source>
+        <translation>Input Lines</translation>
+    </message>
+    <message>
+        <source>Beklenen Satırlar</source>
+        <translation>Expected Lines</translation>
+    </message>
+    <message>
+        <source>Gizli</source>
+        <translation>Hidden</translation>
+    </message>
+    <message>
+        <source>Karşılaştırma</source>
+        <translation>Comparison</translation>
+    </message>
+    <message>
+        <source>&amp;Başlık:</source>
+        <translation>&amp;Title:</translation>
+    </message>
+    <message>
+        <source>&amp;Metin:</source>
+        <translation>Te&amp;xt:</translation>
+    </message>
+    <message>
+        <source>Sınırlar (blok, süre, bölge):</source>
+        <translation>Limits (blocks, time, locale):</translation>
+    </message>
+    <message>
+        <source>Bir testte çalışabilecek en çok blok sayısı</source>
+        <translation>The most blocks one test may run</translation>
+    </message>
+    <message>
+        <source>Bir testin en uzun süresi</source>
+        <translation>The longest time one test may take</translation>
+    </message>
+    <message>
+        <source>Sayıların okunup yazıldığı bölgesel ayarlar (tr_TR, en_US...)</source>
+        <translation>The regional settings numbers are read and written in (tr_TR, en_US...)</translation>
+    </message>
+    <message>
+        <source>Test &amp;Ekle</source>
+        <translation>&amp;Add Test</translation>
+    </message>
+    <message>
+        <source>Tabloya yeni bir test ekler</source>
+        <translation>Adds a new test to the table</translation>
+    </message>
+    <message>
+        <source>Testi &amp;Sil</source>
+        <translation>&amp;Delete Test</translation>
+    </message>
+    <message>
+        <source>Seçili testi tablodan siler</source>
+        <translation>Deletes the selected test from the table</translation>
+    </message>
+    <message>
+        <source>Örnek Çözümden &amp;Doldur...</source>
+        <translation>&amp;Fill from Reference Solution...</translation>
+    </message>
+    <message>
+        <source>Bir örnek çözüm şemasını her testle çalıştırır ve beklenen satırları onun çıktısıyla doldurur</source>
+        <translation>Runs a reference solution chart with every test and fills the expected lines with its output</translation>
+    </message>
+    <message>
+        <source>test %1</source>
+        <translation>test %1</translation>
+    </message>
+    <message>
+        <source>Örnek Çözüm Şeması</source>
+        <translation>Reference Solution Chart</translation>
+    </message>
+    <message>
+        <source>Varnel Şemaları (*.vnp)</source>
+        <translation>Varnel Charts (*.vnp)</translation>
+    </message>
+    <message>
+        <source>Alıştırmayı Kaydet</source>
+        <translation>Save the Exercise</translation>
+    </message>
+    <message>
+        <source>Varnel Alıştırmaları (*.vnx)</source>
+        <translation>Varnel Exercises (*.vnx)</translation>
+    </message>
+</context>
+<context>
+    <name>ExercisePanel</name>
+    <message>
+        <source>(satır yok)</source>
+        <translation>(no line)</translation>
+    </message>
+    <message>
+        <source>Kontrol Et</source>
+        <translation>Check</translation>
+    </message>
+    <message>
+        <source>Sonuç</source>
+        <translation>Result</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>Girdi</source>
+        <translation>Input</translation>
+    </message>
+    <message>
+        <source>Beklenen Çıktı</source>
+        <translation>Expected Output</translation>
+    </message>
+    <message>
+        <source>Şemayı alıştırmanın bütün testleriyle çalıştırır; hiçbir şey kaydedilmez (Ctrl+T)</source>
+        <translation>Runs the chart with all the exercise&apos;s tests; nothing is saved (Ctrl+T)</translation>
+    </message>
+    <message>
+        <source>%v/%m test</source>
+        <translation>%v/%m tests</translation>
+    </message>
+    <message>
+        <source>Alıştırma yok</source>
+        <translation>No exercise</translation>
+    </message>
+    <message>
+        <source>Bir alıştırma açmak için **Dosya &gt; Alıştırma Aç...** komutunu kullanın.</source>
+        <translation>To open an exercise, use **File &gt; Open Exercise...**.</translation>
+    </message>
+    <message>
+        <source>Kontrol ediliyor...</source>
+        <translation>Checking...</translation>
+    </message>
+    <message>
+        <source>geçti</source>
+        <translation>passed</translation>
+    </message>
+    <message>
+        <source>Görünen testler: %1/%2 geçti.</source>
+        <translation>Visible tests: %1/%2 passed.</translation>
+    </message>
+    <message>
+        <source> Gizli testler: %1/%2 geçti.</source>
+        <translation> Hidden tests: %1/%2 passed.</translation>
+    </message>
+    <message>
+        <source>
+Bütün testler geçti.</source>
+        <translation>
+All tests passed.</translation>
+    </message>
+    <message>
+        <source>“%1” testi geçmedi: %2</source>
+        <translation>Test “%1” failed: %2</translation>
+    </message>
+    <message>
+        <source>“%1” testinde ilk fark, satır %2: beklenen %3, gelen %4</source>
+        <translation>First difference in test “%1”, line %2: expected %3, got %4</translation>
+    </message>
+</context>
+<context>
     <name>GUI_Collection</name>
     <message>
         <source>Yanlış nesne eklenmeye çalışılıyor: </source>
@@ -210,6 +429,45 @@ Installing the program again brings the handbook back.</translation>
     <message>
         <source>Tamam</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>RunControlPanel</name>
+    <message>
+        <source>Çalıştır</source>
+        <translation>Run</translation>
+    </message>
+    <message>
+        <source>Durdur</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Duraklat</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Sonraki Adım</source>
+        <translation>Next Step</translation>
+    </message>
+    <message>
+        <source>gecikme</source>
+        <translation>delay</translation>
+    </message>
+    <message>
+        <source>Ekran</source>
+        <translation>Screen</translation>
+    </message>
+    <message>
+        <source>Yığın</source>
+        <translation>Stack</translation>
+    </message>
+    <message>
+        <source>Değişkenler</source>
+        <translation>Variables</translation>
+    </message>
+    <message>
+        <source>Load GUI</source>
+        <translation>Load GUI</translation>
     </message>
 </context>
 <context>

@@ -111,6 +111,11 @@ const QSet<QString> &allowed()
         QStringLiteral("sşSŞ"), QStringLiteral("uüUÜ"), QStringLiteral("çğıİöşüÇĞIÖŞÜâîûÂÎÛ"),
         // The program's name.
         QStringLiteral("Varnel"),
+        // Messages the handbook's message table lists by their Turkish words, in both handbooks.
+        QStringLiteral("Alıştırma açılamadı:"),
+        QStringLiteral("Örnek çözüm bu testleri bitiremedi; beklenen satırları değişmedi:"),
+        QStringLiteral("Alıştırma kaydedilemedi; dosyada şu hatalar olurdu:"),
+        QStringLiteral("Şema değişti; kontrol durduruldu."),
     };
     return texts;
 }
@@ -122,11 +127,11 @@ bool fileAllowed(const QString &path)
     return path.endsWith(u"help/HandbookWebPages.cpp");
 }
 
-// The rooms of src/ui whose texts are translated; main, run, editor and exercise
-// join as their texts go through the translation.
-const QStringList translatedRooms{QStringLiteral("codegen"), QStringLiteral("dialogs"), QStringLiteral("export"),
-                                  QStringLiteral("guiwin"), QStringLiteral("help"), QStringLiteral("runwin"),
-                                  QStringLiteral("shell")};
+// The rooms of src/ui whose texts are translated; main and editor join as their texts go through
+// the translation.
+const QStringList translatedRooms{QStringLiteral("codegen"), QStringLiteral("dialogs"), QStringLiteral("exercise"),
+                                  QStringLiteral("export"),  QStringLiteral("guiwin"),  QStringLiteral("help"),
+                                  QStringLiteral("run"),     QStringLiteral("runwin"),  QStringLiteral("shell")};
 
 TEST(TranslatedTextsTest, EveryShownTextOfTheWindowsIsTranslatable)
 {

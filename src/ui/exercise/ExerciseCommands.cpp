@@ -20,7 +20,7 @@
 ExerciseCommands::ExerciseCommands(QMainWindow &window, Project &project, QUndoStack &undo, RunControl &run,
                                    const Actions &actions, const QString &exercisesFolder)
     : QObject(&window), m_window(window), m_project(project), m_panel(new ExercisePanel),
-      m_dock(new QDockWidget(QStringLiteral("Alıştırma"), &window)), m_check(actions.check)
+      m_dock(new QDockWidget(tr("Alıştırma"), &window)), m_check(actions.check)
 {
     m_dock->setObjectName(QStringLiteral("exerciseDock"));
     m_dock->setWidget(m_panel);
@@ -62,8 +62,8 @@ void ExerciseCommands::askAndOpen()
     const QString folder = m_panel->exercisePath().isEmpty()
         ? (m_project.projectPath().isEmpty() ? QString() : QFileInfo(m_project.projectPath()).absolutePath())
         : QFileInfo(m_panel->exercisePath()).absolutePath();
-    const QString path = QFileDialog::getOpenFileName(&m_window, QStringLiteral("Alıştırma Aç"), folder,
-                                                      QStringLiteral("Varnel Alıştırmaları (*.vnx)"));
+    const QString path = QFileDialog::getOpenFileName(&m_window, tr("Alıştırma Aç"), folder,
+                                                      tr("Varnel Alıştırmaları (*.vnx)"));
     if (!path.isEmpty())
         openExercise(path);
 }
@@ -91,15 +91,15 @@ void ExerciseCommands::addShippedExercises(QMenu *examples, const QString &folde
     const QFileInfoList files = QDir(folder).entryInfoList({QStringLiteral("*.vnx")}, QDir::Files, QDir::Name);
     if (files.isEmpty())
         return;
-    examples->addSection(QStringLiteral("Alıştırmalar"));
+    examples->addSection(tr("Alıştırmalar"));
     for (const QFileInfo &file : files) {
         ExerciseReader reader;
         const std::optional<Exercise> exercise = reader.readFile(file.absoluteFilePath());
         if (!exercise)
             continue;
-        QAction *entry = examples->addAction(exercise->title + QStringLiteral(" (alıştırma)"));
+        QAction *entry = examples->addAction(tr("%1 (alıştırma)").arg(exercise->title));
         entry->setObjectName(QStringLiteral("mnuExampleExercise"));
-        entry->setToolTip(QStringLiteral("Alıştırmayı şemanın yanında açar"));
+        entry->setToolTip(tr("Alıştırmayı şemanın yanında açar"));
         const QString path = file.absoluteFilePath();
         connect(entry, &QAction::triggered, this, [this, path] { openExercise(path); });
     }

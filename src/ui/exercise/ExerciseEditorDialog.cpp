@@ -24,7 +24,12 @@
 namespace {
 
 // The compare modes in the order of CompareMode.
-const char *const compareCaptions[] = {"birebir", "baş/son boşluklar hariç", "büyük/küçük harf hariç", "sayılar değerce"};
+const char *const compareCaptions[] = {
+    QT_TRANSLATE_NOOP("ExerciseEditorDialog", "birebir"),
+    QT_TRANSLATE_NOOP("ExerciseEditorDialog", "baş/son boşluklar hariç"),
+    QT_TRANSLATE_NOOP("ExerciseEditorDialog", "büyük/küçük harf hariç"),
+    QT_TRANSLATE_NOOP("ExerciseEditorDialog", "sayılar değerce"),
+};
 
 QStringList linesOf(const QString &cell)
 {
@@ -46,16 +51,16 @@ ExerciseEditorDialog::ExerciseEditorDialog(QWidget *parent)
       m_maxBlocks(new QSpinBox(this)), m_seconds(new QDoubleSpinBox(this)), m_tests(new QTableWidget(0, ColumnCount, this))
 {
     setObjectName(QStringLiteral("exerciseEditor"));
-    setWindowTitle(QStringLiteral("Alıştırma Düzenleyici"));
-    m_text->setPlaceholderText(QStringLiteral("Öğrencinin okuyacağı metin (Markdown: **kalın**, `kod`, listeler)"));
+    setWindowTitle(tr("Alıştırma Düzenleyici"));
+    m_text->setPlaceholderText(tr("Öğrencinin okuyacağı metin (Markdown: **kalın**, `kod`, listeler)"));
     m_maxBlocks->setRange(1, 2'000'000'000);
     m_maxBlocks->setGroupSeparatorShown(true);
     m_seconds->setRange(0.1, 86400);
     m_seconds->setDecimals(1);
-    m_seconds->setSuffix(QStringLiteral(" sn"));
-    m_tests->setHorizontalHeaderLabels({QStringLiteral("Ad"), QStringLiteral("Girdi Satırları"),
-                                        QStringLiteral("Beklenen Satırlar"), QStringLiteral("Gizli"),
-                                        QStringLiteral("Karşılaştırma")});
+    m_seconds->setSuffix(tr(" sn"));
+    m_tests->setHorizontalHeaderLabels({tr("Ad"), tr("Girdi Satırları"),
+                                        tr("Beklenen Satırlar"), tr("Gizli"),
+                                        tr("Karşılaştırma")});
     m_tests->horizontalHeader()->setSectionResizeMode(Input, QHeaderView::Stretch);
     m_tests->horizontalHeader()->setSectionResizeMode(Expected, QHeaderView::Stretch);
     m_tests->horizontalHeader()->setSectionResizeMode(Hidden, QHeaderView::ResizeToContents);
@@ -66,21 +71,21 @@ ExerciseEditorDialog::ExerciseEditorDialog(QWidget *parent)
     m_tests->setItemDelegateForColumn(Expected, lines);
 
     auto *form = new QFormLayout;
-    form->addRow(QStringLiteral("&Başlık:"), m_title);
-    form->addRow(QStringLiteral("&Metin:"), m_text);
+    form->addRow(tr("&Başlık:"), m_title);
+    form->addRow(tr("&Metin:"), m_text);
     auto *limits = new QHBoxLayout;
     limits->addWidget(m_maxBlocks);
     limits->addWidget(m_seconds);
     limits->addWidget(m_locale);
-    form->addRow(QStringLiteral("Sınırlar (blok, süre, bölge):"), limits);
-    m_maxBlocks->setToolTip(QStringLiteral("Bir testte çalışabilecek en çok blok sayısı"));
-    m_seconds->setToolTip(QStringLiteral("Bir testin en uzun süresi"));
-    m_locale->setToolTip(QStringLiteral("Sayıların okunup yazıldığı bölgesel ayarlar (tr_TR, en_US...)"));
+    form->addRow(tr("Sınırlar (blok, süre, bölge):"), limits);
+    m_maxBlocks->setToolTip(tr("Bir testte çalışabilecek en çok blok sayısı"));
+    m_seconds->setToolTip(tr("Bir testin en uzun süresi"));
+    m_locale->setToolTip(tr("Sayıların okunup yazıldığı bölgesel ayarlar (tr_TR, en_US...)"));
 
-    auto *add = button(QStringLiteral("Test &Ekle"), QStringLiteral("Tabloya yeni bir test ekler"), this);
-    auto *remove = button(QStringLiteral("Testi &Sil"), QStringLiteral("Seçili testi tablodan siler"), this);
-    auto *fill = button(QStringLiteral("Örnek Çözümden &Doldur..."),
-                        QStringLiteral("Bir örnek çözüm şemasını her testle çalıştırır ve beklenen satırları onun çıktısıyla doldurur"), this);
+    auto *add = button(tr("Test &Ekle"), tr("Tabloya yeni bir test ekler"), this);
+    auto *remove = button(tr("Testi &Sil"), tr("Seçili testi tablodan siler"), this);
+    auto *fill = button(tr("Örnek Çözümden &Doldur..."),
+                        tr("Bir örnek çözüm şemasını her testle çalıştırır ve beklenen satırları onun çıktısıyla doldurur"), this);
     auto *testButtons = new QHBoxLayout;
     testButtons->addWidget(add);
     testButtons->addWidget(remove);
@@ -102,7 +107,7 @@ ExerciseEditorDialog::ExerciseEditorDialog(QWidget *parent)
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     Exercise fresh;
-    fresh.tests.append(ExerciseTest{QStringLiteral("test 1"), {}, {}, false, false, CompareMode::Exact});
+    fresh.tests.append(ExerciseTest{tr("test %1").arg(1), {}, {}, false, false, CompareMode::Exact});
     setExercise(fresh, QString());
 }
 
@@ -134,7 +139,7 @@ void ExerciseEditorDialog::setRow(int row, const ExerciseTest &test)
     m_tests->setItem(row, Hidden, hidden);
     auto *compare = new QComboBox(m_tests);
     for (const char *caption : compareCaptions)
-        compare->addItem(QString::fromUtf8(caption));
+        compare->addItem(tr(caption));
     compare->setCurrentIndex(int(test.compare));
     m_tests->setCellWidget(row, Compare, compare);
 }
@@ -168,7 +173,7 @@ void ExerciseEditorDialog::addTest()
 {
     const int row = m_tests->rowCount();
     m_tests->insertRow(row);
-    setRow(row, ExerciseTest{QStringLiteral("test ") + QString::number(row + 1), {}, {}, false, false, CompareMode::Exact});
+    setRow(row, ExerciseTest{tr("test %1").arg(row + 1), {}, {}, false, false, CompareMode::Exact});
     m_tests->setCurrentCell(row, Name);
 }
 
@@ -190,8 +195,8 @@ QStringList ExerciseEditorDialog::fillFromReference(const QString &referencePath
 void ExerciseEditorDialog::askReference()
 {
     const QString reference = QFileDialog::getOpenFileName(
-        this, QStringLiteral("Örnek Çözüm Şeması"), m_path.isEmpty() ? QString() : QFileInfo(m_path).absolutePath(),
-        QStringLiteral("Varnel Şemaları (*.vnp)"));
+        this, tr("Örnek Çözüm Şeması"), m_path.isEmpty() ? QString() : QFileInfo(m_path).absolutePath(),
+        tr("Varnel Şemaları (*.vnp)"));
     if (reference.isEmpty())
         return;
     const QStringList problems = fillFromReference(reference);
@@ -220,8 +225,8 @@ void ExerciseEditorDialog::askAndSave()
 {
     QString path = m_path;
     if (path.isEmpty()) {
-        path = QFileDialog::getSaveFileName(this, QStringLiteral("Alıştırmayı Kaydet"), QString(),
-                                            QStringLiteral("Varnel Alıştırmaları (*.vnx)"));
+        path = QFileDialog::getSaveFileName(this, tr("Alıştırmayı Kaydet"), QString(),
+                                            tr("Varnel Alıştırmaları (*.vnx)"));
         if (path.isEmpty())
             return;
         if (!path.endsWith(QStringLiteral(".vnx"), Qt::CaseInsensitive))

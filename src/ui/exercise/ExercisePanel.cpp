@@ -1,5 +1,6 @@
 #include "ui/exercise/ExercisePanel.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QProgressBar>
@@ -12,14 +13,14 @@ namespace {
 
 QString quotedLine(const std::optional<QString> &line)
 {
-    return line ? u'“' + *line + u'”' : QStringLiteral("(satır yok)");
+    return line ? u'“' + *line + u'”' : QCoreApplication::translate("ExercisePanel", "(satır yok)");
 }
 
 } // namespace
 
 ExercisePanel::ExercisePanel(QWidget *parent)
     : QWidget(parent), m_title(new QLabel(this)), m_text(new QTextBrowser(this)), m_tests(new QTreeWidget(this)),
-      m_checkButton(new QPushButton(QStringLiteral("Kontrol Et"), this)), m_progress(new QProgressBar(this)),
+      m_checkButton(new QPushButton(tr("Kontrol Et"), this)), m_progress(new QProgressBar(this)),
       m_summary(new QLabel(this))
 {
     setObjectName(QStringLiteral("exercisePanel"));
@@ -30,13 +31,12 @@ ExercisePanel::ExercisePanel(QWidget *parent)
     m_title->setWordWrap(true);
     m_text->setOpenExternalLinks(true);
     m_tests->setColumnCount(4);
-    m_tests->setHeaderLabels({QStringLiteral("Sonuç"), QStringLiteral("Test"), QStringLiteral("Girdi"),
-                              QStringLiteral("Beklenen Çıktı")});
+    m_tests->setHeaderLabels({tr("Sonuç"), tr("Test"), tr("Girdi"), tr("Beklenen Çıktı")});
     m_tests->setRootIsDecorated(false);
     m_tests->setWordWrap(true);
     m_tests->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
-    m_checkButton->setToolTip(QStringLiteral("Şemayı alıştırmanın bütün testleriyle çalıştırır; hiçbir şey kaydedilmez (Ctrl+T)"));
-    m_progress->setFormat(QStringLiteral("%v/%m test"));
+    m_checkButton->setToolTip(tr("Şemayı alıştırmanın bütün testleriyle çalıştırır; hiçbir şey kaydedilmez (Ctrl+T)"));
+    m_progress->setFormat(tr("%v/%m test"));
     m_progress->hide();
     m_summary->setWordWrap(true);
     m_summary->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -53,8 +53,8 @@ ExercisePanel::ExercisePanel(QWidget *parent)
     connect(&m_check, &ExerciseCheck::testFinished, this, &ExercisePanel::testFinished);
     connect(&m_check, &ExerciseCheck::finished, this, &ExercisePanel::checkFinished);
     m_checkButton->setEnabled(false);
-    m_title->setText(QStringLiteral("Alıştırma yok"));
-    m_text->setMarkdown(QStringLiteral("Bir alıştırma açmak için **Dosya > Alıştırma Aç...** komutunu kullanın."));
+    m_title->setText(tr("Alıştırma yok"));
+    m_text->setMarkdown(tr("Bir alıştırma açmak için **Dosya > Alıştırma Aç...** komutunu kullanın."));
 }
 
 void ExercisePanel::setExercise(const Exercise &exercise, const QString &path)
@@ -102,7 +102,7 @@ void ExercisePanel::check()
     m_progress->setRange(0, int(m_exercise->tests.size()));
     m_progress->setValue(0);
     m_progress->show();
-    m_summary->setText(QStringLiteral("Kontrol ediliyor..."));
+    m_summary->setText(tr("Kontrol ediliyor..."));
     m_check.start(*m_exercise, chart.path, chart.bytes);
     Q_EMIT checkingChanged(true);
 }
@@ -128,7 +128,7 @@ void ExercisePanel::testFinished(int index, const TestResult &result)
     QTreeWidgetItem *item = m_tests->topLevelItem(row);
     item->setText(0, result.passed() ? QStringLiteral("✓") : QStringLiteral("✗"));
     item->setForeground(0, result.passed() ? QColor(0, 128, 0) : QColor(192, 0, 0));
-    item->setToolTip(0, result.passed() ? QStringLiteral("geçti") : result.reason);
+    item->setToolTip(0, result.passed() ? tr("geçti") : result.reason);
 }
 
 void ExercisePanel::checkFinished(bool cancelled)
@@ -151,21 +151,21 @@ QString ExercisePanel::summaryText() const
         if (!result->hidden && !result->passed() && !firstFailure)
             firstFailure = &*result;
     }
-    QString text = QStringLiteral("Görünen testler: %1/%2 geçti.").arg(visiblePassed).arg(visible);
+    QString text = tr("Görünen testler: %1/%2 geçti.").arg(visiblePassed).arg(visible);
     if (hidden > 0)
-        text += QStringLiteral(" Gizli testler: %1/%2 geçti.").arg(hiddenPassed).arg(hidden);
+        text += tr(" Gizli testler: %1/%2 geçti.").arg(hiddenPassed).arg(hidden);
     if (firstFailure)
         text += u'\n' + differenceText(*firstFailure);
     else if (visiblePassed + hiddenPassed == visible + hidden)
-        text += QStringLiteral("\nBütün testler geçti.");
+        text += tr("\nBütün testler geçti.");
     return text;
 }
 
 QString ExercisePanel::differenceText(const TestResult &result)
 {
-    const QString test = u'“' + result.name + u'”';
     if (!result.difference)
-        return test + QStringLiteral(" testi geçmedi: ") + result.reason;
-    return test + QStringLiteral(" testinde ilk fark, satır %1: beklenen ").arg(result.difference->line)
-        + quotedLine(result.difference->expected) + QStringLiteral(", gelen ") + quotedLine(result.difference->got);
+        return tr("“%1” testi geçmedi: %2").arg(result.name, result.reason);
+    return tr("“%1” testinde ilk fark, satır %2: beklenen %3, gelen %4")
+        .arg(result.name, QString::number(result.difference->line), quotedLine(result.difference->expected),
+             quotedLine(result.difference->got));
 }

@@ -82,11 +82,11 @@ RunControlPanel::RunControlPanel(RunControl &run, Project &project, QWidget *par
 
 void RunControlPanel::buildButtons()
 {
-    cmdRun = glyphButton(this, "cmdRun", Glyph::Run, QStringLiteral("Çalıştır"));
-    cmdStop = glyphButton(this, "cmdStop", Glyph::Stop, QStringLiteral("Durdur"));
-    chkPause = glyphButton(this, "chkPause", Glyph::Pause, QStringLiteral("Duraklat"));
+    cmdRun = glyphButton(this, "cmdRun", Glyph::Run, tr("Çalıştır"));
+    cmdStop = glyphButton(this, "cmdStop", Glyph::Stop, tr("Durdur"));
+    chkPause = glyphButton(this, "chkPause", Glyph::Pause, tr("Duraklat"));
     chkPause->setCheckable(true);
-    cmdNextStep = glyphButton(this, "cmdNextStep", Glyph::Step, QStringLiteral("Sonraki Adım"));
+    cmdNextStep = glyphButton(this, "cmdNextStep", Glyph::Step, tr("Sonraki Adım"));
     scroll_ExecutionDelay = new QScrollBar(Qt::Horizontal, this);
     scroll_ExecutionDelay->setObjectName(QStringLiteral("scroll_ExecutionDelay"));
     scroll_ExecutionDelay->setRange(0, RunControl::DelayMaximum);
@@ -95,16 +95,16 @@ void RunControlPanel::buildButtons()
     scroll_ExecutionDelay->setFocusPolicy(Qt::NoFocus);
     lblDelay = new QLabel(this);
     lblDelay->setObjectName(QStringLiteral("lblDelay"));
-    lblDelay->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("gecikme:2000")) + 4);
-    cmdScreen = new QPushButton(QStringLiteral("Ekran"), this);
+    lblDelay->setMinimumWidth(fontMetrics().horizontalAdvance(tr("gecikme") + QStringLiteral(":2000")) + 4);
+    cmdScreen = new QPushButton(tr("Ekran"), this);
     cmdScreen->setObjectName(QStringLiteral("cmdScreen"));
-    cmdStack = new QPushButton(QStringLiteral("Yığın"), this);
+    cmdStack = new QPushButton(tr("Yığın"), this);
     cmdStack->setObjectName(QStringLiteral("cmdStack"));
-    cmdVars = new QPushButton(QStringLiteral("Değişkenler"), this);
+    cmdVars = new QPushButton(tr("Değişkenler"), this);
     cmdVars->setObjectName(QStringLiteral("cmdVars"));
     for (QPushButton *button : {cmdScreen, cmdStack, cmdVars})
         button->setFocusPolicy(Qt::NoFocus);
-    chk_LOAD_GUI = new QCheckBox(QStringLiteral("Load GUI"), this);
+    chk_LOAD_GUI = new QCheckBox(tr("Load GUI"), this);
     chk_LOAD_GUI->setObjectName(QStringLiteral("chk_LOAD_GUI"));
     chk_LOAD_GUI->setChecked(m_project.trackCurrentBlock());
     chk_LOAD_GUI->hide();
@@ -152,7 +152,9 @@ void RunControlPanel::mirror()
     scroll_ExecutionDelay->setMinimum(m_run.delayMinimum());
     scroll_ExecutionDelay->setValue(m_run.delay());
     scroll_ExecutionDelay->setEnabled(m_run.delayEnabled());
-    lblDelay->setText(m_run.delayLabel());
+    // The run's label starts with the Turkish word, which the interface's language replaces.
+    const QString label = m_run.delayLabel();
+    lblDelay->setText(tr("gecikme") + label.mid(label.indexOf(u':')));
 }
 
 void RunControlPanel::addCommandButtons(const QList<QAction *> &actions)
