@@ -5,9 +5,9 @@
 #include "BenchCharts.h"
 
 #include "project/Project.h"
-#include "ui/editor/SurfaceFonts.h"
-#include "ui/export/ChartRenderer.h"
-#include "ui/export/PngEncoder.h"
+#include "render/ChartRenderer.h"
+#include "render/PngEncoder.h"
+#include "render/SurfaceFonts.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

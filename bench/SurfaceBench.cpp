@@ -7,9 +7,9 @@
 #include "BenchCharts.h"
 
 #include "model/cBlock.h"
-#include "ui/editor/BlockItem.h"
+#include "render/BlockItem.h"
+#include "render/ChartScene.h"
 #include "ui/editor/ChartEditor.h"
-#include "ui/editor/ChartScene.h"
 #include "ui/editor/DrawingSurface.h"
 
 #include <QApplication>

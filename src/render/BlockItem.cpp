@@ -1,8 +1,8 @@
-#include "ui/editor/BlockItem.h"
+#include "render/BlockItem.h"
 
 #include "model/cBlock.h"
-#include "ui/editor/BlockPainter.h"
-#include "ui/editor/SurfaceFonts.h"
+#include "render/BlockPainter.h"
+#include "render/SurfaceFonts.h"
 
 #include <QPainter>
 

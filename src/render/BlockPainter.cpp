@@ -1,4 +1,4 @@
-#include "ui/editor/BlockPainter.h"
+#include "render/BlockPainter.h"
 
 #include <QPainter>
 #include <algorithm>

@@ -1,7 +1,7 @@
-#include "ui/export/ChartExport.h"
+#include "render/ChartExport.h"
 
 #include "base/CheckedFileWriter.h"
-#include "ui/export/ChartRenderer.h"
+#include "render/ChartRenderer.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

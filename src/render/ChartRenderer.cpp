@@ -1,7 +1,7 @@
-#include "ui/export/ChartRenderer.h"
+#include "render/ChartRenderer.h"
 
 #include "project/Project.h"
-#include "ui/export/PngEncoder.h"
+#include "render/PngEncoder.h"
 
 #include <QBuffer>
 #include <QImage>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/editor/ChartScene.h"
+#include "render/ChartScene.h"
 
 #include <QByteArray>
 #include <QRectF>

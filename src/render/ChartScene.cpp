@@ -1,11 +1,11 @@
-#include "ui/editor/ChartScene.h"
+#include "render/ChartScene.h"
 
 #include "base/MessageLog.h"
 #include "model/BlockShape.h"
 #include "model/Block_Collection.h"
 #include "model/Line_Collection.h"
-#include "ui/editor/BlockItem.h"
-#include "ui/editor/LineItem.h"
+#include "render/BlockItem.h"
+#include "render/LineItem.h"
 
 ChartScene::ChartScene(ModelContext &context, const Block_Collection &blocks, const Line_Collection &lines,
                        MessageLog *log, QObject *parent)

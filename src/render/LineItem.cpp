@@ -1,6 +1,6 @@
-#include "ui/editor/LineItem.h"
+#include "render/LineItem.h"
 
-#include "ui/editor/SurfaceFonts.h"
+#include "render/SurfaceFonts.h"
 
 #include <QPainter>
 

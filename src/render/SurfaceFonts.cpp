@@ -1,4 +1,4 @@
-#include "ui/editor/SurfaceFonts.h"
+#include "render/SurfaceFonts.h"
 
 #include <QFontMetricsF>
 #include <QStringList>

@@ -2,9 +2,9 @@
 
 #include "base/FileErrors.h"
 #include "base/FileKind.h"
-#include "ui/editor/SurfaceFonts.h"
-#include "ui/export/ChartExport.h"
-#include "ui/export/ChartRenderer.h"
+#include "render/ChartExport.h"
+#include "render/ChartRenderer.h"
+#include "render/SurfaceFonts.h"
 
 #include <QApplication>
 #include <QFileInfo>

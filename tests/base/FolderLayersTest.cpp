@@ -71,4 +71,33 @@ TEST(FolderLayersTest, NoFolderIncludesOneThatIncludesItBack)
     EXPECT_TRUE(graph.contains(QStringLiteral("ui/main")));
 }
 
+// The core is tested without a display, the drawing library is shared by the desktop program and
+// the terminal runner, and the terminal runner makes no window: none of them may reach upwards.
+TEST(FolderLayersTest, NoLayerReachesAboveItself)
+{
+    const QStringList core{QStringLiteral("base"),  QStringLiteral("model"),   QStringLiteral("project"),
+                           QStringLiteral("interp"), QStringLiteral("guiwin"), QStringLiteral("shell"),
+                           QStringLiteral("codegen"), QStringLiteral("exercise")};
+    const QStringList above{QStringLiteral("render"), QStringLiteral("runner"), QStringLiteral("ui"),
+                            QStringLiteral("app")};
+    const struct {
+        QStringList layers;
+        QStringList forbidden; // top folders; ui stands for each of its rooms
+    } rules[] = {
+        {core, above},
+        {{QStringLiteral("render")}, {QStringLiteral("runner"), QStringLiteral("ui"), QStringLiteral("app")}},
+        {{QStringLiteral("runner")}, {QStringLiteral("ui"), QStringLiteral("app")}},
+    };
+    const QDir src(QStringLiteral(VARNEL_SOURCE_DATA "/../src"));
+    const Graph graph = includeGraph(src);
+    for (const auto &rule : rules) {
+        for (const QString &layer : rule.layers) {
+            EXPECT_TRUE(src.exists(layer)) << layer.toStdString();
+            for (const QString &reached : reachable(graph, layer))
+                EXPECT_FALSE(rule.forbidden.contains(reached.section(u'/', 0, 0)))
+                    << layer.toStdString() << " reaches " << reached.toStdString();
+        }
+    }
+}
+
 } // namespace

@@ -1,39 +1,19 @@
 #include "base/MessageLog.h"
 #include "model/cBlock.h"
 #include "project/Project.h"
-#include "ui/editor/SurfaceFonts.h"
-#include "ui/export/ChartExport.h"
-#include "ui/export/ChartExportCommands.h"
-#include "ui/export/ChartRenderer.h"
-#include "ui/main/frmMain.h"
+#include "render/ChartExport.h"
+#include "render/ChartRenderer.h"
+#include "render/SurfaceFonts.h"
+#include "support/ExportedFile.h"
 
-#include <QAction>
-#include <QFile>
+#include <QDir>
 #include <QImage>
 #include <QPainter>
-#include <QPrinter>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 #include <gtest/gtest.h>
 
 namespace {
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// Pages of a PDF file: "/Type /Page" objects, not the "/Type /Pages" tree.
-int pdfPageCount(const QByteArray &pdf)
-{
-    int pages = 0;
-    for (qsizetype at = pdf.indexOf("/Type /Page"); at >= 0; at = pdf.indexOf("/Type /Page", at + 1)) {
-        if (pdf.mid(at + 11, 1) != "s")
-            ++pages;
-    }
-    return pages;
-}
 
 // The names of an SVG file's elements, or nothing when it is not well-formed XML.
 QStringList svgElements(const QByteArray &svg)
@@ -85,8 +65,6 @@ protected:
     QTemporaryDir dir;
     MessageLog log;
     Project project{&log};
-    QAction saveImageEntry;
-    QAction printEntry;
 };
 
 } // namespace
@@ -109,7 +87,7 @@ TEST_F(ChartExportTest, EachFormatHoldsTheWholeChartOnWhite)
     EXPECT_NEAR(png.dotsPerMeterX() * 0.0254, 192, 1);
 
     ASSERT_TRUE(exporter.save(renderer, path(QStringLiteral("f.svg"))));
-    const QStringList elements = svgElements(readAll(path(QStringLiteral("f.svg"))));
+    const QStringList elements = svgElements(ExportedFile::read(path(QStringLiteral("f.svg"))));
     ASSERT_FALSE(elements.isEmpty());
     EXPECT_EQ(elements.first(), QStringLiteral("svg"));
     EXPECT_TRUE(elements.contains(QStringLiteral("text")));
@@ -118,9 +96,9 @@ TEST_F(ChartExportTest, EachFormatHoldsTheWholeChartOnWhite)
               project.theBlockCollection().Count());
 
     ASSERT_TRUE(exporter.save(renderer, path(QStringLiteral("f.pdf"))));
-    const QByteArray pdf = readAll(path(QStringLiteral("f.pdf")));
+    const QByteArray pdf = ExportedFile::read(path(QStringLiteral("f.pdf")));
     EXPECT_TRUE(pdf.startsWith("%PDF-"));
-    EXPECT_EQ(pdfPageCount(pdf), 1);
+    EXPECT_EQ(ExportedFile::pdfPageCount(pdf), 1);
 }
 
 TEST_F(ChartExportTest, TheSuffixChoosesTheFormatInAnyCase)
@@ -152,7 +130,7 @@ TEST_F(ChartExportTest, AFailureSaysWhyAndLeavesTheOldFileAlone)
     EXPECT_FALSE(exporter.save(renderer, old));
     EXPECT_EQ(exporter.errorText(), QStringLiteral("Resmin biçimi dosya adından anlaşılamadı: ") + old
                                         + QStringLiteral(" (.png, .svg ya da .pdf ile bitmeli)."));
-    EXPECT_EQ(readAll(old), QByteArray("old"));
+    EXPECT_EQ(ExportedFile::read(old), QByteArray("old"));
 
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("folder.png")));
     EXPECT_FALSE(exporter.save(renderer, path(QStringLiteral("folder.png"))));
@@ -229,35 +207,4 @@ TEST_F(ChartExportTest, ThePngPictureDrawnInBandsMatchesOneDrawing)
         EXPECT_LT(unlikeOneDrawing, area / 200) << rows;
     }
     EXPECT_TRUE(hasInk(whole));
-}
-
-TEST_F(ChartExportTest, PrintingPutsTheChartOnOnePage)
-{
-    loadFactorial();
-    ChartExportCommands commands(project, nullptr, &saveImageEntry, &printEntry);
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(path(QStringLiteral("printed.pdf")));
-    ASSERT_TRUE(commands.printOn(printer));
-    EXPECT_EQ(pdfPageCount(readAll(path(QStringLiteral("printed.pdf")))), 1);
-}
-
-TEST_F(ChartExportTest, TheCommandRemembersTheFolderAndFormat)
-{
-    loadFactorial();
-    ChartExportCommands commands(project, nullptr, &saveImageEntry, &printEntry);
-    ASSERT_TRUE(commands.saveImageTo(path(QStringLiteral("kopya.svg"))));
-    EXPECT_EQ(commands.suggestedPath(), path(QStringLiteral("factorial.svg")));
-}
-
-TEST(ChartExportMainWindow, TheFileMenuOffersPictureAndPrint)
-{
-    frmMain window;
-    for (const char *name : {"mnuSaveImage", "mnuPrint"}) {
-        QAction *entry = window.action(QString::fromLatin1(name));
-        ASSERT_NE(entry, nullptr) << name;
-        EXPECT_TRUE(entry->isEnabled()) << name;
-    }
-    EXPECT_EQ(window.action(QStringLiteral("mnuSaveImage"))->text(), QStringLiteral("Resim Olarak Kaydet..."));
-    EXPECT_EQ(window.action(QStringLiteral("mnuPrint"))->text(), QStringLiteral("Yazdır..."));
 }

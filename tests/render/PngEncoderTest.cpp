@@ -1,4 +1,4 @@
-#include "ui/export/PngEncoder.h"
+#include "render/PngEncoder.h"
 
 #include <QImage>
 #include <QRandomGenerator>

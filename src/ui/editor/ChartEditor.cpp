@@ -2,11 +2,11 @@
 
 #include "model/cBlock.h"
 #include "project/Project.h"
-#include "ui/editor/BlockItem.h"
-#include "ui/editor/ChartScene.h"
+#include "render/BlockItem.h"
+#include "render/ChartScene.h"
+#include "render/SurfaceFonts.h"
 #include "ui/editor/DrawingSurface.h"
 #include "ui/editor/SurfaceAccessible.h"
-#include "ui/editor/SurfaceFonts.h"
 
 #include <QAction>
 #include <QInputDialog>

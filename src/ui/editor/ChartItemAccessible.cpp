@@ -2,11 +2,11 @@
 
 #include "model/Line_Collection.h"
 #include "project/Project.h"
-#include "ui/editor/BlockItem.h"
+#include "render/BlockItem.h"
+#include "render/LineItem.h"
 #include "ui/editor/ChartDescriptions.h"
 #include "ui/editor/ChartEditor.h"
 #include "ui/editor/DrawingSurface.h"
-#include "ui/editor/LineItem.h"
 
 #include <QWidget>
 

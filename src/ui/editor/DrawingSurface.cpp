@@ -1,8 +1,8 @@
 #include "ui/editor/DrawingSurface.h"
 
-#include "ui/editor/BlockItem.h"
-#include "ui/editor/ChartScene.h"
-#include "ui/editor/LineItem.h"
+#include "render/BlockItem.h"
+#include "render/ChartScene.h"
+#include "render/LineItem.h"
 #include "ui/editor/SceneArea.h"
 
 #include <QAction>

@@ -1,9 +1,9 @@
 #include "ui/editor/SurfaceAccessible.h"
 
 #include "project/Project.h"
+#include "render/ChartScene.h"
 #include "ui/editor/ChartEditor.h"
 #include "ui/editor/ChartItemAccessible.h"
-#include "ui/editor/ChartScene.h"
 #include "ui/editor/DrawingSurface.h"
 
 #include <QPointer>

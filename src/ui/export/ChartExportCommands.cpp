@@ -1,7 +1,7 @@
 #include "ui/export/ChartExportCommands.h"
 
 #include "project/Project.h"
-#include "ui/export/ChartRenderer.h"
+#include "render/ChartRenderer.h"
 
 #include <QAction>
 #include <QDir>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ui/export/ChartExport.h"
+#include "render/ChartExport.h"
 
 #include <QObject>
 #include <QPointer>

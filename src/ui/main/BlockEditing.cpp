@@ -4,8 +4,8 @@
 #include "model/BlockTool.h"
 #include "model/cBlock.h"
 #include "project/Project.h"
+#include "render/BlockPainter.h"
 #include "ui/dialogs/frmSize.h"
-#include "ui/editor/BlockPainter.h"
 #include "ui/editor/ChartEditor.h"
 
 #include <QColorDialog>

@@ -1,6 +1,6 @@
 #include "ui/main/ToolColumn.h"
 
-#include "ui/editor/BlockPainter.h"
+#include "render/BlockPainter.h"
 
 #include <QGuiApplication>
 #include <QFontMetrics>

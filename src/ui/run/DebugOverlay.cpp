@@ -1,14 +1,14 @@
 #include "ui/run/DebugOverlay.h"
 
-#include "interp/Breakpoints.h"
 #include "base/tranLng.h"
+#include "interp/Breakpoints.h"
 #include "interp/Debugger.h"
 #include "interp/VariableStore.h"
 #include "model/cLine.h"
 #include "project/Project.h"
-#include "ui/editor/BlockItem.h"
-#include "ui/editor/ChartScene.h"
-#include "ui/editor/LineItem.h"
+#include "render/BlockItem.h"
+#include "render/ChartScene.h"
+#include "render/LineItem.h"
 
 DebugOverlay::DebugOverlay(ChartScene &scene, Project &project, Debugger &debugger, Breakpoints &breakpoints,
                            QObject *parent)

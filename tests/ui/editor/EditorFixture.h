@@ -4,11 +4,11 @@
 #include "model/cBlock.h"
 #include "model/cLine.h"
 #include "project/Project.h"
-#include "ui/editor/BlockItem.h"
+#include "render/BlockItem.h"
+#include "render/ChartScene.h"
+#include "render/LineItem.h"
 #include "ui/editor/ChartEditor.h"
-#include "ui/editor/ChartScene.h"
 #include "ui/editor/DrawingSurface.h"
-#include "ui/editor/LineItem.h"
 
 #include <QMouseEvent>
 #include <QTest>

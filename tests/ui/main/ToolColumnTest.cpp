@@ -1,8 +1,8 @@
 #include "ui/support/MainWindowFixture.h"
 
-#include "ui/main/ToolColumn.h"
-#include "ui/editor/BlockPainter.h"
+#include "render/BlockPainter.h"
 #include "ui/editor/DrawingSurface.h"
+#include "ui/main/ToolColumn.h"
 
 #include <QCheckBox>
 #include <QImage>

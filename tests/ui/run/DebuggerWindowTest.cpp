@@ -1,18 +1,18 @@
 #include "ui/support/MainWindowFixture.h"
 
 #include "interp/ChartBuilder.h"
-#include "ui/editor/BlockItem.h"
+#include "render/BlockItem.h"
+#include "render/ChartScene.h"
+#include "render/LineItem.h"
 #include "ui/editor/ChartEditor.h"
-#include "ui/editor/ChartScene.h"
-#include "ui/editor/LineItem.h"
-#include "ui/main/MainActions.h"
 #include "ui/main/DebugCommands.h"
+#include "ui/main/MainActions.h"
 #include "ui/run/DebugOverlay.h"
 #include "ui/runwin/StackModel.h"
 #include "ui/runwin/VariablesModel.h"
-#include "ui/runwin/frm_mBox.h"
 #include "ui/runwin/frmStack.h"
 #include "ui/runwin/frmVars.h"
+#include "ui/runwin/frm_mBox.h"
 
 #include <QAction>
 #include <QSettings>
