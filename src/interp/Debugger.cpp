@@ -63,8 +63,8 @@ void Debugger::setRecording(bool on)
 
 void Debugger::updateActive()
 {
-    m_active = m_countsOn || m_recording || m_trace || m_step != Step::None
-        || (m_breakpoints && !m_breakpoints->isEmpty());
+    m_watching = m_recording || m_trace || m_step != Step::None || m_resumeAt;
+    m_active = m_countsOn || m_watching || (m_breakpoints && !m_breakpoints->isEmpty());
 }
 
 void Debugger::runStarting()
@@ -88,6 +88,24 @@ BlockRecord &Debugger::enter(cBlock &block)
     cache.debugRun = m_runId;
     cache.debugRecord = &record;
     return record;
+}
+
+bool Debugger::watchedBlock(cBlock &block, BlockRecord &record, int depth)
+{
+    if (&block == m_resumeAt) {
+        m_resumeAt = nullptr;
+        updateActive();
+    } else if ((m_step != Step::None || record.breakpoint) && pausesAt(record, depth)) {
+        m_resumeAt = &block;
+        updateActive();
+        return true;
+    }
+    ++record.count;
+    if (m_trace)
+        m_trace(record.chart->name, record);
+    if (m_recording)
+        m_history.blockStarting(block, depth);
+    return false;
 }
 
 void Debugger::conditionTaken(const cBlock &block, bool yes)

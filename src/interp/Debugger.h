@@ -48,6 +48,7 @@ public:
     {
         m_resumeAt = current;
         m_history.resuming();
+        updateActive();
     }
     void pausing() { m_history.pausing(); }
     RunHistory::Back stepBack(RunHistory::Place &place) { return m_history.stepBack(place); }
@@ -70,6 +71,7 @@ Q_SIGNALS:
 private:
     void updateActive();
     BlockRecord &enter(cBlock &block);
+    bool watchedBlock(cBlock &block, BlockRecord &record, int depth);
     bool pausesAt(const BlockRecord &record, int depth);
     bool conditionHolds(const BlockRecord &record);
 
@@ -81,6 +83,8 @@ private:
     bool m_countsOn = false;
     bool m_recording = false;
     bool m_active = false;
+    // Something besides counting looks at each block: a step, a resume, the trace or the history.
+    bool m_watching = false;
     quint64 m_runId = 0;
     const cBlock *m_resumeAt = nullptr;
     Step m_step = Step::None;
@@ -93,16 +97,10 @@ inline bool Debugger::beforeBlock(cBlock &block, int depth)
 {
     RunCache &cache = block.runCache();
     BlockRecord &record = cache.debugRun == m_runId ? *cache.debugRecord : enter(block);
-    if (&block == m_resumeAt) {
-        m_resumeAt = nullptr;
-    } else if ((m_step != Step::None || record.breakpoint) && pausesAt(record, depth)) {
-        m_resumeAt = &block;
-        return true;
+    // Counting alone is the common case while debugging: it costs a look-up and an increment.
+    if (!m_watching && !record.breakpoint) [[likely]] {
+        ++record.count;
+        return false;
     }
-    ++record.count;
-    if (m_trace) [[unlikely]]
-        m_trace(record.chart->name, record);
-    if (m_recording) [[unlikely]]
-        m_history.blockStarting(block, depth);
-    return false;
+    return watchedBlock(block, record, depth);
 }

@@ -48,7 +48,8 @@ public:
     }
 
     // The numeric reading of the text; false when it is not a number.
-    bool toNumber(double &out) const
+    // Kept inline: the compiler otherwise gives up on it in the debugger's copy of the run loop.
+    [[gnu::always_inline]] bool toNumber(double &out) const
     {
         if (m_numberState == Unknown) {
             m_numberState = Numbers::parse(m_text, m_number) ? Parsed : NotANumber;
