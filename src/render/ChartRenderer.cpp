@@ -1,6 +1,7 @@
 #include "render/ChartRenderer.h"
 
 #include "project/Project.h"
+#include "render/BlockItem.h"
 #include "render/PngEncoder.h"
 
 #include <QBuffer>
@@ -33,6 +34,16 @@ ChartRenderer::ChartRenderer(Project &project, MessageLog *log)
     const QRectF bounds = m_scene.chartBounds();
     if (!bounds.isEmpty())
         m_source = bounds.adjusted(-margin, -margin, margin, margin);
+}
+
+void ChartRenderer::markBreakpoints(const Project &project, const QStringList &tags)
+{
+    for (const auto &block : project.theBlockCollection()) {
+        if (!tags.contains(block->TagID(), Qt::CaseInsensitive))
+            continue;
+        if (BlockItem *item = m_scene.blockItem(block->theObjectShape()))
+            item->setDebugMark({.breakpoint = true});
+    }
 }
 
 void ChartRenderer::render(QPainter &painter, const QRectF &target)

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QRectF>
 #include <QString>
+#include <QStringList>
 
 class MessageLog;
 class Project;
@@ -32,6 +33,9 @@ public:
     explicit ChartRenderer(Project &project, MessageLog *log = nullptr);
 
     bool isEmpty() const { return m_source.isEmpty(); }
+    // Draws the breakpoint dot on the project's blocks whose tags are listed (in any case), as
+    // the surface shows it: a picture for a lesson on debugging.
+    void markBreakpoints(const Project &project, const QStringList &tags);
     // The chart with its margin, in surface pixels.
     QRectF sourceRect() const { return m_source; }
 

@@ -1,5 +1,6 @@
 #include "ui/export/ChartExportCommands.h"
 
+#include "interp/Breakpoints.h"
 #include "project/Project.h"
 #include "render/ChartRenderer.h"
 
@@ -11,6 +12,7 @@
 #include <QPageLayout>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QSettings>
 
 ChartExportCommands::ChartExportCommands(Project &project, QWidget *window, QAction *saveImage, QAction *print,
                                          QObject *parent)
@@ -22,9 +24,32 @@ ChartExportCommands::ChartExportCommands(Project &project, QWidget *window, QAct
     connect(print, &QAction::triggered, this, &ChartExportCommands::print);
 }
 
+namespace {
+
+const QString breakpointsKey = QStringLiteral("export/breakpoints");
+
+} // namespace
+
+void ChartExportCommands::showBreakpointsWith(QAction *toggle, const Breakpoints &breakpoints)
+{
+    m_breakpointToggle = toggle;
+    m_breakpoints = &breakpoints;
+    toggle->setCheckable(true);
+    toggle->setChecked(QSettings().value(breakpointsKey, false).toBool());
+    connect(toggle, &QAction::toggled, this, [](bool on) { QSettings().setValue(breakpointsKey, on); });
+}
+
+void ChartExportCommands::markBreakpoints(ChartRenderer &renderer) const
+{
+    if (m_breakpoints && m_breakpointToggle && m_breakpointToggle->isChecked())
+        renderer.markBreakpoints(m_project,
+                                 m_breakpoints->tagsOf(Breakpoints::chartKey(m_project.projectPath())));
+}
+
 void ChartExportCommands::saveImage()
 {
     ChartRenderer renderer(m_project);
+    markBreakpoints(renderer);
     if (refusedEmpty(renderer))
         return;
     const QString path = askImagePath();
@@ -61,6 +86,7 @@ QString ChartExportCommands::suggestedPath() const
 bool ChartExportCommands::saveImageTo(const QString &path)
 {
     ChartRenderer renderer(m_project);
+    markBreakpoints(renderer);
     return saveWith(renderer, path);
 }
 
@@ -79,6 +105,7 @@ bool ChartExportCommands::saveWith(ChartRenderer &renderer, const QString &path)
 void ChartExportCommands::print()
 {
     ChartRenderer renderer(m_project);
+    markBreakpoints(renderer);
     if (refusedEmpty(renderer))
         return;
     QPrinter printer(QPrinter::HighResolution);
@@ -95,6 +122,7 @@ void ChartExportCommands::print()
 bool ChartExportCommands::printOn(QPrinter &printer)
 {
     ChartRenderer renderer(m_project);
+    markBreakpoints(renderer);
     return !refusedEmpty(renderer) && printWith(renderer, printer);
 }
 

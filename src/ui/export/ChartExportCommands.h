@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QString>
 
+class Breakpoints;
 class ChartRenderer;
 class Project;
 class QAction;
@@ -21,6 +22,10 @@ public:
     // saveImage and print are the file menu's two entries, which run the commands.
     ChartExportCommands(Project &project, QWidget *window, QAction *saveImage, QAction *print,
                         QObject *parent = nullptr);
+
+    // The file menu's toggle that puts the chart's breakpoints in pictures and prints, as red
+    // dots like the surface's; off by default (a picture for a worksheet has none), remembered.
+    void showBreakpointsWith(QAction *toggle, const Breakpoints &breakpoints);
 
     // Asks for a file name and saves the picture there.
     void saveImage();
@@ -39,12 +44,15 @@ public:
 private:
     QString askImagePath();
     bool saveWith(ChartRenderer &renderer, const QString &path);
+    void markBreakpoints(ChartRenderer &renderer) const;
     bool printWith(ChartRenderer &renderer, QPrinter &printer);
     bool refusedEmpty(const ChartRenderer &renderer);
     void showError(const QString &text);
 
     Project &m_project;
     QPointer<QWidget> m_window;
+    QPointer<QAction> m_breakpointToggle;
+    const Breakpoints *m_breakpoints = nullptr;
     ChartExport::Format m_lastFormat = ChartExport::Format::Png;
     QString m_lastFolder;
 };
