@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDockWidget>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -26,6 +27,12 @@ QPlainTextEdit *messageText(QObject *object)
             return edit->objectName() == MessageText && edit->window()->objectName() == MessageWindow ? edit : nullptr;
     }
     return nullptr;
+}
+
+bool isF1(const QEvent *event)
+{
+    const auto *key = static_cast<const QKeyEvent *>(event);
+    return key->key() == Qt::Key_F1 && key->modifiers() == Qt::NoModifier;
 }
 
 } // namespace
@@ -112,21 +119,36 @@ QString HandbookHelp::messageTopic(const QString &line)
     return anchor.isEmpty() ? chapter : chapter + u'#' + anchor;
 }
 
+// The innermost part around the focus that the handbook describes: a dialog, a panel docked in
+// the main window, a run window in its dock (floating or not). The main window itself is not
+// one: F1 there is about the selected block.
+QString HandbookHelp::topicAround(QWidget *focus) const
+{
+    for (QWidget *part = focus; part && part != m_mainWindow; part = part->parentWidget()) {
+        QString topic = HelpTopics::forWindow(*part, m_language);
+        const auto *dock = qobject_cast<QDockWidget *>(part);
+        if (topic.isEmpty() && dock && dock->widget())
+            topic = HelpTopics::forWindow(*dock->widget(), m_language);
+        if (!topic.isEmpty())
+            return topic;
+    }
+    return QString();
+}
+
 bool HandbookHelp::helpForWindow(QWidget *focus)
 {
     QWidget *window = focus->window();
     if (qobject_cast<HelpWindow *>(window))
         return false;
-    if (window == m_mainWindow) {
-        openForMainWindow();
-        return true;
-    }
     if (QPlainTextEdit *text = messageText(focus)) {
         openTopic(messageTopic(text->textCursor().block().text()));
         return true;
     }
-    const QString topic = HelpTopics::forWindow(*window, m_language);
-    openTopic(topic.isEmpty() ? HelpTopics::start(m_language) : topic);
+    const QString topic = topicAround(focus);
+    if (topic.isEmpty() && window == m_mainWindow)
+        openForMainWindow();
+    else
+        openTopic(topic.isEmpty() ? HelpTopics::start(m_language) : topic);
     return true;
 }
 
@@ -145,10 +167,18 @@ bool HandbookHelp::openMessageLine(QObject *viewport, const QPoint &position)
 bool HandbookHelp::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
-    case QEvent::KeyPress: {
-        const auto *key = static_cast<QKeyEvent *>(event);
+    case QEvent::ShortcutOverride: {
+        // In a panel of the main window F1 would be the main window's menu entry; the panel
+        // takes the key so that its own chapter opens.
         auto *widget = qobject_cast<QWidget *>(watched);
-        if (key->key() != Qt::Key_F1 || key->modifiers() != Qt::NoModifier || !widget)
+        if (!isF1(event) || !widget || topicAround(widget).isEmpty())
+            return false;
+        event->accept();
+        return true;
+    }
+    case QEvent::KeyPress: {
+        auto *widget = qobject_cast<QWidget *>(watched);
+        if (!isF1(event) || !widget)
             return false;
         return helpForWindow(widget);
     }

@@ -14,10 +14,11 @@ class QAction;
 class QWidget;
 class cBlock;
 
-// The handbook one key away, in the language of the interface. The menu entry "Kullanım Kılavuzu" (F1 in the main window) opens
-// the entry of the selected block's kind, or the first chapter. An application-wide filter
-// answers F1 in every other window with that window's chapter, and a double click (or F1) on
-// a line of the message window with that message's entry in the message table.
+// The handbook one key away, in the language of the interface. The menu entry "Kullanım
+// Kılavuzu" (F1 in the main window) opens the entry of the selected block's kind, or the first
+// chapter. An application-wide filter answers F1 in every other window, and in the panels docked
+// in the main window, with their chapter, and a double click (or F1) on a line of the message
+// window with that message's entry in the message table.
 class HandbookHelp : public QObject {
     Q_OBJECT
 public:
@@ -49,6 +50,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    QString topicAround(QWidget *focus) const;
     bool helpForWindow(QWidget *focus);
     bool openMessageLine(QObject *viewport, const QPoint &position);
     const Handbook &handbook();

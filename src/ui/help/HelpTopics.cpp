@@ -52,6 +52,16 @@ const QHash<QString, Topic> &windowTopics()
         {QStringLiteral("frmMakeExecutable"),
          topic("08-calistirma.md#calistirilabilir-dosya-yapmak", "08-running.md#making-an-executable")},
         {QStringLiteral("frmMain"), {HelpTopics::start(Language::Turkish), HelpTopics::start(Language::English)}},
+        {QStringLiteral("RunControlPanel"), topic("08-calistirma.md", "08-running.md")},
+        {QStringLiteral("dlgBreakpointCondition"),
+         topic("10-hata-ayiklama.md#kosullu-kesme-noktalari", "10-debugging.md#conditional-breakpoints")},
+        {QStringLiteral("ExercisePanel"),
+         topic("11-alistirmalar.md#alistirma-acmak", "11-exercises.md#opening-an-exercise")},
+        {QStringLiteral("ExerciseEditorDialog"),
+         topic("11-alistirmalar.md#alistirma-duzenleyici", "11-exercises.md#exercise-editor")},
+        {QStringLiteral("CodeView"), topic("12-kod-aktarma.md#kod-gorunumu", "12-code-export.md#code-view")},
+        {QStringLiteral("CodeExportDialog"),
+         topic("12-kod-aktarma.md#kod-olarak-disa-aktar", "12-code-export.md#export-as-code")},
     };
     return topics;
 }

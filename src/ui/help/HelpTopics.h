@@ -14,8 +14,8 @@ using Language = InterfaceLanguage::Choice;
 
 // The first chapter, where the handbook opens when nothing more fitting is known.
 QString start(Language language);
-// The chapter of a window by its class (the dialogs, the run windows, the designer); empty for
-// a window the handbook does not describe.
+// The chapter of a window or a panel by its class or its object name (the dialogs, the run
+// windows, the designer, the docked panels); empty for one the handbook does not describe.
 QString forWindow(const QWidget &window, Language language);
 // The entry of a block's kind; a FUNCTION block that names a built-in function leads to that
 // function's entry.

@@ -4,6 +4,9 @@
 
 #include "ui/help/HandbookPaths.h"
 
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <gtest/gtest.h>
 
 TEST(HandbookText, AnchorsFoldTurkishLettersAndJoinWordsWithDashes)
@@ -117,4 +120,68 @@ TEST(MessageIndex, EveryEntryListsItsLines)
         "# Messages\n\n### First\n\n- Message: `A … B`\n- Note: `C`\n"));
     ASSERT_EQ(english.entries().size(), 1);
     EXPECT_EQ(english.entries()[0].patterns, QStringList{QStringLiteral("A … B")}) << "only the two markers count";
+}
+
+namespace {
+
+// Where a link of a chapter leads that is neither a heading of the handbook nor a chart picture;
+// empty when it leads somewhere real. Web addresses are left to the browser.
+QString brokenLink(const Handbook &handbook, const QString &fromChapter, const QString &target)
+{
+    if (target.contains(QStringLiteral("://")))
+        return QString();
+    if (target.startsWith(QStringLiteral("../charts/")) && target.endsWith(QStringLiteral(".png"))) {
+        const QString chart = QFileInfo(target).completeBaseName() + QStringLiteral(".vnp");
+        return QFile::exists(handbookSource(QStringLiteral("charts")) + u'/' + chart) ? QString() : target;
+    }
+    const QString fileName = target.section(u'#', 0, 0);
+    const QString anchor = target.section(u'#', 1);
+    const HandbookChapter *chapter = handbook.chapter(fileName.isEmpty() ? fromChapter : fileName);
+    if (!chapter)
+        return target;
+    if (anchor.isEmpty())
+        return QString();
+    for (const HandbookSection &section : chapter->sections) {
+        if (section.anchor == anchor)
+            return QString();
+    }
+    return target;
+}
+
+} // namespace
+
+TEST(Handbook, EveryLinkLeadsToAHeadingOrAChartPicture)
+{
+    static const QRegularExpression link(QStringLiteral("\\]\\(([^)\\s]+)\\)"));
+    for (const char *language : {"tr", "en"}) {
+        SCOPED_TRACE(language);
+        const QString folder = handbookSource(QLatin1String(language));
+        const Handbook handbook = Handbook::load(folder);
+        ASSERT_FALSE(handbook.isEmpty());
+        int links = 0;
+        for (const HandbookChapter &chapter : handbook.chapters()) {
+            QFile file(handbook.pathOf(chapter.fileName));
+            ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+            const QString markdown = QString::fromUtf8(file.readAll());
+            for (auto it = link.globalMatch(markdown); it.hasNext(); ++links) {
+                const QString target = it.next().captured(1);
+                EXPECT_EQ(brokenLink(handbook, chapter.fileName, target).toStdString(), "")
+                    << chapter.fileName.toStdString();
+            }
+        }
+        EXPECT_GE(links, 40) << "the scan found too few links";
+    }
+}
+
+TEST(Handbook, TheEnglishChaptersFollowTheTurkishOnesOneForOne)
+{
+    const auto numbers = [](const char *language) {
+        const Handbook handbook = Handbook::load(handbookSource(QLatin1String(language)));
+        QStringList found;
+        for (const HandbookChapter &chapter : handbook.chapters())
+            found.append(chapter.fileName.section(u'-', 0, 0));
+        return found;
+    };
+    EXPECT_EQ(numbers("en").join(u' ').toStdString(), numbers("tr").join(u' ').toStdString());
+    EXPECT_GE(numbers("tr").size(), 12);
 }
