@@ -30,21 +30,21 @@ QString ChartDescriptions::kindOf(const cBlock &block)
 {
     const QString &code = block.zAction();
     if (code.startsWith(QLatin1String("IF_")))
-        return QStringLiteral("Koşul bloğu");
+        return tr("Koşul bloğu");
     static const QList<QPair<QLatin1String, QString>> kinds = {
-        {QLatin1String("START"), QStringLiteral("Başla bloğu")},
-        {QLatin1String("STOP"), QStringLiteral("Dur bloğu")},
-        {QLatin1String("INPUT"), QStringLiteral("Giriş bloğu")},
-        {QLatin1String("OUTPUT"), QStringLiteral("Çıkış bloğu")},
-        {QLatin1String("INTERSECTION"), QStringLiteral("Bağlantı noktası")},
-        {QLatin1String("FUNCTION"), QStringLiteral("Fonksiyon bloğu")},
-        {QLatin1String("WINDOW"), QStringLiteral("Pencere bloğu")},
+        {QLatin1String("START"), tr("Başla bloğu")},
+        {QLatin1String("STOP"), tr("Dur bloğu")},
+        {QLatin1String("INPUT"), tr("Giriş bloğu")},
+        {QLatin1String("OUTPUT"), tr("Çıkış bloğu")},
+        {QLatin1String("INTERSECTION"), tr("Bağlantı noktası")},
+        {QLatin1String("FUNCTION"), tr("Fonksiyon bloğu")},
+        {QLatin1String("WINDOW"), tr("Pencere bloğu")},
     };
     for (const auto &kind : kinds) {
         if (code == kind.first)
             return kind.second;
     }
-    return QStringLiteral("İşlem bloğu");
+    return tr("İşlem bloğu");
 }
 
 QString ChartDescriptions::nameOf(const cBlock &block) const
@@ -56,7 +56,7 @@ QString ChartDescriptions::nameOf(const cBlock &block) const
 QString ChartDescriptions::captionOf(const QString &tag) const
 {
     const cBlock *block = m_blocks.item(tag);
-    return block ? nameOf(*block) : QStringLiteral("olmayan bir nesne (%1)").arg(tag);
+    return block ? nameOf(*block) : tr("olmayan bir nesne (%1)").arg(tag);
 }
 
 QString ChartDescriptions::descriptionOf(const cBlock &block) const
@@ -64,15 +64,15 @@ QString ChartDescriptions::descriptionOf(const cBlock &block) const
     QStringList ways;
     for (const cLine *line : m_lines.outgoing(block.TagID())) {
         const QString caption = line->sCaption().simplified();
-        ways << (caption.isEmpty() ? QStringLiteral("Sonra") : caption) + QStringLiteral(": ") + captionOf(line->sTo());
+        ways << (caption.isEmpty() ? tr("Sonra") : caption) + QStringLiteral(": ") + captionOf(line->sTo());
     }
-    return ways.isEmpty() ? QStringLiteral("Çıkan çizgisi yok") : ways.join(QStringLiteral(", "));
+    return ways.isEmpty() ? tr("Çıkan çizgisi yok") : ways.join(QStringLiteral(", "));
 }
 
 QString ChartDescriptions::nameOf(const cLine &line) const
 {
     const QString caption = line.sCaption().simplified();
-    return caption.isEmpty() ? QStringLiteral("Çizgi") : QStringLiteral("Çizgi (%1)").arg(caption);
+    return caption.isEmpty() ? tr("Çizgi") : tr("Çizgi (%1)").arg(caption);
 }
 
 QString ChartDescriptions::descriptionOf(const cLine &line) const

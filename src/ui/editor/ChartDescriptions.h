@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 #include <QtGlobal>
 
@@ -12,6 +13,8 @@ class cLine;
 // description of where the flow goes from there ("EVET: toplam = toplam + i, HAYIR: Çıkış
 // bloğu: toplam").
 class ChartDescriptions {
+    Q_DECLARE_TR_FUNCTIONS(ChartDescriptions)
+
 public:
     ChartDescriptions(const Block_Collection &blocks, const Line_Collection &lines);
 

@@ -28,8 +28,8 @@ ChartEditor::ChartEditor(Project &project, DrawingSurface &surface, QObject *par
       m_operations(project.context(), project.theBlockCollection(), project.theLineCollection(), &project.log()),
       m_groupEdits(project.context(), project.theBlockCollection(), project.theLineCollection()),
       m_scene(nullptr),
-      m_undoAction(new QAction(QStringLiteral("Geri Al"), this)),
-      m_redoAction(new QAction(QStringLiteral("Yinele"), this))
+      m_undoAction(new QAction(tr("Geri Al"), this)),
+      m_redoAction(new QAction(tr("Yinele"), this))
 {
     // Captions are laid out in the fonts they are drawn in, from the very first load on.
     project.context().setTextMeasure(&SurfaceFonts::measure());
@@ -195,7 +195,7 @@ bool ChartEditor::placeBlock(const QString &toolWord, const QPointF &point)
     }
     const float x = snapped(point.x());
     const float y = snapped(point.y());
-    apply(QStringLiteral("Nesne Ekle"), [&](EditOperations &operations) {
+    apply(tr("Nesne Ekle"), [&](EditOperations &operations) {
         return operations.placeBlock(toolWord, x, y, fields);
     });
     if (m_autoConnect)
@@ -214,7 +214,7 @@ bool ChartEditor::insertOnLine(const QString &toolWord, qint16 lineElement, cons
         return true; // closed without confirming: the line stays as it was
     const float x = snapped(point.x() - tool->width / 2.0);
     const float y = snapped(point.y() - tool->height / 2.0);
-    apply(QStringLiteral("Nesne Ekle"), [&](EditOperations &operations) {
+    apply(tr("Nesne Ekle"), [&](EditOperations &operations) {
         return operations.spliceBlock(linePosition(lineElement), toolWord, x, y, *fields);
     });
     return true;
@@ -248,7 +248,7 @@ bool ChartEditor::addAfterSelected(const QString &toolWord)
                                        block->shapeTop() + block->shapeHeight() + gap)
                              : QPointF(gap, drawn.isEmpty() ? gap / 2 : drawn.bottom() + gap);
     const bool join = block != nullptr;
-    apply(QStringLiteral("Nesne Ekle"), [&](EditOperations &operations) {
+    apply(tr("Nesne Ekle"), [&](EditOperations &operations) {
         EditRecord record = operations.placeBlock(toolWord, snapped(at.x()), snapped(at.y()), *fields);
         // The new block is selected, the old one before it: the pair "Bağla" joins.
         if (join && record.changedModel())
@@ -291,7 +291,7 @@ void ChartEditor::connectBlocks(qint16 from, qint16 to)
 
 void ChartEditor::connectSelected(bool reportAlreadyJoined)
 {
-    apply(QStringLiteral("Bağla"), [reportAlreadyJoined](EditOperations &operations) {
+    apply(tr("Bağla"), [reportAlreadyJoined](EditOperations &operations) {
         return operations.connectSelected(reportAlreadyJoined);
     });
 }
@@ -302,24 +302,24 @@ void ChartEditor::labelSelectedLines()
     // Without two selected blocks the edit refuses with its message; nothing to ask for.
     const bool pair = context.selectedIndex() != -1 && context.previousSelectedIndex() != -1;
     const QString caption = pair && m_captionPrompt ? m_captionPrompt() : QString();
-    apply(QStringLiteral("Çizgiye Açıklama Ekle"), [&caption](EditOperations &operations) {
+    apply(tr("Çizgiye Açıklama Ekle"), [&caption](EditOperations &operations) {
         return operations.labelSelectedLines(caption);
     });
 }
 
 void ChartEditor::deleteSelectedLines()
 {
-    apply(QStringLiteral("Çizgi Sil"), [](EditOperations &operations) { return operations.deleteSelectedLines(); });
+    apply(tr("Çizgi Sil"), [](EditOperations &operations) { return operations.deleteSelectedLines(); });
 }
 
 void ChartEditor::deleteSelectedBlock()
 {
-    apply(QStringLiteral("Nesne Sil"), [](EditOperations &operations) { return operations.deleteSelectedBlock(); });
+    apply(tr("Nesne Sil"), [](EditOperations &operations) { return operations.deleteSelectedBlock(); });
 }
 
 QString ChartEditor::askCaption() const
 {
-    return QInputDialog::getText(m_surface->window(), Project::baseTitle(), QStringLiteral("Açıklamayı giriniz"));
+    return QInputDialog::getText(m_surface->window(), Project::baseTitle(), tr("Açıklamayı giriniz"));
 }
 
 QRectF ChartEditor::selectorFrame(const cBlock &block)
@@ -470,7 +470,7 @@ void ChartEditor::deleteSelection()
         return;
     if (m_line != -1) {
         const int position = linePosition(m_line);
-        apply(QStringLiteral("Çizgi Sil"), [position](EditOperations &operations) {
+        apply(tr("Çizgi Sil"), [position](EditOperations &operations) {
             return operations.deleteLineAt(position);
         });
         return;
@@ -478,7 +478,7 @@ void ChartEditor::deleteSelection()
     if (m_group.size() < 2)
         deleteSelectedBlock();
     else
-        deleteSelectedBlocks(QStringLiteral("Nesneleri Sil"));
+        deleteSelectedBlocks(tr("Nesneleri Sil"));
 }
 
 void ChartEditor::deleteSelectedBlocks(const QString &text)
@@ -494,7 +494,7 @@ void ChartEditor::moveSelectionBy(int dx, int dy)
     if (m_running || m_group.isEmpty())
         return;
     const QVector<qint16> group = m_group;
-    apply(QStringLiteral("Taşı"), [this, &group, dx, dy](EditOperations &) {
+    apply(tr("Taşı"), [this, &group, dx, dy](EditOperations &) {
         return m_groupEdits.moveBlocks(group, float(dx), float(dy));
     });
 }
@@ -509,7 +509,7 @@ void ChartEditor::pasteFragment(const ChartFragment &fragment, const QPointF &of
     if (m_running)
         return;
     QVector<qint16> added;
-    apply(QStringLiteral("Yapıştır"), [this, &fragment, &offset, &added](EditOperations &) {
+    apply(tr("Yapıştır"), [this, &fragment, &offset, &added](EditOperations &) {
         return m_groupEdits.insertFragment(fragment, float(offset.x()), float(offset.y()), &added);
     });
     if (!added.isEmpty())
@@ -571,12 +571,12 @@ void ChartEditor::dragTo(const QPointF &point)
         const QVector<qint16> group = m_group;
         const float dx = left - block->shapeLeft();
         const float dy = top - block->shapeTop();
-        apply(QStringLiteral("Taşı"), [this, &group, dx, dy](EditOperations &) {
+        apply(tr("Taşı"), [this, &group, dx, dy](EditOperations &) {
             return m_groupEdits.moveBlocks(group, dx, dy);
         }, m_dragSerial);
         return;
     }
-    apply(QStringLiteral("Taşı"), [element, left, top](EditOperations &operations) {
+    apply(tr("Taşı"), [element, left, top](EditOperations &operations) {
         return operations.moveBlock(element, left, top);
     }, m_dragSerial);
 }

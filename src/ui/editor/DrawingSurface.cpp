@@ -72,10 +72,10 @@ DrawingSurface::DrawingSurface(QWidget *parent)
     setFocusPolicy(Qt::NoFocus); // typed keys go on to the main window and the console
     setMinimumSize(200, 150);
     viewport()->setMouseTracking(true); // the connect handle follows the pointer
-    m_zoomIn = addZoomAction("mnuZoomIn", QStringLiteral("Yakınlaştır"),
+    m_zoomIn = addZoomAction("mnuZoomIn", tr("Yakınlaştır"),
                              {QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
-    m_zoomOut = addZoomAction("mnuZoomOut", QStringLiteral("Uzaklaştır"), {QKeySequence::ZoomOut});
-    m_zoomReset = addZoomAction("mnuZoomReset", QStringLiteral("Gerçek Boyut"), {QKeySequence(Qt::CTRL | Qt::Key_0)});
+    m_zoomOut = addZoomAction("mnuZoomOut", tr("Uzaklaştır"), {QKeySequence::ZoomOut});
+    m_zoomReset = addZoomAction("mnuZoomReset", tr("Gerçek Boyut"), {QKeySequence(Qt::CTRL | Qt::Key_0)});
     connect(m_zoomIn, &QAction::triggered, this, [this] { zoomAt(zoomStep, QPoint(0, 0)); });
     connect(m_zoomOut, &QAction::triggered, this, [this] { zoomAt(1 / zoomStep, QPoint(0, 0)); });
     connect(m_zoomReset, &QAction::triggered, this, [this] { setZoomPercent(100); });

@@ -25,8 +25,8 @@ EmptySurfaceHint::EmptySurfaceHint(ModelContext &context, Block_Collection &bloc
 
 QString EmptySurfaceHint::text()
 {
-    return QStringLiteral("İlk bloğu yerleştirmek için soldaki araçlardan birini seçip buraya tıklayın.\n"
-                          "Yeni bir program için: Dosya > Yeni");
+    return tr("İlk bloğu yerleştirmek için soldaki araçlardan birini seçip buraya tıklayın.\n"
+              "Yeni bir program için: Dosya > Yeni");
 }
 
 bool EmptySurfaceHint::eventFilter(QObject *watched, QEvent *event)

@@ -60,7 +60,7 @@ void SelectionCommands::cut()
     if (m_editor.running())
         return;
     copy();
-    m_editor.deleteSelectedBlocks(QStringLiteral("Kes"));
+    m_editor.deleteSelectedBlocks(tr("Kes"));
 }
 
 void SelectionCommands::paste()

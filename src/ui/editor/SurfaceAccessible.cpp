@@ -54,7 +54,7 @@ void SurfaceAccessible::install(DrawingSurface *surface, ChartEditor *editor)
 }
 
 SurfaceAccessible::SurfaceAccessible(DrawingSurface *surface, ChartEditor *editor)
-    : QAccessibleWidget(surface, QAccessible::Chart, QStringLiteral("Akış şeması")),
+    : QAccessibleWidget(surface, QAccessible::Chart, tr("Akış şeması")),
       m_editor(editor)
 {
 }
@@ -68,9 +68,9 @@ SurfaceAccessible::~SurfaceAccessible()
 QString SurfaceAccessible::text(QAccessible::Text t) const
 {
     if (t == QAccessible::Name)
-        return QStringLiteral("Akış şeması");
+        return tr("Akış şeması");
     if (t == QAccessible::Description)
-        return QStringLiteral("Sekme tuşu nesneleri akış sırasıyla gezer; Insert yeni nesne ekler.");
+        return tr("Sekme tuşu nesneleri akış sırasıyla gezer; Insert yeni nesne ekler.");
     return QAccessibleWidget::text(t);
 }
 

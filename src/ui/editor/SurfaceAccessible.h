@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QAccessibleWidget>
+#include <QCoreApplication>
 #include <QHash>
 #include <QPair>
 
@@ -11,6 +12,8 @@ class DrawingSurface;
 // lines, in collection order. Children are made on first request and kept for the surface's
 // life.
 class SurfaceAccessible : public QAccessibleWidget {
+    Q_DECLARE_TR_FUNCTIONS(SurfaceAccessible)
+
 public:
     SurfaceAccessible(DrawingSurface *surface, ChartEditor *editor);
     ~SurfaceAccessible() override;

@@ -104,12 +104,12 @@ void BlockEditing::editSelected(Dialog kind, const cBlock &block)
     // A running program may have moved the selection or replaced the drawing meanwhile; the
     // answer belongs to the block the dialog was opened for.
     if (!stillThere(element, tag, replacements)) {
-        m_project.log().mBox(QStringLiteral("Düzenlenen nesne artık çizimde yok; değişiklik uygulanmadı."));
+        m_project.log().mBox(tr("Düzenlenen nesne artık çizimde yok; değişiklik uygulanmadı."));
         return;
     }
     if (context.selectedIndex() != element)
         context.setSelection(element, context.selectedIndex());
-    m_editor.apply(QStringLiteral("Nesneyi Düzenle"), [fields = *answer](EditOperations &operations) {
+    m_editor.apply(tr("Nesneyi Düzenle"), [fields = *answer](EditOperations &operations) {
         return operations.setSelectedActionFields(fields);
     });
 }
@@ -123,9 +123,9 @@ bool BlockEditing::stillThere(qint16 element, const QString &tag, quint64 replac
 QString BlockEditing::colourCaption(ColourRole role)
 {
     switch (role) {
-    case ColourRole::Fill: return QStringLiteral("Zemin Rengini Değiştir");
-    case ColourRole::Text: return QStringLiteral("Yazı Rengini Değiştir");
-    case ColourRole::Border: return QStringLiteral("Kenarlık Rengini Değiştir");
+    case ColourRole::Fill: return tr("Zemin Rengini Değiştir");
+    case ColourRole::Text: return tr("Yazı Rengini Değiştir");
+    case ColourRole::Border: return tr("Kenarlık Rengini Değiştir");
     }
     return QString();
 }
@@ -190,5 +190,5 @@ void BlockEditing::resizeSelected(int width, int height)
     const auto resize = [widthEdited, width, height](EditOperations &operations) {
         return widthEdited ? operations.setSelectedWidth(width) : operations.setSelectedHeight(height);
     };
-    m_editor.apply(QStringLiteral("Boyutu Değiştir"), resize, sizeMergeKeyBase + (m_sizeSession & (sizeMergeKeyBase - 1)));
+    m_editor.apply(tr("Boyutu Değiştir"), resize, sizeMergeKeyBase + (m_sizeSession & (sizeMergeKeyBase - 1)));
 }

@@ -159,16 +159,16 @@ void DebugCommands::editCondition(const cBlock &block)
 {
     const QString key = chartKey();
     bool confirmed = false;
-    const QString text = QInputDialog::getText(&m_window, QStringLiteral("Kesme Noktası Koşulu"),
-                                               QStringLiteral("Blok ") + block.TagID()
-                                                   + QStringLiteral(" yalnızca bu koşul doğruysa durdursun (örneğin i = 50;"
-                                                                    " boş: her zaman):"),
+    const QString text = QInputDialog::getText(&m_window, tr("Kesme Noktası Koşulu"),
+                                               tr("Blok %1 yalnızca bu koşul doğruysa durdursun (örneğin i = 50; "
+                                                  "boş: her zaman):")
+                                                   .arg(block.TagID()),
                                                QLineEdit::Normal, m_breakpoints.condition(key, block.TagID()),
                                                &confirmed);
     if (!confirmed)
         return;
     if (!BreakpointCondition(text).isValid()) {
-        QMessageBox::warning(&m_window, QStringLiteral("Kesme Noktası Koşulu"), BreakpointCondition::unreadable(text));
+        QMessageBox::warning(&m_window, tr("Kesme Noktası Koşulu"), BreakpointCondition::unreadable(text));
         return;
     }
     m_breakpoints.set(key, block.TagID(), text);

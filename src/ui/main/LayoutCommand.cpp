@@ -14,7 +14,7 @@ LayoutCommand::LayoutCommand(Project &project, ChartEditor &editor, MessageLog &
 
 void LayoutCommand::run()
 {
-    m_editor.apply(QStringLiteral("Otomatik Yerleştir"), [this](EditOperations &) {
+    m_editor.apply(tr("Otomatik Yerleştir"), [this](EditOperations &) {
         return ChartLayout(m_project.context(), m_project.theBlockCollection(), m_project.theLineCollection(), &m_log)
             .arrange();
     });

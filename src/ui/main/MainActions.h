@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QKeySequence>
 #include <QList>
 #include <QString>
@@ -19,6 +20,8 @@ class QWidget;
 // outside ui/main take their actions as plain QAction pointers, so that only the main window's
 // folder depends on this set.
 class MainActions {
+    Q_DECLARE_TR_FUNCTIONS(MainActions)
+
 public:
     // "Dosya"
     struct File {

@@ -70,7 +70,7 @@ MainStatusBar::MainStatusBar(Project &project, DrawingSurface &surface, ToolColu
 {
     setObjectName(QStringLiteral("statusBar"));
     m_block->setObjectName(QStringLiteral("lblStatusBlock"));
-    m_block->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("id0000 · Şartlı Dallanma")));
+    m_block->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("id0000 · ") + tr("Şartlı Dallanma")));
     m_hint->setObjectName(QStringLiteral("lblStatusHint"));
     addWidget(m_block);
     addWidget(m_hint, 1);
@@ -105,13 +105,13 @@ void MainStatusBar::buildZoom(DrawingSurface &surface)
     m_slider->setRange(DrawingSurface::minimumZoom, DrawingSurface::maximumZoom);
     m_slider->setPageStep(25);
     m_slider->setFixedWidth(120);
-    m_slider->setToolTip(QStringLiteral("Yakınlaştırma"));
-    m_slider->setAccessibleName(QStringLiteral("Yakınlaştırma"));
+    m_slider->setToolTip(tr("Yakınlaştırma"));
+    m_slider->setAccessibleName(tr("Yakınlaştırma"));
     m_zoomLevel = new QLabel(this);
     m_zoomLevel->setObjectName(QStringLiteral("lblZoom"));
     m_zoomLevel->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("%400")) + 4);
     m_zoomLevel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    m_zoomLevel->setToolTip(QStringLiteral("Yakınlaştırma düzeyi"));
+    m_zoomLevel->setToolTip(tr("Yakınlaştırma düzeyi"));
     addPermanentWidget(m_zoomOut);
     addPermanentWidget(m_slider);
     addPermanentWidget(m_zoomIn);
@@ -137,7 +137,7 @@ void MainStatusBar::showSelected()
     const cBlock *block = context.hasShape(selected)
         ? m_project.theBlockCollection().item(context.shape(selected).tag) : nullptr;
     if (!block || block->theObjectShape() != selected) {
-        m_block->setText(QStringLiteral("Seçili blok yok"));
+        m_block->setText(tr("Seçili blok yok"));
         return;
     }
     m_block->setText(block->TagID() + QStringLiteral(" · ") + kindOf(block->actionCode()));
@@ -146,8 +146,9 @@ void MainStatusBar::showSelected()
 void MainStatusBar::showArmed(const QString &word)
 {
     const ToolColumn::Tool *tool = toolOf(word);
-    m_hint->setText(tool ? tool->label + QStringLiteral(": yerleştirmek için çizim alanında bir yere tıklayın; "
-                                                         "vazgeçmek için araç sütununun boş yerine tıklayın.")
+    m_hint->setText(tool ? tr("%1: yerleştirmek için çizim alanında bir yere tıklayın; "
+                              "vazgeçmek için araç sütununun boş yerine tıklayın.")
+                               .arg(tool->label)
                          : QString());
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/ActionCode.h"
+
 #include <QStatusBar>
 #include <QTimer>
 
@@ -9,7 +11,6 @@ class QLabel;
 class QSlider;
 class QToolButton;
 class ToolColumn;
-enum class ActionCode : unsigned char;
 
 // The main window's status bar: the selected block's tag and kind, a hint for the armed tool,
 // and the zoom with − / + buttons, a slider and the level. During a fast run the selection

@@ -163,7 +163,7 @@ void ProjectCommands::newProject()
     const QString templatePath = m_places.locator.newTemplatePath();
     if (!QFileInfo(templatePath).isFile()) {
         // Without its template, New would leave the old drawing under no name.
-        m_project.log().mBox(QStringLiteral("Yeni proje şablonu bulunamadı: ") + templatePath);
+        m_project.log().mBox(tr("Yeni proje şablonu bulunamadı: ") + templatePath);
         return;
     }
     load(templatePath);
@@ -256,9 +256,9 @@ bool ProjectCommands::saveTo(const QString &path)
     // One message in the message window, with the cause, rather than a box and a line.
     QString failure;
     if (!m_project.saveProjectFile(path, &failure)) {
-        m_project.log().mBox(QStringLiteral("Proje kaydedilemedi: ") + path + QStringLiteral("\r\n") + failure
-                             + QStringLiteral("\r\nDosyanın önceki hâli olduğu gibi duruyor; "
-                                              "değişiklikler henüz kaydedilmedi."));
+        m_project.log().mBox(tr("Proje kaydedilemedi: ") + path + QStringLiteral("\r\n") + failure
+                             + tr("\r\nDosyanın önceki hâli olduğu gibi duruyor; "
+                                  "değişiklikler henüz kaydedilmedi."));
         return false;
     }
     setPath(path);

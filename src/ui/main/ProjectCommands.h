@@ -69,7 +69,7 @@ public:
     RecoveryCommands &recovery() { return *m_recovery; }
     RecentProjects &recentProjects() { return m_recent; }
     RecentMenu *recentMenu() const { return m_recentMenu; }
-    static QString refusalText() { return QStringLiteral("Önce şu anki işlemi durdurun!"); }
+    static QString refusalText() { return tr("Önce şu anki işlemi durdurun!"); }
 
 Q_SIGNALS:
     // The drawing was replaced or is about to be: the selection frame goes.

@@ -25,7 +25,7 @@ QtProjectDialogs::QtProjectDialogs(QWidget *parent)
 
 QString QtProjectDialogs::filter()
 {
-    return QStringLiteral("Varnel Projeleri (*.vnp);;Tüm Dosyalar (*)");
+    return tr("Varnel Projeleri (*.vnp);;Tüm Dosyalar (*)");
 }
 
 QWidget *QtProjectDialogs::parentWidget() const
@@ -35,14 +35,14 @@ QWidget *QtProjectDialogs::parentWidget() const
 
 QString QtProjectDialogs::openFile(const QString &folder)
 {
-    OpenFileDialog dialog(parentWidget(), QStringLiteral("Aç"), folder, filter());
+    OpenFileDialog dialog(parentWidget(), tr("Aç"), folder, filter());
     dialog.setDefaultSuffix(QStringLiteral("vnp"));
     return dialog.chosenFile();
 }
 
 QString QtProjectDialogs::saveFile(const QString &proposedPath)
 {
-    QFileDialog dialog(parentWidget(), QStringLiteral("Farklı Kaydet"));
+    QFileDialog dialog(parentWidget(), tr("Farklı Kaydet"));
     dialog.setNameFilter(filter());
     dialog.setDefaultSuffix(QStringLiteral("vnp"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);

@@ -2,11 +2,14 @@
 
 #include "ui/main/ProjectDialogs.h"
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <QWidget>
 
 // The project commands' dialogs as standard Qt dialogs over the main window.
 class QtProjectDialogs final : public ProjectDialogs {
+    Q_DECLARE_TR_FUNCTIONS(QtProjectDialogs)
+
 public:
     explicit QtProjectDialogs(QWidget *parent);
 

@@ -35,7 +35,7 @@ void RecentMenu::rebuild()
     for (int i = 0; i < files.size(); ++i)
         addFileEntry(i + 1, files[i]);
     m_menu->addSeparator();
-    QAction *clearList = m_menu->addAction(QStringLiteral("Listeyi Temizle"));
+    QAction *clearList = m_menu->addAction(tr("Listeyi Temizle"));
     clearList->setObjectName(QStringLiteral("mnuRecentClear"));
     connect(clearList, &QAction::triggered, this, [this] {
         m_recent.clear();

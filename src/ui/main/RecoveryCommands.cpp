@@ -43,7 +43,7 @@ void RecoveryCommands::writeRecoveryCopy()
     if (m_failureShown)
         return;
     m_failureShown = true;
-    m_project.log().mBox(QStringLiteral("Kurtarma kopyası yazılamadı: ") + m_store.errorText());
+    m_project.log().mBox(tr("Kurtarma kopyası yazılamadı: ") + m_store.errorText());
 }
 
 void RecoveryCommands::closeAccepted()
@@ -76,7 +76,7 @@ void RecoveryCommands::offerRecovery()
 void RecoveryCommands::restore(const RecoveryCopy &copy)
 {
     if (!m_opener.load(copy.chartPath)) {
-        m_project.log().mBox(QStringLiteral("Kurtarma kopyası açılamadı: ") + copy.chartPath);
+        m_project.log().mBox(tr("Kurtarma kopyası açılamadı: ") + copy.chartPath);
         m_store.release(copy);
         return;
     }

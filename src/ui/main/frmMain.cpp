@@ -176,21 +176,21 @@ QWidget *frmMain::buildBottomBar()
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(5);
 
-    m_fraToolBar2 = new QGroupBox(QStringLiteral("Bağla ve Düzenle"), bar);
+    m_fraToolBar2 = new QGroupBox(tr("Bağla ve Düzenle"), bar);
     m_fraToolBar2->setObjectName(QStringLiteral("fraToolBar2"));
     auto *connectRow = new QHBoxLayout(m_fraToolBar2);
-    addButton(m_fraToolBar2, connectRow, "cmdConnect", QStringLiteral("Bağla"), m_actions.bar.connect);
-    addButton(m_fraToolBar2, connectRow, "cmdEdit", QStringLiteral("Düzenle"), m_actions.bar.edit);
-    m_autoConnect = new QCheckBox(QStringLiteral("Otomatik Bağla"), m_fraToolBar2);
+    addButton(m_fraToolBar2, connectRow, "cmdConnect", tr("Bağla"), m_actions.bar.connect);
+    addButton(m_fraToolBar2, connectRow, "cmdEdit", tr("Düzenle"), m_actions.bar.edit);
+    m_autoConnect = new QCheckBox(tr("Otomatik Bağla"), m_fraToolBar2);
     m_autoConnect->setObjectName(QStringLiteral("chkCONTINUED_CONNECTION"));
     m_autoConnect->setFocusPolicy(Qt::NoFocus);
     connectRow->addWidget(m_autoConnect);
 
-    m_fraToolBar3 = new QGroupBox(QStringLiteral("Sil"), bar);
+    m_fraToolBar3 = new QGroupBox(tr("Sil"), bar);
     m_fraToolBar3->setObjectName(QStringLiteral("fraToolBar3"));
     auto *deleteRow = new QHBoxLayout(m_fraToolBar3);
-    addButton(m_fraToolBar3, deleteRow, "cmdDeleteLine", QStringLiteral("Çizgi"), m_actions.remove.line);
-    addButton(m_fraToolBar3, deleteRow, "cmdDeleteBlock", QStringLiteral("Nesne"), m_actions.remove.block);
+    addButton(m_fraToolBar3, deleteRow, "cmdDeleteLine", tr("Çizgi"), m_actions.remove.line);
+    addButton(m_fraToolBar3, deleteRow, "cmdDeleteBlock", tr("Nesne"), m_actions.remove.block);
 
     m_lblID = new QLabel(QStringLiteral("id#"), bar);
     m_lblID->setObjectName(QStringLiteral("lblID"));
