@@ -2,10 +2,143 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="tr_TR">
 <context>
+    <name>BlockEditing</name>
+    <message>
+        <source>Düzenlenen nesne artık çizimde yok; değişiklik uygulanmadı.</source>
+        <translation>The object being edited is no longer on the chart; the change was not applied.</translation>
+    </message>
+    <message>
+        <source>Nesneyi Düzenle</source>
+        <translation>Edit Object</translation>
+    </message>
+    <message>
+        <source>Zemin Rengini Değiştir</source>
+        <translation>Change Background Color</translation>
+    </message>
+    <message>
+        <source>Yazı Rengini Değiştir</source>
+        <translation>Change Text Color</translation>
+    </message>
+    <message>
+        <source>Kenarlık Rengini Değiştir</source>
+        <translation>Change Border Color</translation>
+    </message>
+    <message>
+        <source>Boyutu Değiştir</source>
+        <translation>Change Size</translation>
+    </message>
+</context>
+<context>
     <name>ChartCode</name>
     <message>
         <source>Şemanın geçici kopyası yazılamadı; geçici klasörde yer kalmamış olabilir.</source>
         <translation>The chart&apos;s temporary copy could not be written; the temporary folder may be full.</translation>
+    </message>
+</context>
+<context>
+    <name>ChartDescriptions</name>
+    <message>
+        <source>Koşul bloğu</source>
+        <translation>Condition block</translation>
+    </message>
+    <message>
+        <source>Başla bloğu</source>
+        <translation>Start block</translation>
+    </message>
+    <message>
+        <source>Dur bloğu</source>
+        <translation>Stop block</translation>
+    </message>
+    <message>
+        <source>Giriş bloğu</source>
+        <translation>Input block</translation>
+    </message>
+    <message>
+        <source>Çıkış bloğu</source>
+        <translation>Output block</translation>
+    </message>
+    <message>
+        <source>Bağlantı noktası</source>
+        <translation>Connector</translation>
+    </message>
+    <message>
+        <source>Fonksiyon bloğu</source>
+        <translation>Function block</translation>
+    </message>
+    <message>
+        <source>Pencere bloğu</source>
+        <translation>Window block</translation>
+    </message>
+    <message>
+        <source>İşlem bloğu</source>
+        <translation>Action block</translation>
+    </message>
+    <message>
+        <source>olmayan bir nesne (%1)</source>
+        <translation>an object that does not exist (%1)</translation>
+    </message>
+    <message>
+        <source>Sonra</source>
+        <translation>Next</translation>
+    </message>
+    <message>
+        <source>Çıkan çizgisi yok</source>
+        <translation>No outgoing line</translation>
+    </message>
+    <message>
+        <source>Çizgi</source>
+        <translation>Line</translation>
+    </message>
+    <message>
+        <source>Çizgi (%1)</source>
+        <translation>Line (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>ChartEditor</name>
+    <message>
+        <source>Geri Al</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Yinele</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>Nesne Ekle</source>
+        <translation>Add Object</translation>
+    </message>
+    <message>
+        <source>Bağla</source>
+        <translation>Connect</translation>
+    </message>
+    <message>
+        <source>Çizgiye Açıklama Ekle</source>
+        <translation>Add Line Caption</translation>
+    </message>
+    <message>
+        <source>Çizgi Sil</source>
+        <translation>Delete Line</translation>
+    </message>
+    <message>
+        <source>Nesne Sil</source>
+        <translation>Delete Object</translation>
+    </message>
+    <message>
+        <source>Açıklamayı giriniz</source>
+        <translation>Enter the caption</translation>
+    </message>
+    <message>
+        <source>Nesneleri Sil</source>
+        <translation>Delete Objects</translation>
+    </message>
+    <message>
+        <source>Taşı</source>
+        <translation>Move</translation>
+    </message>
+    <message>
+        <source>Yapıştır</source>
+        <translation>Paste</translation>
     </message>
 </context>
 <context>
@@ -119,6 +252,41 @@
 # </source>
         <translation># This chart&apos;s code cannot be shown:
 # </translation>
+    </message>
+</context>
+<context>
+    <name>DebugCommands</name>
+    <message>
+        <source>Kesme Noktası Koşulu</source>
+        <translation>Breakpoint Condition</translation>
+    </message>
+    <message>
+        <source>Blok %1 yalnızca bu koşul doğruysa durdursun (örneğin i = 50; boş: her zaman):</source>
+        <translation>Block %1 stops only when this condition holds (for example i = 50; empty: always):</translation>
+    </message>
+</context>
+<context>
+    <name>DrawingSurface</name>
+    <message>
+        <source>Yakınlaştır</source>
+        <translation>Zoom In</translation>
+    </message>
+    <message>
+        <source>Uzaklaştır</source>
+        <translation>Zoom Out</translation>
+    </message>
+    <message>
+        <source>Gerçek Boyut</source>
+        <translation>Actual Size</translation>
+    </message>
+</context>
+<context>
+    <name>EmptySurfaceHint</name>
+    <message>
+        <source>İlk bloğu yerleştirmek için soldaki araçlardan birini seçip buraya tıklayın.
+Yeni bir program için: Dosya &gt; Yeni</source>
+        <translation>To place the first block, choose one of the tools on the left and click here.
+For a new program: File &gt; New</translation>
     </message>
 </context>
 <context>
@@ -418,6 +586,463 @@ Installing the program again brings the handbook back.</translation>
     </message>
 </context>
 <context>
+    <name>LayoutCommand</name>
+    <message>
+        <source>Otomatik Yerleştir</source>
+        <translation>Auto Layout</translation>
+    </message>
+</context>
+<context>
+    <name>MainActions</name>
+    <message>
+        <source>Dosya</source>
+        <translation>File</translation>
+    </message>
+    <message>
+        <source>Yeni</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>Yeni bir akış şeması başlatır</source>
+        <translation>Starts a new flowchart</translation>
+    </message>
+    <message>
+        <source>Aç...</source>
+        <translation>Open...</translation>
+    </message>
+    <message>
+        <source>Kayıtlı bir akış şemasını açar</source>
+        <translation>Opens a saved flowchart</translation>
+    </message>
+    <message>
+        <source>Son Açılanlar</source>
+        <translation>Recent Files</translation>
+    </message>
+    <message>
+        <source>Örnekler</source>
+        <translation>Examples</translation>
+    </message>
+    <message>
+        <source>Alıştırma Aç...</source>
+        <translation>Open Exercise...</translation>
+    </message>
+    <message>
+        <source>Bir alıştırmayı şemanın yanındaki panelde açar</source>
+        <translation>Opens an exercise in the panel beside the chart</translation>
+    </message>
+    <message>
+        <source>Kontrol Et</source>
+        <translation>Check</translation>
+    </message>
+    <message>
+        <source>Şemayı alıştırmanın bütün testleriyle çalıştırır; hiçbir şey kaydedilmez</source>
+        <translation>Runs the chart with all the exercise&apos;s tests; nothing is saved</translation>
+    </message>
+    <message>
+        <source>Alıştırma Düzenleyici...</source>
+        <translation>Exercise Editor...</translation>
+    </message>
+    <message>
+        <source>Yeni bir alıştırma dosyası yazar ya da açık alıştırmayı düzenler</source>
+        <translation>Writes a new exercise file or edits the open exercise</translation>
+    </message>
+    <message>
+        <source>EXE Yap...</source>
+        <translation>Make Executable...</translation>
+    </message>
+    <message>
+        <source>Akış şemasını tek başına çalışan bir program yapar</source>
+        <translation>Makes the flowchart a program that runs on its own</translation>
+    </message>
+    <message>
+        <source>Kaydet</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Akış şemasını kaydeder</source>
+        <translation>Saves the flowchart</translation>
+    </message>
+    <message>
+        <source>Farklı Kaydet...</source>
+        <translation>Save As...</translation>
+    </message>
+    <message>
+        <source>Akış şemasını başka bir adla kaydeder</source>
+        <translation>Saves the flowchart under another name</translation>
+    </message>
+    <message>
+        <source>Kod Olarak Dışa Aktar...</source>
+        <translation>Export as Code...</translation>
+    </message>
+    <message>
+        <source>Şemayı ve çağırdığı şemaları Python, C ya da Java programı olarak kaydeder</source>
+        <translation>Saves the chart and the charts it calls as a Python, C or Java program</translation>
+    </message>
+    <message>
+        <source>Kod Görünümü</source>
+        <translation>Code View</translation>
+    </message>
+    <message>
+        <source>Şemanın Python kodunu şemanın yanındaki panelde gösterir</source>
+        <translation>Shows the chart&apos;s Python code in the panel beside the chart</translation>
+    </message>
+    <message>
+        <source>Resim Olarak Kaydet...</source>
+        <translation>Save as Image...</translation>
+    </message>
+    <message>
+        <source>Akış şemasını PNG, SVG ya da PDF dosyası olarak kaydeder</source>
+        <translation>Saves the flowchart as a PNG, SVG or PDF file</translation>
+    </message>
+    <message>
+        <source>Yazdır...</source>
+        <translation>Print...</translation>
+    </message>
+    <message>
+        <source>Akış şemasını yazdırır</source>
+        <translation>Prints the flowchart</translation>
+    </message>
+    <message>
+        <source>Çıkış</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>Programı kapatır</source>
+        <translation>Closes the program</translation>
+    </message>
+    <message>
+        <source>Düzen</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>Zemin Rengini Değiştir</source>
+        <translation>Change Background Color</translation>
+    </message>
+    <message>
+        <source>Seçili nesnenin zemin rengini değiştirir</source>
+        <translation>Changes the selected object&apos;s background color</translation>
+    </message>
+    <message>
+        <source>Yazı Rengini Değiştir</source>
+        <translation>Change Text Color</translation>
+    </message>
+    <message>
+        <source>Seçili nesnenin yazı rengini değiştirir</source>
+        <translation>Changes the selected object&apos;s text color</translation>
+    </message>
+    <message>
+        <source>Kenarlık Rengini Değiştir</source>
+        <translation>Change Border Color</translation>
+    </message>
+    <message>
+        <source>Seçili nesnenin kenarlık rengini değiştirir</source>
+        <translation>Changes the selected object&apos;s border color</translation>
+    </message>
+    <message>
+        <source>Boyutu Değiştir</source>
+        <translation>Change Size</translation>
+    </message>
+    <message>
+        <source>Seçili nesnenin boyutunu değiştirir</source>
+        <translation>Changes the selected object&apos;s size</translation>
+    </message>
+    <message>
+        <source>Çizgiye Açıklama Ekle</source>
+        <translation>Add Line Caption</translation>
+    </message>
+    <message>
+        <source>Seçili iki nesnenin arasındaki çizgiye açıklama yazar</source>
+        <translation>Writes a caption on the line between the two selected objects</translation>
+    </message>
+    <message>
+        <source>Otomatik Yerleştir</source>
+        <translation>Auto Layout</translation>
+    </message>
+    <message>
+        <source>Akış şemasını yukarıdan aşağıya yeniden yerleştirir; koşulların EVET ve HAYIR kolları yan yana gelir</source>
+        <translation>Lays the flowchart out again from top to bottom; the YES and NO branches of conditions come side by side</translation>
+    </message>
+    <message>
+        <source>Izgaraya Hizala</source>
+        <translation>Snap to Grid</translation>
+    </message>
+    <message>
+        <source>Taşınan nesneler 10 piksellik ızgaraya oturur</source>
+        <translation>Moved objects snap to a 10-pixel grid</translation>
+    </message>
+    <message>
+        <source>Kes</source>
+        <translation>Cut</translation>
+    </message>
+    <message>
+        <source>Seçili nesneleri çizgileriyle birlikte panoya taşır</source>
+        <translation>Moves the selected objects with their lines to the clipboard</translation>
+    </message>
+    <message>
+        <source>Kopyala</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>Seçili nesneleri ve aralarındaki çizgileri panoya kopyalar</source>
+        <translation>Copies the selected objects and the lines between them to the clipboard</translation>
+    </message>
+    <message>
+        <source>Yapıştır</source>
+        <translation>Paste</translation>
+    </message>
+    <message>
+        <source>Panodaki nesneleri yeni etiketlerle çizime ekler</source>
+        <translation>Adds the objects on the clipboard to the chart with new tags</translation>
+    </message>
+    <message>
+        <source>Tümünü Seç</source>
+        <translation>Select All</translation>
+    </message>
+    <message>
+        <source>Çizimdeki bütün nesneleri seçer</source>
+        <translation>Selects every object on the chart</translation>
+    </message>
+    <message>
+        <source>Arkasına Nesne Ekle...</source>
+        <translation>Insert Object After...</translation>
+    </message>
+    <message>
+        <source>Seçili nesnenin arkasına, çıkan çizgisinin üstüne yeni bir nesne ekler</source>
+        <translation>Adds a new object after the selected object, on its outgoing line</translation>
+    </message>
+    <message>
+        <source>Sil</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Çizgi Sil</source>
+        <translation>Delete Line</translation>
+    </message>
+    <message>
+        <source>Seçili iki nesnenin arasındaki çizgiyi siler</source>
+        <translation>Deletes the line between the two selected objects</translation>
+    </message>
+    <message>
+        <source>Nesne Sil</source>
+        <translation>Delete Object</translation>
+    </message>
+    <message>
+        <source>Seçili çizgiyi ya da seçili nesneleri siler</source>
+        <translation>Deletes the selected line or the selected objects</translation>
+    </message>
+    <message>
+        <source>Çalıştır</source>
+        <translation>Run</translation>
+    </message>
+    <message>
+        <source>Programı baştan çalıştırır</source>
+        <translation>Runs the program from the beginning</translation>
+    </message>
+    <message>
+        <source>Durdur</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Programı durdurur</source>
+        <translation>Stops the program</translation>
+    </message>
+    <message>
+        <source>Duraklat</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Programı o anki blokta bekletir ya da devam ettirir</source>
+        <translation>Holds the program at the current block or lets it go on</translation>
+    </message>
+    <message>
+        <source>Sonraki Adım</source>
+        <translation>Next Step</translation>
+    </message>
+    <message>
+        <source>Duraklatılmış programı kaldığı yerden devam ettirir</source>
+        <translation>Lets the paused program go on from where it stopped</translation>
+    </message>
+    <message>
+        <source>Gecikme</source>
+        <translation>Delay</translation>
+    </message>
+    <message>
+        <source>Hızlı (0 ms)</source>
+        <translation>Fast (0 ms)</translation>
+    </message>
+    <message>
+        <source>Program bloklar arasında beklemeden çalışır</source>
+        <translation>The program runs without waiting between blocks</translation>
+    </message>
+    <message>
+        <source>Yavaş (500 ms)</source>
+        <translation>Slow (500 ms)</translation>
+    </message>
+    <message>
+        <source>Her bloktan sonra yarım saniye beklenir</source>
+        <translation>Waits half a second after each block</translation>
+    </message>
+    <message>
+        <source>Adım Adım</source>
+        <translation>Step by Step</translation>
+    </message>
+    <message>
+        <source>Her bloktan sonra program duraklar</source>
+        <translation>The program pauses after each block</translation>
+    </message>
+    <message>
+        <source>Kesme Noktası</source>
+        <translation>Breakpoint</translation>
+    </message>
+    <message>
+        <source>Seçili blokta kesme noktası koyar ya da kaldırır</source>
+        <translation>Sets or removes a breakpoint on the selected block</translation>
+    </message>
+    <message>
+        <source>Kesme Noktası Koşulu...</source>
+        <translation>Breakpoint Condition...</translation>
+    </message>
+    <message>
+        <source>Seçili bloktaki kesme noktası yalnızca bir koşul doğruysa durdurur</source>
+        <translation>The breakpoint on the selected block stops only when a condition holds</translation>
+    </message>
+    <message>
+        <source>Tüm Kesme Noktalarını Kaldır</source>
+        <translation>Clear All Breakpoints</translation>
+    </message>
+    <message>
+        <source>Bütün şemalardaki kesme noktalarını siler</source>
+        <translation>Deletes the breakpoints of every chart</translation>
+    </message>
+    <message>
+        <source>İçine Adım</source>
+        <translation>Step Into</translation>
+    </message>
+    <message>
+        <source>Bir blok yürütür; çağrılan şemanın içine girer</source>
+        <translation>Runs one block; goes into a called chart</translation>
+    </message>
+    <message>
+        <source>Üstünden Adım</source>
+        <translation>Step Over</translation>
+    </message>
+    <message>
+        <source>Bir blok yürütür; bir çağrıyı bütünüyle yürütür</source>
+        <translation>Runs one block; runs a call as a whole</translation>
+    </message>
+    <message>
+        <source>Dışına Adım</source>
+        <translation>Step Out</translation>
+    </message>
+    <message>
+        <source>İçinde bulunulan şema dönene kadar çalışır</source>
+        <translation>Runs until the current chart returns</translation>
+    </message>
+    <message>
+        <source>Geri Adım</source>
+        <translation>Step Back</translation>
+    </message>
+    <message>
+        <source>Son yürütülen bloğu geri alır</source>
+        <translation>Undoes the last block run</translation>
+    </message>
+    <message>
+        <source>Buraya Kadar Çalıştır</source>
+        <translation>Run to Here</translation>
+    </message>
+    <message>
+        <source>Program seçili bloğa gelince duraklar</source>
+        <translation>The program pauses when it reaches the selected block</translation>
+    </message>
+    <message>
+        <source>Çalışma Sayıları</source>
+        <translation>Execution Counts</translation>
+    </message>
+    <message>
+        <source>Her bloğun ve koşul çizgisinin kaç kez çalıştığını gösterir</source>
+        <translation>Shows how many times each block and condition line ran</translation>
+    </message>
+    <message>
+        <source>Yardım</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Kullanım Kılavuzu</source>
+        <translation>Handbook</translation>
+    </message>
+    <message>
+        <source>Seçili nesnenin kılavuzdaki açıklamasını açar</source>
+        <translation>Opens the selected object&apos;s explanation in the handbook</translation>
+    </message>
+    <message>
+        <source>Yardım Konuları</source>
+        <translation>Help Topics</translation>
+    </message>
+    <message>
+        <source>Yardım sayfasını tarayıcıda açar</source>
+        <translation>Opens the help page in the browser</translation>
+    </message>
+    <message>
+        <source>Program Hakkında</source>
+        <translation>About the Program</translation>
+    </message>
+    <message>
+        <source>Program hakkında bilgi verir</source>
+        <translation>Tells about the program</translation>
+    </message>
+    <message>
+        <source>Bağla</source>
+        <translation>Connect</translation>
+    </message>
+    <message>
+        <source>Seçili iki nesneyi bir çizgiyle bağlar</source>
+        <translation>Connects the two selected objects with a line</translation>
+    </message>
+    <message>
+        <source>Düzenle</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>Seçili nesnenin özelliklerini düzenler</source>
+        <translation>Edits the selected object&apos;s properties</translation>
+    </message>
+    <message>
+        <source>Programın hangi dilde açılacağını seçer</source>
+        <translation>Chooses the language the program opens in</translation>
+    </message>
+    <message>
+        <source>Program bir sonraki açılışta Türkçe açılır</source>
+        <translation>The program opens in Turkish from its next start on</translation>
+    </message>
+    <message>
+        <source>Program bir sonraki açılışta İngilizce açılır</source>
+        <translation>The program opens in English from its next start on</translation>
+    </message>
+</context>
+<context>
+    <name>MainStatusBar</name>
+    <message>
+        <source>Şartlı Dallanma</source>
+        <translation>Conditional Branch</translation>
+    </message>
+    <message>
+        <source>Yakınlaştırma</source>
+        <translation>Zoom</translation>
+    </message>
+    <message>
+        <source>Yakınlaştırma düzeyi</source>
+        <translation>Zoom level</translation>
+    </message>
+    <message>
+        <source>Seçili blok yok</source>
+        <translation>No block selected</translation>
+    </message>
+    <message>
+        <source>%1: yerleştirmek için çizim alanında bir yere tıklayın; vazgeçmek için araç sütununun boş yerine tıklayın.</source>
+        <translation>%1: click on the drawing area to place it; click an empty part of the tool column to give up.</translation>
+    </message>
+</context>
+<context>
     <name>MessageVariableDialog</name>
     <message>
         <source>Değişken Adı:</source>
@@ -425,10 +1050,64 @@ Installing the program again brings the handbook back.</translation>
     </message>
 </context>
 <context>
+    <name>ProjectCommands</name>
+    <message>
+        <source>Yeni proje şablonu bulunamadı: </source>
+        <translation>The new project template was not found: </translation>
+    </message>
+    <message>
+        <source>Proje kaydedilemedi: </source>
+        <translation>The project could not be saved: </translation>
+    </message>
+    <message>
+        <source>Önce şu anki işlemi durdurun!</source>
+        <translation>Stop the current run first!</translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+Dosyanın önceki hâli olduğu gibi duruyor; değişiklikler henüz kaydedilmedi.</source>
+        <translation><byte value="xd"/>
+The file&apos;s earlier version is as it was; the changes are not saved yet.</translation>
+    </message>
+</context>
+<context>
     <name>PropertyDialog</name>
     <message>
         <source>Tamam</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>QtProjectDialogs</name>
+    <message>
+        <source>Varnel Projeleri (*.vnp);;Tüm Dosyalar (*)</source>
+        <translation>Varnel Projects (*.vnp);;All Files (*)</translation>
+    </message>
+    <message>
+        <source>Aç</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>Farklı Kaydet</source>
+        <translation>Save As</translation>
+    </message>
+</context>
+<context>
+    <name>RecentMenu</name>
+    <message>
+        <source>Listeyi Temizle</source>
+        <translation>Clear the List</translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryCommands</name>
+    <message>
+        <source>Kurtarma kopyası yazılamadı: </source>
+        <translation>The recovery copy could not be written: </translation>
+    </message>
+    <message>
+        <source>Kurtarma kopyası açılamadı: </source>
+        <translation>The recovery copy could not be opened: </translation>
     </message>
 </context>
 <context>
@@ -468,6 +1147,99 @@ Installing the program again brings the handbook back.</translation>
     <message>
         <source>Load GUI</source>
         <translation>Load GUI</translation>
+    </message>
+</context>
+<context>
+    <name>SelectionCommands</name>
+    <message>
+        <source>Kes</source>
+        <translation>Cut</translation>
+    </message>
+</context>
+<context>
+    <name>SurfaceAccessible</name>
+    <message>
+        <source>Akış şeması</source>
+        <translation>Flowchart</translation>
+    </message>
+    <message>
+        <source>Sekme tuşu nesneleri akış sırasıyla gezer; Insert yeni nesne ekler.</source>
+        <translation>The Tab key walks the objects in flow order; Insert adds a new object.</translation>
+    </message>
+</context>
+<context>
+    <name>ToolColumn</name>
+    <message>
+        <source>Başla</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Programın başladığı blok; her akış şemasında bir tane olur.</source>
+        <translation>The block the program starts at; every flowchart has one.</translation>
+    </message>
+    <message>
+        <source>İşlem</source>
+        <translation>Action</translation>
+    </message>
+    <message>
+        <source>Bir değişkene değer verir ya da bir hesap yapar.</source>
+        <translation>Gives a variable a value or does a calculation.</translation>
+    </message>
+    <message>
+        <source>Giriş</source>
+        <translation>Input</translation>
+    </message>
+    <message>
+        <source>Kullanıcının yazdığı değeri bir değişkene okur.</source>
+        <translation>Reads the value the user types into a variable.</translation>
+    </message>
+    <message>
+        <source>Çıkış</source>
+        <translation>Output</translation>
+    </message>
+    <message>
+        <source>Bir yazıyı ya da değişkenin değerini ekrana yazar.</source>
+        <translation>Writes a text or a variable&apos;s value on the screen.</translation>
+    </message>
+    <message>
+        <source>Şartlı Dallanma</source>
+        <translation>Conditional Branch</translation>
+    </message>
+    <message>
+        <source>İki değeri karşılaştırır: şart doğruysa EVET, değilse HAYIR çizgisinden devam eder.</source>
+        <translation>Compares two values: goes on along the YES line when the condition holds, along the NO line otherwise.</translation>
+    </message>
+    <message>
+        <source>Bağlantı</source>
+        <translation>Connection</translation>
+    </message>
+    <message>
+        <source>Birden çok çizgiyi tek noktada birleştirir.</source>
+        <translation>Joins several lines at one point.</translation>
+    </message>
+    <message>
+        <source>Fonksiyon</source>
+        <translation>Function</translation>
+    </message>
+    <message>
+        <source>Başka bir akış şemasını fonksiyon olarak çağırır ve sonucunu alır.</source>
+        <translation>Calls another flowchart as a function and takes its result.</translation>
+    </message>
+    <message>
+        <source>Pencere</source>
+        <translation>Window</translation>
+    </message>
+    <message>
+        <source>Tasarladığınız pencereyi program çalışırken açar.</source>
+        <translation>Opens the window you designed while the program runs.</translation>
+    </message>
+    <message>
+        <source>Dur</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Programı ya da çağrılan fonksiyonu bitirir.</source>
+        <translation>Ends the program or the called function.</translation>
     </message>
 </context>
 <context>
@@ -656,6 +1428,37 @@ Every object must have a name of its own!</translation>
     <message>
         <source>Nesne seçilideğil!</source>
         <translation>No object is selected!</translation>
+    </message>
+</context>
+<context>
+    <name>frmMain</name>
+    <message>
+        <source>Bağla ve Düzenle</source>
+        <translation>Connect and Edit</translation>
+    </message>
+    <message>
+        <source>Bağla</source>
+        <translation>Connect</translation>
+    </message>
+    <message>
+        <source>Düzenle</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>Otomatik Bağla</source>
+        <translation>Auto Connect</translation>
+    </message>
+    <message>
+        <source>Sil</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Çizgi</source>
+        <translation>Line</translation>
+    </message>
+    <message>
+        <source>Nesne</source>
+        <translation>Object</translation>
     </message>
 </context>
 <context>
