@@ -121,6 +121,11 @@ const QSet<QString> &allowed()
         QStringLiteral("<a href=\\\"%1\\\">%1</a>"), QStringLiteral("id0000 · "),
         // The end of a widget's object name.
         QStringLiteral("Strip"),
+        // The language menu, named in both languages, its languages in their own words, and what
+        // it says in the language chosen rather than the one running.
+        QStringLiteral("Dil / Language"), QStringLiteral("Türkçe"), QStringLiteral("English"),
+        QStringLiteral("The interface will be in English when Varnel is started again."),
+        QStringLiteral("Varnel yeniden başlatıldığında arayüz Türkçe olacak."),
     };
     return texts;
 }

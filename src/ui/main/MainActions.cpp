@@ -192,6 +192,16 @@ MainActions::Help MainActions::buildHelp(QWidget *owner)
     h.topics = entry(h.menu, owner, "mnuHelpTopics", tr("Yardım Konuları"),
                      tr("Yardım sayfasını tarayıcıda açar"));
     h.menu->addSeparator();
+    // Named in both languages, so that a reader of either finds it.
+    h.language = newMenu(owner, "mnuLanguage", QStringLiteral("Dil / Language"));
+    h.language->menuAction()->setToolTip(tr("Programın hangi dilde açılacağını seçer"));
+    h.language->menuAction()->setStatusTip(h.language->menuAction()->toolTip());
+    h.language->setToolTipsVisible(true);
+    h.menu->addMenu(h.language);
+    h.turkish = entry(h.language, owner, "mnuLanguageTurkish", QStringLiteral("Türkçe"),
+                      tr("Program bir sonraki açılışta Türkçe açılır"));
+    h.english = entry(h.language, owner, "mnuLanguageEnglish", QStringLiteral("English"),
+                      tr("Program bir sonraki açılışta İngilizce açılır"));
     h.about = entry(h.menu, owner, "mnuAbout", tr("Program Hakkında"),
                     tr("Program hakkında bilgi verir"));
     return h;

@@ -69,6 +69,9 @@ public:
         QMenu *menu;
         QAction *handbook;
         QAction *topics;
+        QMenu *language; // "Dil / Language"
+        QAction *turkish;
+        QAction *english;
         QAction *about;
     };
     // "Çalıştır": the run buttons' commands, the delay choices and the debugger's commands.

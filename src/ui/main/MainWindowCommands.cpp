@@ -1,6 +1,8 @@
 #include "ui/main/MainWindowCommands.h"
 
+#include "project/RecentProjects.h"
 #include "ui/main/BlockEditing.h"
+#include "ui/main/LanguageMenu.h"
 #include "ui/main/frmMain.h"
 #include "ui/shell/frmAbout.h"
 #include "ui/shell/frmMakeExecutable.h"
@@ -37,6 +39,7 @@ void MainWindowCommands::wireProgramEntries(const MainActions &actions)
 {
     connect(actions.file.makeExecutable, &QAction::triggered, this, &MainWindowCommands::mnuMakeExecutable_Click);
     connect(actions.help.about, &QAction::triggered, this, &MainWindowCommands::mnuAbout_Click);
+    new LanguageMenu(m_window, {actions.help.turkish, actions.help.english}, RecentProjects::defaultSettingsFile());
 }
 
 void MainWindowCommands::mnuMakeExecutable_Click()

@@ -10,7 +10,7 @@ class frmMain;
 
 // Wires the main window's block-editing, appearance and program commands: "Düzenle" and the
 // double click, the three colour entries and "Boyutu Değiştir" of "Düzen", "EXE Yap..." and
-// "Program Hakkında". Lives as long as the window, which it is a child of.
+// "Program Hakkında", and "Dil / Language". Lives as long as the window, which it is a child of.
 class MainWindowCommands : public QObject {
     Q_OBJECT
 public:
