@@ -32,7 +32,7 @@ void ExecutionCounts::clear()
 
 QString ExecutionCounts::captionOf(const cBlock &block)
 {
-    const BlockCaption::Texts texts = BlockCaption::textsFor(block);
+    const BlockCaption::Texts texts = BlockCaption::textsFor(block.captionSource());
     QString caption = texts.up.isEmpty() ? texts.main : texts.up + QLatin1Char(' ') + texts.main;
     caption.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
     caption.replace(QLatin1Char('\n'), QLatin1Char(' '));

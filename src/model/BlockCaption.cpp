@@ -2,7 +2,6 @@
 
 #include "base/tranLng.h"
 #include "model/Rounding.h"
-#include "model/cBlock.h"
 
 #include <limits>
 
@@ -68,12 +67,12 @@ QString functionCaption(const QString &p1, const QString &p2, const QString &p3)
     return p3.isEmpty() ? call : p3 + QStringLiteral(" = ") + call;
 }
 
-QString mainCaption(const cBlock &b)
+QString mainCaption(const BlockCaption::Source &b)
 {
-    const QString &p1 = b.zParam1();
-    const QString &p2 = b.zParam2();
-    const QString &p3 = b.zParam3();
-    switch (b.actionCode()) {
+    const QString &p1 = b.p1;
+    const QString &p2 = b.p2;
+    const QString &p3 = b.p3;
+    switch (b.code) {
     case ActionCode::Start: return tranLng(QStringLiteral("start"));
     case ActionCode::Stop: return tranLng(QStringLiteral("stop"));
     case ActionCode::Output: return outputCaption(p1, p2);
@@ -82,23 +81,23 @@ QString mainCaption(const cBlock &b)
     case ActionCode::Function: return functionCaption(p1, p2, p3);
     case ActionCode::Window: return tranLng(QStringLiteral("window"));
     case ActionCode::Intersection:
-    case ActionCode::Unknown: return b.sCaption();
+    case ActionCode::Unknown: return b.current.main;
     default: break;
     }
-    const QString comparison = comparisonOf(b.actionCode());
+    const QString comparison = comparisonOf(b.code);
     if (!comparison.isEmpty())
         return p1 + comparison + p2;
-    return p3 + QStringLiteral(" = ") + p1 + operatorOf(b.actionCode()) + p2;
+    return p3 + QStringLiteral(" = ") + p1 + operatorOf(b.code) + p2;
 }
 
 } // namespace
 
-BlockCaption::Texts BlockCaption::textsFor(const cBlock &block)
+BlockCaption::Texts BlockCaption::textsFor(const Source &block)
 {
-    Texts texts{block.sCaptionUp(), mainCaption(block)};
-    if (block.actionCode() == ActionCode::Output)
+    Texts texts{block.current.up, mainCaption(block)};
+    if (block.code == ActionCode::Output)
         texts.up = tranLng(QStringLiteral("output"));
-    else if (block.actionCode() == ActionCode::Input)
+    else if (block.code == ActionCode::Input)
         texts.up = tranLng(QStringLiteral("input"));
     return texts;
 }

@@ -1,13 +1,12 @@
 #pragma once
 
+#include "model/ActionCode.h"
 #include "model/TextMeasure.h"
 
 #include <QPointF>
 #include <QString>
 #include <QVector>
 #include <QtGlobal>
-
-class cBlock;
 
 // How a block's captions follow from its operation, how wide the block must grow to show its
 // caption, and where the caption lines sit inside the block's element.
@@ -22,9 +21,17 @@ public:
         QPointF topLeft; // relative to the element's top left corner
     };
 
+    // What a block's captions follow from: its operation with its parameters, and the captions
+    // it shows now.
+    struct Source {
+        ActionCode code = ActionCode::Unknown;
+        QString p1, p2, p3;
+        Texts current;
+    };
+
     // The captions the block's action code and parameters call for; codes that leave a caption
     // alone give the block's current one.
-    static Texts textsFor(const cBlock &block);
+    static Texts textsFor(const Source &block);
 
     // The width a block of this shape needs for the caption: the current width when it is wide
     // enough already (blocks never shrink here), else the caption's width plus a margin,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/BlockElements.h"
 #include "model/cBlock.h"
 
 #include <QHash>
@@ -14,7 +15,7 @@ class Line_Collection;
 // regard to case; lookups by tag compare exactly. Rule violations are reported by linkError.
 // Every addition, removal and change of a block is announced by the signals below, except
 // while the context is replacing the drawing (a load), which views follow as one replacement.
-class Block_Collection : public QObject {
+class Block_Collection : public QObject, public BlockElements {
     Q_OBJECT
 public:
     Block_Collection(ModelContext *context, Line_Collection *lines, QObject *parent = nullptr);
@@ -64,6 +65,7 @@ public:
     void removeShape(qint16 index);
     QString getFreeTagID() const;
     qint16 getIndexFromTag(const QString &sTag) const;
+    qint16 elementOfTag(const QString &tag) const override { return getIndexFromTag(tag); }
     void checkLinks();
     bool objectNameExists(const QString &sName) const;
 

@@ -1,6 +1,5 @@
 #include "model/Line_Collection.h"
 
-#include "model/Block_Collection.h"
 #include "model/LineRouter.h"
 #include "model/VarnelError.h"
 
@@ -156,8 +155,8 @@ bool Line_Collection::routeLine(cLine &line)
 {
     if (!m_context->trackCurrentBlock || !line.hasElement() || !m_blocks)
         return false;
-    const qint16 from = m_blocks->getIndexFromTag(line.sFrom());
-    const qint16 to = m_blocks->getIndexFromTag(line.sTo());
+    const qint16 from = m_blocks->elementOfTag(line.sFrom());
+    const qint16 to = m_blocks->elementOfTag(line.sTo());
     // A line whose block is missing (a damaged file; checkLinks reports it) stays where it is.
     if (from == -1 || to == -1)
         return false;

@@ -1,8 +1,8 @@
 #pragma once
 
+#include "model/BlockElements.h"
 #include "model/cLine.h"
 
-class Block_Collection;
 #include <QHash>
 #include <QObject>
 #include <QString>
@@ -64,7 +64,7 @@ public:
     void putContents(Contents &from);
 
     // The block collection attaches itself here, so that lines find their blocks' elements.
-    void attachBlocks(const Block_Collection *blocks) { m_blocks = blocks; }
+    void attachBlocks(const BlockElements *blocks) { m_blocks = blocks; }
 
     // Lines call this from their setters.
     void announceChanged(cLine *line, LineChanges what);
@@ -86,7 +86,7 @@ private:
 
     ModelContext *m_context;
     std::vector<std::unique_ptr<cLine>> m_lines;
-    const Block_Collection *m_blocks = nullptr;
+    const BlockElements *m_blocks = nullptr;
     mutable QHash<QString, QVector<cLine *>> m_outgoing;
     mutable QHash<QString, QVector<cLine *>> m_connected; // leaving or entering, each line once
     mutable quint64 m_indexGeneration = 0;

@@ -1,6 +1,5 @@
 #include "model/cBlock.h"
 
-#include "model/BlockCaption.h"
 #include "model/Block_Collection.h"
 #include "model/Rounding.h"
 #include "model/VarnelError.h"
@@ -88,7 +87,7 @@ void cBlock::setSCaption(const QString &text)
 // The one place a block's captions and the width they need are written.
 void cBlock::setCaptionToAction()
 {
-    const BlockCaption::Texts texts = BlockCaption::textsFor(*this);
+    const BlockCaption::Texts texts = BlockCaption::textsFor(captionSource());
     if (texts.up != m_captionUp || texts.main != m_caption) {
         m_captionUp = texts.up;
         m_caption = texts.main;
@@ -100,6 +99,11 @@ void cBlock::setCaptionToAction()
     const qint16 needed = BlockCaption::widthFor(width, m_shape, m_caption, m_context->textMeasure());
     if (needed != width)
         setShapeWidth(needed);
+}
+
+BlockCaption::Source cBlock::captionSource() const
+{
+    return {m_actionCode, m_zParam[0], m_zParam[1], m_zParam[2], {m_captionUp, m_caption}};
 }
 
 ShapeElement &cBlock::element() const

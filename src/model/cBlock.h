@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/ActionCode.h"
+#include "model/BlockCaption.h"
 #include "model/BlockChange.h"
 #include "model/ModelContext.h"
 #include "model/RunCache.h"
@@ -51,6 +52,8 @@ public:
     // Rebuilds both captions from the action code and parameters and widens the block (when it
     // has an element) so that the caption fits; never redraws.
     void setCaptionToAction();
+    // What the captions follow from, for BlockCaption.
+    BlockCaption::Source captionSource() const;
     const QString &sCaptionUp() const { return m_captionUp; }
     void setSCaptionUp(const QString &text);
     const QString &sCaption() const { return m_caption; }

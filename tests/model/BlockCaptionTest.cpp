@@ -54,21 +54,34 @@ const CaptionCase captionCases[] = {
     {"IF_", "a", "b", "", "önce", "eski"},
 };
 
-class Captions : public Model, public ::testing::WithParamInterface<CaptionCase> {};
+class Captions : public ::testing::TestWithParam<CaptionCase> {};
 
 TEST_P(Captions, FollowTheActionCode)
 {
     const CaptionCase &c = GetParam();
+    const BlockCaption::Texts texts = BlockCaption::textsFor(
+        {actionCodeOf(QString::fromUtf8(c.zAction)), QString::fromUtf8(c.p1), QString::fromUtf8(c.p2),
+         QString::fromUtf8(c.p3), {QStringLiteral("önce"), QStringLiteral("eski")}});
+    EXPECT_EQ(texts.up, QString::fromUtf8(c.up)) << c.zAction;
+    EXPECT_EQ(texts.main, QString::fromUtf8(c.main)) << c.zAction;
+}
+
+// A block takes the captions its operation calls for, and announces them once.
+TEST_F(Model, ABlockTakesItsOperationsCaptions)
+{
     cBlock *b = add(QStringLiteral("id1"));
-    b->setSCaptionUp(QStringLiteral("önce"));
-    b->setSCaption(QStringLiteral("eski"));
-    b->setZAction(QString::fromUtf8(c.zAction));
-    b->setZParam1(QString::fromUtf8(c.p1));
-    b->setZParam2(QString::fromUtf8(c.p2));
-    b->setZParam3(QString::fromUtf8(c.p3));
+    b->setZAction(QStringLiteral("ADD"));
+    b->setZParam1(QStringLiteral("a"));
+    b->setZParam2(QStringLiteral("b"));
+    b->setZParam3(QStringLiteral("c"));
+    int announced = 0;
+    QObject::connect(&blocks, &Block_Collection::blockChanged, [&](cBlock *, BlockChanges what) {
+        announced += what.testFlag(BlockChange::Caption);
+    });
     b->setCaptionToAction();
-    EXPECT_EQ(b->sCaptionUp(), QString::fromUtf8(c.up)) << c.zAction;
-    EXPECT_EQ(b->sCaption(), QString::fromUtf8(c.main)) << c.zAction;
+    b->setCaptionToAction();
+    EXPECT_EQ(b->sCaption(), QStringLiteral("c = a + b"));
+    EXPECT_EQ(announced, 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(ActionCodes, Captions, ::testing::ValuesIn(captionCases));

@@ -117,3 +117,44 @@ TEST_F(Routing, DeletedLineHidesItsHeadToo)
 }
 
 } // namespace
+
+namespace {
+
+// Blocks as lines see them: a tag names an element, nothing more.
+class ElementTable : public BlockElements {
+public:
+    QHash<QString, qint16> elements;
+    qint16 elementOfTag(const QString &tag) const override { return elements.value(tag, -1); }
+};
+
+} // namespace
+
+// The lines need no block collection: whatever says which element a tag stands for routes them.
+TEST(RoutingAlone, LinesFollowTheElementsTheirTagsStandFor)
+{
+    const struct {
+        const char *from, *to;
+        float x1, y1, x2, y2; // all 0: not routed
+    } cases[] = {
+        {"A", "B", 70, 15, 100, 15},
+        {"B", "A", 100, 15, 70, 15},
+        {"A", "yok", 0, 0, 0, 0},
+        {"a", "B", 0, 0, 0, 0},
+    };
+    for (const auto &c : cases) {
+        ModelContext ctx;
+        Line_Collection lines(&ctx);
+        ElementTable table;
+        for (const auto &[tag, left] : {std::pair{"A", 0.0f}, std::pair{"B", 100.0f}}) {
+            const qint16 element = ctx.newShapeElement();
+            ctx.shape(element) = {QString(), left, 0, 70, 30, true};
+            table.elements.insert(QString::fromLatin1(tag), element);
+        }
+        lines.attachBlocks(&table);
+        const cLine *line = lines.AddLine(QString::fromLatin1(c.from), QString::fromLatin1(c.to), QString());
+        ASSERT_TRUE(line) << c.from << '>' << c.to;
+        const LineElement &e = ctx.line(line->theObjectLine());
+        EXPECT_EQ(QList<float>({e.x1, e.y1, e.x2, e.y2}), QList<float>({c.x1, c.y1, c.x2, c.y2}))
+            << c.from << '>' << c.to;
+    }
+}
