@@ -19,7 +19,6 @@
 #include <QAction>
 #include <QContextMenuEvent>
 #include <QInputDialog>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -158,15 +157,16 @@ void DebugCommands::toggleBreakpoint(const cBlock &block)
 void DebugCommands::editCondition(const cBlock &block)
 {
     const QString key = chartKey();
-    bool confirmed = false;
-    const QString text = QInputDialog::getText(&m_window, tr("Kesme Noktası Koşulu"),
-                                               tr("Blok %1 yalnızca bu koşul doğruysa durdursun (örneğin i = 50; "
-                                                  "boş: her zaman):")
-                                                   .arg(block.TagID()),
-                                               QLineEdit::Normal, m_breakpoints.condition(key, block.TagID()),
-                                               &confirmed);
-    if (!confirmed)
+    QInputDialog dialog(&m_window);
+    dialog.setObjectName(QStringLiteral("dlgBreakpointCondition")); // F1 finds its handbook section by the name
+    dialog.setWindowTitle(tr("Kesme Noktası Koşulu"));
+    dialog.setLabelText(tr("Blok %1 yalnızca bu koşul doğruysa durdursun (örneğin i = 50; "
+                           "boş: her zaman):")
+                            .arg(block.TagID()));
+    dialog.setTextValue(m_breakpoints.condition(key, block.TagID()));
+    if (dialog.exec() != QDialog::Accepted)
         return;
+    const QString text = dialog.textValue();
     if (!BreakpointCondition(text).isValid()) {
         QMessageBox::warning(&m_window, tr("Kesme Noktası Koşulu"), BreakpointCondition::unreadable(text));
         return;
