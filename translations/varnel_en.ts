@@ -703,6 +703,14 @@ Installing the program again brings the handbook back.</translation>
         <translation>Prints the flowchart</translation>
     </message>
     <message>
+        <source>Resimde Kesme Noktalarını Göster</source>
+        <translation>Show Breakpoints in Pictures</translation>
+    </message>
+    <message>
+        <source>Kaydedilen resimlerde ve yazdırılan sayfalarda kesme noktalarını kırmızı noktalarla gösterir</source>
+        <translation>Shows the breakpoints as red dots in saved pictures and printed pages</translation>
+    </message>
+    <message>
         <source>Çıkış</source>
         <translation>Exit</translation>
     </message>

@@ -76,6 +76,9 @@ MainActions::File MainActions::buildFile(QWidget *owner)
                        tr("Şemanın Python kodunu şemanın yanındaki panelde gösterir"),
                        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_K));
     f.menu->addSeparator();
+    f.pictureBreakpoints = entry(f.menu, owner, "mnuPictureBreakpoints", tr("Resimde Kesme Noktalarını Göster"),
+                                 tr("Kaydedilen resimlerde ve yazdırılan sayfalarda kesme noktalarını kırmızı "
+                                    "noktalarla gösterir"));
     f.saveImage = entry(f.menu, owner, "mnuSaveImage", tr("Resim Olarak Kaydet..."),
                         tr("Akış şemasını PNG, SVG ya da PDF dosyası olarak kaydeder"));
     f.print = entry(f.menu, owner, "mnuPrint", tr("Yazdır..."), tr("Akış şemasını yazdırır"),

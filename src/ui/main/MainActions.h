@@ -38,6 +38,7 @@ public:
         QAction *saveAs;
         QAction *saveImage;
         QAction *print;
+        QAction *pictureBreakpoints;
         QAction *exportCode;
         QAction *codeView;
         QAction *exit;

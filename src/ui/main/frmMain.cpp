@@ -78,7 +78,7 @@ frmMain::frmMain()
     setWindowTitle(m_project.windowTitle());
     setFocusPolicy(Qt::StrongFocus);
     buildMenus();
-    new ChartExportCommands(m_project, this, m_actions.file.saveImage, m_actions.file.print, this);
+    auto *pictures = new ChartExportCommands(m_project, this, m_actions.file.saveImage, m_actions.file.print, this);
     setCentralWidget(buildCentralArea());
     m_placement = new RunWindowPlacement(*this, *m_surface, RecentProjects::defaultSettingsFile(), this);
     connectEditor();
@@ -101,6 +101,7 @@ frmMain::frmMain()
                                         {r.toggleBreakpoint, r.breakpointCondition, r.clearBreakpoints, r.stepInto,
                                          r.stepOver, r.stepOut, r.stepBack, r.runToHere, r.counts},
                                         this);
+    pictures->showBreakpointsWith(m_actions.file.pictureBreakpoints, m_debugCommands->breakpoints());
     m_runControls->addCommandButtons({r.stepInto, r.stepOver, r.stepOut, r.stepBack});
     showTitle(m_project.windowTitle());
     connect(&m_project, &Project::windowTitleChanged, this, &frmMain::showTitle);
