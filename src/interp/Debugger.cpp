@@ -20,7 +20,7 @@ quint64 nextRunId()
 } // namespace
 
 Debugger::Debugger(RunParts parts, QObject *parent)
-    : QObject(parent), m_p(parts), m_history(parts), m_runId(nextRunId())
+    : QObject(parent), m_parts(parts), m_history(parts), m_runId(nextRunId())
 {
 }
 
@@ -76,13 +76,14 @@ void Debugger::runStarting()
     m_history.clear();
     updateActive();
     // The main chart's blocks are all listed, also those the run never reaches.
-    m_counts.chart(m_p.project.projectPath(), m_p.project.theBlockCollection(), m_breakpoints);
+    m_counts.chart(m_parts.project.projectPath(), m_parts.project.theBlockCollection(), m_breakpoints);
     Q_EMIT recordsChanged();
 }
 
 BlockRecord &Debugger::enter(cBlock &block)
 {
-    ChartRecord &chart = m_counts.chart(m_p.project.projectPath(), m_p.project.theBlockCollection(), m_breakpoints);
+    ChartRecord &chart =
+        m_counts.chart(m_parts.project.projectPath(), m_parts.project.theBlockCollection(), m_breakpoints);
     BlockRecord &record = m_counts.record(chart, block, m_breakpoints);
     RunCache &cache = block.runCache();
     cache.debugRun = m_runId;
@@ -160,14 +161,15 @@ bool Debugger::pausesAt(const BlockRecord &record, int depth)
 bool Debugger::conditionHolds(const BlockRecord &record)
 {
     if (!record.condition.isValid()) {
-        m_p.log.mBox(BreakpointCondition::unreadable(record.condition.text()));
+        m_parts.log.mBox(BreakpointCondition::unreadable(record.condition.text()));
         return true;
     }
     try {
-        return record.condition.holds(m_p.vars);
+        return record.condition.holds(m_parts.vars);
     } catch (const VarnelError &error) {
-        m_p.log.mBox(QStringLiteral("Kesme noktasının koşulu değerlendirilemedi (") + record.tag + QStringLiteral(": ")
-                     + record.condition.text() + QStringLiteral("): ") + error.description());
+        m_parts.log.mBox(QStringLiteral("Kesme noktasının koşulu değerlendirilemedi (") + record.tag
+                         + QStringLiteral(": ") + record.condition.text() + QStringLiteral("): ")
+                         + error.description());
         return true;
     }
 }

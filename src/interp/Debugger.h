@@ -75,7 +75,7 @@ private:
     bool pausesAt(const BlockRecord &record, int depth);
     bool conditionHolds(const BlockRecord &record);
 
-    RunParts m_p;
+    RunParts m_parts;
     QPointer<Breakpoints> m_breakpoints;
     ExecutionCounts m_counts;
     RunHistory m_history;

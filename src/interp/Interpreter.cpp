@@ -75,10 +75,10 @@ bool sameCaption(const QString &caption, const QString &label, const QString &fo
 
 Interpreter::Interpreter(RunParts parts, RunControl &run, QObject *parent)
     : QObject(parent),
-      m_p(parts),
+      m_parts(parts),
       m_run(run),
       m_builtIns(std::make_unique<BuiltIns>(parts.vars, parts.console, parts.host,
-                                            [this] { return m_p.project.projectFolder(); })),
+                                            [this] { return m_parts.project.projectFolder(); })),
       m_calls(std::make_unique<FunctionCalls>(*this, parts, run)),
       m_debugger(parts)
 {
@@ -137,7 +137,7 @@ QString Interpreter::caughtErrorMessage(const QString &source, const QString &de
 
 void Interpreter::endWithError(const VarnelError &error)
 {
-    m_p.log.mBox(caughtErrorMessage(error.source(), error.description(), error.number()));
+    m_parts.log.mBox(caughtErrorMessage(error.source(), error.description(), error.number()));
     if (const cBlock *block = m_run.currentBlock())
         Q_EMIT m_run.runFailedAt(block->TagID(), ExecutionCounts::captionOf(*block));
     m_run.TerminateExecution();
@@ -181,8 +181,8 @@ void Interpreter::runSlice(int count)
         if (!block)
             throw RunEnded{};
         if (i == allowed) {
-            m_p.log.mBox(QStringLiteral("Çalıştırma sınırı aşıldı: program ") + QString::number(m_blockLimit)
-                         + QStringLiteral(" bloktan fazlasını çalıştırdı."));
+            m_parts.log.mBox(QStringLiteral("Çalıştırma sınırı aşıldı: program ")
+                             + QString::number(m_blockLimit) + QStringLiteral(" bloktan fazlasını çalıştırdı."));
             throw RunEnded{};
         }
         if constexpr (Debug) {
@@ -278,7 +278,7 @@ int Interpreter::execute(cBlock &block)
         return doInput(block);
     case ActionCode::Sql:
         waitFor([this] {
-            m_p.log.showModal(
+            m_parts.log.showModal(
                 QStringLiteral("SQL artık desteklenmiyor! Üzgünüz! Sorularınız için e-posta adresi: ")
                     + QStringLiteral("destek@varnel.org") + QStringLiteral("!"),
                 QStringLiteral("Varnel"));
@@ -293,7 +293,7 @@ int Interpreter::execute(cBlock &block)
         doWindow(block);
         return Stay;
     default:
-        m_p.log.mBox(QStringLiteral("timerRunner_Timer(). BİLİNMEYEN İŞLEM!: ") + block.zAction());
+        m_parts.log.mBox(QStringLiteral("timerRunner_Timer(). BİLİNMEYEN İŞLEM!: ") + block.zAction());
         throw RunEnded{};
     }
 }
@@ -317,13 +317,13 @@ bool Interpreter::runBuiltIn(const cBlock &block)
 [[gnu::noinline]] Value Interpreter::chartArgument(const cBlock &block)
 {
     const int column = resolved(block).operand[1].column;
-    return column >= 0 ? m_p.vars.valueAt(column) : Value(block.zParam2());
+    return column >= 0 ? m_parts.vars.valueAt(column) : Value(block.zParam2());
 }
 
 [[gnu::always_inline]] inline RunCache &Interpreter::resolved(const cBlock &block)
 {
     RunCache &cache = block.runCache();
-    if (cache.revision != block.revision() || cache.generation != m_p.vars.addGeneration()) [[unlikely]]
+    if (cache.revision != block.revision() || cache.generation != m_parts.vars.addGeneration()) [[unlikely]]
         resolve(block, cache);
     return cache;
 }
@@ -332,17 +332,17 @@ void Interpreter::resolve(const cBlock &block, RunCache &cache)
 {
     for (int slot = 0; slot < 3; ++slot) {
         RunCache::Operand &operand = cache.operand[slot];
-        operand.column = m_p.vars.findVar(block.zParam(slot));
+        operand.column = m_parts.vars.findVar(block.zParam(slot));
         operand.isNumber = operand.column < 0 && Numbers::parse(block.zParam(slot), operand.number);
     }
     cache.revision = block.revision();
-    cache.generation = m_p.vars.addGeneration();
+    cache.generation = m_parts.vars.addGeneration();
 }
 
 QString Interpreter::textOperand(const cBlock &block, const RunCache &cache, int slot)
 {
     const int column = cache.operand[slot].column;
-    return column >= 0 ? m_p.vars.valueAt(column).text() : block.zParam(slot);
+    return column >= 0 ? m_parts.vars.valueAt(column).text() : block.zParam(slot);
 }
 
 [[gnu::always_inline]] inline double Interpreter::numericOperand(const RunCache &cache, int slot)
@@ -350,7 +350,7 @@ QString Interpreter::textOperand(const cBlock &block, const RunCache &cache, int
     const RunCache::Operand &operand = cache.operand[slot];
     if (operand.column >= 0) {
         double number = 0;
-        if (!m_p.vars.valueAt(operand.column).toNumber(number))
+        if (!m_parts.vars.valueAt(operand.column).toNumber(number))
             throw VarnelError::typeMismatch(tickSource);
         return number;
     }
@@ -363,9 +363,9 @@ void Interpreter::setResult(const cBlock &block, int slot, Value value)
 {
     RunCache::Operand &operand = resolved(block).operand[slot];
     if (operand.column >= 0)
-        m_p.vars.setValueAt(operand.column, std::move(value));
+        m_parts.vars.setValueAt(operand.column, std::move(value));
     else
-        operand.column = m_p.vars.setValue(block.zParam(slot), std::move(value));
+        operand.column = m_parts.vars.setValue(block.zParam(slot), std::move(value));
 }
 
 [[gnu::always_inline]] inline void Interpreter::doArithmetic(const cBlock &block, const RunCache &cache,
@@ -374,7 +374,7 @@ void Interpreter::setResult(const cBlock &block, int slot, Value value)
     const double result = Arithmetic::apply(code, numericOperand(cache, 0), numericOperand(cache, 1));
     const int column = cache.operand[2].column;
     if (column >= 0)
-        m_p.vars.setNumberAt(column, result);
+        m_parts.vars.setNumberAt(column, result);
     else
         setResult(block, 2, Value::fromNumber(result));
 }
@@ -384,10 +384,10 @@ void Interpreter::doJoin(const cBlock &block, const RunCache &cache)
     const int target = cache.operand[2].column;
     const QString tail = TextRules::stripQuotes(textOperand(block, cache, 1));
     if (target >= 0 && target == cache.operand[0].column) {
-        const QString &head = m_p.vars.valueAt(target).text();
+        const QString &head = m_parts.vars.valueAt(target).text();
         if (TextRules::stripQuotes(head).size() == head.size()) {
             TextRules::checkLength(head.size() + tail.size(), tickSource);
-            m_p.vars.appendAt(target, tail);
+            m_parts.vars.appendAt(target, tail);
             return;
         }
     }
@@ -408,8 +408,8 @@ void Interpreter::doComp(const cBlock &block, const RunCache &cache)
 
 int Interpreter::doInput(cBlock &block)
 {
-    m_p.host.showConsole(true);
-    const QString typed = waitFor([&] { return m_p.console.inputLine(block.zParam1()); });
+    m_parts.host.showConsole(true);
+    const QString typed = waitFor([&] { return m_parts.console.inputLine(block.zParam1()); });
     // The wait processed events: the drawing may have been replaced.
     if (m_run.currentBlock() != &block)
         return Stay;
@@ -420,10 +420,10 @@ int Interpreter::doInput(cBlock &block)
 
 void Interpreter::bringConsoleForward()
 {
-    m_p.host.restoreConsole();
+    m_parts.host.restoreConsole();
     const qint64 now = CoarseClock::nowMs();
     if (m_lastScreenShow < 0 || now - m_lastScreenShow > 1000) {
-        m_p.host.showConsole(false);
+        m_parts.host.showConsole(false);
         m_lastScreenShow = now;
     }
 }
@@ -434,13 +434,13 @@ void Interpreter::doOutput(const cBlock &block, const RunCache &cache)
     const QString &text = block.zParam1();
     const QString &variable = block.zParam2();
     if (variable.isEmpty()) {
-        m_p.console.printLine(text);
+        m_parts.console.printLine(text);
         return;
     }
     const int column = cache.operand[1].column;
     // A missing variable goes through the named lookup, which reports it.
-    const QString value = column >= 0 ? m_p.vars.valueAt(column).text() : m_p.vars.getVar(variable);
-    m_p.console.printLine(text.isEmpty() ? value : text + QStringLiteral(" ") + value);
+    const QString value = column >= 0 ? m_parts.vars.valueAt(column).text() : m_parts.vars.getVar(variable);
+    m_parts.console.printLine(text.isEmpty() ? value : text + QStringLiteral(" ") + value);
 }
 
 void Interpreter::doDefinition(const cBlock &block, const RunCache &cache)
@@ -449,28 +449,28 @@ void Interpreter::doDefinition(const cBlock &block, const RunCache &cache)
     const QString &source = block.zParam2();
     if (!isObjectName(target) && !isObjectName(source)) {
         const int column = cache.operand[1].column;
-        setResult(block, 0, column >= 0 ? m_p.vars.valueAt(column) : Value(source));
+        setResult(block, 0, column >= 0 ? m_parts.vars.valueAt(column) : Value(source));
         return;
     }
-    if (!m_p.host.windowLoaded()) {
-        m_p.log.mBox(QStringLiteral("Bu işlem pencerenin\r\naçık olmasını gerektiriyor!"));
+    if (!m_parts.host.windowLoaded()) {
+        m_parts.log.mBox(QStringLiteral("Bu işlem pencerenin\r\naçık olmasını gerektiriyor!"));
         throw RunEnded{};
     }
-    if (!waitFor([&] { return m_p.host.processObjectDefinition(target, source); }))
+    if (!waitFor([&] { return m_parts.host.processObjectDefinition(target, source); }))
         throw RunEnded{};
 }
 
 void Interpreter::doWindow(cBlock &block)
 {
     m_run.stopTicking();
-    if (!waitFor([&] { return m_p.host.openWindow(&block); }))
+    if (!waitFor([&] { return m_parts.host.openWindow(&block); }))
         throw RunEnded{};
 }
 
 [[gnu::always_inline]] inline cBlock *Interpreter::followLine(cBlock *block, int label)
 {
     const RunCache::Next &cached = block->runCache().next[label];
-    if (cached.found && cached.linkGeneration == m_p.project.context().linkGeneration()) [[likely]]
+    if (cached.found && cached.linkGeneration == m_parts.project.context().linkGeneration()) [[likely]]
         return cached.block;
     return nextBlock(block, label == YesLabel ? m_yes : (label == NoLabel ? m_no : QString()));
 }
@@ -485,21 +485,21 @@ cBlock *Interpreter::nextBlock(cBlock *block, const QString &label)
     if (!block)
         return nullptr;
     const int slot = label.isEmpty() ? EmptyLabel : (label == m_yes ? YesLabel : (label == m_no ? NoLabel : Stay));
-    const quint64 generation = m_p.project.context().linkGeneration();
+    const quint64 generation = m_parts.project.context().linkGeneration();
     // Captions match the way variable names do, so Turkish I/ı and İ/i pair in a Turkish locale.
     const QString wanted = label.isEmpty() ? QString() : VariableStore::fold(label);
-    for (const cLine *line : m_p.project.theLineCollection().outgoing(block->TagID())) {
+    for (const cLine *line : m_parts.project.theLineCollection().outgoing(block->TagID())) {
         if (!label.isEmpty() && !sameCaption(line->sCaption(), label, wanted))
             continue;
-        cBlock *target = m_p.project.theBlockCollection().item(line->sTo());
+        cBlock *target = m_parts.project.theBlockCollection().item(line->sTo());
         if (slot != Stay)
             block->runCache().next[slot] = {target, true, generation};
         return target;
     }
     if (label.isEmpty())
-        m_p.log.mBox(QStringLiteral("Nesne: ") + block->TagID() + QStringLiteral(" - BAĞLI DEĞİL!"));
+        m_parts.log.mBox(QStringLiteral("Nesne: ") + block->TagID() + QStringLiteral(" - BAĞLI DEĞİL!"));
     else
-        m_p.log.mBox(QStringLiteral("Nesne: ") + block->TagID() + QStringLiteral(" - ") + label
+        m_parts.log.mBox(QStringLiteral("Nesne: ") + block->TagID() + QStringLiteral(" - ") + label
                      + QStringLiteral(" ile bağlı değil."));
     return nullptr;
 }
@@ -507,8 +507,8 @@ cBlock *Interpreter::nextBlock(cBlock *block, const QString &label)
 cBlock *Interpreter::findBlockByAction(const QString &code)
 {
     // Kept by the collection, so that every call and return does not search the chart again.
-    if (cBlock *block = m_p.project.theBlockCollection().firstWithAction(code))
+    if (cBlock *block = m_parts.project.theBlockCollection().firstWithAction(code))
         return block;
-    m_p.log.mBox(QStringLiteral("Nesne: ") + code + QStringLiteral(" - bulunamadı!"));
+    m_parts.log.mBox(QStringLiteral("Nesne: ") + code + QStringLiteral(" - bulunamadı!"));
     return nullptr;
 }

@@ -85,7 +85,7 @@ private:
     void bringConsoleForward();
     void endWithError(const VarnelError &error);
 
-    RunParts m_p;
+    RunParts m_parts;
     RunControl &m_run;
     std::unique_ptr<BuiltIns> m_builtIns;
     std::unique_ptr<FunctionCalls> m_calls;

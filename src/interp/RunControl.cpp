@@ -13,7 +13,7 @@
 #include <QCoreApplication>
 
 RunControl::RunControl(RunParts parts, QObject *parent)
-    : QObject(parent), m_p(parts), m_interpreter(parts, *this)
+    : QObject(parent), m_parts(parts), m_interpreter(parts, *this)
 {
     m_timerRunner.setInterval(100);
     connect(&m_timerRunner, &QTimer::timeout, this, [this] {
@@ -25,7 +25,7 @@ RunControl::RunControl(RunParts parts, QObject *parent)
         // A timed run shows every block it comes to.
         showCurrentBlock();
     });
-    Block_Collection &blocks = m_p.project.theBlockCollection();
+    Block_Collection &blocks = m_parts.project.theBlockCollection();
     connect(&blocks, &Block_Collection::blockAboutToBeRemoved, this, &RunControl::forgetBlock);
     connect(&blocks, &Block_Collection::aboutToClear, this, [this] { m_currentBlock = nullptr; });
 }
@@ -53,16 +53,16 @@ void RunControl::forgetBlock(const cBlock *block)
 
 void RunControl::cmdRun_ClickP()
 {
-    if (m_running || !m_p.host.confirmDiscardChanges())
+    if (m_running || !m_parts.host.confirmDiscardChanges())
         return;
-    m_p.console.clearScreen();
-    m_p.vars.clearVars();
-    m_p.stack.clearStack();
-    m_p.stack.PUSH(m_p.vars.ifVarGetValue(QStringLiteral("PARAM")));
-    m_p.stack.PUSH(QStringLiteral("PAR-OS"));
-    m_p.stack.PUSH(QStringLiteral("RET-OS"));
-    m_p.stack.PUSH(QStringLiteral("CS-OS"));
-    m_p.stack.PUSH(QStringLiteral("IP-OS"));
+    m_parts.console.clearScreen();
+    m_parts.vars.clearVars();
+    m_parts.stack.clearStack();
+    m_parts.stack.PUSH(m_parts.vars.ifVarGetValue(QStringLiteral("PARAM")));
+    m_parts.stack.PUSH(QStringLiteral("PAR-OS"));
+    m_parts.stack.PUSH(QStringLiteral("RET-OS"));
+    m_parts.stack.PUSH(QStringLiteral("CS-OS"));
+    m_parts.stack.PUSH(QStringLiteral("IP-OS"));
     m_interpreter.runStarting();
     updateRecording();
     if (!m_targetTag.isEmpty()) {
@@ -204,7 +204,7 @@ bool RunControl::stepBack()
     case RunHistory::Back::Done:
         break;
     }
-    m_currentBlock = m_p.project.theBlockCollection().item(place.tag);
+    m_currentBlock = m_parts.project.theBlockCollection().item(place.tag);
     m_interpreter.setCallDepth(place.depth);
     selectCurrentBlock();
     showCurrentBlock();
@@ -214,13 +214,13 @@ bool RunControl::stepBack()
 
 void RunControl::showCurrentBlock()
 {
-    if (m_running && m_currentBlock && m_p.project.context().trackCurrentBlock)
-        m_p.host.setSelector(m_currentBlock);
+    if (m_running && m_currentBlock && m_parts.project.context().trackCurrentBlock)
+        m_parts.host.setSelector(m_currentBlock);
 }
 
 void RunControl::selectCurrentBlock()
 {
-    ModelContext &context = m_p.project.context();
+    ModelContext &context = m_parts.project.context();
     if (context.trackCurrentBlock && m_currentBlock && m_currentBlock->hasElement())
         context.setSelection(m_currentBlock->theObjectShape(), -1);
 }
@@ -233,20 +233,20 @@ void RunControl::TerminateExecution()
     m_currentBlock = nullptr;
     debugger().setRecording(false);
     m_running = false;
-    m_p.console.cancelInput();
+    m_parts.console.cancelInput();
     disableTimer();
     m_runEnabled = true;
     enableEditing(true);
-    if (m_p.flags.windowShown) {
-        m_p.flags.windowClosedByRun = true;
-        if (!m_p.flags.inWindowResize)
-            m_p.host.closeWindowForTermination();
+    if (m_parts.flags.windowShown) {
+        m_parts.flags.windowClosedByRun = true;
+        if (!m_parts.flags.inWindowResize)
+            m_parts.host.closeWindowForTermination();
     }
-    if (m_p.flags.startUpFlowMode) {
-        if (m_p.flags.screenShown || m_p.log.messageBoxShown())
-            m_p.flags.runFinished = true;
+    if (m_parts.flags.startUpFlowMode) {
+        if (m_parts.flags.screenShown || m_parts.log.messageBoxShown())
+            m_parts.flags.runFinished = true;
         else
-            m_p.host.endApplication();
+            m_parts.host.endApplication();
     }
     // Unchecking the pause here does not restart the timer: the tick that would follow finds
     // no block and changes nothing.

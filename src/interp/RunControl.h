@@ -108,7 +108,7 @@ private:
     void forgetBlock(const cBlock *block);
     void selectCurrentBlock();
 
-    RunParts m_p;
+    RunParts m_parts;
     Interpreter m_interpreter;
     QTimer m_timerRunner;
     bool m_restartAfterTick = false;

@@ -14,7 +14,7 @@ bool namesObject(const QString &text)
 
 } // namespace
 
-RunHistory::RunHistory(RunParts parts) : m_p(parts)
+RunHistory::RunHistory(RunParts parts) : m_parts(parts)
 {
     m_stack.resize(CallStack::RowCount);
     m_paths.resize(CallStack::RowCount);
@@ -24,7 +24,8 @@ bool RunHistory::showsWindow(const cBlock &block)
 {
     if (block.actionCode() == ActionCode::Window)
         return true;
-    return block.actionCode() == ActionCode::Definition && (namesObject(block.zParam1()) || namesObject(block.zParam2()));
+    return block.actionCode() == ActionCode::Definition
+        && (namesObject(block.zParam1()) || namesObject(block.zParam2()));
 }
 
 void RunHistory::clear()
@@ -37,20 +38,20 @@ void RunHistory::clear()
 
 void RunHistory::takeShadows()
 {
-    const VariableStore &vars = m_p.vars;
+    const VariableStore &vars = m_parts.vars;
     m_variables.resize(std::size_t(vars.columnCount()));
     for (int column = 0; column < vars.columnCount(); ++column)
         m_variables[std::size_t(column)] = vars.valueAt(column);
     m_variablesRevision = vars.revision();
     for (int row = 0; row < CallStack::RowCount; ++row) {
-        m_stack[std::size_t(row)] = m_p.stack.entryAt(row);
-        m_paths[std::size_t(row)] = m_p.stack.callerPathAt(row);
+        m_stack[std::size_t(row)] = m_parts.stack.entryAt(row);
+        m_paths[std::size_t(row)] = m_parts.stack.callerPathAt(row);
     }
-    m_sp = m_p.stack.SP();
-    m_marker = m_p.stack.markerRow();
-    m_stackRevision = m_p.stack.revision();
-    m_console = m_p.console.state();
-    m_consoleRevision = m_p.console.revision();
+    m_sp = m_parts.stack.SP();
+    m_marker = m_parts.stack.markerRow();
+    m_stackRevision = m_parts.stack.revision();
+    m_console = m_parts.console.state();
+    m_consoleRevision = m_parts.console.revision();
 }
 
 void RunHistory::blockStarting(const cBlock &block, int depth)
@@ -59,13 +60,13 @@ void RunHistory::blockStarting(const cBlock &block, int depth)
     if (m_entries.size() == Capacity)
         m_entries.pop_front();
     Entry &entry = m_entries.emplace_back();
-    entry.chartPath = m_p.project.projectPath();
+    entry.chartPath = m_parts.project.projectPath();
     entry.tag = block.TagID();
     entry.depth = depth;
     entry.barrier = showsWindow(block);
     entry.input = block.actionCode() == ActionCode::Input;
     if (entry.input && !m_replays.empty()) {
-        m_p.console.replayNextInput(m_replays.back());
+        m_parts.console.replayNextInput(m_replays.back());
         m_replays.pop_back();
     }
     m_open = true;
@@ -78,19 +79,19 @@ void RunHistory::closeLast()
     m_open = false;
     Entry &entry = m_entries.back();
     if (entry.input)
-        entry.typed = m_p.console.inputText();
+        entry.typed = m_parts.console.inputText();
     diffVariables(entry);
     diffStack(entry);
-    if (m_p.console.revision() != m_consoleRevision) {
+    if (m_parts.console.revision() != m_consoleRevision) {
         entry.console = std::move(m_console);
-        m_console = m_p.console.state();
-        m_consoleRevision = m_p.console.revision();
+        m_console = m_parts.console.state();
+        m_consoleRevision = m_parts.console.revision();
     }
 }
 
 void RunHistory::diffVariables(Entry &entry)
 {
-    const VariableStore &vars = m_p.vars;
+    const VariableStore &vars = m_parts.vars;
     entry.columnCount = int(m_variables.size());
     if (vars.revision() == m_variablesRevision)
         return;
@@ -111,7 +112,7 @@ void RunHistory::diffVariables(Entry &entry)
 
 void RunHistory::diffStack(Entry &entry)
 {
-    const CallStack &stack = m_p.stack;
+    const CallStack &stack = m_parts.stack;
     if (stack.revision() == m_stackRevision)
         return;
     entry.stackChanged = true;
@@ -150,15 +151,15 @@ RunHistory::Back RunHistory::stepBack(Place &place)
 
 void RunHistory::restore(const Entry &entry)
 {
-    if (m_p.project.projectPath() != entry.chartPath)
-        m_p.project.enterChart(entry.chartPath);
-    m_p.vars.truncate(entry.columnCount);
+    if (m_parts.project.projectPath() != entry.chartPath)
+        m_parts.project.enterChart(entry.chartPath);
+    m_parts.vars.truncate(entry.columnCount);
     for (const VariableChange &change : entry.variables)
-        m_p.vars.setValueAt(change.column, change.old);
+        m_parts.vars.setValueAt(change.column, change.old);
     for (const StackChange &change : entry.stack)
-        m_p.stack.restoreRow(change.row, change.old, change.oldPath);
+        m_parts.stack.restoreRow(change.row, change.old, change.oldPath);
     if (entry.stackChanged)
-        m_p.stack.restorePointers(entry.sp, entry.marker);
+        m_parts.stack.restorePointers(entry.sp, entry.marker);
     if (entry.console)
-        m_p.console.restore(*entry.console);
+        m_parts.console.restore(*entry.console);
 }

@@ -74,7 +74,7 @@ private:
     void diffStack(Entry &entry);
     void restore(const Entry &entry);
 
-    RunParts m_p;
+    RunParts m_parts;
     std::deque<Entry> m_entries;
     bool m_open = false;
     std::vector<QString> m_replays; // typed lines of inputs stepped back over, the next one last
