@@ -240,6 +240,14 @@
         <source>Kod kaydedilemedi: </source>
         <translation>The code could not be saved: </translation>
     </message>
+    <message>
+        <source>Kaydet...</source>
+        <translation>Save...</translation>
+    </message>
+    <message>
+        <source>&amp;Dil:</source>
+        <translation>&amp;Language:</translation>
+    </message>
 </context>
 <context>
     <name>CodeView</name>
@@ -1056,6 +1064,10 @@ Installing the program again brings the handbook back.</translation>
         <source>Değişken Adı:</source>
         <translation>Variable name:</translation>
     </message>
+    <message>
+        <source>Mesaj:</source>
+        <translation>Message:</translation>
+    </message>
 </context>
 <context>
     <name>ProjectCommands</name>
@@ -1360,6 +1372,10 @@ The file&apos;s earlier version is as it was; the changes are not saved yet.</tr
     <message>
         <source>Sonuç değişkeni:</source>
         <translation>Result variable:</translation>
+    </message>
+    <message>
+        <source>Parametreler:</source>
+        <translation>Parameters:</translation>
     </message>
 </context>
 <context>

@@ -70,11 +70,20 @@ QList<Literal> literalsOf(const QString &source)
     return found;
 }
 
+// A label's or a command's words: without its mnemonic marker and without the colon or the
+// ellipsis that ends it, so that "&Dil:" and "Kaydet..." read as the words they show.
+QString wordsOf(QString text)
+{
+    static const QRegularExpression ending(QStringLiteral("(:|\\.\\.\\.|…)$"));
+    return text.remove(u'&').remove(ending);
+}
+
 // A text a reader sees: words with a space or a Turkish letter, or one capitalised word.
-bool looksShown(const QString &text)
+bool looksShown(const QString &written)
 {
     static const QRegularExpression word(QStringLiteral("^[A-ZÇĞİÖŞÜ][a-zçğıöşü]+$"));
     static const QRegularExpression letter(QStringLiteral("[A-Za-zÇĞİÖŞÜçğıöşü]"));
+    const QString text = wordsOf(written);
     if (!text.contains(letter))
         return false;
     const bool nonAscii = std::any_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() > 0x7f; });
@@ -186,6 +195,21 @@ TEST(TranslatedTextsTest, TheScanTellsShownTextsFromNames)
     }
     EXPECT_EQ(shownUnwrapped, (QStringList{QStringLiteral("İptal"), QStringLiteral("birinci ikinci"),
                                            QStringLiteral("Kapat"), QStringLiteral("Sonra")}));
+}
+
+TEST(TranslatedTextsTest, ALabelsMnemonicAndEndingDoNotHideItsWords)
+{
+    const struct {
+        const char *text;
+        bool shown;
+    } cases[] = {
+        {"Kaydet", true},        {"Kaydet...", true},    {"Kaydet…", true},       {"&Dil:", true},
+        {"&Kaydet", true},       {"Dil:", true},         {"cmdOK", false},        {"txt:", false},
+        {"...", false},          {"&", false},           {"%1:", false},          {"Strip", true},
+        {"a.b...", false},       {"Farklı Kaydet...", true},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(looksShown(QString::fromUtf8(c.text)), c.shown) << c.text;
 }
 
 TEST(TranslatedTextsTest, TheEnglishTranslationHasNoUnfinishedEntry)

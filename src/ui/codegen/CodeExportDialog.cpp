@@ -39,7 +39,7 @@ QString filterOf(CodeExport::Language language)
 
 CodeExportDialog::CodeExportDialog(const EditedChart &chart, QWidget *parent)
     : QDialog(parent), m_chart(chart), m_language(new QComboBox(this)), m_preview(new QPlainTextEdit(this)),
-      m_problem(new QLabel(this)), m_save(new QPushButton(QStringLiteral("Kaydet..."), this))
+      m_problem(new QLabel(this)), m_save(new QPushButton(tr("Kaydet..."), this))
 {
     setObjectName(QStringLiteral("codeExportDialog"));
     setWindowTitle(tr("Kod Olarak Dışa Aktar"));
@@ -56,7 +56,7 @@ CodeExportDialog::CodeExportDialog(const EditedChart &chart, QWidget *parent)
     m_save->setToolTip(tr("Kodu bir dosyaya kaydeder"));
 
     auto *form = new QFormLayout;
-    form->addRow(QStringLiteral("&Dil:"), m_language);
+    form->addRow(tr("&Dil:"), m_language);
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     buttons->addButton(m_save, QDialogButtonBox::AcceptRole);
     auto *layout = new QVBoxLayout(this);

@@ -16,7 +16,7 @@ MessageVariableDialog::MessageVariableDialog(frmLists &lists, const QString &tit
     txtText->setObjectName(QStringLiteral("txtText"));
     cboxVarName = editableList(QStringLiteral("cboxVarName"));
 
-    auto *message = new QLabel(QStringLiteral("Mesaj:"));
+    auto *message = new QLabel(tr("Mesaj:"));
     message->setBuddy(txtText);
     auto *variable = new QLabel(tr("Değişken Adı:"));
     variable->setBuddy(cboxVarName);

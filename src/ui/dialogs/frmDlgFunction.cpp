@@ -15,7 +15,7 @@ frmDlgFunction::frmDlgFunction(frmLists &lists, QWidget *parent)
 
     const std::pair<QString, QComboBox *> rows[] = {
         {tr("Fonksiyon adı:"), cboxFunctionName},
-        {QStringLiteral("Parametreler:"), cboxParam1},
+        {tr("Parametreler:"), cboxParam1},
         {tr("Sonuç değişkeni:"), cboxResult},
     };
     auto *grid = new QGridLayout;
