@@ -298,6 +298,13 @@ For a new program: File &gt; New</translation>
     </message>
 </context>
 <context>
+    <name>ExampleCatalog</name>
+    <message>
+        <source>Örnek açılırken hata oluştu: </source>
+        <translation>An error occurred while opening the example: </translation>
+    </message>
+</context>
+<context>
     <name>ExerciseCommands</name>
     <message>
         <source>Alıştırma</source>
@@ -514,6 +521,39 @@ All tests passed.</translation>
     <message>
         <source>“%1” testinde ilk fark, satır %2: beklenen %3, gelen %4</source>
         <translation>First difference in test “%1”, line %2: expected %3, got %4</translation>
+    </message>
+</context>
+<context>
+    <name>FileErrors</name>
+    <message>
+        <source>Yetersiz bellek</source>
+        <translation>Out of memory</translation>
+    </message>
+    <message>
+        <source>Aygıt G/Ç hatası</source>
+        <translation>Device I/O error</translation>
+    </message>
+    <message>
+        <source>Disk dolu</source>
+        <translation>Disk full</translation>
+    </message>
+    <message>
+        <source>İzin verilmedi</source>
+        <translation>Permission denied</translation>
+    </message>
+    <message>
+        <source>Yol bulunamadı</source>
+        <translation>Path not found</translation>
+    </message>
+    <message>
+        <source>Yol/Dosya erişim hatası</source>
+        <translation>Path/File access error</translation>
+    </message>
+    <message>
+        <source>%1 Dosyası<byte value="xd"/>
+Bulunamadı</source>
+        <translation>File %1<byte value="xd"/>
+Not Found</translation>
     </message>
 </context>
 <context>
@@ -1070,6 +1110,21 @@ Installing the program again brings the handbook back.</translation>
     </message>
 </context>
 <context>
+    <name>Project</name>
+    <message>
+        <source>Bu Bir Flow Chart Dosyası Değil!</source>
+        <translation>This Is Not a Flowchart File!</translation>
+    </message>
+    <message>
+        <source>Açma hatası: </source>
+        <translation>Error opening: </translation>
+    </message>
+    <message>
+        <source>SAVE_FILE işleminde hata: </source>
+        <translation>Error while saving the file: </translation>
+    </message>
+</context>
+<context>
     <name>ProjectCommands</name>
     <message>
         <source>Yeni proje şablonu bulunamadı: </source>
@@ -1088,6 +1143,15 @@ Installing the program again brings the handbook back.</translation>
 Dosyanın önceki hâli olduğu gibi duruyor; değişiklikler henüz kaydedilmedi.</source>
         <translation><byte value="xd"/>
 The file&apos;s earlier version is as it was; the changes are not saved yet.</translation>
+    </message>
+</context>
+<context>
+    <name>ProjectFileWriter</name>
+    <message>
+        <source>Proje UTF-8 olarak kaydedildi:<byte value="xd"/>
+%1 (%2) Windows-1254 ile saklanamıyor.</source>
+        <translation>The project was saved as UTF-8:<byte value="xd"/>
+%1 (%2) cannot be stored in Windows-1254.</translation>
     </message>
 </context>
 <context>
@@ -1120,6 +1184,13 @@ The file&apos;s earlier version is as it was; the changes are not saved yet.</tr
     </message>
 </context>
 <context>
+    <name>RecentProjects</name>
+    <message>
+        <source>Dosya bulunamadı, Son Açılanlar listesinden çıkarıldı: </source>
+        <translation>The file was not found and was removed from the Recent list: </translation>
+    </message>
+</context>
+<context>
     <name>RecoveryCommands</name>
     <message>
         <source>Kurtarma kopyası yazılamadı: </source>
@@ -1128,6 +1199,37 @@ The file&apos;s earlier version is as it was; the changes are not saved yet.</tr
     <message>
         <source>Kurtarma kopyası açılamadı: </source>
         <translation>The recovery copy could not be opened: </translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryStore</name>
+    <message>
+        <source>Klasör oluşturulamadı: </source>
+        <translation>The folder could not be created: </translation>
+    </message>
+    <message>
+        <source>Kilit dosyası oluşturulamadı: </source>
+        <translation>The lock file could not be created: </translation>
+    </message>
+    <message>
+        <source>Kurtarma</source>
+        <translation>Recovery</translation>
+    </message>
+    <message>
+        <source>Adsız</source>
+        <translation>Untitled</translation>
+    </message>
+    <message>
+        <source>Kaydedilmemiş değişiklikler bulundu!<byte value="xd"/>
+<byte value="xd"/>
+Varnel son kez beklenmedik biçimde kapandığında %1 projesinde kaydedilmemiş değişiklikler vardı (kurtarma kopyası: %2).<byte value="xd"/>
+<byte value="xd"/>
+Bu değişiklikler geri yüklensin mi? &quot;Hayır&quot; derseniz kurtarma kopyası silinir.</source>
+        <translation>Unsaved changes were found!<byte value="xd"/>
+<byte value="xd"/>
+When Varnel last closed unexpectedly, the project %1 had unsaved changes (recovery copy: %2).<byte value="xd"/>
+<byte value="xd"/>
+Restore these changes? If you answer &quot;No&quot;, the recovery copy is deleted.</translation>
     </message>
 </context>
 <context>
@@ -1167,6 +1269,25 @@ The file&apos;s earlier version is as it was; the changes are not saved yet.</tr
     <message>
         <source>Load GUI</source>
         <translation>Load GUI</translation>
+    </message>
+</context>
+<context>
+    <name>SaveQuestion</name>
+    <message>
+        <source>Kaydet?</source>
+        <translation>Save?</translation>
+    </message>
+    <message>
+        <source>Adsız</source>
+        <translation>Untitled</translation>
+    </message>
+    <message>
+        <source>%1 projesi kaydedilmemiş!<byte value="xd"/>
+<byte value="xd"/>
+Değişiklikler kaydedilsin mi?</source>
+        <translation>The project %1 has not been saved!<byte value="xd"/>
+<byte value="xd"/>
+Save the changes?</translation>
     </message>
 </context>
 <context>

@@ -1,22 +1,24 @@
 #include "base/FileErrors.h"
 
+#include <QCoreApplication>
+
 namespace FileErrors {
 
 QString text(int number)
 {
     switch (number) {
-    case OutOfMemory: return QStringLiteral("Yetersiz bellek");
-    case DeviceIOError: return QStringLiteral("Aygıt G/Ç hatası");
-    case DiskFull: return QStringLiteral("Disk dolu");
-    case PermissionDenied: return QStringLiteral("İzin verilmedi");
-    case PathNotFound: return QStringLiteral("Yol bulunamadı");
-    default: return QStringLiteral("Yol/Dosya erişim hatası");
+    case OutOfMemory: return QCoreApplication::translate("FileErrors", "Yetersiz bellek");
+    case DeviceIOError: return QCoreApplication::translate("FileErrors", "Aygıt G/Ç hatası");
+    case DiskFull: return QCoreApplication::translate("FileErrors", "Disk dolu");
+    case PermissionDenied: return QCoreApplication::translate("FileErrors", "İzin verilmedi");
+    case PathNotFound: return QCoreApplication::translate("FileErrors", "Yol bulunamadı");
+    default: return QCoreApplication::translate("FileErrors", "Yol/Dosya erişim hatası");
     }
 }
 
 QString notFound(const QString &fileName)
 {
-    return fileName + QStringLiteral(" Dosyası\r\nBulunamadı");
+    return QCoreApplication::translate("FileErrors", "%1 Dosyası\r\nBulunamadı").arg(fileName);
 }
 
 } // namespace FileErrors

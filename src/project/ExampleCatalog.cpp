@@ -1,5 +1,6 @@
 #include "project/ExampleCatalog.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 const QList<ExampleCatalog::Entry> &ExampleCatalog::entries()
@@ -41,5 +42,5 @@ QString ExampleCatalog::pathOf(const QString &examplesFolder, int index)
 
 QString ExampleCatalog::failureMessage(const QString &path)
 {
-    return QStringLiteral("Örnek açılırken hata oluştu: ") + path;
+    return QCoreApplication::translate("ExampleCatalog", "Örnek açılırken hata oluştu: ") + path;
 }

@@ -8,6 +8,7 @@
 #include "project/ProjectFileReader.h"
 #include "project/ProjectFileWriter.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <utility>
@@ -213,7 +214,7 @@ bool Project::load_FILE(const QString &sFILE)
     ProjectFileCache::Source source;
     const std::shared_ptr<const ParsedProject> parsed = m_fileCache.read(sFILE, &source);
     if (parsed->outcome == ParsedProject::Outcome::NotAProject) {
-        m_log->mBox(QStringLiteral("Bu Bir Flow Chart Dosyası Değil!"));
+        m_log->mBox(QCoreApplication::translate("Project", "Bu Bir Flow Chart Dosyası Değil!"));
     } else {
         try {
             applyParsed(*parsed);
@@ -222,7 +223,7 @@ bool Project::load_FILE(const QString &sFILE)
             m_lines.updateAllLines();
             complete = true;
         } catch (const VarnelError &error) {
-            m_log->mBox(QStringLiteral("Açma hatası: ") + sFILE + QStringLiteral("\r\n")
+            m_log->mBox(QCoreApplication::translate("Project", "Açma hatası: ") + sFILE + QStringLiteral("\r\n")
                         + error.description());
         }
     }
@@ -243,7 +244,8 @@ bool Project::saveProjectFile(const QString &path, QString *failure)
     try {
         ProjectFileWriter::save(path, m_blocks, m_lines, *m_log);
     } catch (const VarnelError &error) {
-        const QString text = QStringLiteral("SAVE_FILE işleminde hata: ") + error.description();
+        const QString text =
+            QCoreApplication::translate("Project", "SAVE_FILE işleminde hata: ") + error.description();
         if (failure)
             *failure = text;
         else

@@ -7,6 +7,8 @@
 #include "model/Line_Collection.h"
 #include "model/VarnelError.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -85,8 +87,9 @@ QString utf8Notice(const QString &character)
 {
     const char32_t code = character.toUcs4().value(0);
     const QString codeText = QStringLiteral("U+%1").arg(uint(code), 4, 16, QLatin1Char('0')).toUpper();
-    return QStringLiteral("Proje UTF-8 olarak kaydedildi:\r\n") + character + QStringLiteral(" (") + codeText
-        + QStringLiteral(") Windows-1254 ile saklanamıyor.");
+    return QCoreApplication::translate("ProjectFileWriter",
+                                       "Proje UTF-8 olarak kaydedildi:\r\n%1 (%2) Windows-1254 ile saklanamıyor.")
+        .arg(character, codeText);
 }
 
 void save(const QString &path, const Block_Collection &blocks, const Line_Collection &lines, MessageLog &log)

@@ -2,6 +2,7 @@
 
 #include "project/UserFolders.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
@@ -77,7 +78,8 @@ QStringList RecentProjects::dropMissing()
 
 QString RecentProjects::missingMessage(const QString &path)
 {
-    return QStringLiteral("Dosya bulunamadı, Son Açılanlar listesinden çıkarıldı: ") + path;
+    return QCoreApplication::translate("RecentProjects", "Dosya bulunamadı, Son Açılanlar listesinden çıkarıldı: ")
+        + path;
 }
 
 void RecentProjects::store(const QStringList &files)

@@ -86,10 +86,11 @@ bool RecoveryStore::lockSession()
     if (m_sessionLock)
         return true;
     if (!QDir().mkpath(m_folder))
-        return fail(QStringLiteral("Klasör oluşturulamadı: ") + m_folder);
+        return fail(QCoreApplication::translate("RecoveryStore", "Klasör oluşturulamadı: ") + m_folder);
     auto lock = lockFor(lockPathOf(copyPath()));
     if (!lock->tryLock(0))
-        return fail(QStringLiteral("Kilit dosyası oluşturulamadı: ") + lockPathOf(copyPath()));
+        return fail(QCoreApplication::translate("RecoveryStore", "Kilit dosyası oluşturulamadı: ")
+                    + lockPathOf(copyPath()));
     m_sessionLock = std::move(lock);
     return true;
 }
@@ -179,14 +180,21 @@ void RecoveryStore::release(const RecoveryCopy &copy)
     m_claims.removeIf([&copy](const auto &claim) { return claim->chartPath == copy.chartPath; });
 }
 
+QString RecoveryStore::questionTitle()
+{
+    return QCoreApplication::translate("RecoveryStore", "Kurtarma");
+}
+
 QString RecoveryStore::questionText(const RecoveryCopy &copy)
 {
     QString name = Paths::fileNameOf(copy.originalPath);
     if (name.isEmpty())
-        name = QStringLiteral("Adsız");
-    return QStringLiteral("Kaydedilmemiş değişiklikler bulundu!\r\n\r\n"
-                          "Varnel son kez beklenmedik biçimde kapandığında %1 projesinde kaydedilmemiş "
-                          "değişiklikler vardı (kurtarma kopyası: %2).\r\n\r\n"
-                          "Bu değişiklikler geri yüklensin mi? \"Hayır\" derseniz kurtarma kopyası silinir.")
+        name = QCoreApplication::translate("RecoveryStore", "Adsız");
+    return QCoreApplication::translate("RecoveryStore",
+                                       "Kaydedilmemiş değişiklikler bulundu!\r\n\r\n"
+                                       "Varnel son kez beklenmedik biçimde kapandığında %1 projesinde kaydedilmemiş "
+                                       "değişiklikler vardı (kurtarma kopyası: %2).\r\n\r\n"
+                                       "Bu değişiklikler geri yüklensin mi? \"Hayır\" derseniz kurtarma kopyası "
+                                       "silinir.")
         .arg(name, copy.savedAt.toString(QStringLiteral("dd.MM.yyyy HH:mm")));
 }

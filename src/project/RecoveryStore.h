@@ -49,7 +49,7 @@ public:
     void remove(const RecoveryCopy &copy);
     void release(const RecoveryCopy &copy);
 
-    static QString questionTitle() { return QStringLiteral("Kurtarma"); }
+    static QString questionTitle();
     static QString questionText(const RecoveryCopy &copy);
 
 private:

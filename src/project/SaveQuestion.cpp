@@ -2,12 +2,21 @@
 
 #include "base/Paths.h"
 
+#include <QCoreApplication>
+
+QString SaveQuestion::title()
+{
+    return QCoreApplication::translate("SaveQuestion", "Kaydet?");
+}
+
 QString SaveQuestion::text(const QString &projectPath)
 {
     QString name = Paths::fileNameOf(projectPath);
     if (name.isEmpty())
-        name = QStringLiteral("Adsız");
-    return name + QStringLiteral(" projesi kaydedilmemiş!\r\n\r\nDeğişiklikler kaydedilsin mi?");
+        name = QCoreApplication::translate("SaveQuestion", "Adsız");
+    return QCoreApplication::translate("SaveQuestion",
+                                       "%1 projesi kaydedilmemiş!\r\n\r\nDeğişiklikler kaydedilsin mi?")
+        .arg(name);
 }
 
 SaveQuestion::Step SaveQuestion::stepFor(Answer answer)

@@ -13,7 +13,7 @@ public:
         Stop       // the command ends and changes nothing
     };
 
-    static QString title() { return QStringLiteral("Kaydet?"); }
+    static QString title();
     // "<name> projesi kaydedilmemiş!" and the question below it; "Adsız" names an untitled one.
     static QString text(const QString &projectPath);
 
