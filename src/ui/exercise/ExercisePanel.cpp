@@ -89,7 +89,8 @@ void ExercisePanel::clearMarks()
         m_tests->topLevelItem(i)->setText(0, QString());
         m_tests->topLevelItem(i)->setToolTip(0, QString());
     }
-    m_results.fill(std::nullopt);
+    for (std::optional<TestResult> &result : m_results)
+        result.reset();
     m_summary->clear();
 }
 
