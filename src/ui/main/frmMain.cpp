@@ -15,6 +15,7 @@
 #include "ui/codegen/CodeCommands.h"
 #include "ui/exercise/ExerciseCommands.h"
 #include "ui/main/RecoveryCommands.h"
+#include "ui/main/ScrollingStrip.h"
 #include "ui/main/QtProjectDialogs.h"
 #include "ui/main/MainWindowCommands.h"
 #include "ui/editor/ChartEditor.h"
@@ -72,7 +73,8 @@ frmMain::frmMain()
     : m_project(&m_log),
       m_host(*this, m_project.theBlockCollection()),
       m_runtime(m_project, m_log, m_host),
-      m_actions(this)
+      m_actions(this),
+      m_geometry(*this, RecentProjects::defaultSettingsFile())
 {
     setObjectName(QStringLiteral("frmMain"));
     setWindowTitle(m_project.windowTitle());
@@ -113,7 +115,7 @@ frmMain::frmMain()
     new EmptySurfaceHint(m_project.context(), m_project.theBlockCollection(), m_surface->viewport());
     connect(&m_log, &MessageLog::messageAdded, this, &frmMain::showMessageWindow);
     m_log.setModalSink([this](const QString &text, const QString &title) { showModal(text, title); });
-    resize(790, 548 + menuBar()->sizeHint().height());
+    m_geometry.restore();
 }
 
 frmMain::~frmMain()
@@ -158,11 +160,11 @@ QWidget *frmMain::buildCentralArea()
     m_tools = new ToolColumn(central);
     m_runControls = new RunControlPanel(m_runtime.run, m_project, central);
     m_surface = new DrawingSurface(central);
-    keepSpaceWhenHidden(m_tools);
-    grid->addWidget(m_runControls, 0, 1);
-    grid->addWidget(m_tools, 0, 0, 2, 1, Qt::AlignTop);
+    // The strips of controls scroll where a small screen has no room for them.
+    grid->addWidget(new ScrollingStrip(m_runControls, Qt::Horizontal, central), 0, 1);
+    grid->addWidget(new ScrollingStrip(m_tools, Qt::Vertical, central), 0, 0, 2, 1, Qt::AlignTop);
     grid->addWidget(m_surface, 1, 1);
-    grid->addWidget(buildBottomBar(), 2, 0, 1, 2);
+    grid->addWidget(new ScrollingStrip(buildBottomBar(), Qt::Horizontal, central), 2, 0, 1, 2);
     grid->setRowStretch(1, 1);
     grid->setColumnStretch(1, 1);
     connect(m_tools, &ToolColumn::armedChanged, this,
@@ -173,6 +175,7 @@ QWidget *frmMain::buildCentralArea()
 QWidget *frmMain::buildBottomBar()
 {
     auto *bar = new QWidget(this);
+    bar->setObjectName(QStringLiteral("bottomBar"));
     auto *row = new QHBoxLayout(bar);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(5);
@@ -281,8 +284,8 @@ frmScreen *frmMain::screen()
 {
     if (!m_screen) {
         m_screen = new frmScreen(m_runtime.console, m_runtime.flags, m_log, [this] { endApplication(); }, this);
-        // The console's rows follow its height: docked, it keeps every one of them.
-        m_screen->setMinimumHeight(m_screen->height());
+        // The rows the console shows follow its height; docked, it keeps at least ten.
+        m_screen->setMinimumHeight(m_screen->rowHeight() * 10 + 4);
         m_placement->dock(m_screen, Qt::RightDockWidgetArea);
     }
     return m_screen;
@@ -423,6 +426,8 @@ void frmMain::closeEvent(QCloseEvent *event)
     }
     event->accept();
     m_commands->recovery().closeAccepted();
+    m_geometry.keep();
+    m_placement->keepForNextStart();
     // A run waiting for an input ends its wait here; the run unwinds before the program ends.
     if (m_runtime.run.runInProgress())
         m_runtime.run.TerminateExecution();

@@ -7,6 +7,7 @@
 #include "ui/run/MainWindowSide.h"
 #include "ui/editor/EditCommand.h"
 #include "ui/main/MainActions.h"
+#include "ui/main/MainWindowGeometry.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -130,6 +131,7 @@ private:
     frmScreen *m_screen = nullptr;
     frmVars *m_vars = nullptr;
     frmStack *m_stack = nullptr;
+    MainWindowGeometry m_geometry;
     RunWindowPlacement *m_placement = nullptr;
     QPointer<frm_mBox> m_messageWindow;
     ProjectCommands *m_commands = nullptr;

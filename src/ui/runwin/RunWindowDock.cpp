@@ -4,14 +4,13 @@
 #include <QEvent>
 
 RunWindowDock::RunWindowDock(QWidget *window, QWidget *parent)
-    : QDockWidget(window->windowTitle(), parent), m_window(window)
+    : QDockWidget(window->windowTitle(), parent), m_window(window), m_windowSize(window->size())
 {
     setObjectName(QStringLiteral("dock_") + window->objectName());
     setAllowedAreas(Qt::RightDockWidgetArea | Qt::BottomDockWidgetArea);
     setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
-    const QSize size = window->size();
     setWidget(window); // from here on a part of the dock, no longer a window of its own
-    window->resize(size);
+    window->resize(m_windowSize);
     // Hidden in so many words, so that the program's next show() of it shows the dock.
     window->hide();
     window->installEventFilter(this);
@@ -32,6 +31,15 @@ void RunWindowDock::bringForward()
         setFloating(true);
     show();
     raise();
+}
+
+// The console draws its rows itself and offers no size of its own: docked, each window asks
+// for the size it was made with, below the dock's title.
+QSize RunWindowDock::sizeHint() const
+{
+    const QSize dock = QDockWidget::sizeHint();
+    const QSize inside = m_window->sizeHint().expandedTo(QSize(0, 0));
+    return dock.expandedTo(m_windowSize + QSize(0, dock.height() - inside.height()));
 }
 
 bool RunWindowDock::eventFilter(QObject *watched, QEvent *event)

@@ -12,6 +12,9 @@ public:
     explicit RunWindowDock(QWidget *window, QWidget *parent = nullptr);
 
     QWidget *window() const { return m_window; }
+    // The size the window was made with, which it asks for docked too.
+    QSize windowSize() const { return m_windowSize; }
+    QSize sizeHint() const override;
     // Shows the dock and brings it forward, its tab too when it shares a place with another.
     void bringForward();
 
@@ -21,4 +24,5 @@ protected:
 
 private:
     QWidget *m_window;
+    QSize m_windowSize;
 };

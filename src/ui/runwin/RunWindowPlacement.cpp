@@ -3,6 +3,7 @@
 #include "ui/runwin/RunWindowDock.h"
 
 #include <QEvent>
+#include <QLayout>
 #include <QMainWindow>
 #include <QScreen>
 #include <QSettings>
@@ -14,6 +15,7 @@
 namespace {
 
 const int gap = 8;
+const int sideLeast = 300;
 const QString stateKey = QStringLiteral("RunWindows/docks");
 
 qint64 overlap(const QRect &a, const QRect &b)
@@ -48,6 +50,7 @@ RunWindowPlacement::RunWindowPlacement(QMainWindow &mainWindow, QWidget &surface
                                        QObject *parent)
     : QObject(parent), m_main(mainWindow), m_surface(surface), m_settingsFile(std::move(settingsFile))
 {
+    m_main.setCorner(Qt::BottomRightCorner, Qt::RightDockWidgetArea);
     // The docks come later, on first use; each then takes its place from this state.
     m_main.restoreState(QSettings(m_settingsFile, QSettings::IniFormat).value(stateKey).toByteArray());
 }
@@ -55,13 +58,15 @@ RunWindowPlacement::RunWindowPlacement(QMainWindow &mainWindow, QWidget &surface
 RunWindowDock *RunWindowPlacement::dock(QWidget *window, Qt::DockWidgetArea area)
 {
     auto *dock = new RunWindowDock(window, &m_main);
-    m_main.addDockWidget(area, dock);
-    m_main.restoreDockWidget(dock);
+    // Adding a dock forgets the place kept for it: only a dock with no place kept is added.
+    if (!m_main.restoreDockWidget(dock))
+        m_main.addDockWidget(area, dock);
     // Only the place comes back: the window shows when the program shows it.
     dock->setVisible(false);
     m_docks << dock;
     dock->installEventFilter(this);
     connect(dock, &QDockWidget::dockLocationChanged, this, &RunWindowPlacement::keep);
+    connect(dock, &QDockWidget::dockLocationChanged, this, [this, dock] { makeReadableLater(dock); });
     connect(dock, &QDockWidget::topLevelChanged, this, &RunWindowPlacement::keep);
     return dock;
 }
@@ -73,14 +78,57 @@ bool RunWindowPlacement::eventFilter(QObject *watched, QEvent *event)
         return false;
     if (event->type() == QEvent::Show && dock->isFloating() && overControls(dock))
         placeBesideMain(dock);
+    else if (event->type() == QEvent::Show && !dock->isFloating())
+        makeReadableLater(dock);
     else if (event->type() == QEvent::Hide)
         keep();
     return false;
 }
 
+void RunWindowPlacement::keepForNextStart()
+{
+    keep();
+    m_kept = true;
+}
+
 void RunWindowPlacement::keep() const
 {
+    if (m_kept)
+        return;
     QSettings(m_settingsFile, QSettings::IniFormat).setValue(stateKey, m_main.saveState());
+}
+
+// The main window lays a dock out only after the event that showed or moved it.
+void RunWindowPlacement::makeReadableLater(RunWindowDock *dock)
+{
+    QMetaObject::invokeMethod(this, [this, dock = QPointer<RunWindowDock>(dock)] {
+        if (dock)
+            makeReadable(dock);
+    }, Qt::QueuedConnection);
+}
+
+void RunWindowPlacement::makeReadable(RunWindowDock *dock)
+{
+    if (!dock->isVisible() || dock->isFloating())
+        return;
+    m_main.layout()->activate();
+    const Qt::DockWidgetArea area = m_main.dockWidgetArea(dock);
+    const Qt::Orientation across =
+        area == Qt::LeftDockWidgetArea || area == Qt::RightDockWidgetArea ? Qt::Horizontal : Qt::Vertical;
+    const auto extent = [across](const QSize &size) { return across == Qt::Horizontal ? size.width() : size.height(); };
+    const int mainExtent = extent(m_main.size());
+    if (extent(dock->size()) < readableExtent(0, mainExtent, across))
+        m_main.resizeDocks({dock}, {readableExtent(extent(dock->sizeHint()), mainExtent, across)}, across);
+}
+
+int RunWindowPlacement::readableExtent(int wanted, int mainExtent, Qt::Orientation across)
+{
+    // Beside the drawing a window needs about forty characters; below it, a quarter of the
+    // height shows a handful of rows. Either way the drawing keeps most of the window.
+    const bool beside = across == Qt::Horizontal;
+    const int most = mainExtent * (beside ? 45 : 40) / 100;
+    const int least = std::min(beside ? sideLeast : mainExtent / 4, most);
+    return std::max(least, std::min(wanted, most));
 }
 
 bool RunWindowPlacement::overControls(const QWidget *window) const

@@ -11,7 +11,9 @@
 #include "ui/runwin/frmStack.h"
 #include "ui/runwin/frmVars.h"
 
+#include <QApplication>
 #include <QGroupBox>
+#include <QLayout>
 #include <QMenuBar>
 #include <QScreen>
 #include <QSettings>
@@ -82,21 +84,68 @@ class RunWindowsOfTheMainWindow : public MainWindowFixture {
 protected:
     void SetUp() override
     {
-        QSettings(RecentProjects::defaultSettingsFile(), QSettings::IniFormat).remove(QStringLiteral("RunWindows"));
+        QSettings settings(RecentProjects::defaultSettingsFile(), QSettings::IniFormat);
+        settings.remove(QStringLiteral("RunWindows"));
+        settings.remove(QStringLiteral("MainWindow"));
+        settings.sync();
         MainWindowFixture::SetUp();
+        showMainWindow();
+    }
+
+    void showMainWindow()
+    {
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     }
 
-    // Every part of the main window a click is meant for, in global coordinates.
+    static RunWindowDock *dockOf(QWidget *runWindow) { return qobject_cast<RunWindowDock *>(runWindow->parentWidget()); }
+
+    // Closes the main window the way the user does, which ends the program's event loop, and
+    // starts the program again.
+    void restart()
+    {
+        QTimer::singleShot(0, window.get(), [this] { window->close(); });
+        ASSERT_EQ(QApplication::exec(), 0);
+        window = std::make_unique<frmMain>();
+        showMainWindow();
+    }
+
+    void showRunWindows()
+    {
+        window->showScreen(true);
+        window->vars()->show();
+        window->stack()->show();
+    }
+
+    // Where a run window is: its area (none when floating), its corner when floating (the test
+    // platform does not size a window just floated), and how far it reaches across its area
+    // when docked.
+    struct Place {
+        Qt::DockWidgetArea area;
+        QPoint floating;
+        int across;
+    };
+    Place placeOf(RunWindowDock *dock) const
+    {
+        window->layout()->activate();
+        if (dock->isFloating())
+            return {Qt::NoDockWidgetArea, dock->geometry().topLeft(), 0};
+        const Qt::DockWidgetArea area = window->dockWidgetArea(dock);
+        return {area, QPoint(), area == Qt::BottomDockWidgetArea ? dock->height() : dock->width()};
+    }
+
+    // Every part of the main window a click is meant for, as far as it shows (a strip of
+    // controls shows only what fits), in global coordinates.
     QList<QRect> controls() const
     {
         QList<QRect> rects;
         for (const QWidget *control :
              {static_cast<QWidget *>(window->menuBar()), static_cast<QWidget *>(window->fraToolBar1()),
               static_cast<QWidget *>(window->runControls()), static_cast<QWidget *>(window->fraToolBar2()),
-              static_cast<QWidget *>(window->fraToolBar3())})
-            rects << QRect(control->mapToGlobal(QPoint(0, 0)), control->size());
+              static_cast<QWidget *>(window->fraToolBar3())}) {
+            const QRect shown = control->visibleRegion().boundingRect();
+            rects << QRect(control->mapToGlobal(shown.topLeft()), shown.size());
+        }
         return rects;
     }
 };
@@ -157,4 +206,75 @@ TEST_F(RunWindowsOfTheMainWindow, ReopenWhereTheUserLastPutThem)
     window->showScreen(true);
     EXPECT_TRUE(dock->isFloating());
     EXPECT_FALSE(window->screen()->parentWidget()->isHidden());
+}
+
+// A run starts on a fresh start, and on a start whose kept places squeeze the console to a
+// sliver: the console opens beside the drawing, wide enough to read, and the grids below it
+// take a fair share of the window's height.
+TEST_F(RunWindowsOfTheMainWindow, DockedWindowsOpenReadableWhenARunStarts)
+{
+    for (const bool squeezedBefore : {false, true}) {
+        SCOPED_TRACE(squeezedBefore ? "squeezed places kept" : "fresh start");
+        if (squeezedBefore) {
+            window->showScreen(true);
+            window->resizeDocks({dockOf(window->screen())}, {10}, Qt::Horizontal);
+            window->layout()->activate();
+            ASSERT_LT(dockOf(window->screen())->width(), 100);
+            QSettings(RecentProjects::defaultSettingsFile(), QSettings::IniFormat)
+                .setValue(QStringLiteral("RunWindows/docks"), window->saveState());
+            window = std::make_unique<frmMain>();
+            showMainWindow();
+        }
+        loadExample(QStringLiteral("test07_loop.vnp"));
+        setDelay(200);
+        pressRun();
+        QTest::mouseClick(window->runControls()->cmdVars, Qt::LeftButton);
+        RunWindowDock *console = dockOf(window->screen());
+        RunWindowDock *vars = dockOf(window->vars());
+        ASSERT_TRUE(waitFor([&] { return console->isVisible() && vars->isVisible(); }));
+        QTest::qWait(50);
+        window->layout()->activate();
+        EXPECT_EQ(window->dockWidgetArea(console), Qt::RightDockWidgetArea);
+        EXPECT_GE(console->width(), 300);
+        EXPECT_GE(window->surface()->width(), 200);
+        EXPECT_GE(vars->height(), window->height() / 4);
+        EXPECT_GE(window->surface()->height(), vars->height());
+        // The console runs the whole height beside the drawing and the grids.
+        EXPECT_GE(console->height(), window->surface()->height() + vars->height());
+        run().TerminateExecution();
+        window = std::make_unique<frmMain>();
+        showMainWindow();
+    }
+}
+
+// Closed and started again, the program puts each run window back where the user had it:
+// docked or floating, in its area, at its size; the main window too keeps its size and place.
+TEST_F(RunWindowsOfTheMainWindow, PlacesComeBackAfterARestart)
+{
+    showRunWindows();
+    RunWindowDock *console = dockOf(window->screen());
+    RunWindowDock *vars = dockOf(window->vars());
+    RunWindowDock *stack = dockOf(window->stack());
+    ASSERT_TRUE(waitFor([&] { return console->width() >= 300; }));
+    window->addDockWidget(Qt::RightDockWidgetArea, stack);
+    window->resizeDocks({stack}, {320}, Qt::Horizontal);
+    window->resizeDocks({vars}, {window->height() / 3}, Qt::Vertical);
+    console->setFloating(true);
+    console->setGeometry(QRect(window->surface()->mapToGlobal(QPoint(40, 30)),
+                               QSize(320, console->minimumSizeHint().height() + 40)));
+    QTest::qWait(50);
+    const QList<Place> before{placeOf(console), placeOf(vars), placeOf(stack)};
+    const QRect mainBefore = window->geometry();
+
+    restart();
+    showRunWindows();
+    QTest::qWait(50);
+    const QList<Place> after{placeOf(dockOf(window->screen())), placeOf(dockOf(window->vars())),
+                             placeOf(dockOf(window->stack()))};
+    EXPECT_EQ(window->geometry(), mainBefore);
+    for (int i = 0; i < before.size(); ++i) {
+        EXPECT_EQ(after[i].area, before[i].area) << i;
+        EXPECT_EQ(after[i].floating, before[i].floating) << i;
+        EXPECT_EQ(after[i].across, before[i].across) << i;
+    }
 }
