@@ -5,6 +5,7 @@
 #include "model/Block_Collection.h"
 #include "model/EditReplayer.h"
 #include "model/Line_Collection.h"
+#include "model/ActionCode.h"
 
 #include <QLocale>
 
@@ -65,6 +66,7 @@ ChartLayout::Graph ChartLayout::graph() const
     for (int node = 0; node < graph.blocks.size(); ++node)
         roots.append(node);
     markBackEdges(graph.layout, roots);
+    laneWaysBack(graph);
     return graph;
 }
 
@@ -79,9 +81,16 @@ void ChartLayout::addEdges(Graph &graph, const QHash<QString, int> &nodeOf) cons
             return branchOrder(a->sCaption()) < branchOrder(b->sCaption());
         });
         for (const cLine *line : leaving) {
-            const bool branch = branchOrder(line->sCaption()) < 2;
+            const int order = branchOrder(line->sCaption());
+            // Between EVET and HAYIR an empty point right below the condition: the blocks of the
+            // two branches keep clear of it, so neither line runs through the other branch.
+            if (order == 1 && branchOrder(leaving.first()->sCaption()) == 0) {
+                graph.layout.nodes.append({1, 1});
+                graph.layout.edges.append(
+                    {node, int(graph.layout.nodes.size()) - 1, GraphvizLayout::EdgeKind::Flow});
+            }
             graph.layout.edges.append({node, nodeOf.value(line->sTo()),
-                                       branch ? GraphvizLayout::EdgeKind::Branch : GraphvizLayout::EdgeKind::Flow});
+                                       order < 2 ? GraphvizLayout::EdgeKind::Branch : GraphvizLayout::EdgeKind::Flow});
         }
     }
 }
@@ -121,6 +130,63 @@ void ChartLayout::markBackEdges(GraphvizLayout &layout, const QVector<int> &root
                 state[edge.to] = Open;
                 stack.append({edge.to, 0});
             }
+        }
+    }
+}
+
+// The connectors a line back to a loop's start comes through, last first, when there are at
+// least two and each is on the way back alone (one line in, one out); empty otherwise.
+QVector<int> ChartLayout::wayBackTo(const Graph &graph, int edge)
+{
+    const QVector<GraphvizLayout::Edge> &edges = graph.layout.edges;
+    const auto isConnector = [&graph](int node) {
+        return node < graph.blocks.size() && graph.blocks[node]->actionCode() == ActionCode::Intersection;
+    };
+    const auto linesOf = [&edges](int node, bool in) {
+        QVector<int> found;
+        for (int e = 0; e < edges.size(); ++e)
+            if ((in ? edges[e].to : edges[e].from) == node)
+                found.append(e);
+        return found;
+    };
+    QVector<int> way;
+    int node = edges[edge].from;
+    while (isConnector(node) && !way.contains(node) && node != edges[edge].to && linesOf(node, false).size() == 1) {
+        const QVector<int> in = linesOf(node, true);
+        if (in.size() != 1)
+            break;
+        way.append(node);
+        node = edges[in.first()].from;
+    }
+    // The block the way starts from must be a block of its own, below the loop's start.
+    if (way.size() < 2 || node == edges[edge].to || way.contains(node))
+        return {};
+    way.append(node);
+    return way;
+}
+
+// A loop's way back through connectors: the last connector in the row of the loop's start, at
+// its left; the first in the row of the block the way leaves from, at its left; the connectors
+// between, bottom to top, ranked as a column of their own. Each line is then straight: across,
+// up the lane, across.
+void ChartLayout::laneWaysBack(Graph &graph)
+{
+    QVector<GraphvizLayout::Edge> &edges = graph.layout.edges;
+    const qsizetype count = edges.size();
+    for (int e = 0; e < count; ++e) {
+        if (edges[e].kind != GraphvizLayout::EdgeKind::Back)
+            continue;
+        const QVector<int> way = wayBackTo(graph, e); // last connector, ..., first, the block before
+        if (way.isEmpty())
+            continue;
+        edges[e] = {way.first(), edges[e].to, GraphvizLayout::EdgeKind::Beside};
+        for (GraphvizLayout::Edge &line : edges) {
+            const int step = int(way.indexOf(line.to));
+            if (step < 0 || step + 1 >= way.size() || line.from != way[step + 1])
+                continue;
+            const bool fromBlock = step + 2 == way.size();
+            line = fromBlock ? GraphvizLayout::Edge{line.to, line.from, GraphvizLayout::EdgeKind::Beside}
+                             : GraphvizLayout::Edge{line.to, line.from, GraphvizLayout::EdgeKind::Flow};
         }
     }
 }

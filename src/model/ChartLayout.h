@@ -17,7 +17,10 @@ class cBlock;
 
 // "Otomatik Yerleştir": lays a chart out top to bottom with Graphviz's dot. The main path runs
 // straight down, a condition's EVET branch goes left of its HAYIR branch, and a line back to a
-// loop's start goes around instead of pushing the loop's blocks apart. Blocks keep their sizes,
+// loop's start goes around instead of pushing the loop's blocks apart: when it comes through
+// connectors, they run up a lane of their own at the left, so that each line is straight and
+// crosses no block. A condition's two branches keep clear of the point below it that both of
+// their lines leave from. Blocks keep their sizes,
 // and the chart keeps its top-left corner; the lines are then routed as every move routes them.
 class ChartLayout {
 public:
@@ -45,6 +48,8 @@ private:
     Graph graph() const;
     void addEdges(Graph &graph, const QHash<QString, int> &nodeOf) const;
     static void markBackEdges(GraphvizLayout &layout, const QVector<int> &roots);
+    static void laneWaysBack(Graph &graph);
+    static QVector<int> wayBackTo(const Graph &graph, int edge);
 
     ModelContext &m_context;
     Block_Collection &m_blocks;

@@ -83,7 +83,16 @@ std::optional<QVector<QPointF>> GraphvizLayout::centres(QString *error) const
         agxset(n, height, inches(node.height).data());
         made.append(n);
     }
+    Agsym_t *rank = agattr(g, AGRAPH, text("rank"), text(""));
+    int rows = 0;
     for (const Edge &edge : edges) {
+        if (edge.kind == EdgeKind::Beside) {
+            const QByteArray name = "row" + QByteArray::number(rows++);
+            Agraph_t *row = agsubg(g, const_cast<char *>(name.constData()), 1);
+            agxset(row, rank, text("same"));
+            agsubnode(row, made[edge.from], 1);
+            agsubnode(row, made[edge.to], 1);
+        }
         Agedge_t *e = agedge(g, made[edge.from], made[edge.to], nullptr, 1);
         if (edge.kind == EdgeKind::Flow)
             agxset(e, weight, text("8"));

@@ -19,6 +19,7 @@ public:
         Flow,   // down the page, kept short and straight
         Branch, // one of a condition's two ways; a node's branches keep their order left to right
         Back,   // a line back up to a loop's start: it orders the nodes but does not rank them
+        Beside, // the two ends in one row, `from` left of `to`
     };
     struct Edge {
         int from = 0;

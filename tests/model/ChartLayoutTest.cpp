@@ -7,6 +7,7 @@
 #include "project/Project.h"
 
 #include <QDir>
+#include <QLineF>
 #include <QRectF>
 
 namespace {
@@ -34,9 +35,30 @@ struct Snapshot {
 
 } // namespace
 
-// Every example laid out: no two blocks overlap, each keeps its size, the chart keeps its
-// top-left corner, and the one record takes it all back and does it again exactly.
-TEST(ChartLayoutExamples, NoOverlapSameSizesOneExactStep)
+namespace {
+
+// Whether the straight line runs through the inside of the box.
+bool runsThrough(const QLineF &line, const QRectF &box)
+{
+    const QRectF inside = box.adjusted(1, 1, -1, -1);
+    if (inside.contains(line.p1()) || inside.contains(line.p2()))
+        return true;
+    const QLineF sides[] = {{inside.topLeft(), inside.topRight()},
+                            {inside.topRight(), inside.bottomRight()},
+                            {inside.bottomRight(), inside.bottomLeft()},
+                            {inside.bottomLeft(), inside.topLeft()}};
+    for (const QLineF &side : sides)
+        if (line.intersects(side, nullptr) == QLineF::BoundedIntersection)
+            return true;
+    return false;
+}
+
+} // namespace
+
+// Every example laid out: no two blocks overlap, no line runs through a block it does not join,
+// each block keeps its size, the chart keeps its top-left corner, and the one record takes it
+// all back and does it again exactly.
+TEST(ChartLayoutExamples, NoOverlapNoCrossingSameSizesOneExactStep)
 {
     const QDir folder(QStringLiteral(VARNEL_SOURCE_DATA "/Examples"));
     const QStringList files = folder.entryList({QStringLiteral("*.vnp")}, QDir::Files);
@@ -68,6 +90,18 @@ TEST(ChartLayoutExamples, NoOverlapSameSizesOneExactStep)
             for (int k = i + 1; k < placed.size(); ++k)
                 EXPECT_FALSE(boxOf(*placed[i]).intersects(boxOf(*placed[k])))
                     << placed[i]->TagID().toStdString() << " / " << placed[k]->TagID().toStdString();
+        }
+        for (const auto &line : lines) {
+            if (!line->hasElement())
+                continue;
+            const LineElement &e = context.line(line->theObjectLine());
+            for (const cBlock *b : placed) {
+                const bool joins = b->TagID().compare(line->sFrom(), Qt::CaseInsensitive) == 0
+                    || b->TagID().compare(line->sTo(), Qt::CaseInsensitive) == 0;
+                EXPECT_TRUE(joins || !runsThrough(QLineF(e.x1, e.y1, e.x2, e.y2), boxOf(*b)))
+                    << line->sFrom().toStdString() << "->" << line->sTo().toStdString() << " through "
+                    << b->TagID().toStdString();
+            }
         }
         QRectF laidOut;
         for (const auto &b : blocks)
