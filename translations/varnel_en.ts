@@ -196,6 +196,37 @@
     </message>
 </context>
 <context>
+    <name>ChartWords</name>
+    <message>
+        <source>EVET</source>
+        <translation>YES</translation>
+    </message>
+    <message>
+        <source>HAYIR</source>
+        <translation>NO</translation>
+    </message>
+    <message>
+        <source>başla</source>
+        <translation>start</translation>
+    </message>
+    <message>
+        <source>dur</source>
+        <translation>stop</translation>
+    </message>
+    <message>
+        <source>giriş</source>
+        <translation>input</translation>
+    </message>
+    <message>
+        <source>çıkış</source>
+        <translation>output</translation>
+    </message>
+    <message>
+        <source>pencere</source>
+        <translation>window</translation>
+    </message>
+</context>
+<context>
     <name>CodeCommands</name>
     <message>
         <source>Kod</source>

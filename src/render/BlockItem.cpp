@@ -1,5 +1,6 @@
 #include "render/BlockItem.h"
 
+#include "base/ChartWords.h"
 #include "model/cBlock.h"
 #include "render/BlockPainter.h"
 #include "render/SurfaceFonts.h"
@@ -20,8 +21,9 @@ BlockItem::Look BlockItem::lookOf(const cBlock &block, const ModelContext &conte
     look.fill = BlockPainter::colorOf(block.BGColor());
     look.border = BlockPainter::colorOf(block.BorderColor());
     look.text = BlockPainter::colorOf(block.TextColor());
-    look.captionUp = block.sCaptionUp();
-    look.caption = block.sCaption();
+    // The derived words are stored in Turkish and read in the interface's language.
+    look.captionUp = ChartWords::shown(block.sCaptionUp());
+    look.caption = ChartWords::shown(block.sCaption());
     look.width = shape.width;
     look.height = shape.height;
     return look;

@@ -1,5 +1,6 @@
 #include "render/LineItem.h"
 
+#include "base/ChartWords.h"
 #include "render/SurfaceFonts.h"
 
 #include <QPainter>
@@ -121,7 +122,7 @@ void LineItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *, QWidge
         painter->fillRect(labelRect(), Qt::white);
         painter->setPen(Qt::black);
         painter->setFont(SurfaceFonts::lineLabel());
-        painter->drawText(labelRect(), Qt::AlignCenter | Qt::TextDontClip, m_route.labelText);
+        painter->drawText(labelRect(), Qt::AlignCenter | Qt::TextDontClip, ChartWords::shown(m_route.labelText));
     }
     if (!m_countText.isEmpty()) {
         painter->setPen(QColor(0x80, 0x60, 0x00));

@@ -1,5 +1,9 @@
 #include "shell/InterfaceLanguage.h"
 
+#include "base/ChartWords.h"
+#include "project/RecoveryStore.h"
+#include "project/SaveQuestion.h"
+
 #include <QCoreApplication>
 #include <QTemporaryDir>
 #include <QTranslator>
@@ -57,6 +61,11 @@ TEST(InterfaceLanguageTest, EnglishTranslatesTheWindowsTexts)
     const QString dataFolder = QCoreApplication::applicationDirPath() + QStringLiteral("/../src/");
     ASSERT_TRUE(InterfaceLanguage::install(*QCoreApplication::instance(), Choice::English, dataFolder));
     EXPECT_EQ(QCoreApplication::translate("frmDlgIf", "Karşılaştırma"), QStringLiteral("Comparison"));
+    // The core's texts the windows show, and the chart's words on the surface.
+    EXPECT_EQ(SaveQuestion::text(QString()),
+              QStringLiteral("The project Untitled has not been saved!\r\n\r\nSave the changes?"));
+    EXPECT_EQ(RecoveryStore::questionTitle(), QStringLiteral("Recovery"));
+    EXPECT_EQ(ChartWords::shown(QStringLiteral("HAYIR")), QStringLiteral("NO"));
     EXPECT_EQ(InterfaceLanguage::active(), Choice::English);
     EXPECT_FALSE(InterfaceLanguage::install(*QCoreApplication::instance(), Choice::English,
                                             QStringLiteral("/yok/")));

@@ -1,5 +1,6 @@
 #include "ui/editor/ChartDescriptions.h"
 
+#include "base/ChartWords.h"
 #include "model/Block_Collection.h"
 #include "model/Line_Collection.h"
 
@@ -12,7 +13,7 @@ QString captionText(const cBlock &block)
 {
     QStringList parts;
     for (const QString &part : {block.sCaptionUp(), block.sCaption()}) {
-        const QString simple = part.simplified();
+        const QString simple = ChartWords::shown(part).simplified();
         if (!simple.isEmpty())
             parts << simple;
     }
@@ -63,7 +64,7 @@ QString ChartDescriptions::descriptionOf(const cBlock &block) const
 {
     QStringList ways;
     for (const cLine *line : m_lines.outgoing(block.TagID())) {
-        const QString caption = line->sCaption().simplified();
+        const QString caption = ChartWords::shown(line->sCaption()).simplified();
         ways << (caption.isEmpty() ? tr("Sonra") : caption) + QStringLiteral(": ") + captionOf(line->sTo());
     }
     return ways.isEmpty() ? tr("Çıkan çizgisi yok") : ways.join(QStringLiteral(", "));
@@ -71,7 +72,7 @@ QString ChartDescriptions::descriptionOf(const cBlock &block) const
 
 QString ChartDescriptions::nameOf(const cLine &line) const
 {
-    const QString caption = line.sCaption().simplified();
+    const QString caption = ChartWords::shown(line.sCaption()).simplified();
     return caption.isEmpty() ? tr("Çizgi") : tr("Çizgi (%1)").arg(caption);
 }
 

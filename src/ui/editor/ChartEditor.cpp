@@ -1,5 +1,6 @@
 #include "ui/editor/ChartEditor.h"
 
+#include "base/ChartWords.h"
 #include "model/cBlock.h"
 #include "project/Project.h"
 #include "render/BlockItem.h"
@@ -301,7 +302,8 @@ void ChartEditor::labelSelectedLines()
     const ModelContext &context = m_project.context();
     // Without two selected blocks the edit refuses with its message; nothing to ask for.
     const bool pair = context.selectedIndex() != -1 && context.previousSelectedIndex() != -1;
-    const QString caption = pair && m_captionPrompt ? m_captionPrompt() : QString();
+    // A branch typed in the interface's language is stored in the chart's: "YES" becomes "EVET".
+    const QString caption = pair && m_captionPrompt ? ChartWords::stored(m_captionPrompt()) : QString();
     apply(tr("Çizgiye Açıklama Ekle"), [&caption](EditOperations &operations) {
         return operations.labelSelectedLines(caption);
     });
