@@ -227,6 +227,25 @@
     </message>
 </context>
 <context>
+    <name>CodeCommand</name>
+    <message>
+        <source>--locale bir değer bekliyor.</source>
+        <translation>--locale expects a value.</translation>
+    </message>
+    <message>
+        <source>Kullanım: varnel-run --code python|c|java ÇIKTI DOSYA.vnp [--locale AD]</source>
+        <translation>Usage: varnel-run --code python|c|java OUTPUT FILE.vnp [--locale NAME]</translation>
+    </message>
+    <message>
+        <source>--code python, c ya da java bekliyor: </source>
+        <translation>--code expects python, c or java: </translation>
+    </message>
+    <message>
+        <source>Kod yazılamadı: </source>
+        <translation>The code could not be written: </translation>
+    </message>
+</context>
+<context>
     <name>CodeCommands</name>
     <message>
         <source>Kod</source>
@@ -596,6 +615,74 @@ Not Found</translation>
     <message>
         <source>Aynı isimde ikinci bir nesne eklenemez: </source>
         <translation>A second object with the same name cannot be added: </translation>
+    </message>
+</context>
+<context>
+    <name>GradeCommand</name>
+    <message>
+        <source>Kullanım: varnel-run --grade ALIŞTIRMA.vnx [--jobs N] [--report RAPOR.csv|RAPOR.json|RAPOR.xml]
+                     ŞEMA.vnp|KLASÖR...
+  Her şemayı alıştırmanın bütün testleriyle sınar; klasör, içindeki .vnp dosyaları demektir.
+  --jobs N       aynı anda sınanan şema sayısı; varsayılan işlemci sayısı
+  --report RAPOR sonuçları CSV, JSON ya da JUnit XML olarak yazar (biçimi uzantısı seçer)
+Çıkış durumu: 0 her şema sınandı, 1 bir şema okunamadı ya da rapor yazılamadı,
+2 alıştırma dosyası ya da bağımsız değişkenler yanlış.
+</source>
+        <translation>Usage: varnel-run --grade EXERCISE.vnx [--jobs N] [--report REPORT.csv|REPORT.json|REPORT.xml]
+                     CHART.vnp|FOLDER...
+  Tests every chart with all the exercise&apos;s tests; a folder means the .vnp files in it.
+  --jobs N        number of charts tested at once; the number of processors by default
+  --report REPORT writes the results as CSV, JSON or JUnit XML (the extension picks the format)
+Exit status: 0 every chart was tested, 1 a chart could not be read or the report could not be written,
+2 the exercise file or the arguments are wrong.
+</translation>
+    </message>
+    <message>
+        <source> bir değer bekliyor.</source>
+        <translation> expects a value.</translation>
+    </message>
+    <message>
+        <source>--jobs 1 ile 1024 arasında bir tam sayı bekliyor: </source>
+        <translation>--jobs expects a whole number from 1 to 1024: </translation>
+    </message>
+    <message>
+        <source>Bilinmeyen seçenek: </source>
+        <translation>Unknown option: </translation>
+    </message>
+    <message>
+        <source>Bir alıştırma dosyası ve en az bir şema ya da klasör verilmeli.</source>
+        <translation>Give an exercise file and at least one chart or folder.</translation>
+    </message>
+    <message>
+        <source>--report dosyasının uzantısı .csv, .json ya da .xml olmalı: </source>
+        <translation>The --report file must end in .csv, .json or .xml: </translation>
+    </message>
+    <message>
+        <source>Raporun yazılacağı klasör yok: </source>
+        <translation>The report&apos;s folder does not exist: </translation>
+    </message>
+    <message>
+        <source>Sınıf toplamı: </source>
+        <translation>Class total: </translation>
+    </message>
+    <message>
+        <source> test geçti; bütün testleri geçen şema: </source>
+        <translation> tests passed; charts that passed every test: </translation>
+    </message>
+    <message>
+        <source>Rapor yazılamadı: </source>
+        <translation>The report could not be written: </translation>
+    </message>
+</context>
+<context>
+    <name>GradeWorkerProcess</name>
+    <message>
+        <source>Sınama süreci başlatılamadı: </source>
+        <translation>The testing process could not be started: </translation>
+    </message>
+    <message>
+        <source>Sınama süreci alıştırma dosyasını okuyamadı.</source>
+        <translation>The testing process could not read the exercise file.</translation>
     </message>
 </context>
 <context>
@@ -1303,6 +1390,64 @@ Restore these changes? If you answer &quot;No&quot;, the recovery copy is delete
     </message>
 </context>
 <context>
+    <name>RunnerMain</name>
+    <message>
+        <source>Kullanım: varnel-run [--locale AD] [--max-blocks N] [--counts SAYILAR.csv] [--trace İZ.txt] DOSYA.vnp
+          varnel-run --render RESİM.png|RESİM.svg|RESİM.pdf DOSYA.vnp
+          varnel-run --code python|c|java ÇIKTI DOSYA.vnp [--locale AD]
+          varnel-run --grade ALIŞTIRMA.vnx [--jobs N] [--report RAPOR] ŞEMA.vnp|KLASÖR...
+  Akış şemasını terminalde çalıştırır: ÇIKIŞ satırları standart çıktıya,
+  GİRİŞ satırları standart girdiden, iletiler standart hataya.
+  --locale AD       bölgesel ayarlar (örneğin tr_TR); varsayılan ortamınki
+  --max-blocks N    N bloktan fazlasını çalıştıran programı durdurur
+  --counts DOSYA    her bloğun kaç kez çalıştığını DOSYA&apos;ya CSV olarak yazar
+  --trace DOSYA     çalışan her blok için DOSYA&apos;ya bir satır yazar
+  --render RESİM    şemayı çalıştırmaz, resmini RESİM dosyasına çizer;
+                    biçimi uzantısı seçer (PNG, SVG ya da tek sayfa PDF)
+Çıkış durumu: 0 program sonuna ulaştı (ya da resim yazıldı), 1 program bir
+hatayla ya da başka bir nedenle durdu, 2 dosya yüklenemedi, resim, sayılar ya da
+iz dosyası yazılamadı ya da bağımsız değişkenler yanlış.
+</source>
+        <translation>Usage: varnel-run [--locale NAME] [--max-blocks N] [--counts COUNTS.csv] [--trace TRACE.txt] FILE.vnp
+       varnel-run --render IMAGE.png|IMAGE.svg|IMAGE.pdf FILE.vnp
+       varnel-run --code python|c|java OUTPUT FILE.vnp [--locale NAME]
+       varnel-run --grade EXERCISE.vnx [--jobs N] [--report REPORT] CHART.vnp|FOLDER...
+  Runs the flowchart in the terminal: OUTPUT lines to standard output,
+  INPUT lines from standard input, messages to standard error.
+  --locale NAME     regional settings (for example en_US); the environment&apos;s by default
+  --max-blocks N    stops a program that runs more than N blocks
+  --counts FILE     writes how many times each block ran to FILE as CSV
+  --trace FILE      writes a line to FILE for every block that runs
+  --render IMAGE    does not run the chart but draws it into the IMAGE file;
+                    the extension picks the format (PNG, SVG or one-page PDF)
+  --lang en         the runner&apos;s own texts in English
+Exit status: 0 the program reached its end (or the image was written), 1 the program
+stopped with an error or for another reason, 2 the file could not be loaded, the image,
+the counts or the trace file could not be written, or the arguments are wrong.
+</translation>
+    </message>
+    <message>
+        <source>Bilinmeyen seçenek: </source>
+        <translation>Unknown option: </translation>
+    </message>
+    <message>
+        <source> bir değer bekliyor.</source>
+        <translation> expects a value.</translation>
+    </message>
+    <message>
+        <source>--locale bilinen bir bölgesel ayar adı bekliyor (dil_ÜLKE biçiminde: tr_TR, en_US, de_DE, ...): </source>
+        <translation>--locale expects a known regional settings name (in the form language_COUNTRY: tr_TR, en_US, de_DE, ...): </translation>
+    </message>
+    <message>
+        <source>--max-blocks pozitif bir tam sayı bekliyor: </source>
+        <translation>--max-blocks expects a positive whole number: </translation>
+    </message>
+    <message>
+        <source>Tek bir proje dosyası verilmeli.</source>
+        <translation>Give exactly one project file.</translation>
+    </message>
+</context>
+<context>
     <name>SaveQuestion</name>
     <message>
         <source>Kaydet?</source>
@@ -1337,6 +1482,44 @@ Save the changes?</translation>
     <message>
         <source>Sekme tuşu nesneleri akış sırasıyla gezer; Insert yeni nesne ekler.</source>
         <translation>The Tab key walks the objects in flow order; Insert adds a new object.</translation>
+    </message>
+</context>
+<context>
+    <name>TerminalRenderer</name>
+    <message>
+        <source>--render bir .png, .svg ya da .pdf dosya adı bekliyor: </source>
+        <translation>--render expects a .png, .svg or .pdf file name: </translation>
+    </message>
+    <message>
+        <source>, proje dosyası değil.</source>
+        <translation>, not a project file.</translation>
+    </message>
+    <message>
+        <source> okunamadı; resmi çizilmedi.</source>
+        <translation> could not be read; no image was drawn.</translation>
+    </message>
+</context>
+<context>
+    <name>TerminalRunner</name>
+    <message>
+        <source>standart çıktı kapalı</source>
+        <translation>standard output is closed</translation>
+    </message>
+    <message>
+        <source>İz dosyası yazılamadı: </source>
+        <translation>The trace file could not be written: </translation>
+    </message>
+    <message>
+        <source>Çalışma sayıları dosyası yazılamadı: </source>
+        <translation>The counts file could not be written: </translation>
+    </message>
+    <message>
+        <source>, proje dosyası değil.</source>
+        <translation>, not a project file.</translation>
+    </message>
+    <message>
+        <source>Program çıktısı yazılamadı: </source>
+        <translation>The program&apos;s output could not be written: </translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,7 @@
 #include "exercise/LocaleName.h"
 #include "interp/Numbers.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <cstdio>
 
@@ -21,7 +22,7 @@ int CodeCommand::exec()
     const qsizetype localeAt = rest.indexOf(QStringLiteral("--locale"));
     if (localeAt >= 0) {
         if (localeAt + 1 >= rest.size())
-            return fail(QStringLiteral("--locale bir değer bekliyor."));
+            return fail(QCoreApplication::translate("CodeCommand", "--locale bir değer bekliyor."));
         const std::optional<QLocale> named = LocaleName::parse(rest[localeAt + 1]);
         if (!named) {
             return fail(QStringLiteral("--locale bilinen bir bölgesel ayar adı bekliyor "
@@ -31,11 +32,12 @@ int CodeCommand::exec()
         rest.remove(localeAt, 2);
     }
     if (rest.size() != 3) {
-        return fail(QStringLiteral("Kullanım: varnel-run --code python|c|java ÇIKTI DOSYA.vnp [--locale AD]"));
+        return fail(QCoreApplication::translate(
+            "CodeCommand", "Kullanım: varnel-run --code python|c|java ÇIKTI DOSYA.vnp [--locale AD]"));
     }
     const std::optional<CodeExport::Language> language = CodeExport::languageNamed(rest[0]);
     if (!language)
-        return fail(QStringLiteral("--code python, c ya da java bekliyor: ") + rest[0]);
+        return fail(QCoreApplication::translate("CodeCommand", "--code python, c ya da java bekliyor: ") + rest[0]);
     Numbers::useLocale(locale);
     const QString out = rest[1];
     CodeExport exporter;
@@ -43,6 +45,7 @@ int CodeCommand::exec()
         return fail(exporter.error());
     CheckedFileWriter writer(out);
     if (!writer.write(exporter.code().toUtf8()))
-        return fail(QStringLiteral("Kod yazılamadı: ") + out + QStringLiteral(" - ") + writer.errorText());
+        return fail(QCoreApplication::translate("CodeCommand", "Kod yazılamadı: ") + out + QStringLiteral(" - ")
+                    + writer.errorText());
     return 0;
 }

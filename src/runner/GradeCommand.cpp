@@ -4,6 +4,7 @@
 #include "exercise/ExerciseReader.h"
 #include "runner/GradeWorkerProcess.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
 #include <QFileInfo>
@@ -14,14 +15,15 @@
 
 namespace {
 
-const char *const gradeUsage =
+const char *const gradeUsage = QT_TRANSLATE_NOOP(
+    "GradeCommand",
     "Kullanım: varnel-run --grade ALIŞTIRMA.vnx [--jobs N] [--report RAPOR.csv|RAPOR.json|RAPOR.xml]\n"
     "                     ŞEMA.vnp|KLASÖR...\n"
     "  Her şemayı alıştırmanın bütün testleriyle sınar; klasör, içindeki .vnp dosyaları demektir.\n"
     "  --jobs N       aynı anda sınanan şema sayısı; varsayılan işlemci sayısı\n"
     "  --report RAPOR sonuçları CSV, JSON ya da JUnit XML olarak yazar (biçimi uzantısı seçer)\n"
     "Çıkış durumu: 0 her şema sınandı, 1 bir şema okunamadı ya da rapor yazılamadı,\n"
-    "2 alıştırma dosyası ya da bağımsız değişkenler yanlış.\n";
+    "2 alıştırma dosyası ya da bağımsız değişkenler yanlış.\n");
 
 void printLine(std::FILE *stream, const QString &text)
 {
@@ -45,7 +47,7 @@ int GradeCommand::usageError(const QString &problem) const
 {
     if (!problem.isEmpty())
         printLine(stderr, problem);
-    std::fputs(gradeUsage, stderr);
+    std::fputs(QCoreApplication::translate("GradeCommand", gradeUsage).toUtf8().constData(), stderr);
     return 2;
 }
 
@@ -56,7 +58,7 @@ QString GradeCommand::parseArguments()
         const QString argument = rest.takeFirst();
         if (argument == QStringLiteral("--jobs") || argument == QStringLiteral("--report")) {
             if (rest.isEmpty())
-                return argument + QStringLiteral(" bir değer bekliyor.");
+                return argument + QCoreApplication::translate("GradeCommand", " bir değer bekliyor.");
             const QString value = rest.takeFirst();
             if (argument == QStringLiteral("--report")) {
                 m_reportPath = value;
@@ -65,9 +67,10 @@ QString GradeCommand::parseArguments()
             bool ok = false;
             m_jobs = value.toInt(&ok);
             if (!ok || m_jobs < 1 || m_jobs > MaxJobs)
-                return QStringLiteral("--jobs 1 ile 1024 arasında bir tam sayı bekliyor: ") + value;
+                return QCoreApplication::translate("GradeCommand", "--jobs 1 ile 1024 arasında bir tam sayı bekliyor: ")
+                    + value;
         } else if (argument.startsWith(QStringLiteral("--"))) {
-            return QStringLiteral("Bilinmeyen seçenek: ") + argument;
+            return QCoreApplication::translate("GradeCommand", "Bilinmeyen seçenek: ") + argument;
         } else if (m_exercisePath.isEmpty()) {
             m_exercisePath = argument;
         } else {
@@ -75,7 +78,8 @@ QString GradeCommand::parseArguments()
         }
     }
     if (m_exercisePath.isEmpty() || m_chartArguments.isEmpty())
-        return QStringLiteral("Bir alıştırma dosyası ve en az bir şema ya da klasör verilmeli.");
+        return QCoreApplication::translate("GradeCommand",
+                                           "Bir alıştırma dosyası ve en az bir şema ya da klasör verilmeli.");
     if (m_jobs == 0)
         m_jobs = qMax(1, QThread::idealThreadCount());
     return m_reportPath.isEmpty() ? QString() : checkReportPath();
@@ -85,10 +89,12 @@ QString GradeCommand::checkReportPath()
 {
     m_reportFormat = GradeReport::formatOf(m_reportPath);
     if (!m_reportFormat)
-        return QStringLiteral("--report dosyasının uzantısı .csv, .json ya da .xml olmalı: ") + m_reportPath;
+        return QCoreApplication::translate("GradeCommand",
+                                           "--report dosyasının uzantısı .csv, .json ya da .xml olmalı: ")
+            + m_reportPath;
     const QFileInfo folder(QFileInfo(m_reportPath).absolutePath());
     if (!folder.isDir())
-        return QStringLiteral("Raporun yazılacağı klasör yok: ") + folder.filePath();
+        return QCoreApplication::translate("GradeCommand", "Raporun yazılacağı klasör yok: ") + folder.filePath();
     return QString();
 }
 
@@ -173,13 +179,17 @@ int GradeCommand::finish()
         complete += job.grade.passed() == job.grade.total() ? 1 : 0;
         allGraded = allGraded && job.grade.graded();
     }
-    printLine(stdout, QStringLiteral("Sınıf toplamı: ") + QString::number(passed) + u'/' + QString::number(total)
-                          + QStringLiteral(" test geçti; bütün testleri geçen şema: ") + QString::number(complete)
-                          + u'/' + QString::number(grades.size()));
+    printLine(stdout,
+              QCoreApplication::translate("GradeCommand", "Sınıf toplamı: ") + QString::number(passed) + u'/'
+                  + QString::number(total)
+                  + QCoreApplication::translate("GradeCommand", " test geçti; bütün testleri geçen şema: ")
+                  + QString::number(complete) + u'/' + QString::number(grades.size()));
     if (m_reportFormat) {
         QString failure;
         if (!GradeReport(m_exercise.title, grades).write(m_reportPath, *m_reportFormat, &failure)) {
-            printLine(stderr, QStringLiteral("Rapor yazılamadı: ") + m_reportPath + QStringLiteral(": ") + failure);
+            printLine(stderr,
+                      QCoreApplication::translate("GradeCommand", "Rapor yazılamadı: ") + m_reportPath
+                          + QStringLiteral(": ") + failure);
             return 1;
         }
     }

@@ -47,7 +47,8 @@ void GradeWorkerProcess::start()
     m_answered = false;
     m_process->start(QCoreApplication::applicationFilePath(), {QStringLiteral("--grade-worker"), m_exercisePath});
     if (!m_process->waitForStarted()) {
-        Q_EMIT failed(QStringLiteral("Sınama süreci başlatılamadı: ") + m_process->errorString());
+        Q_EMIT failed(QCoreApplication::translate("GradeWorkerProcess", "Sınama süreci başlatılamadı: ")
+                      + m_process->errorString());
         m_job = nullptr;
     }
 }
@@ -138,7 +139,8 @@ void GradeWorkerProcess::workerEnded(int exitCode, QProcess::ExitStatus status)
     // A worker that ends of itself before any answer refused the exercise (it said why).
     if (!m_killedForStall && !m_answered && status == QProcess::NormalExit && exitCode == 2) {
         m_job = nullptr;
-        Q_EMIT failed(QStringLiteral("Sınama süreci alıştırma dosyasını okuyamadı."));
+        Q_EMIT failed(
+            QCoreApplication::translate("GradeWorkerProcess", "Sınama süreci alıştırma dosyasını okuyamadı."));
         return;
     }
     GradeJob *const job = m_job;

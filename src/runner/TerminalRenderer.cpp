@@ -51,18 +51,21 @@ void TerminalRenderer::printMessage(const QString &message)
 int TerminalRenderer::exec()
 {
     if (!ChartExport::formatOf(m_output)) {
-        printMessage(QStringLiteral("--render bir .png, .svg ya da .pdf dosya adı bekliyor: ") + m_output);
+        printMessage(
+            QCoreApplication::translate("TerminalRenderer", "--render bir .png, .svg ya da .pdf dosya adı bekliyor: ")
+            + m_output);
         return 2;
     }
     const QFileInfo info(m_chart);
     if (!info.isFile()) {
         const QString kind = FileKind::nonFileKind(m_chart);
         printMessage(kind.isEmpty() ? FileErrors::notFound(m_chart)
-                                    : m_chart + u' ' + kind + QStringLiteral(", proje dosyası değil."));
+                                    : m_chart + u' ' + kind
+                             + QCoreApplication::translate("TerminalRenderer", ", proje dosyası değil."));
         return 2;
     }
     if (!m_project.load_FILE(info.absoluteFilePath())) {
-        printMessage(m_chart + QStringLiteral(" okunamadı; resmi çizilmedi."));
+        printMessage(m_chart + QCoreApplication::translate("TerminalRenderer", " okunamadı; resmi çizilmedi."));
         return 2;
     }
     ChartRenderer renderer(m_project, &m_log);

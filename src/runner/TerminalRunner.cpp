@@ -6,6 +6,7 @@
 #include "interp/TextRules.h"
 #include "runner/TraceFile.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <cerrno>
 #include <string>
@@ -24,7 +25,7 @@ bool writeUtf8(std::FILE *stream, const QString &text)
 QString outputFailure(int errnum)
 {
     if (errnum == EBADF || errnum == EPIPE)
-        return QStringLiteral("standart çıktı kapalı");
+        return QCoreApplication::translate("TerminalRunner", "standart çıktı kapalı");
     return FileErrors::text(CheckedFileWriter::numberOfErrno(errnum));
 }
 
@@ -57,8 +58,8 @@ bool TerminalRunner::startRecords()
         return true;
     m_trace = std::make_unique<TraceFile>(m_options.traceFile);
     if (!m_trace->isOpen()) {
-        printMessage(QStringLiteral("İz dosyası yazılamadı: ") + m_options.traceFile + QStringLiteral(": ")
-                     + m_trace->errorText());
+        printMessage(QCoreApplication::translate("TerminalRunner", "İz dosyası yazılamadı: ") + m_options.traceFile
+                     + QStringLiteral(": ") + m_trace->errorText());
         return false;
     }
     m_runtime.run.debugger().setTrace([this](const QString &chart, const BlockRecord &record) {
@@ -74,15 +75,15 @@ bool TerminalRunner::finishRecords()
 {
     bool written = true;
     if (m_trace && !m_trace->finish()) {
-        printMessage(QStringLiteral("İz dosyası yazılamadı: ") + m_options.traceFile + QStringLiteral(": ")
-                     + m_trace->errorText());
+        printMessage(QCoreApplication::translate("TerminalRunner", "İz dosyası yazılamadı: ") + m_options.traceFile
+                     + QStringLiteral(": ") + m_trace->errorText());
         written = false;
     }
     if (!m_options.countsFile.isEmpty()) {
         CheckedFileWriter writer(m_options.countsFile);
         if (!writer.write(m_runtime.run.debugger().counts().csv())) {
-            printMessage(QStringLiteral("Çalışma sayıları dosyası yazılamadı: ") + m_options.countsFile
-                         + QStringLiteral(": ") + writer.errorText());
+            printMessage(QCoreApplication::translate("TerminalRunner", "Çalışma sayıları dosyası yazılamadı: ")
+                         + m_options.countsFile + QStringLiteral(": ") + writer.errorText());
             written = false;
         }
     }
@@ -166,7 +167,8 @@ int TerminalRunner::exec()
     if (!info.isFile()) {
         const QString kind = FileKind::nonFileKind(m_options.file);
         printMessage(kind.isEmpty() ? FileErrors::notFound(m_options.file)
-                                    : m_options.file + u' ' + kind + QStringLiteral(", proje dosyası değil."));
+                                    : m_options.file + u' ' + kind
+                             + QCoreApplication::translate("TerminalRunner", ", proje dosyası değil."));
         return 2;
     }
     if (!m_project.load_FILE(info.absoluteFilePath()) || !startRecords())
@@ -178,7 +180,8 @@ int TerminalRunner::exec()
     if (!finishRecords())
         return 2;
     if (m_outputErrno != 0) {
-        printMessage(QStringLiteral("Program çıktısı yazılamadı: ") + outputFailure(m_outputErrno));
+        printMessage(QCoreApplication::translate("TerminalRunner", "Program çıktısı yazılamadı: ")
+                     + outputFailure(m_outputErrno));
         return 1;
     }
     return m_runtime.run.completedNormally() ? 0 : 1;

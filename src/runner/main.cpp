@@ -5,6 +5,8 @@
 #include "runner/GradeWorker.h"
 #include "runner/TerminalRenderer.h"
 #include "runner/TerminalRunner.h"
+#include "shell/DataLocator.h"
+#include "shell/InterfaceLanguage.h"
 
 #include <QCoreApplication>
 #include <QLocale>
@@ -19,7 +21,8 @@
 
 namespace {
 
-const char *const usage =
+const char *const usage = QT_TRANSLATE_NOOP(
+    "RunnerMain",
     "Kullanım: varnel-run [--locale AD] [--max-blocks N] [--counts SAYILAR.csv] [--trace İZ.txt] DOSYA.vnp\n"
     "          varnel-run --render RESİM.png|RESİM.svg|RESİM.pdf DOSYA.vnp\n"
     "          varnel-run --code python|c|java ÇIKTI DOSYA.vnp [--locale AD]\n"
@@ -34,7 +37,7 @@ const char *const usage =
     "                    biçimi uzantısı seçer (PNG, SVG ya da tek sayfa PDF)\n"
     "Çıkış durumu: 0 program sonuna ulaştı (ya da resim yazıldı), 1 program bir\n"
     "hatayla ya da başka bir nedenle durdu, 2 dosya yüklenemedi, resim, sayılar ya da\n"
-    "iz dosyası yazılamadı ya da bağımsız değişkenler yanlış.\n";
+    "iz dosyası yazılamadı ya da bağımsız değişkenler yanlış.\n");
 
 // A closed standard stream gets /dev/null, read-only, in its place: no file the run opens can
 // take its number, and writing to it fails (and is reported) as writing to the closed one would.
@@ -54,7 +57,8 @@ bool renderRequested(int argc, char **argv)
         if (std::strcmp(argv[i], "--render") == 0)
             return true;
         if (std::strcmp(argv[i], "--locale") == 0 || std::strcmp(argv[i], "--max-blocks") == 0
-            || std::strcmp(argv[i], "--counts") == 0 || std::strcmp(argv[i], "--trace") == 0)
+            || std::strcmp(argv[i], "--counts") == 0 || std::strcmp(argv[i], "--trace") == 0
+            || std::strcmp(argv[i], "--lang") == 0)
             ++i;
     }
     return false;
@@ -64,7 +68,7 @@ int usageError(const QString &problem)
 {
     if (!problem.isEmpty())
         std::fprintf(stderr, "%s\n", problem.toUtf8().constData());
-    std::fputs(usage, stderr);
+    std::fputs(QCoreApplication::translate("RunnerMain", usage).toUtf8().constData(), stderr);
     return 2;
 }
 
@@ -78,6 +82,13 @@ int main(int argc, char **argv)
         : std::make_unique<QCoreApplication>(argc, argv);
     QStringList args = QCoreApplication::arguments();
     args.removeFirst();
+    // The runner's own texts follow --lang; what the chart writes stays as the interpreter writes it.
+    QString languageError;
+    const std::optional<InterfaceLanguage::Choice> language = InterfaceLanguage::takeOption(args, languageError);
+    if (!languageError.isEmpty())
+        return usageError(languageError);
+    if (language == InterfaceLanguage::Choice::English)
+        InterfaceLanguage::install(*app, *language, DataLocator().dataFolder());
     if (!args.isEmpty() && args.first() == QStringLiteral("--grade"))
         return GradeCommand(args.mid(1)).exec();
     if (!args.isEmpty() && args.first() == QStringLiteral("--code"))
@@ -94,15 +105,17 @@ int main(int argc, char **argv)
         if (option != QStringLiteral("--locale") && option != QStringLiteral("--max-blocks")
             && option != QStringLiteral("--render") && option != QStringLiteral("--counts")
             && option != QStringLiteral("--trace"))
-            return usageError(QStringLiteral("Bilinmeyen seçenek: ") + option);
+            return usageError(QCoreApplication::translate("RunnerMain", "Bilinmeyen seçenek: ") + option);
         if (args.isEmpty())
-            return usageError(option + QStringLiteral(" bir değer bekliyor."));
+            return usageError(option + QCoreApplication::translate("RunnerMain", " bir değer bekliyor."));
         const QString value = args.takeFirst();
         if (option == QStringLiteral("--locale")) {
             const std::optional<QLocale> named = LocaleName::parse(value);
             if (!named) {
-                return usageError(QStringLiteral("--locale bilinen bir bölgesel ayar adı bekliyor "
-                                                 "(dil_ÜLKE biçiminde: tr_TR, en_US, de_DE, ...): ") + value);
+                return usageError(QCoreApplication::translate("RunnerMain",
+                                                              "--locale bilinen bir bölgesel ayar adı bekliyor "
+                                                              "(dil_ÜLKE biçiminde: tr_TR, en_US, de_DE, ...): ")
+                                  + value);
             }
             locale = *named;
         } else if (option == QStringLiteral("--render")) {
@@ -115,11 +128,12 @@ int main(int argc, char **argv)
             bool ok = false;
             options.maxBlocks = value.toLongLong(&ok);
             if (!ok || options.maxBlocks < 1)
-                return usageError(QStringLiteral("--max-blocks pozitif bir tam sayı bekliyor: ") + value);
+                return usageError(
+                    QCoreApplication::translate("RunnerMain", "--max-blocks pozitif bir tam sayı bekliyor: ") + value);
         }
     }
     if (args.size() != 1)
-        return usageError(QStringLiteral("Tek bir proje dosyası verilmeli."));
+        return usageError(QCoreApplication::translate("RunnerMain", "Tek bir proje dosyası verilmeli."));
     options.file = args.first();
     Numbers::useLocale(locale);
     if (picture)
