@@ -227,6 +227,13 @@
     </message>
 </context>
 <context>
+    <name>CheckedFileWriter</name>
+    <message>
+        <source>%1: %2, dosya değil</source>
+        <translation>%1: %2, not a file</translation>
+    </message>
+</context>
+<context>
     <name>CodeCommand</name>
     <message>
         <source>--locale bir değer bekliyor.</source>
@@ -574,6 +581,13 @@ All tests passed.</translation>
     </message>
 </context>
 <context>
+    <name>ExerciseReader</name>
+    <message>
+        <source>%1, alıştırma dosyası değil</source>
+        <translation>%1, not an exercise file</translation>
+    </message>
+</context>
+<context>
     <name>FileErrors</name>
     <message>
         <source>Yetersiz bellek</source>
@@ -604,6 +618,25 @@ All tests passed.</translation>
 Bulunamadı</source>
         <translation>File %1<byte value="xd"/>
 Not Found</translation>
+    </message>
+</context>
+<context>
+    <name>FileKind</name>
+    <message>
+        <source>bir klasör</source>
+        <translation>a folder</translation>
+    </message>
+    <message>
+        <source>bir adlandırılmış boru (FIFO)</source>
+        <translation>a named pipe (FIFO)</translation>
+    </message>
+    <message>
+        <source>bir soket</source>
+        <translation>a socket</translation>
+    </message>
+    <message>
+        <source>bir aygıt</source>
+        <translation>a device</translation>
     </message>
 </context>
 <context>
@@ -1491,12 +1524,12 @@ Save the changes?</translation>
         <translation>--render expects a .png, .svg or .pdf file name: </translation>
     </message>
     <message>
-        <source>, proje dosyası değil.</source>
-        <translation>, not a project file.</translation>
-    </message>
-    <message>
         <source> okunamadı; resmi çizilmedi.</source>
         <translation> could not be read; no image was drawn.</translation>
+    </message>
+    <message>
+        <source>%1 %2, proje dosyası değil.</source>
+        <translation>%1 is %2, not a project file.</translation>
     </message>
 </context>
 <context>
@@ -1514,12 +1547,12 @@ Save the changes?</translation>
         <translation>The counts file could not be written: </translation>
     </message>
     <message>
-        <source>, proje dosyası değil.</source>
-        <translation>, not a project file.</translation>
-    </message>
-    <message>
         <source>Program çıktısı yazılamadı: </source>
         <translation>The program&apos;s output could not be written: </translation>
+    </message>
+    <message>
+        <source>%1 %2, proje dosyası değil.</source>
+        <translation>%1 is %2, not a project file.</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,7 @@
 #include "base/FileErrors.h"
 #include "base/FileKind.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -80,8 +81,8 @@ bool CheckedFileWriter::write(QByteArrayView bytes)
     const QString kind = FileKind::nonFileKind(m_path);
     if (!kind.isEmpty()) {
         return fail(FileErrors::PathFileAccessError,
-                    FileErrors::text(FileErrors::PathFileAccessError) + QStringLiteral(": ") + kind
-                        + QStringLiteral(", dosya değil"));
+                    QCoreApplication::translate("CheckedFileWriter", "%1: %2, dosya değil")
+                        .arg(FileErrors::text(FileErrors::PathFileAccessError), kind));
     }
     QSaveFile file(m_path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))

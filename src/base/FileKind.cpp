@@ -1,5 +1,6 @@
 #include "base/FileKind.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <sys/stat.h>
@@ -12,12 +13,12 @@ QString nonFileKind(const QString &path)
     if (::stat(QFile::encodeName(path).constData(), &st) != 0 || S_ISREG(st.st_mode))
         return QString();
     if (S_ISDIR(st.st_mode))
-        return QStringLiteral("bir klasör");
+        return QCoreApplication::translate("FileKind", "bir klasör");
     if (S_ISFIFO(st.st_mode))
-        return QStringLiteral("bir adlandırılmış boru (FIFO)");
+        return QCoreApplication::translate("FileKind", "bir adlandırılmış boru (FIFO)");
     if (S_ISSOCK(st.st_mode))
-        return QStringLiteral("bir soket");
-    return QStringLiteral("bir aygıt");
+        return QCoreApplication::translate("FileKind", "bir soket");
+    return QCoreApplication::translate("FileKind", "bir aygıt");
 }
 
 } // namespace FileKind

@@ -4,6 +4,7 @@
 #include "exercise/LineComparer.h"
 #include "exercise/LocaleName.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
@@ -110,7 +111,8 @@ std::optional<Exercise> ExerciseReader::readFile(const QString &path)
     const QFileInfo info(path);
     const QString kind = FileKind::nonFileKind(path);
     if (!kind.isEmpty()) {
-        m_faults.append({0, 0, kind + QStringLiteral(", alıştırma dosyası değil")});
+        m_faults.append(
+            {0, 0, QCoreApplication::translate("ExerciseReader", "%1, alıştırma dosyası değil").arg(kind)});
         return std::nullopt;
     }
     QFile file(path);

@@ -60,8 +60,8 @@ int TerminalRenderer::exec()
     if (!info.isFile()) {
         const QString kind = FileKind::nonFileKind(m_chart);
         printMessage(kind.isEmpty() ? FileErrors::notFound(m_chart)
-                                    : m_chart + u' ' + kind
-                             + QCoreApplication::translate("TerminalRenderer", ", proje dosyası değil."));
+                                    : QCoreApplication::translate("TerminalRenderer", "%1 %2, proje dosyası değil.")
+                                          .arg(m_chart, kind));
         return 2;
     }
     if (!m_project.load_FILE(info.absoluteFilePath())) {

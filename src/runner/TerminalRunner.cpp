@@ -167,8 +167,8 @@ int TerminalRunner::exec()
     if (!info.isFile()) {
         const QString kind = FileKind::nonFileKind(m_options.file);
         printMessage(kind.isEmpty() ? FileErrors::notFound(m_options.file)
-                                    : m_options.file + u' ' + kind
-                             + QCoreApplication::translate("TerminalRunner", ", proje dosyası değil."));
+                                    : QCoreApplication::translate("TerminalRunner", "%1 %2, proje dosyası değil.")
+                                          .arg(m_options.file, kind));
         return 2;
     }
     if (!m_project.load_FILE(info.absoluteFilePath()) || !startRecords())
