@@ -321,7 +321,11 @@ void ChartEditor::deleteSelectedBlock()
 
 QString ChartEditor::askCaption() const
 {
-    return QInputDialog::getText(m_surface->window(), Project::baseTitle(), tr("Açıklamayı giriniz"));
+    QInputDialog dialog(m_surface->window());
+    dialog.setObjectName(QStringLiteral("dlgLineCaption")); // F1 finds its handbook section by the name
+    dialog.setWindowTitle(Project::baseTitle());
+    dialog.setLabelText(tr("Açıklamayı giriniz"));
+    return dialog.exec() == QDialog::Accepted ? dialog.textValue() : QString();
 }
 
 QRectF ChartEditor::selectorFrame(const cBlock &block)

@@ -53,6 +53,7 @@ const QHash<QString, Topic> &windowTopics()
          topic("08-calistirma.md#calistirilabilir-dosya-yapmak", "08-running.md#making-an-executable")},
         {QStringLiteral("frmMain"), {HelpTopics::start(Language::Turkish), HelpTopics::start(Language::English)}},
         {QStringLiteral("RunControlPanel"), topic("08-calistirma.md", "08-running.md")},
+        {QStringLiteral("dlgLineCaption"), topic("02-bloklar.md#cizgiler", "02-blocks.md#lines")},
         {QStringLiteral("dlgBreakpointCondition"),
          topic("10-hata-ayiklama.md#kosullu-kesme-noktalari", "10-debugging.md#conditional-breakpoints")},
         {QStringLiteral("ExercisePanel"),

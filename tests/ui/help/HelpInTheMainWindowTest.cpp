@@ -150,6 +150,19 @@ TEST_F(HelpInTheMainWindowTest, DialogsOfTheMenusOpenTheirOwnSection)
     }
 }
 
+// The line caption is asked only with two blocks selected.
+TEST_F(HelpInTheMainWindowTest, TheLineCaptionDialogOpensTheLinesSection)
+{
+    const Block_Collection &blocks = window->project().theBlockCollection();
+    ASSERT_GE(blocks.Count(), 2);
+    window->project().context().setSelection(blocks.item(2)->theObjectShape(), blocks.item(1)->theObjectShape());
+    for (const Language language : {Language::Turkish, Language::English}) {
+        useHandbook(language);
+        EXPECT_EQ(pressF1InDialogOf(window->actions().edit.captionToLine).toStdString(),
+                  language == Language::English ? "02-blocks.md#lines" : "02-bloklar.md#cizgiler");
+    }
+}
+
 TEST_F(HelpInTheMainWindowTest, F1OnTheChartStillExplainsTheSelectedBlock)
 {
     useHandbook(Language::English);
