@@ -1,5 +1,7 @@
 #include "ui/main/MainActions.h"
 
+#include "ui/run/RunGlyphs.h"
+
 #include <QAction>
 #include <QMenu>
 #include <QWidget>
@@ -178,6 +180,10 @@ MainActions::Run MainActions::buildRun(QWidget *owner)
     r.stepBack = entry(r.menu, owner, "mnuStepBack", tr("Geri Adım"),
                        tr("Son yürütülen bloğu geri alır"),
                        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F11));
+    r.stepInto->setIcon(RunGlyphs::icon(RunGlyphs::Glyph::StepInto));
+    r.stepOver->setIcon(RunGlyphs::icon(RunGlyphs::Glyph::StepOver));
+    r.stepOut->setIcon(RunGlyphs::icon(RunGlyphs::Glyph::StepOut));
+    r.stepBack->setIcon(RunGlyphs::icon(RunGlyphs::Glyph::StepBack));
     r.runToHere = entry(r.menu, owner, "mnuRunToHere", tr("Buraya Kadar Çalıştır"),
                         tr("Program seçili bloğa gelince duraklar"), QKeySequence(Qt::CTRL | Qt::Key_F10));
     r.menu->addSeparator();

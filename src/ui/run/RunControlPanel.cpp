@@ -2,14 +2,12 @@
 
 #include "interp/RunControl.h"
 #include "project/Project.h"
+#include "ui/run/RunGlyphs.h"
 
 #include <QAction>
 #include <QCheckBox>
 #include <QHBoxLayout>
-#include <QIcon>
 #include <QLabel>
-#include <QPainter>
-#include <QPainterPath>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
@@ -17,53 +15,14 @@
 
 namespace {
 
-enum class Glyph { Run, Stop, Pause, Step };
-
-QPixmap glyphPixmap(Glyph glyph, qreal dpr)
-{
-    const QSize size(20, 20);
-    QPixmap pixmap(size * dpr);
-    pixmap.setDevicePixelRatio(dpr);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(Qt::NoPen);
-    QPainterPath path;
-    switch (glyph) {
-    case Glyph::Run:
-        path.addPolygon(QPolygonF({{5, 3}, {17, 10}, {5, 17}}));
-        p.fillPath(path, QColor(0x1E, 0x9A, 0x3C));
-        break;
-    case Glyph::Stop:
-        p.fillRect(QRectF(4, 4, 12, 12), QColor(0xC8, 0x28, 0x28));
-        break;
-    case Glyph::Pause:
-        p.fillRect(QRectF(5, 4, 4, 12), QColor(0x30, 0x50, 0xA0));
-        p.fillRect(QRectF(11, 4, 4, 12), QColor(0x30, 0x50, 0xA0));
-        break;
-    case Glyph::Step:
-        path.addPolygon(QPolygonF({{3, 4}, {12, 10}, {3, 16}}));
-        p.fillPath(path, QColor(0x30, 0x50, 0xA0));
-        p.fillRect(QRectF(13, 4, 3, 12), QColor(0x30, 0x50, 0xA0));
-        break;
-    }
-    return pixmap;
-}
-
-QIcon glyphIcon(Glyph glyph)
-{
-    QIcon icon;
-    icon.addPixmap(glyphPixmap(glyph, 1));
-    icon.addPixmap(glyphPixmap(glyph, 2));
-    return icon;
-}
+using Glyph = RunGlyphs::Glyph;
 
 QToolButton *glyphButton(QWidget *parent, const char *name, Glyph glyph, const QString &tip)
 {
     auto *button = new QToolButton(parent);
     button->setObjectName(QString::fromLatin1(name));
-    button->setIcon(glyphIcon(glyph));
-    button->setIconSize(QSize(20, 20));
+    button->setIcon(RunGlyphs::icon(glyph));
+    button->setIconSize(QSize(RunGlyphs::side, RunGlyphs::side));
     button->setToolTip(tip);
     button->setFocusPolicy(Qt::NoFocus);
     return button;
@@ -165,7 +124,10 @@ void RunControlPanel::addCommandButtons(const QList<QAction *> &actions)
         auto *button = new QToolButton(this);
         button->setObjectName(QStringLiteral("button_") + action->objectName());
         button->setDefaultAction(action);
-        button->setToolButtonStyle(Qt::ToolButtonTextOnly);
+        // A command with a picture shows only the picture, as the run buttons do: the row
+        // must fit beside a docked console. Its name is in the tip and the menu.
+        button->setToolButtonStyle(action->icon().isNull() ? Qt::ToolButtonTextOnly : Qt::ToolButtonIconOnly);
+        button->setIconSize(QSize(RunGlyphs::side, RunGlyphs::side));
         button->setFocusPolicy(Qt::NoFocus);
         row->insertWidget(at++, button);
     }
