@@ -1229,6 +1229,10 @@ Installing the program again brings the handbook back.</translation>
 <context>
     <name>MainStatusBar</name>
     <message>
+        <source>%%1</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
         <source>Şartlı Dallanma</source>
         <translation>Conditional Branch</translation>
     </message>

@@ -66,6 +66,8 @@ TEST(InterfaceLanguageTest, EnglishTranslatesTheWindowsTexts)
               QStringLiteral("The project Untitled has not been saved!\r\n\r\nSave the changes?"));
     EXPECT_EQ(RecoveryStore::questionTitle(), QStringLiteral("Recovery"));
     EXPECT_EQ(ChartWords::shown(QStringLiteral("HAYIR")), QStringLiteral("NO"));
+    // English writes the percent sign after the number.
+    EXPECT_EQ(QCoreApplication::translate("MainStatusBar", "%%1").arg(150), QStringLiteral("150%"));
     EXPECT_EQ(InterfaceLanguage::active(), Choice::English);
     EXPECT_FALSE(InterfaceLanguage::install(*QCoreApplication::instance(), Choice::English,
                                             QStringLiteral("/yok/")));

@@ -154,7 +154,8 @@ void MainStatusBar::showArmed(const QString &word)
 
 void MainStatusBar::showZoom(int percent)
 {
-    m_zoomLevel->setText(u'%' + QString::number(percent));
+    // Turkish writes the sign before the number, English after it.
+    m_zoomLevel->setText(tr("%%1").arg(percent));
     const QSignalBlocker quiet(m_slider);
     m_slider->setValue(percent);
 }
