@@ -32,7 +32,7 @@ const QString countsKey = QStringLiteral("debugger/counts");
 
 } // namespace
 
-DebugCommands::DebugCommands(frmMain &window, const Actions &actions, QObject *parent)
+DebugCommands::DebugCommands(frmMain &window, const MainActions::Run &actions, QObject *parent)
     : QObject(parent), m_window(window), m_actions(actions)
 {
     QSettings settings;

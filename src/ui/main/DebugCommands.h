@@ -1,6 +1,7 @@
 #pragma once
 
 #include "interp/Breakpoints.h"
+#include "ui/main/MainActions.h"
 
 #include <QObject>
 #include <QString>
@@ -20,20 +21,7 @@ class frmMain;
 class DebugCommands : public QObject {
     Q_OBJECT
 public:
-    // The entries of the "Çalıştır" menu these commands serve.
-    struct Actions {
-        QAction *toggleBreakpoint;
-        QAction *breakpointCondition;
-        QAction *clearBreakpoints;
-        QAction *stepInto;
-        QAction *stepOver;
-        QAction *stepOut;
-        QAction *stepBack;
-        QAction *runToHere;
-        QAction *counts;
-    };
-
-    DebugCommands(frmMain &window, const Actions &actions, QObject *parent = nullptr);
+    DebugCommands(frmMain &window, const MainActions::Run &actions, QObject *parent = nullptr);
     ~DebugCommands() override;
 
     Breakpoints &breakpoints() { return m_breakpoints; }
@@ -61,7 +49,8 @@ private:
     void prepareRunWindows();
 
     frmMain &m_window;
-    Actions m_actions;
+    // The "Çalıştır" menu, whose debugger entries these commands serve.
+    MainActions::Run m_actions;
     Breakpoints m_breakpoints;
     std::unique_ptr<DebugOverlay> m_overlay;
     bool m_wasPaused = false;

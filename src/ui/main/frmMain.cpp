@@ -99,10 +99,7 @@ frmMain::frmMain()
     const MainActions::Run &r = m_actions.run;
     new RunMenuCommands(m_runtime.run, *m_runControls, {r.run, r.stop, r.pause, r.nextStep, r.fast, r.slow, r.stepMode},
                         this);
-    m_debugCommands = new DebugCommands(*this,
-                                        {r.toggleBreakpoint, r.breakpointCondition, r.clearBreakpoints, r.stepInto,
-                                         r.stepOver, r.stepOut, r.stepBack, r.runToHere, r.counts},
-                                        this);
+    m_debugCommands = new DebugCommands(*this, r, this);
     pictures->showBreakpointsWith(m_actions.file.pictureBreakpoints, m_debugCommands->breakpoints());
     m_runControls->addCommandButtons({r.stepInto, r.stepOver, r.stepOut, r.stepBack});
     showTitle(m_project.windowTitle());
