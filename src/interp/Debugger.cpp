@@ -10,8 +10,8 @@
 
 namespace {
 
-// Run numbers are unique across every debugger, so a block never takes another run's record.
-quint64 nextRunId()
+// Epochs are unique across every debugger, so a block never takes another run's record.
+quint64 nextEpoch()
 {
     static std::atomic<quint64> last{0};
     return ++last;
@@ -20,7 +20,7 @@ quint64 nextRunId()
 } // namespace
 
 Debugger::Debugger(RunParts parts, QObject *parent)
-    : QObject(parent), m_parts(parts), m_history(parts), m_runId(nextRunId())
+    : QObject(parent), m_parts(parts), m_history(parts), m_epoch(nextEpoch())
 {
 }
 
@@ -32,12 +32,12 @@ void Debugger::setBreakpoints(Breakpoints *breakpoints)
     if (breakpoints) {
         connect(breakpoints, &Breakpoints::changed, this, [this] {
             m_counts.refreshBreakpoints(m_breakpoints);
-            updateActive();
+            newEpoch();
             Q_EMIT recordsChanged();
         });
     }
     m_counts.refreshBreakpoints(breakpoints);
-    updateActive();
+    newEpoch();
 }
 
 void Debugger::setCountsOn(bool on)
@@ -65,16 +65,24 @@ void Debugger::updateActive()
 {
     m_watching = m_recording || m_trace || m_step != Step::None || m_resumeAt;
     m_active = m_countsOn || m_watching || (m_breakpoints && !m_breakpoints->isEmpty());
+    m_quietKey = m_watching ? ~quint64(0) : m_epoch << 1;
+}
+
+// The blocks' keys hold the breakpoints as they were: each block takes its record again, with
+// its count kept.
+void Debugger::newEpoch()
+{
+    m_epoch = nextEpoch();
+    updateActive();
 }
 
 void Debugger::runStarting()
 {
     m_counts.clear();
-    m_runId = nextRunId();
     m_resumeAt = nullptr;
     m_step = Step::None;
     m_history.clear();
-    updateActive();
+    newEpoch();
     // The main chart's blocks are all listed, also those the run never reaches.
     m_counts.chart(m_parts.project.projectPath(), m_parts.project.theBlockCollection(), m_breakpoints);
     Q_EMIT recordsChanged();
@@ -86,13 +94,15 @@ BlockRecord &Debugger::enter(cBlock &block)
         m_counts.chart(m_parts.project.projectPath(), m_parts.project.theBlockCollection(), m_breakpoints);
     BlockRecord &record = m_counts.record(chart, block, m_breakpoints);
     RunCache &cache = block.runCache();
-    cache.debugRun = m_runId;
+    cache.debugRun = (m_epoch << 1) | quint64(record.breakpoint);
     cache.debugRecord = &record;
     return record;
 }
 
-bool Debugger::watchedBlock(cBlock &block, BlockRecord &record, int depth)
+bool Debugger::beforeBlock(cBlock &block, int depth)
 {
+    RunCache &cache = block.runCache();
+    BlockRecord &record = (cache.debugRun >> 1) == m_epoch ? *cache.debugRecord : enter(block);
     if (&block == m_resumeAt) {
         m_resumeAt = nullptr;
         updateActive();

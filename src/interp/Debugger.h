@@ -38,8 +38,19 @@ public:
 
     // A run starts: counts start again at zero; no step is under way.
     void runStarting();
-    // Called before a block executes; true when the run pauses before it instead.
-    [[gnu::always_inline]] inline bool beforeBlock(cBlock &block, int depth);
+    // Counting alone is the common case while debugging: a block that only counts (its record is
+    // taken, it has no breakpoint and nothing is watching) costs a comparison and an increment.
+    // False when beforeBlock must see the block.
+    [[gnu::always_inline]] bool countedQuietly(const cBlock &block) const
+    {
+        RunCache &cache = block.runCache();
+        if (cache.debugRun != m_quietKey) [[unlikely]]
+            return false;
+        ++cache.debugRecord->count;
+        return true;
+    }
+    // Called before any other block executes; true when the run pauses before it instead.
+    bool beforeBlock(cBlock &block, int depth);
     // The line a condition took (true: EVET).
     static void conditionTaken(const cBlock &block, bool yes);
 
@@ -70,8 +81,8 @@ Q_SIGNALS:
 
 private:
     void updateActive();
+    void newEpoch();
     BlockRecord &enter(cBlock &block);
-    bool watchedBlock(cBlock &block, BlockRecord &record, int depth);
     bool pausesAt(const BlockRecord &record, int depth);
     bool conditionHolds(const BlockRecord &record);
 
@@ -85,22 +96,16 @@ private:
     bool m_active = false;
     // Something besides counting looks at each block: a step, a resume, the trace or the history.
     bool m_watching = false;
-    quint64 m_runId = 0;
+    // Records taken, and their breakpoints read, in this epoch hold: a new run or a change of
+    // the breakpoints starts another. A block's run cache keeps the epoch it took its record in,
+    // shifted left, with the low bit set when the block has a breakpoint.
+    quint64 m_epoch = 0;
+    // The key of a block that only counts: its record is of this epoch, it has no breakpoint and
+    // nothing is watching (then no key matches).
+    quint64 m_quietKey = 0;
     const cBlock *m_resumeAt = nullptr;
     Step m_step = Step::None;
     int m_depth = 0;
     QString m_targetKey;
     QString m_targetTag;
 };
-
-inline bool Debugger::beforeBlock(cBlock &block, int depth)
-{
-    RunCache &cache = block.runCache();
-    BlockRecord &record = cache.debugRun == m_runId ? *cache.debugRecord : enter(block);
-    // Counting alone is the common case while debugging: it costs a look-up and an increment.
-    if (!m_watching && !record.breakpoint) [[likely]] {
-        ++record.count;
-        return false;
-    }
-    return watchedBlock(block, record, depth);
-}

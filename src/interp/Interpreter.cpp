@@ -175,18 +175,13 @@ void Interpreter::runSlice(int count)
     // The block limit changes only through events, which a slice of plain blocks never
     // processes: it is read once per slice. Which block is current is run control's to tell the
     // screen, between ticks and slices, never per block.
-    const qint64 allowed = m_blockLimit > 0 ? blocksAllowed() : count;
-    for (int i = 0; i < count; ++i) {
+    const int blocks = m_blockLimit > 0 ? int(qMin<qint64>(count, blocksAllowed())) : count;
+    for (int i = 0; i < blocks; ++i) {
         cBlock *block = m_run.currentBlock();
         if (!block)
             throw RunEnded{};
-        if (i == allowed) {
-            m_parts.log.mBox(QStringLiteral("Çalıştırma sınırı aşıldı: program ")
-                             + QString::number(m_blockLimit) + QStringLiteral(" bloktan fazlasını çalıştırdı."));
-            throw RunEnded{};
-        }
         if constexpr (Debug) {
-            if (m_debugger.beforeBlock(*block, m_calls->depth())) {
+            if (!m_debugger.countedQuietly(*block) && m_debugger.beforeBlock(*block, m_calls->depth())) {
                 m_run.pauseForDebugger();
                 return;
             }
@@ -204,7 +199,19 @@ void Interpreter::runSlice(int count)
         }
         m_run.setCurrentBlock(followLine(block, label));
     }
+    if (blocks < count)
+        limitReached();
     afterSlice();
+}
+
+// The block the run has come to would be one more than the limit allows.
+void Interpreter::limitReached()
+{
+    if (!m_run.currentBlock())
+        throw RunEnded{};
+    m_parts.log.mBox(QStringLiteral("Çalıştırma sınırı aşıldı: program ") + QString::number(m_blockLimit)
+                     + QStringLiteral(" bloktan fazlasını çalıştırdı."));
+    throw RunEnded{};
 }
 
 qint64 Interpreter::blocksAllowed()

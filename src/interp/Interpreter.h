@@ -57,6 +57,7 @@ private:
     template<bool Debug>
     void runSlice(int count);
     qint64 blocksAllowed();
+    [[noreturn]] void limitReached();
     void runCallingBlock(cBlock *block);
     void afterSlice();
     int executePlain(cBlock &block, ActionCode code);

@@ -35,7 +35,8 @@ struct RunCache {
     quint32 calledRevision = ~0u;
     QString calledFrom;
     QString calledPath;
-    // The debugger's record of the block (counts, breakpoint) in the run numbered debugRun.
+    // The debugger's record of the block (counts, breakpoint), taken in the debugger's epoch
+    // debugRun >> 1; the low bit is set when the block had a breakpoint then.
     quint64 debugRun = 0;
     BlockRecord *debugRecord = nullptr;
 };

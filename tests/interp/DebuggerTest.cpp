@@ -295,6 +295,51 @@ TEST_F(DebuggerTest, CountsEveryBlockAndEachConditionLineAcrossACall)
         << "counts start again with each run";
 }
 
+// A block that has run and counted without a breakpoint must see one set while the run is
+// paused, and lose one removed; the counts go on through the change.
+TEST_F(DebuggerTest, BreakpointsChangedWhilePausedHoldForBlocksThatHaveRunAndCountsGoOn)
+{
+    struct Case {
+        const char *name;
+        std::function<void(Breakpoints &, const QString &)> change;
+        const char *pausedAt; // where the run is after it goes on
+        const char *i;        // i there
+    };
+    const Case cases[] = {
+        {"set on a block that has run", [](Breakpoints &b, const QString &main) { b.set(main, QStringLiteral("id4")); },
+         "main.vnp:id4", "3"},
+        {"set elsewhere in the chart",
+         [](Breakpoints &b, const QString &main) { b.set(main, QStringLiteral("id99")); }, "ended", "6"},
+        {"removed", [](Breakpoints &b, const QString &main) { b.remove(main, QStringLiteral("id6")); }, "ended", "6"},
+        {"given a condition that holds later",
+         [](Breakpoints &b, const QString &main) { b.set(main, QStringLiteral("id6"), QStringLiteral("i = 4")); },
+         "main.vnp:id6", "4"},
+    };
+    writeLoop();
+    const QString main = Breakpoints::chartKey(folder.path(QStringLiteral("main.vnp")));
+    run().debugger().setCountsOn(true);
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        breakpoints.clear();
+        setBreakpoint(QStringLiteral("main.vnp"), QStringLiteral("id6"), QStringLiteral("i = 2"));
+        startMain();
+        ASSERT_EQ(where(), QStringLiteral("main.vnp:id6"));
+        c.change(breakpoints, main);
+        cont();
+        EXPECT_EQ(where(), QString::fromUtf8(c.pausedAt));
+        EXPECT_EQ(h.var(QStringLiteral("i")), QString::fromUtf8(c.i));
+        breakpoints.clear();
+        cont();
+        ASSERT_EQ(where(), QStringLiteral("ended"));
+        const BlockRecord *test = run().debugger().recordOf(folder.path(QStringLiteral("main.vnp")),
+                                                            QStringLiteral("id4"));
+        ASSERT_NE(test, nullptr);
+        EXPECT_EQ(test->count, 6u);
+        EXPECT_EQ(test->yes, 5u);
+        EXPECT_EQ(test->no, 1u);
+    }
+}
+
 // Everything a step back puts back, as text.
 QString stateOf(RunHarness &h, int depth)
 {
