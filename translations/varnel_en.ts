@@ -260,6 +260,25 @@
     </message>
 </context>
 <context>
+    <name>CodeExport</name>
+    <message>
+        <source>Nesne: %1 - PENCERE bloğu koda aktarılamaz: pencereler yalnızca masaüstü programında açılabilir.</source>
+        <translation>Object: %1 - a WINDOW block cannot be exported as code: windows can be opened only in the desktop program.</translation>
+    </message>
+    <message>
+        <source>Nesne: %1 - pencere nesnesi ataması (%2 = %3) koda aktarılamaz: pencereler yalnızca masaüstü programında açılabilir.</source>
+        <translation>Object: %1 - a window object assignment (%2 = %3) cannot be exported as code: windows can be opened only in the desktop program.</translation>
+    </message>
+    <message>
+        <source>Dosya bulunamadı: %1</source>
+        <translation>File not found: %1</translation>
+    </message>
+    <message>
+        <source>Açma hatası: %1</source>
+        <translation>Error opening: %1</translation>
+    </message>
+</context>
+<context>
     <name>CodeExportDialog</name>
     <message>
         <source>C Kaynak Dosyası (*.c)</source>
@@ -359,6 +378,66 @@ For a new program: File &gt; New</translation>
     <message>
         <source>Örnek açılırken hata oluştu: </source>
         <translation>An error occurred while opening the example: </translation>
+    </message>
+    <message>
+        <source>Faktöriyel Hesabı (Yinelemeli)</source>
+        <translation>Factorial (Recursive)</translation>
+    </message>
+    <message>
+        <source>Faktöriyel Hesabı (Döngü)</source>
+        <translation>Factorial (Loop)</translation>
+    </message>
+    <message>
+        <source>Üs Hesabı (Yinelemeli)</source>
+        <translation>Power (Recursive)</translation>
+    </message>
+    <message>
+        <source>Basit Pencere ve Yazı</source>
+        <translation>Simple Window and Text</translation>
+    </message>
+    <message>
+        <source>Web için Basit bir &quot;Image-Map&quot; Uygulaması</source>
+        <translation>A Simple &quot;Image Map&quot; Application for the Web</translation>
+    </message>
+    <message>
+        <source>Resim ve Çizim Penceresi</source>
+        <translation>Picture and Drawing Window</translation>
+    </message>
+    <message>
+        <source>Merhaba Dünya</source>
+        <translation>Hello World</translation>
+    </message>
+    <message>
+        <source>String Karşılaştırma</source>
+        <translation>String Comparison</translation>
+    </message>
+    <message>
+        <source>Şartlı Dallanma</source>
+        <translation>Conditional Branch</translation>
+    </message>
+    <message>
+        <source>String Birleştirme</source>
+        <translation>String Concatenation</translation>
+    </message>
+    <message>
+        <source>Basit Döngü 1</source>
+        <translation>Simple Loop 1</translation>
+    </message>
+    <message>
+        <source>Basit Döngü 2</source>
+        <translation>Simple Loop 2</translation>
+    </message>
+    <message>
+        <source>Fonksiyon Çağırma</source>
+        <translation>Calling a Function</translation>
+    </message>
+    <message>
+        <source>Ekran Kaydırma Testi</source>
+        <translation>Screen Scrolling Test</translation>
+    </message>
+    <message>
+        <source>Temel SQL testi</source>
+        <translation>Basic SQL Test</translation>
     </message>
 </context>
 <context>
@@ -1254,6 +1333,209 @@ Installing the program again brings the handbook back.</translation>
     </message>
 </context>
 <context>
+    <name>Message</name>
+    <message>
+        <source>Fonksiyon yüklenemiyor: %1</source>
+        <translation>Cannot load the function: %1</translation>
+    </message>
+    <message>
+        <source>Kesme noktası koşulu okunamadı: %1<byte value="xd"/>
+Koşul, bir koşul bloğu gibi yazılır: i = 50</source>
+        <translation>The breakpoint condition cannot be read: %1<byte value="xd"/>
+A condition is written as in a conditional branch block: i = 50</translation>
+    </message>
+    <message>
+        <source>YIĞIN TAŞMASI!</source>
+        <translation>STACK OVERFLOW!</translation>
+    </message>
+    <message>
+        <source>YIĞIN BOŞ!</source>
+        <translation>STACK EMPTY!</translation>
+    </message>
+    <message>
+        <source>Kesme noktasının koşulu değerlendirilemedi (%1: %2): %3</source>
+        <translation>The breakpoint condition cannot be evaluated (%1: %2): %3</translation>
+    </message>
+    <message>
+        <source>Fonksiyon bağlı değil!</source>
+        <translation>The function is not connected!</translation>
+    </message>
+    <message>
+        <source>Yanlış fonksiyon çağrısı - parametreler yığından okunamıyor.</source>
+        <translation>Wrong function call - the parameters cannot be read from the stack.</translation>
+    </message>
+    <message>
+        <source>Çağıran fonksiyona dönülemiyor<byte value="xd"/>
+Yığın dönüş için yanlış CS bilgisi içeriyor: %1</source>
+        <translation>Cannot return to the calling function<byte value="xd"/>
+The stack holds wrong CS information for the return: %1</translation>
+    </message>
+    <message>
+        <source>Çağıran fonksiyona dönülemiyor<byte value="xd"/>
+Yığın dönüş için yanlış IP bilgisi içeriyor: %1</source>
+        <translation>Cannot return to the calling function<byte value="xd"/>
+The stack holds wrong IP information for the return: %1</translation>
+    </message>
+    <message>
+        <source>timerRunner_Timer(). YAKALANAN HATA: <byte value="xd"/>
+Kaynak: %1<byte value="xd"/>
+Açıklama: %2<byte value="xd"/>
+Hata numarası: %3</source>
+        <translation>timerRunner_Timer(). CAUGHT ERROR: <byte value="xd"/>
+Source: %1<byte value="xd"/>
+Description: %2<byte value="xd"/>
+Error number: %3</translation>
+    </message>
+    <message>
+        <source>Beklenmeyen hata</source>
+        <translation>Unexpected error</translation>
+    </message>
+    <message>
+        <source>Çalıştırma sınırı aşıldı: program %1 bloktan fazlasını çalıştırdı.</source>
+        <translation>Run limit reached: the program ran more than %1 blocks.</translation>
+    </message>
+    <message>
+        <source>SQL artık desteklenmiyor! Üzgünüz! Sorularınız için e-posta adresi: %1!</source>
+        <translation>SQL is no longer supported! Sorry! For your questions, write to: %1!</translation>
+    </message>
+    <message>
+        <source>timerRunner_Timer(). BİLİNMEYEN İŞLEM!: %1</source>
+        <translation>timerRunner_Timer(). UNKNOWN OPERATION!: %1</translation>
+    </message>
+    <message>
+        <source>Bu işlem pencerenin<byte value="xd"/>
+açık olmasını gerektiriyor!</source>
+        <translation>This operation needs the window<byte value="xd"/>
+to be open!</translation>
+    </message>
+    <message>
+        <source>Nesne: %1 - BAĞLI DEĞİL!</source>
+        <translation>Object: %1 - NOT CONNECTED!</translation>
+    </message>
+    <message>
+        <source>Nesne: %1 - %2 ile bağlı değil.</source>
+        <translation>Object: %1 - not connected with %2.</translation>
+    </message>
+    <message>
+        <source>Nesne: %1 - bulunamadı!</source>
+        <translation>Object: %1 - not found!</translation>
+    </message>
+    <message>
+        <source>Geri alınacak adım yok.</source>
+        <translation>No step left to undo.</translation>
+    </message>
+    <message>
+        <source>Geri Adım burada durur: gösterilen bir pencere geri alınamaz.</source>
+        <translation>Step Back stops here: a window that was shown cannot be taken back.</translation>
+    </message>
+    <message>
+        <source>Yetersiz bellek</source>
+        <translation>Out of memory</translation>
+    </message>
+    <message>
+        <source>Değişken: %1 - tanımlanmamış!</source>
+        <translation>Variable: %1 - not defined!</translation>
+    </message>
+    <message>
+        <source>Koleksiyonda böyle bir öğe yok</source>
+        <translation>No such item in the collection</translation>
+    </message>
+    <message>
+        <source>Bu anahtar koleksiyonda zaten var: %1</source>
+        <translation>This key is already in the collection: %1</translation>
+    </message>
+    <message>
+        <source>Bağlı nesneler silinemez.</source>
+        <translation>Connected objects cannot be deleted.</translation>
+    </message>
+    <message>
+        <source>Satır #%1 da yanlış FROM</source>
+        <translation>Wrong FROM in line #%1</translation>
+    </message>
+    <message>
+        <source>Satır #%1 da yanlış TO</source>
+        <translation>Wrong TO in line #%1</translation>
+    </message>
+    <message>
+        <source>Shape özelliğinde yanlış ayar var: %1</source>
+        <translation>Wrong setting in the Shape property: %1</translation>
+    </message>
+    <message>
+        <source>Nesne değişkeni ayarlanmamış</source>
+        <translation>Object variable not set</translation>
+    </message>
+    <message>
+        <source>Otomatik yerleştirme yapılamadı: %1</source>
+        <translation>Auto Layout failed: %1</translation>
+    </message>
+    <message>
+        <source>Nesne seçilmemiş!</source>
+        <translation>No object selected!</translation>
+    </message>
+    <message>
+        <source>%1 düzenlenemez!</source>
+        <translation>%1 cannot be edited!</translation>
+    </message>
+    <message>
+        <source>Bu fonksiyon için henüz düzenleme desteği yok: %1. üzgünüz</source>
+        <translation>There is no editing support for this function yet: %1. sorry</translation>
+    </message>
+    <message>
+        <source>İki nesne seçilmelidir!</source>
+        <translation>Two objects must be selected!</translation>
+    </message>
+    <message>
+        <source>Zaten bağlı!</source>
+        <translation>Already connected!</translation>
+    </message>
+    <message>
+        <source>Bağlantı yapılamıyor!!!!</source>
+        <translation>Cannot connect!!!!</translation>
+    </message>
+    <message>
+        <source>Alt simge aralık dışında</source>
+        <translation>Subscript out of range</translation>
+    </message>
+    <message>
+        <source>Hangi okun silineceğine karar verilemiyor.</source>
+        <translation>Cannot decide which arrow to delete.</translation>
+    </message>
+    <message>
+        <source>Taşma</source>
+        <translation>Overflow</translation>
+    </message>
+    <message>
+        <source>Tür uyuşmazlığı</source>
+        <translation>Type mismatch</translation>
+    </message>
+    <message>
+        <source>Sıfıra bölme</source>
+        <translation>Division by zero</translation>
+    </message>
+    <message>
+        <source>Geçersiz yordam çağrısı veya bağımsız değişken</source>
+        <translation>Invalid procedure call or argument</translation>
+    </message>
+    <message>
+        <source>Nesne: %1 - pencereler yalnızca masaüstü programında açılabilir.</source>
+        <translation>Object: %1 - windows can be opened only in the desktop program.</translation>
+    </message>
+    <message>
+        <source>Blok %1: %2</source>
+        <translation>Block %1: %2</translation>
+    </message>
+    <message>
+        <source>Bu Bir Flow Chart Dosyası Değil!</source>
+        <translation>This Is Not a Flowchart File!</translation>
+    </message>
+    <message>
+        <source>Açma hatası: %1<byte value="xd"/>
+%2</source>
+        <translation>Error opening: %1<byte value="xd"/>
+%2</translation>
+    </message>
+</context>
+<context>
     <name>MessageVariableDialog</name>
     <message>
         <source>Değişken Adı:</source>
@@ -1266,14 +1548,6 @@ Installing the program again brings the handbook back.</translation>
 </context>
 <context>
     <name>Project</name>
-    <message>
-        <source>Bu Bir Flow Chart Dosyası Değil!</source>
-        <translation>This Is Not a Flowchart File!</translation>
-    </message>
-    <message>
-        <source>Açma hatası: </source>
-        <translation>Error opening: </translation>
-    </message>
     <message>
         <source>SAVE_FILE işleminde hata: </source>
         <translation>Error while saving the file: </translation>

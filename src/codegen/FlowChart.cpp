@@ -8,6 +8,7 @@
 #include "model/cLine.h"
 #include "project/Project.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 namespace {
@@ -17,16 +18,17 @@ bool isObjectName(const QString &text)
     return text.contains(u'.') && !text.startsWith(u'"');
 }
 
-// What refuses a block: windows exist only in the desktop program.
+// What refuses a block, in the interface's language: windows exist only in the desktop program.
 QString refusalOf(const cBlock &block)
 {
     if (block.actionCode() == ActionCode::Window)
-        return QStringLiteral("Nesne: ") + block.TagID() + QStringLiteral(" - PENCERE bloğu koda aktarılamaz: "
-                                                                         "pencereler yalnızca masaüstü programında açılabilir.");
+        return QCoreApplication::translate("CodeExport", "Nesne: %1 - PENCERE bloğu koda aktarılamaz: "
+                                                         "pencereler yalnızca masaüstü programında açılabilir.")
+            .arg(block.TagID());
     if (block.actionCode() == ActionCode::Definition && (isObjectName(block.zParam1()) || isObjectName(block.zParam2())))
-        return QStringLiteral("Nesne: ") + block.TagID() + QStringLiteral(" - pencere nesnesi ataması (")
-            + block.zParam1() + QStringLiteral(" = ") + block.zParam2()
-            + QStringLiteral(") koda aktarılamaz: pencereler yalnızca masaüstü programında açılabilir.");
+        return QCoreApplication::translate("CodeExport", "Nesne: %1 - pencere nesnesi ataması (%2 = %3) koda "
+                                                         "aktarılamaz: pencereler yalnızca masaüstü programında açılabilir.")
+            .arg(block.TagID(), block.zParam1(), block.zParam2());
     return QString();
 }
 

@@ -7,6 +7,7 @@
 #include "interp/VariableStore.h"
 #include "project/Project.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <optional>
 
@@ -14,6 +15,15 @@ namespace {
 // Exist from the start of every run: the header column's empty name, RETURN, and PARAM, which
 // the main chart's START sets before anything else runs.
 const QStringList alwaysDefined{QString(), QStringLiteral("RETURN"), QStringLiteral("PARAM")};
+
+// Why a chart did not load, as the interface says it.
+QString shownText(const MessageLog &log)
+{
+    QStringList lines;
+    for (const MessageText &message : log.messages())
+        lines << message.translated();
+    return lines.join(u'\n').trimmed().replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
 }
 
 QString FlowProgram::keyOf(const QString &name) const
@@ -27,12 +37,12 @@ bool FlowProgram::load(const QString &path, QString &error)
     m_charts.clear();
     m_paths.clear();
     if (!info.isFile()) {
-        error = QStringLiteral("Dosya bulunamadı: ") + path;
+        error = QCoreApplication::translate("CodeExport", "Dosya bulunamadı: %1").arg(path);
         return false;
     }
     if (chartIndex(info.absolutePath() + u'/', info.fileName(), error) != 0) {
         if (error.isEmpty())
-            error = QStringLiteral("Açma hatası: ") + path;
+            error = QCoreApplication::translate("CodeExport", "Açma hatası: %1").arg(path);
         return false;
     }
     if (!error.isEmpty())
@@ -59,7 +69,7 @@ int FlowProgram::chartIndex(const QString &folder, const QString &name, QString 
     project.setTrackCurrentBlock(false);
     if (!project.load_FILE(path)) {
         if (m_charts.empty())
-            error = log.text().trimmed().replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+            error = shownText(log);
         return -1;
     }
     const int index = int(m_charts.size());

@@ -32,7 +32,7 @@ TestRun::TestRun(const Exercise &exercise, const ExerciseTest &test, const std::
     m_project.setTrackCurrentBlock(false);
     QObject::connect(&m_log, &MessageLog::messageAdded, &m_watch, [this](const QString &m) { m_lastMessage = m; });
     // The SQL notice would wait for a button: here it is one more message.
-    m_log.setModalSink([this](const QString &text, const QString &) { m_lastMessage = text; });
+    m_log.setModalSink([this](const MessageText &text, const QString &) { m_lastMessage = text.turkish(); });
     QObject::connect(&m_runtime.console, &ConsoleScreen::rowFinished, &m_watch,
                      [this](const QString &row) { collectRow(row); });
     m_runtime.console.setLineSource([this](const QString &) { return nextInput(); });

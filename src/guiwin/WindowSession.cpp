@@ -159,13 +159,13 @@ void WindowSession::callEventFunction(const QString &name, const QString &parame
             return;
         }
         m_parts.host.setSelector(m_parts.project.theBlockCollection().item(windowTag));
-        m_parts.log.mBox(QStringLiteral("Fonksiyon yüklenemiyor: ") + name);
+        m_parts.log.mBox(MessageText::of(QT_TRANSLATE_NOOP("Message", "Fonksiyon yüklenemiyor: %1"), {name}));
         m_run.TerminateExecution();
     } catch (const RunEnded &) {
         if (m_run.runInProgress())
             m_run.TerminateExecution();
     } catch (const VarnelError &error) {
-        m_parts.log.mBox(Interpreter::caughtErrorMessage(error.source(), error.description(), error.number()));
+        m_parts.log.mBox(Interpreter::caughtErrorMessage(error.source(), error.message(), error.number()));
         m_run.TerminateExecution();
     }
 }

@@ -40,10 +40,10 @@ BreakpointCondition::BreakpointCondition(const QString &text) : m_text(text.trim
     m_valid = !m_left.isEmpty() && !m_right.isEmpty();
 }
 
-QString BreakpointCondition::unreadable(const QString &text)
+MessageText BreakpointCondition::unreadable(const QString &text)
 {
-    return QStringLiteral("Kesme noktası koşulu okunamadı: ") + text
-        + QStringLiteral("\r\nKoşul, bir koşul bloğu gibi yazılır: i = 50");
+    return MessageText::of(
+        QT_TRANSLATE_NOOP("Message", "Kesme noktası koşulu okunamadı: %1\r\nKoşul, bir koşul bloğu gibi yazılır: i = 50"), {text});
 }
 
 double BreakpointCondition::operand(const VariableStore &vars, const QString &text)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/MessageText.h"
 #include "model/ActionCode.h"
 
 #include <QString>
@@ -22,7 +23,7 @@ public:
     bool holds(const VariableStore &vars) const;
 
     // The message that refuses an unreadable text.
-    static QString unreadable(const QString &text);
+    static MessageText unreadable(const QString &text);
 
 private:
     static double operand(const VariableStore &vars, const QString &text);

@@ -48,7 +48,7 @@ bool CallStack::makeRoom()
         return true;
     }
     if (m_run.runInProgress())
-        m_log->mBox(QStringLiteral("YIĞIN TAŞMASI!"));
+        m_log->mBox(MessageText::of(QT_TRANSLATE_NOOP("Message", "YIĞIN TAŞMASI!")));
     touch();
     m_run.endRun(); // inside a tick this unwinds to it
     return false;
@@ -92,7 +92,7 @@ void CallStack::restorePointers(int sp, int markerRow)
 Value CallStack::popValue()
 {
     if (m_SP + 1 >= RowCount || m_SP < 0) {
-        m_log->mBox(QStringLiteral("YIĞIN BOŞ!"));
+        m_log->mBox(MessageText::of(QT_TRANSLATE_NOOP("Message", "YIĞIN BOŞ!")));
         m_run.endRun();
         return Value(QString());
     }

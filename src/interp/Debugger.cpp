@@ -177,9 +177,9 @@ bool Debugger::conditionHolds(const BlockRecord &record)
     try {
         return record.condition.holds(m_parts.vars);
     } catch (const VarnelError &error) {
-        m_parts.log.mBox(QStringLiteral("Kesme noktasının koşulu değerlendirilemedi (") + record.tag
-                         + QStringLiteral(": ") + record.condition.text() + QStringLiteral("): ")
-                         + error.description());
+        m_parts.log.mBox(
+            MessageText::of(QT_TRANSLATE_NOOP("Message", "Kesme noktasının koşulu değerlendirilemedi (%1: %2): %3"),
+                            {record.tag, record.condition.text(), error.message()}));
         return true;
     }
 }

@@ -116,7 +116,7 @@ int FunctionCalls::localColumn(qsizetype index)
     return m_localColumns[std::size_t(index)];
 }
 
-void FunctionCalls::endRun(const QString &message)
+void FunctionCalls::endRun(const MessageText &message)
 {
     m_parts.log.mBox(message);
     throw RunEnded{};
@@ -131,7 +131,7 @@ void FunctionCalls::callProject(cBlock &block, const Value &argument)
     m_parts.stack.pushCaller(m_parts.project.projectFileName(), m_parts.project.projectPath());
     const cBlock *after = m_interpreter.followingBlock(&block);
     if (!after)
-        endRun(QStringLiteral("Fonksiyon bağlı değil!"));
+        endRun(MessageText::of(QT_TRANSLATE_NOOP("Message", "Fonksiyon bağlı değil!")));
     m_parts.host.hideSelector();
     m_parts.stack.PUSH(after->TagID());
     const QString name = block.zParam1();
@@ -144,7 +144,7 @@ void FunctionCalls::callProject(cBlock &block, const Value &argument)
     }
     // A file that exists but failed to load has replaced the drawing: look the caller up again.
     m_parts.host.setSelector(m_parts.project.theBlockCollection().item(callerTag));
-    endRun(QStringLiteral("Fonksiyon yüklenemiyor: ") + name);
+    endRun(MessageText::of(QT_TRANSLATE_NOOP("Message", "Fonksiyon yüklenemiyor: %1"), {name}));
 }
 
 void FunctionCalls::startBlock(const cBlock &block)
@@ -153,7 +153,8 @@ void FunctionCalls::startBlock(const cBlock &block)
     if (parRow >= 0 && parRow < CallStack::RowCount)
         setValue(m_param, m_parts.stack.entryAt(parRow));
     else
-        m_parts.log.mBox(QStringLiteral("Yanlış fonksiyon çağrısı - parametreler yığından okunamıyor."));
+        m_parts.log.mBox(
+            MessageText::of(QT_TRANSLATE_NOOP("Message", "Yanlış fonksiyon çağrısı - parametreler yığından okunamıyor.")));
     saveLocals(block.zParam1());
 }
 
@@ -211,15 +212,18 @@ void FunctionCalls::stopBlock()
 void FunctionCalls::returnToCaller(const QString &CS, QString path, const QString &IP)
 {
     m_parts.host.hideSelector();
-    const QString cannotReturn = QStringLiteral("Çağıran fonksiyona dönülemiyor\r\n");
     if (path.isEmpty())
         path = m_parts.project.projectFolder() + CS;
     // An untitled caller has no file name to return to; the project folder itself is no chart.
     if (CS.isEmpty() || !enterChart(path))
-        endRun(cannotReturn + QStringLiteral("Yığın dönüş için yanlış CS bilgisi içeriyor: ") + CS);
+        endRun(MessageText::of(QT_TRANSLATE_NOOP("Message", "Çağıran fonksiyona dönülemiyor\r\n"
+                                                            "Yığın dönüş için yanlış CS bilgisi içeriyor: %1"),
+                               {CS}));
     cBlock *at = m_parts.project.theBlockCollection().item(IP);
     if (!at)
-        endRun(cannotReturn + QStringLiteral("Yığın dönüş için yanlış IP bilgisi içeriyor: ") + IP);
+        endRun(MessageText::of(QT_TRANSLATE_NOOP("Message", "Çağıran fonksiyona dönülemiyor\r\n"
+                                                            "Yığın dönüş için yanlış IP bilgisi içeriyor: %1"),
+                               {IP}));
     --m_depth;
     m_run.setCurrentBlock(at);
 }

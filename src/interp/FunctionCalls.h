@@ -49,7 +49,7 @@ private:
     void saveLocals(const QString &list);
     void restoreLocals(const QString &list);
     void returnToCaller(const QString &CS, QString path, const QString &IP);
-    [[noreturn]] void endRun(const QString &message);
+    [[noreturn]] void endRun(const MessageText &message);
 
     Interpreter &m_interpreter;
     RunParts m_parts;

@@ -128,16 +128,16 @@ void Interpreter::resumeAfterWait()
         throw RunEnded{};
 }
 
-QString Interpreter::caughtErrorMessage(const QString &source, const QString &description, int number)
+MessageText Interpreter::caughtErrorMessage(const QString &source, const MessageText &description, int number)
 {
-    return QStringLiteral("timerRunner_Timer(). YAKALANAN HATA: ") + QStringLiteral("\r\nKaynak: ") + source
-        + QStringLiteral("\r\nAçıklama: ") + description + QStringLiteral("\r\nHata numarası: ")
-        + QString::number(number);
+    return MessageText::of(QT_TRANSLATE_NOOP("Message", "timerRunner_Timer(). YAKALANAN HATA: \r\nKaynak: %1\r\n"
+                                                        "Açıklama: %2\r\nHata numarası: %3"),
+                           {source, description, QString::number(number)});
 }
 
 void Interpreter::endWithError(const VarnelError &error)
 {
-    m_parts.log.mBox(caughtErrorMessage(error.source(), error.description(), error.number()));
+    m_parts.log.mBox(caughtErrorMessage(error.source(), error.message(), error.number()));
     if (const cBlock *block = m_run.currentBlock())
         Q_EMIT m_run.runFailedAt(block->TagID(), ExecutionCounts::captionOf(*block));
     m_run.TerminateExecution();
@@ -163,7 +163,8 @@ void Interpreter::runBlocks(int count)
         } catch (const VarnelError &error) {
             endWithError(error);
         } catch (const std::exception &) {
-            endWithError(VarnelError(VarnelError::InvalidCall, tickSource, QStringLiteral("Beklenmeyen hata")));
+            endWithError(VarnelError(VarnelError::InvalidCall, tickSource,
+                                     MessageText::of(QT_TRANSLATE_NOOP("Message", "Beklenmeyen hata"))));
         }
     }
     m_run.tickFinished();
@@ -209,8 +210,9 @@ void Interpreter::limitReached()
 {
     if (!m_run.currentBlock())
         throw RunEnded{};
-    m_parts.log.mBox(QStringLiteral("Çalıştırma sınırı aşıldı: program ") + QString::number(m_blockLimit)
-                     + QStringLiteral(" bloktan fazlasını çalıştırdı."));
+    m_parts.log.mBox(MessageText::of(
+        QT_TRANSLATE_NOOP("Message", "Çalıştırma sınırı aşıldı: program %1 bloktan fazlasını çalıştırdı."),
+        {QString::number(m_blockLimit)}));
     throw RunEnded{};
 }
 
@@ -286,8 +288,9 @@ int Interpreter::execute(cBlock &block)
     case ActionCode::Sql:
         waitFor([this] {
             m_parts.log.showModal(
-                QStringLiteral("SQL artık desteklenmiyor! Üzgünüz! Sorularınız için e-posta adresi: ")
-                    + QStringLiteral("destek@varnel.org") + QStringLiteral("!"),
+                MessageText::of(
+                    QT_TRANSLATE_NOOP("Message", "SQL artık desteklenmiyor! Üzgünüz! Sorularınız için e-posta adresi: %1!"),
+                    {QStringLiteral("destek@varnel.org")}),
                 QStringLiteral("Varnel"));
         });
         return EmptyLabel;
@@ -300,7 +303,8 @@ int Interpreter::execute(cBlock &block)
         doWindow(block);
         return Stay;
     default:
-        m_parts.log.mBox(QStringLiteral("timerRunner_Timer(). BİLİNMEYEN İŞLEM!: ") + block.zAction());
+        m_parts.log.mBox(
+            MessageText::of(QT_TRANSLATE_NOOP("Message", "timerRunner_Timer(). BİLİNMEYEN İŞLEM!: %1"), {block.zAction()}));
         throw RunEnded{};
     }
 }
@@ -460,7 +464,7 @@ void Interpreter::doDefinition(const cBlock &block, const RunCache &cache)
         return;
     }
     if (!m_parts.host.windowLoaded()) {
-        m_parts.log.mBox(QStringLiteral("Bu işlem pencerenin\r\naçık olmasını gerektiriyor!"));
+        m_parts.log.mBox(MessageText::of(QT_TRANSLATE_NOOP("Message", "Bu işlem pencerenin\r\naçık olmasını gerektiriyor!")));
         throw RunEnded{};
     }
     if (!waitFor([&] { return m_parts.host.processObjectDefinition(target, source); }))
@@ -504,10 +508,10 @@ cBlock *Interpreter::nextBlock(cBlock *block, const QString &label)
         return target;
     }
     if (label.isEmpty())
-        m_parts.log.mBox(QStringLiteral("Nesne: ") + block->TagID() + QStringLiteral(" - BAĞLI DEĞİL!"));
+        m_parts.log.mBox(MessageText::of(QT_TRANSLATE_NOOP("Message", "Nesne: %1 - BAĞLI DEĞİL!"), {block->TagID()}));
     else
-        m_parts.log.mBox(QStringLiteral("Nesne: ") + block->TagID() + QStringLiteral(" - ") + label
-                     + QStringLiteral(" ile bağlı değil."));
+        m_parts.log.mBox(MessageText::of(QT_TRANSLATE_NOOP("Message", "Nesne: %1 - %2 ile bağlı değil."),
+                                         {block->TagID(), MessageText::chartWord(label)}));
     return nullptr;
 }
 
@@ -516,6 +520,6 @@ cBlock *Interpreter::findBlockByAction(const QString &code)
     // Kept by the collection, so that every call and return does not search the chart again.
     if (cBlock *block = m_parts.project.theBlockCollection().firstWithAction(code))
         return block;
-    m_parts.log.mBox(QStringLiteral("Nesne: ") + code + QStringLiteral(" - bulunamadı!"));
+    m_parts.log.mBox(MessageText::of(QT_TRANSLATE_NOOP("Message", "Nesne: %1 - bulunamadı!"), {code}));
     return nullptr;
 }

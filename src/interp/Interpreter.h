@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/MessageText.h"
 #include "interp/Debugger.h"
 #include "interp/RunParts.h"
 #include "interp/Value.h"
@@ -48,7 +49,7 @@ public:
     // A run starts: no call is under way, and the debugger starts afresh.
     void runStarting();
 
-    static QString caughtErrorMessage(const QString &source, const QString &description, int number);
+    static MessageText caughtErrorMessage(const QString &source, const MessageText &description, int number);
 
 private:
     // What a block's action asks of the tick: follow the line with this label, or stay (the

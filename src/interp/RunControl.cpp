@@ -196,10 +196,11 @@ bool RunControl::stepBack()
     RunHistory::Place place;
     switch (debugger().stepBack(place)) {
     case RunHistory::Back::Empty:
-        Q_EMIT statusMessage(QStringLiteral("Geri alınacak adım yok."));
+        Q_EMIT statusMessage(MessageText::of(QT_TRANSLATE_NOOP("Message", "Geri alınacak adım yok.")));
         return false;
     case RunHistory::Back::Window:
-        Q_EMIT statusMessage(QStringLiteral("Geri Adım burada durur: gösterilen bir pencere geri alınamaz."));
+        Q_EMIT statusMessage(
+            MessageText::of(QT_TRANSLATE_NOOP("Message", "Geri Adım burada durur: gösterilen bir pencere geri alınamaz.")));
         return false;
     case RunHistory::Back::Done:
         break;

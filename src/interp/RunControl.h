@@ -94,7 +94,7 @@ Q_SIGNALS:
     void runStarted();
     void runEnded();
     // A short notice for the status bar.
-    void statusMessage(const QString &text);
+    void statusMessage(const MessageText &text);
     // A run-time error is ending the run at this block (its tag and one-line caption).
     void runFailedAt(const QString &tag, const QString &caption);
 

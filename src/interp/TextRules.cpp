@@ -23,7 +23,7 @@ QStringView trailingSpacesRemoved(QStringView text)
 void TextRules::checkLength(qsizetype length, const QString &source)
 {
     if (length > MaxLength)
-        throw VarnelError(VarnelError::OutOfMemory, source, QStringLiteral("Yetersiz bellek"));
+        throw VarnelError(VarnelError::OutOfMemory, source, MessageText::of(QT_TRANSLATE_NOOP("Message", "Yetersiz bellek")));
 }
 
 QString TextRules::stripQuotes(const QString &text)

@@ -70,7 +70,7 @@ QString VariableStore::getVar(const QString &sName)
 {
     const int column = findVar(sName);
     if (column == -1) {
-        m_log->mBox(QStringLiteral("Değişken: ") + sName + QStringLiteral(" - tanımlanmamış!"));
+        m_log->mBox(MessageText::of(QT_TRANSLATE_NOOP("Message", "Değişken: %1 - tanımlanmamış!"), {sName}));
         return QStringLiteral("0");
     }
     return valueAt(column).text();

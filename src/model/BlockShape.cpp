@@ -64,9 +64,9 @@ BlockShape::Outline BlockShape::outline(qint16 shape, double innerWidth, double 
     return o;
 }
 
-QString BlockShape::invalidShapeMessage(qint16 shape)
+MessageText BlockShape::invalidShapeMessage(qint16 shape)
 {
     if (isKnown(shape))
-        return QString();
-    return QStringLiteral("Shape özelliğinde yanlış ayar var: ") + QString::number(shape);
+        return MessageText();
+    return MessageText::of(QT_TRANSLATE_NOOP("Message", "Shape özelliğinde yanlış ayar var: %1"), {QString::number(shape)});
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/MessageText.h"
+
 #include <QPoint>
 #include <QRectF>
 #include <QString>
@@ -27,5 +29,5 @@ public:
     static Outline outline(qint16 shape, double innerWidth, double innerHeight);
 
     // The message an unknown shape code gives when the block is drawn; empty for a known code.
-    static QString invalidShapeMessage(qint16 shape);
+    static MessageText invalidShapeMessage(qint16 shape);
 };

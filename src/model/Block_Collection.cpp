@@ -9,7 +9,7 @@
 static VarnelError missingItem()
 {
     return VarnelError(VarnelError::InvalidCall, QStringLiteral("Block_Collection"),
-                       QStringLiteral("Koleksiyonda böyle bir öğe yok"));
+                       MessageText::of(QT_TRANSLATE_NOOP("Message", "Koleksiyonda böyle bir öğe yok")));
 }
 
 Block_Collection::Block_Collection(ModelContext *context, Line_Collection *lines, QObject *parent)
@@ -36,7 +36,7 @@ QString Block_Collection::foldKey(const QString &key)
 static VarnelError duplicateKey(const QString &key)
 {
     return VarnelError(VarnelError::DuplicateKey, QStringLiteral("Block_Collection"),
-                       QStringLiteral("Bu anahtar koleksiyonda zaten var: ") + key);
+                       MessageText::of(QT_TRANSLATE_NOOP("Message", "Bu anahtar koleksiyonda zaten var: %1"), {key}));
 }
 
 // A key that is already there is refused before anything is made, so that a failed add leaves
@@ -226,7 +226,7 @@ void Block_Collection::removeShape(qint16 index)
     const QString tag = m_context->shape(index).tag;
     for (const auto &line : *m_lines) {
         if (line->sFrom() == tag || line->sTo() == tag) {
-            Q_EMIT linkError(QStringLiteral("Bağlı nesneler silinemez."));
+            Q_EMIT linkError(MessageText::of(QT_TRANSLATE_NOOP("Message", "Bağlı nesneler silinemez.")));
             return;
         }
     }
@@ -274,9 +274,9 @@ void Block_Collection::checkLinks()
     for (const auto &line : *m_lines) {
         const QString number = QString::number(line->theObjectLine());
         if (getIndexFromTag(line->sFrom()) == -1)
-            Q_EMIT linkError(QStringLiteral("Satır #") + number + QStringLiteral(" da yanlış FROM"));
+            Q_EMIT linkError(MessageText::of(QT_TRANSLATE_NOOP("Message", "Satır #%1 da yanlış FROM"), {number}));
         else if (getIndexFromTag(line->sTo()) == -1)
-            Q_EMIT linkError(QStringLiteral("Satır #") + number + QStringLiteral(" da yanlış TO"));
+            Q_EMIT linkError(MessageText::of(QT_TRANSLATE_NOOP("Message", "Satır #%1 da yanlış TO"), {number}));
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/MessageText.h"
 #include "model/BlockElements.h"
 #include "model/cBlock.h"
 
@@ -77,7 +78,7 @@ public:
     void announceChanged(cBlock *block, BlockChanges what);
 
 Q_SIGNALS:
-    void linkError(const QString &sERROR);
+    void linkError(const MessageText &sERROR);
     void blockAdded(cBlock *block);
     void blockAboutToBeRemoved(cBlock *block);
     void blockRemoved(const QString &tag, qint16 element);

@@ -227,7 +227,7 @@ EditRecord ChartLayout::arrange()
     EditRecord record;
     if (!placed) {
         if (m_log)
-            m_log->mBox(QStringLiteral("Otomatik yerleştirme yapılamadı: ") + error);
+            m_log->mBox(MessageText::of(QT_TRANSLATE_NOOP("Message", "Otomatik yerleştirme yapılamadı: %1"), {error}));
         record.outcome = EditRecord::Outcome::Refused;
         return record;
     }

@@ -51,13 +51,12 @@ EditDispatch::Dialog dialogFor(ActionCode code)
 EditDispatch EditDispatch::forSelection(bool hasSelection, const QString &zAction)
 {
     if (!hasSelection)
-        return {Dialog::None, QStringLiteral("Nesne seçilmemiş!")};
+        return {Dialog::None, MessageText::of(QT_TRANSLATE_NOOP("Message", "Nesne seçilmemiş!"))};
     const ActionCode code = actionCodeOf(zAction);
     const Dialog dialog = dialogFor(code);
     if (dialog != Dialog::None)
-        return {dialog, QString()};
+        return {dialog, MessageText()};
     if (code == ActionCode::Stop || code == ActionCode::Intersection)
-        return {Dialog::None, zAction + QStringLiteral(" düzenlenemez!")};
-    return {Dialog::None, QStringLiteral("Bu fonksiyon için henüz düzenleme desteği yok: ") + zAction
-                              + QStringLiteral(". üzgünüz")};
+        return {Dialog::None, MessageText::of(QT_TRANSLATE_NOOP("Message", "%1 düzenlenemez!"), {zAction})};
+    return {Dialog::None, MessageText::of(QT_TRANSLATE_NOOP("Message", "Bu fonksiyon için henüz düzenleme desteği yok: %1. üzgünüz"), {zAction})};
 }

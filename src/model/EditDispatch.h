@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/MessageText.h"
+
 #include <QString>
 
 // What the edit command does for the selected block: which property dialog it opens, or which
@@ -17,7 +19,7 @@ struct EditDispatch {
     };
 
     Dialog dialog = Dialog::None;
-    QString message;
+    MessageText message;
 
     static EditDispatch forSelection(bool hasSelection, const QString &zAction);
 };

@@ -28,10 +28,9 @@ struct EditOperations::Before {
 
 namespace {
 
-const QString &twoBlocksNeeded()
+MessageText twoBlocksNeeded()
 {
-    static const QString text = QStringLiteral("İki nesne seçilmelidir!");
-    return text;
+    return MessageText::of(QT_TRANSLATE_NOOP("Message", "İki nesne seçilmelidir!"));
 }
 
 EditRecord refused()
@@ -76,7 +75,7 @@ cBlock *EditOperations::blockAt(qint16 element) const
     return block && block->theObjectShape() == element ? block : nullptr;
 }
 
-void EditOperations::message(const QString &text) const
+void EditOperations::message(const MessageText &text) const
 {
     if (m_log)
         m_log->mBox(text);
@@ -308,7 +307,7 @@ EditRecord EditOperations::connectSelected(bool reportAlreadyJoined)
     const QString T = to->TagID();
     if (!m_lines.linesBetween(F, T).isEmpty()) {
         if (reportAlreadyJoined)
-            message(QStringLiteral("Zaten bağlı!"));
+            message(MessageText::of(QT_TRANSLATE_NOOP("Message", "Zaten bağlı!")));
         return refused();
     }
     const Before before = capture(nullptr, {});

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/MessageText.h"
 #include "model/ActionFields.h"
 #include "model/EditRecord.h"
 #include "model/EditReplayer.h"
@@ -106,7 +107,7 @@ private:
     EditRecord resizeSelected(bool width, int value);
     cBlock *addBlock(const BlockTool &tool, float x, float y, const ActionFields &fields, EditRecord &record);
     void appendLine(const cBlock &from, const QString &to, EditRecord &record);
-    void message(const QString &text) const;
+    void message(const MessageText &text) const;
     bool selectionPairMissing() const;
 
     ModelContext &m_context;

@@ -15,7 +15,7 @@ Line_Collection::~Line_Collection() = default;
 cLine *Line_Collection::AddLine(const QString &sFrom, const QString &sTo, const QString &sCaption)
 {
     if (sFrom.isEmpty() || sTo.isEmpty()) {
-        Q_EMIT linkError(QStringLiteral("Bağlantı yapılamıyor!!!!"));
+        Q_EMIT linkError(MessageText::of(QT_TRANSLATE_NOOP("Message", "Bağlantı yapılamıyor!!!!")));
         return nullptr;
     }
     // Made complete before it joins the collection, so that it is announced once, as added.
@@ -74,7 +74,7 @@ cLine *Line_Collection::item(int position) const
 {
     if (position < 1 || position > Count())
         throw VarnelError(VarnelError::SubscriptOutOfRange, QStringLiteral("Line_Collection"),
-                          QStringLiteral("Alt simge aralık dışında"));
+                          MessageText::of(QT_TRANSLATE_NOOP("Message", "Alt simge aralık dışında")));
     return m_lines[std::size_t(position - 1)].get();
 }
 
@@ -126,7 +126,7 @@ void Line_Collection::putContents(Contents &from)
 void Line_Collection::deleteLine(qint16 xFrom, qint16 xTo)
 {
     if (xFrom == -1 || xTo == -1) {
-        Q_EMIT linkError(QStringLiteral("Hangi okun silineceğine karar verilemiyor."));
+        Q_EMIT linkError(MessageText::of(QT_TRANSLATE_NOOP("Message", "Hangi okun silineceğine karar verilemiyor.")));
         return;
     }
     const QVector<int> positions = linesBetween(m_context->shape(xFrom).tag, m_context->shape(xTo).tag);
@@ -162,7 +162,7 @@ bool Line_Collection::routeLine(cLine &line)
         return false;
     return LineRouter::route(m_context->line(line.theObjectLine()),
                              LineRouter::boxOf(m_context->shape(from)),
-                             LineRouter::boxOf(m_context->shape(to)));
+                             LineRouter::boxOf(m_context->shape(to)), {m_context, from, to});
 }
 
 void Line_Collection::updateLine(cLine &line)
@@ -175,6 +175,20 @@ void Line_Collection::updateAllLines()
 {
     for (const auto &line : m_lines)
         updateLine(*line);
+}
+
+void Line_Collection::updateBackLines()
+{
+    if (!m_blocks)
+        return;
+    for (const auto &line : m_lines) {
+        const qint16 from = m_blocks->elementOfTag(line->sFrom());
+        const qint16 to = m_blocks->elementOfTag(line->sTo());
+        if (line->hasElement() && from != -1 && to != -1
+            && (!m_context->line(line->theObjectLine()).bends.isEmpty()
+                || LineRouter::goesBack(LineRouter::boxOf(m_context->shape(from)), LineRouter::boxOf(m_context->shape(to)))))
+            updateLine(*line);
+    }
 }
 
 // Only the lines of the block: a dragged block re-routes its own lines on every move.

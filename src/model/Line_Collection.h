@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/MessageText.h"
 #include "model/BlockElements.h"
 #include "model/cLine.h"
 
@@ -42,6 +43,9 @@ public:
     void updateLine(cLine &line);
     void updateAllLines();
     void updateConntectedLines(const QString &sTag);
+    // Lines back up to a block above keep clear of every block between, so any edit may move
+    // them, not only a change of their own two blocks: routes each of them again.
+    void updateBackLines();
 
     // The lines leaving a block, in collection order; kept in step with the collection so the
     // interpreter never scans every line.
@@ -73,7 +77,7 @@ public:
     auto end() const { return m_lines.end(); }
 
 Q_SIGNALS:
-    void linkError(const QString &sERROR);
+    void linkError(const MessageText &sERROR);
     void lineAdded(cLine *line);
     void lineRemoved(qint16 element);
     void lineChanged(cLine *line, LineChanges what);

@@ -144,7 +144,7 @@ static void checkIndex(bool ok)
 {
     if (!ok)
         throw VarnelError(VarnelError::NoObject, QStringLiteral("ModelContext"),
-                          QStringLiteral("Nesne değişkeni ayarlanmamış"));
+                          MessageText::of(QT_TRANSLATE_NOOP("Message", "Nesne değişkeni ayarlanmamış")));
 }
 
 ShapeElement &ModelContext::shape(qint16 index)

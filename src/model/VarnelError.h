@@ -1,10 +1,12 @@
 #pragma once
 
+#include "base/MessageText.h"
+
 #include <QString>
 #include <exception>
 
 // A run-time error in the system's own terms: a number, the routine that raised it and a
-// Turkish description. Ticks, the loader and the commands catch it and report these three.
+// description, in Turkish and translatable. Ticks, the loader and the commands catch it and report these three.
 class VarnelError : public std::exception {
 public:
     enum Number {
@@ -19,7 +21,7 @@ public:
         DuplicateKey = 457,
     };
 
-    VarnelError(int number, QString source, QString description);
+    VarnelError(int number, QString source, MessageText description);
 
     static VarnelError overflow(const QString &source);
     static VarnelError typeMismatch(const QString &source);
@@ -28,11 +30,12 @@ public:
 
     int number() const { return m_number; }
     const QString &source() const { return m_source; }
-    const QString &description() const { return m_description; }
+    QString description() const { return m_description.turkish(); }
+    const MessageText &message() const { return m_description; }
     const char *what() const noexcept override { return "VarnelError"; }
 
 private:
     int m_number;
     QString m_source;
-    QString m_description;
+    MessageText m_description;
 };

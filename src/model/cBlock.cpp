@@ -110,7 +110,7 @@ ShapeElement &cBlock::element() const
 {
     if (!hasElement())
         throw VarnelError(VarnelError::NoObject, QStringLiteral("cBlock"),
-                          QStringLiteral("Nesne değişkeni ayarlanmamış"));
+                          MessageText::of(QT_TRANSLATE_NOOP("Message", "Nesne değişkeni ayarlanmamış")));
     return m_context->shape(m_element);
 }
 

@@ -6,24 +6,24 @@
 const QList<ExampleCatalog::Entry> &ExampleCatalog::entries()
 {
     static const QList<Entry> list = {
-        {QStringLiteral("Faktöriyel Hesabı (Yinelemeli)"), QStringLiteral("factorial.vnp"), true},
-        {QStringLiteral("Faktöriyel Hesabı (Döngü)"), QStringLiteral("factorial_regular.vnp"), true},
-        {QStringLiteral("Üs Hesabı (Yinelemeli)"), QStringLiteral("power.vnp"), true},
-        {QStringLiteral("Basit Pencere ve Yazı"), QStringLiteral("b.vnp"), true,
+        {QT_TRANSLATE_NOOP("ExampleCatalog", "Faktöriyel Hesabı (Yinelemeli)"), QStringLiteral("factorial.vnp"), true},
+        {QT_TRANSLATE_NOOP("ExampleCatalog", "Faktöriyel Hesabı (Döngü)"), QStringLiteral("factorial_regular.vnp"), true},
+        {QT_TRANSLATE_NOOP("ExampleCatalog", "Üs Hesabı (Yinelemeli)"), QStringLiteral("power.vnp"), true},
+        {QT_TRANSLATE_NOOP("ExampleCatalog", "Basit Pencere ve Yazı"), QStringLiteral("b.vnp"), true,
          QStringLiteral("Basit Pencere ve Yazı.vnp")},
-        {QStringLiteral("Web için Basit bir \"Image-Map\" Uygulaması"), QStringLiteral("d.vnp"), true,
+        {QT_TRANSLATE_NOOP("ExampleCatalog", "Web için Basit bir \"Image-Map\" Uygulaması"), QStringLiteral("d.vnp"), true,
          QStringLiteral("Tıklanan Resim.vnp")},
-        {QStringLiteral("Resim ve Çizim Penceresi"), QStringLiteral("e.vnp"), true,
+        {QT_TRANSLATE_NOOP("ExampleCatalog", "Resim ve Çizim Penceresi"), QStringLiteral("e.vnp"), true,
          QStringLiteral("Resim ve Çizim Penceresi.vnp")},
-        {QStringLiteral("Merhaba Dünya"), QStringLiteral("test00_hello.vnp"), true},
-        {QStringLiteral("String Karşılaştırma"), QStringLiteral("test04_comp.vnp"), true},
-        {QStringLiteral("Şartlı Dallanma"), QStringLiteral("test05_if.vnp"), true},
-        {QStringLiteral("String Birleştirme"), QStringLiteral("test06_concat.vnp"), true},
-        {QStringLiteral("Basit Döngü 1"), QStringLiteral("test07_loop.vnp"), true},
-        {QStringLiteral("Basit Döngü 2"), QStringLiteral("test08_loop.vnp"), true},
-        {QStringLiteral("Fonksiyon Çağırma"), QStringLiteral("test10_call.vnp"), true},
-        {QStringLiteral("Ekran Kaydırma Testi"), QStringLiteral("test11_scroll.vnp"), true},
-        {QStringLiteral("Temel SQL testi"), QStringLiteral("test09_sql.vnp"), false},
+        {QT_TRANSLATE_NOOP("ExampleCatalog", "Merhaba Dünya"), QStringLiteral("test00_hello.vnp"), true},
+        {QT_TRANSLATE_NOOP("ExampleCatalog", "String Karşılaştırma"), QStringLiteral("test04_comp.vnp"), true},
+        {QT_TRANSLATE_NOOP("ExampleCatalog", "Şartlı Dallanma"), QStringLiteral("test05_if.vnp"), true},
+        {QT_TRANSLATE_NOOP("ExampleCatalog", "String Birleştirme"), QStringLiteral("test06_concat.vnp"), true},
+        {QT_TRANSLATE_NOOP("ExampleCatalog", "Basit Döngü 1"), QStringLiteral("test07_loop.vnp"), true},
+        {QT_TRANSLATE_NOOP("ExampleCatalog", "Basit Döngü 2"), QStringLiteral("test08_loop.vnp"), true},
+        {QT_TRANSLATE_NOOP("ExampleCatalog", "Fonksiyon Çağırma"), QStringLiteral("test10_call.vnp"), true},
+        {QT_TRANSLATE_NOOP("ExampleCatalog", "Ekran Kaydırma Testi"), QStringLiteral("test11_scroll.vnp"), true},
+        {QT_TRANSLATE_NOOP("ExampleCatalog", "Temel SQL testi"), QStringLiteral("test09_sql.vnp"), false},
     };
     return list;
 }
@@ -38,6 +38,11 @@ QString ExampleCatalog::pathOf(const QString &examplesFolder, int index)
         return shortPath;
     const QString descriptive = examplesFolder + entry.descriptiveFile;
     return QFileInfo(descriptive).isFile() ? descriptive : shortPath;
+}
+
+QString ExampleCatalog::Entry::title() const
+{
+    return QCoreApplication::translate("ExampleCatalog", caption);
 }
 
 QString ExampleCatalog::failureMessage(const QString &path)

@@ -9,10 +9,13 @@
 class ExampleCatalog {
 public:
     struct Entry {
-        QString caption;
+        const char *caption; // Turkish
         QString file;
         bool visible;
         QString descriptiveFile = QString();
+
+        // The caption in the interface's language.
+        QString title() const;
     };
 
     static const QList<Entry> &entries();

@@ -214,7 +214,7 @@ bool Project::load_FILE(const QString &sFILE)
     ProjectFileCache::Source source;
     const std::shared_ptr<const ParsedProject> parsed = m_fileCache.read(sFILE, &source);
     if (parsed->outcome == ParsedProject::Outcome::NotAProject) {
-        m_log->mBox(QCoreApplication::translate("Project", "Bu Bir Flow Chart Dosyası Değil!"));
+        m_log->mBox(MessageText::of(QT_TRANSLATE_NOOP("Message", "Bu Bir Flow Chart Dosyası Değil!")));
     } else {
         try {
             applyParsed(*parsed);
@@ -223,8 +223,7 @@ bool Project::load_FILE(const QString &sFILE)
             m_lines.updateAllLines();
             complete = true;
         } catch (const VarnelError &error) {
-            m_log->mBox(QCoreApplication::translate("Project", "Açma hatası: ") + sFILE + QStringLiteral("\r\n")
-                        + error.description());
+            m_log->mBox(MessageText::of(QT_TRANSLATE_NOOP("Message", "Açma hatası: %1\r\n%2"), {sFILE, error.message()}));
         }
     }
 

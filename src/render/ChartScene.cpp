@@ -119,7 +119,7 @@ void ChartScene::updateBlock(const cBlock &block, BlockChanges what)
 
 void ChartScene::reportInvalidShape(qint16 element, qint16 shape)
 {
-    const QString message = BlockShape::invalidShapeMessage(shape);
+    const MessageText message = BlockShape::invalidShapeMessage(shape);
     if (message.isEmpty()) {
         m_reportedShape.remove(element);
         return;

@@ -5,7 +5,7 @@
 
 bool TerminalHost::openWindow(cBlock *block)
 {
-    m_log.mBox(QStringLiteral("Nesne: ") + block->TagID()
-               + QStringLiteral(" - pencereler yalnızca masaüstü programında açılabilir."));
+    m_log.mBox(MessageText::of(QT_TRANSLATE_NOOP("Message", "Nesne: %1 - pencereler yalnızca masaüstü programında açılabilir."),
+                               {block->TagID()}));
     return false;
 }

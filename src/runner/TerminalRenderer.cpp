@@ -34,8 +34,10 @@ TerminalRenderer::TerminalRenderer(const QString &chart, const QString &output)
       m_output(output),
       m_project(&m_log)
 {
-    QObject::connect(&m_log, &MessageLog::messageAdded, [this](const QString &m) { printMessage(m); });
-    m_log.setModalSink([this](const QString &text, const QString &) { printMessage(text); });
+    // Messages in the interface's language: Turkish unless --lang en installed the English.
+    QObject::connect(&m_log, &MessageLog::messageAdded,
+                     [this](const QString &) { printMessage(m_log.messages().constLast().translated()); });
+    m_log.setModalSink([this](const MessageText &text, const QString &) { printMessage(text.translated()); });
     // Captions are laid out as the desktop program lays them out, in the fonts they are drawn in.
     m_project.context().setTextMeasure(&SurfaceFonts::measure());
 }

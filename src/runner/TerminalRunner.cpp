@@ -39,8 +39,10 @@ TerminalRunner::TerminalRunner(const Options &options)
       m_interactive(isatty(STDIN_FILENO) != 0)
 {
     m_project.setTrackCurrentBlock(false);
-    QObject::connect(&m_log, &MessageLog::messageAdded, [this](const QString &m) { printMessage(m); });
-    m_log.setModalSink([this](const QString &text, const QString &) { printMessage(text); });
+    // Messages in the interface's language: Turkish unless --lang en installed the English.
+    QObject::connect(&m_log, &MessageLog::messageAdded,
+                     [this](const QString &) { printMessage(m_log.messages().constLast().translated()); });
+    m_log.setModalSink([this](const MessageText &text, const QString &) { printMessage(text.translated()); });
     QObject::connect(&m_runtime.console, &ConsoleScreen::rowFinished, [this](const QString &row) { printRow(row); });
     m_runtime.console.setLineSource([this](const QString &prompt) { return readLine(prompt); });
     m_runtime.interpreter.setBlockLimit(options.maxBlocks);

@@ -82,7 +82,7 @@ int main(int argc, char **argv)
         : std::make_unique<QCoreApplication>(argc, argv);
     QStringList args = QCoreApplication::arguments();
     args.removeFirst();
-    // The runner's own texts follow --lang; what the chart writes stays as the interpreter writes it.
+    // The runner's own texts and the run's messages follow --lang; what the chart writes stays as it is.
     QString languageError;
     const std::optional<InterfaceLanguage::Choice> language = InterfaceLanguage::takeOption(args, languageError);
     if (!languageError.isEmpty())

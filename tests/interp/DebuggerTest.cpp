@@ -423,7 +423,7 @@ TEST_F(DebuggerTest, SteppingBackStopsAtAWindowAndAFastRunKeepsNoHistory)
     write(QStringLiteral("main.vnp"), {{"START"}, {"DEFINITION", "a", "1"}, {"DEFINITION", "form.Text", "a"},
                                        {"DEFINITION", "a", "2"}, {"OUTPUT", "", "a"}, {"STOP"}});
     QStringList notices;
-    QObject::connect(&run(), &RunControl::statusMessage, [&notices](const QString &text) { notices << text; });
+    QObject::connect(&run(), &RunControl::statusMessage, [&notices](const MessageText &text) { notices << text.turkish(); });
     setBreakpoint(QStringLiteral("main.vnp"), QStringLiteral("id5"));
     startMain();
     ASSERT_EQ(where(), QStringLiteral("main.vnp:id5"));

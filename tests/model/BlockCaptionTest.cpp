@@ -188,8 +188,8 @@ TEST(Shapes, UnknownCodeHasItsMessage)
 {
     for (qint16 code : {0, 2, 3, 91, 92, 93})
         EXPECT_TRUE(BlockShape::invalidShapeMessage(code).isEmpty()) << code;
-    EXPECT_EQ(BlockShape::invalidShapeMessage(1), QStringLiteral("Shape özelliğinde yanlış ayar var: 1"));
-    EXPECT_EQ(BlockShape::invalidShapeMessage(-4), QStringLiteral("Shape özelliğinde yanlış ayar var: -4"));
+    EXPECT_EQ(BlockShape::invalidShapeMessage(1).turkish(), QStringLiteral("Shape özelliğinde yanlış ayar var: 1"));
+    EXPECT_EQ(BlockShape::invalidShapeMessage(-4).turkish(), QStringLiteral("Shape özelliğinde yanlış ayar var: -4"));
 }
 
 TEST(FixedPitch, MeasuresTheWidestLineAndEveryLine)

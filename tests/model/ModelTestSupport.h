@@ -30,8 +30,8 @@ class Model : public ::testing::Test {
 protected:
     Model()
     {
-        QObject::connect(&blocks, &Block_Collection::linkError, [this](const QString &m) { errors << m; });
-        QObject::connect(&lines, &Line_Collection::linkError, [this](const QString &m) { errors << m; });
+        QObject::connect(&blocks, &Block_Collection::linkError, [this](const MessageText &m) { errors << m.turkish(); });
+        QObject::connect(&lines, &Line_Collection::linkError, [this](const MessageText &m) { errors << m.turkish(); });
     }
 
     cBlock *add(const QString &tag, qint16 shape = 0)

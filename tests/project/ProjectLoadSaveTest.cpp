@@ -25,7 +25,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(dir.isValid());
-        log.setModalSink([this](const QString &text, const QString &) { modal << text; });
+        log.setModalSink([this](const MessageText &text, const QString &) { modal << text.turkish(); });
     }
 
     QString path(const QString &name) const { return dir.filePath(name); }

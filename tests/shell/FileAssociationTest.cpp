@@ -43,7 +43,7 @@ protected:
         qputenv("HOME", home.path().toUtf8());
         qputenv("XDG_DATA_HOME", data(QString()).toUtf8());
         qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral("config")).toUtf8());
-        log.setModalSink([this](const QString &text, const QString &title) { warnings.append(title + u'|' + text); });
+        log.setModalSink([this](const MessageText &text, const QString &title) { warnings.append(title + u'|' + text.turkish()); });
         QFile tool(tools.filePath(QStringLiteral("update-mime-database")));
         tool.open(QIODevice::WriteOnly);
         tool.setPermissions(tool.permissions() | QFileDevice::ExeOwner);

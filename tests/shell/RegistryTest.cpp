@@ -16,8 +16,8 @@ class RegistryTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        log.setModalSink([this](const QString &text, const QString &title) {
-            warnings.append(title + u'|' + text);
+        log.setModalSink([this](const MessageText &text, const QString &title) {
+            warnings.append(title + u'|' + text.turkish());
         });
     }
 

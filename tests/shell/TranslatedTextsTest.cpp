@@ -94,7 +94,9 @@ bool translated(const Literal &literal)
 {
     static const QRegularExpression call(QStringLiteral(
         R"((\btr|\bQT_TR_NOOP|\btranslate\s*\(\s*"[^"]*"\s*,|\bQT_TRANSLATE_NOOP\s*\(\s*"[^"]*"\s*,)\s*\(?\s*$)"));
-    return literal.directive || call.match(literal.before).hasMatch();
+    // The first argument of a translation is its context, a name.
+    static const QRegularExpression context(QStringLiteral(R"((\btranslate|\bQT_TRANSLATE_NOOP)\s*\(\s*$)"));
+    return literal.directive || call.match(literal.before).hasMatch() || context.match(literal.before).hasMatch();
 }
 
 // Texts that are shown but not translated, each for its reason.
@@ -125,7 +127,7 @@ const QSet<QString> &allowed()
         QStringLiteral("Alıştırma açılamadı:"),
         QStringLiteral("Örnek çözüm bu testleri bitiremedi; beklenen satırları değişmedi:"),
         QStringLiteral("Alıştırma kaydedilemedi; dosyada şu hatalar olurdu:"),
-        QStringLiteral("Şema değişti; kontrol durduruldu."), QStringLiteral("Blok "),
+        QStringLiteral("Şema değişti; kontrol durduruldu."),
         // A link's markup, and a sample of a block's name that sizes the label showing it.
         QStringLiteral("<a href=\\\"%1\\\">%1</a>"), QStringLiteral("id0000 · "),
         // The end of a widget's object name.
@@ -135,15 +137,31 @@ const QSet<QString> &allowed()
         QStringLiteral("Dil / Language"), QStringLiteral("Türkçe"), QStringLiteral("English"),
         QStringLiteral("The interface will be in English when Varnel is started again."),
         QStringLiteral("Varnel yeniden başlatıldığında arayüz Türkçe olacak."),
+        // What an exported program prints when it stops, word for word as the run in Varnel does.
+        QStringLiteral("timerRunner_Timer(). BİLİNMEYEN İŞLEM!: "), QStringLiteral("Nesne: "),
+        QStringLiteral(" - BAĞLI DEĞİL!"), QStringLiteral(" ile bağlı değil."), QStringLiteral("Fonksiyon bağlı değil!"),
+        QStringLiteral("Fonksiyon yüklenemiyor: "), QStringLiteral("Nesne: START - bulunamadı!"),
+        // The routine a breakpoint's failed condition names: an error's source, never shown.
+        QStringLiteral("Kesme noktası"),
+        // Values of the charts' language: truth values and a file dialog's filter.
+        QStringLiteral("True"), QStringLiteral("False"), QStringLiteral(" files|"),
+        // Operators of the charts' language, in the captions the blocks derive.
+        QStringLiteral(" MOD "), QStringLiteral(" COMP "),
+        // The delay label's key in the fixed table, and its step mark, after which the panel shows its own word.
+        QStringLiteral("delay "), QStringLiteral(": P"),
+        // File names of the shipped examples.
+        QStringLiteral("Basit Pencere ve Yazı.vnp"), QStringLiteral("Tıklanan Resim.vnp"),
+        QStringLiteral("Resim ve Çizim Penceresi.vnp"),
     };
     return texts;
 }
 
 // Files whose texts are not shown by the program: the build-time tool that writes the handbook's
-// web pages in the handbook's own language.
+// web pages in the handbook's own language, and the built-in functions' names, which are the
+// charts' language.
 bool fileAllowed(const QString &path)
 {
-    return path.endsWith(u"help/HandbookWebPages.cpp");
+    return path.endsWith(u"help/HandbookWebPages.cpp") || path.endsWith(u"model/RecentList.cpp");
 }
 
 // The rooms of src/ui whose texts are translated: all of them.
@@ -159,14 +177,18 @@ TEST(TranslatedTextsTest, EveryShownTextOfTheWindowsIsTranslatable)
     QStringList folders;
     for (const QString &room : translatedRooms)
         folders << QStringLiteral("/src/ui/") + room;
-    // The drawing library names the picture formats the save dialog offers.
-    folders << QStringLiteral("/src/render");
+    // The drawing library names the picture formats the save dialog offers; the model and the
+    // interpreter say what went wrong in the message window.
+    folders << QStringLiteral("/src/render") << QStringLiteral("/src/model") << QStringLiteral("/src/interp");
     for (const QString &folder : std::as_const(folders)) {
         QDirIterator files(sourceRoot + folder, {QStringLiteral("*.cpp"), QStringLiteral("*.h")}, QDir::Files,
                            QDirIterator::Subdirectories);
         while (files.hasNext())
             paths << files.next();
     }
+    // The examples' titles and the code export's refusals; the rest of the code export writes code.
+    for (const char *file : {"/src/project/ExampleCatalog.cpp", "/src/codegen/FlowChart.cpp", "/src/codegen/FlowProgram.cpp"})
+        paths << sourceRoot + QString::fromLatin1(file);
     for (const QString &path : std::as_const(paths)) {
         if (fileAllowed(path))
             continue;
@@ -210,6 +232,62 @@ TEST(TranslatedTextsTest, ALabelsMnemonicAndEndingDoNotHideItsWords)
     };
     for (const auto &c : cases)
         EXPECT_EQ(looksShown(QString::fromUtf8(c.text)), c.shown) << c.text;
+}
+
+struct TranslationEntry {
+    QString context;
+    QString source;
+    QString translation;
+};
+
+QList<TranslationEntry> englishEntries()
+{
+    QFile file(sourceRoot + QStringLiteral("/translations/varnel_en.ts"));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QXmlStreamReader xml(&file);
+    QList<TranslationEntry> entries;
+    QString context;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == u"name")
+            context = xml.readElementText();
+        else if (xml.name() == u"source")
+            entries.append({context, xml.readElementText(QXmlStreamReader::IncludeChildElements), QString()});
+        else if (xml.name() == u"translation" && !entries.isEmpty())
+            entries.last().translation = xml.readElementText(QXmlStreamReader::IncludeChildElements);
+    }
+    return entries;
+}
+
+QStringList placesOf(const QString &text)
+{
+    static const QRegularExpression place(QStringLiteral("%[1-9]"));
+    QStringList places;
+    for (auto it = place.globalMatch(text); it.hasNext();)
+        places << it.next().captured();
+    places.sort();
+    places.removeDuplicates();
+    return places;
+}
+
+// A translation fills the same places with the values, and a message keeps its lines: the message
+// window takes the n-th line shown for the n-th Turkish line when it looks a line up in the handbook.
+TEST(TranslatedTextsTest, TranslationsKeepTheirPlacesAndAMessageItsLines)
+{
+    const QList<TranslationEntry> entries = englishEntries();
+    ASSERT_FALSE(entries.isEmpty());
+    QStringList wrong;
+    for (const TranslationEntry &e : entries) {
+        if (e.translation.isEmpty())
+            continue;
+        if (placesOf(e.source) != placesOf(e.translation))
+            wrong << e.context + QStringLiteral(" places: ") + e.source;
+        if (e.context == u"Message" && e.source.count(u'\n') != e.translation.count(u'\n'))
+            wrong << e.context + QStringLiteral(" lines: ") + e.source;
+    }
+    EXPECT_TRUE(wrong.isEmpty()) << wrong.join(u'\n').toStdString();
 }
 
 TEST(TranslatedTextsTest, TheEnglishTranslationHasNoUnfinishedEntry)

@@ -3,6 +3,7 @@
 #include "shell/DataLocator.h"
 #include "ui/help/HelpTopics.h"
 #include "ui/help/HelpWindow.h"
+#include "ui/runwin/MessageLine.h"
 
 #include <QAction>
 #include <QApplication>
@@ -141,7 +142,7 @@ bool HandbookHelp::helpForWindow(QWidget *focus)
     if (qobject_cast<HelpWindow *>(window))
         return false;
     if (QPlainTextEdit *text = messageText(focus)) {
-        openTopic(messageTopic(text->textCursor().block().text()));
+        openTopic(messageTopic(MessageLine::turkishOf(text->textCursor().block())));
         return true;
     }
     const QString topic = topicAround(focus);
@@ -157,7 +158,7 @@ bool HandbookHelp::openMessageLine(QObject *viewport, const QPoint &position)
     QPlainTextEdit *text = messageText(viewport);
     if (!text || viewport != text->viewport())
         return false;
-    const QString line = text->cursorForPosition(position).block().text();
+    const QString line = MessageLine::turkishOf(text->cursorForPosition(position).block());
     if (line.trimmed().isEmpty())
         return false;
     openTopic(messageTopic(line));

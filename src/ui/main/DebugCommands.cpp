@@ -90,8 +90,8 @@ void DebugCommands::connectRun()
         m_overlay->setRunning(true);
     });
     connect(&run, &RunControl::runEnded, this, [this] { m_overlay->setRunning(false); });
-    connect(&run, &RunControl::statusMessage, this, [this](const QString &text) {
-        m_window.statusBar()->showMessage(text, 5000);
+    connect(&run, &RunControl::statusMessage, this, [this](const MessageText &text) {
+        m_window.statusBar()->showMessage(text.translated(), 5000);
     });
     connect(&run, &RunControl::runFailedAt, this, &DebugCommands::showFailedBlock);
 }
@@ -168,7 +168,7 @@ void DebugCommands::editCondition(const cBlock &block)
         return;
     const QString text = dialog.textValue();
     if (!BreakpointCondition(text).isValid()) {
-        QMessageBox::warning(&m_window, tr("Kesme Noktası Koşulu"), BreakpointCondition::unreadable(text));
+        QMessageBox::warning(&m_window, tr("Kesme Noktası Koşulu"), BreakpointCondition::unreadable(text).translated());
         return;
     }
     m_breakpoints.set(key, block.TagID(), text);
@@ -241,7 +241,8 @@ void DebugCommands::showBlockMenu(const cBlock &block, const QPoint &globalPos)
 // The failed block is selected and brought into sight, and named under the error's message.
 void DebugCommands::showFailedBlock(const QString &tag, const QString &caption)
 {
-    m_window.log().mBox(QStringLiteral("Blok ") + tag + QStringLiteral(": ") + caption);
+    m_window.log().mBox(
+        MessageText::of(QT_TRANSLATE_NOOP("Message", "Blok %1: %2"), {tag, MessageText::chartWord(caption)}));
     const cBlock *block = m_window.project().theBlockCollection().item(tag);
     if (!block || !block->hasElement())
         return;

@@ -11,7 +11,7 @@ ExamplesMenu::ExamplesMenu(QMenu *menu, QObject *parent)
     m_menu->clear();
     const QList<ExampleCatalog::Entry> &entries = ExampleCatalog::entries();
     for (int i = 0; i < entries.size(); ++i) {
-        QAction *entry = m_menu->addAction(entries[i].caption);
+        QAction *entry = m_menu->addAction(entries[i].title());
         entry->setObjectName(QStringLiteral("mnuExample"));
         entry->setData(i);
         entry->setVisible(entries[i].visible);

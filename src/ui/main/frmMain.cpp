@@ -111,7 +111,7 @@ frmMain::frmMain()
     setStatusBar(new MainStatusBar(m_project, *m_surface, *m_tools, this));
     new EmptySurfaceHint(m_project.context(), m_project.theBlockCollection(), m_surface->viewport());
     connect(&m_log, &MessageLog::messageAdded, this, &frmMain::showMessageWindow);
-    m_log.setModalSink([this](const QString &text, const QString &title) { showModal(text, title); });
+    m_log.setModalSink([this](const MessageText &text, const QString &title) { showModal(text.translated(), title); });
     m_geometry.restore();
 }
 

@@ -2,12 +2,15 @@
 
 #include "base/MessageLog.h"
 #include "interp/AppFlags.h"
+#include "ui/runwin/MessageLine.h"
 
 #include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
+#include <QTextBlock>
 #include <QTextCursor>
 #include <QVBoxLayout>
 
@@ -58,27 +61,39 @@ QString frm_mBox::text() const
 
 void frm_mBox::appendNewText()
 {
-    const QString &all = m_log.text();
-    if (all.size() < m_shownLength) {
+    const QList<MessageText> &messages = m_log.messages();
+    if (messages.size() < m_shownCount) {
         m_txtMessage->clear();
-        m_shownLength = 0;
+        m_shownCount = 0;
     }
-    if (all.size() == m_shownLength)
+    if (messages.size() == m_shownCount)
         return;
-    QString tail = all.mid(m_shownLength);
-    m_shownLength = all.size();
-    tail.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    for (; m_shownCount < messages.size(); ++m_shownCount)
+        appendMessage(messages[m_shownCount]);
+    m_txtMessage->verticalScrollBar()->setValue(m_txtMessage->verticalScrollBar()->maximum());
+}
+
+// Line for line: a translation keeps its message's lines, so the n-th line shown stands for the
+// n-th Turkish one.
+void frm_mBox::appendMessage(const MessageText &message)
+{
+    static const QRegularExpression lineBreak(QStringLiteral("\\r?\\n"));
+    const QStringList shown = message.translated().split(lineBreak);
+    const QStringList turkish = message.turkish().split(lineBreak);
     QTextCursor cursor(m_txtMessage->document());
     cursor.movePosition(QTextCursor::End);
-    cursor.insertText(tail);
-    m_txtMessage->verticalScrollBar()->setValue(m_txtMessage->verticalScrollBar()->maximum());
+    for (qsizetype i = 0; i < shown.size(); ++i) {
+        cursor.insertText(shown[i]);
+        cursor.block().setUserData(new MessageLine(turkish[qMin(i, turkish.size() - 1)]));
+        cursor.insertBlock();
+    }
 }
 
 void frm_mBox::cmdOK_Click()
 {
     m_log.dismiss();
     m_txtMessage->clear();
-    m_shownLength = 0;
+    m_shownCount = 0;
     hide();
     endIfLastWindow();
 }
@@ -92,7 +107,7 @@ void frm_mBox::endIfLastWindow()
 void frm_mBox::closeEvent(QCloseEvent *event)
 {
     m_log.dismiss();
-    m_shownLength = 0;
+    m_shownCount = 0;
     setAttribute(Qt::WA_DeleteOnClose);
     event->accept();
     endIfLastWindow();

@@ -6,12 +6,13 @@
 #include <functional>
 
 class MessageLog;
+class MessageText;
 class QPlainTextEdit;
 class QPushButton;
 struct AppFlags;
 
-// The message window "Uyarı": every message since the user last pressed OK, oldest first. It
-// never waits; a running program goes on and may add more. OK empties it and hides it; the
+// The message window "Uyarı": every message since the user last pressed OK, oldest first, in the
+// interface's language, each line keeping its Turkish words for the handbook's lookup. It never waits; a running program goes on and may add more. OK empties it and hides it; the
 // close box discards it (the next message opens a new, empty one). Either ends a start-up
 // flow whose run has finished once the console is closed too.
 class frm_mBox : public QDialog {
@@ -36,6 +37,7 @@ protected:
 private:
     void cmdOK_Click();
     void appendNewText();
+    void appendMessage(const MessageText &message);
     void endIfLastWindow();
 
     MessageLog &m_log;
@@ -43,6 +45,6 @@ private:
     EndApplication m_endApplication;
     QPlainTextEdit *m_txtMessage;
     QPushButton *m_cmdOK;
-    qsizetype m_shownLength = 0;
+    qsizetype m_shownCount = 0;
     ScreenRateRefresher m_refresher;
 };

@@ -11,6 +11,7 @@
 #include "ui/runwin/frm_mBox.h"
 
 #include "ui/help/HandbookPaths.h"
+#include "support/TranslationScope.h"
 
 #include <QAction>
 #include <QApplication>
@@ -177,6 +178,48 @@ TEST_F(HelpWindowTest, MessageWindowLinesLeadToTheirEntries)
     QTest::keyClick(text, Qt::Key_F1);
     EXPECT_EQ(shownTopic(), QStringLiteral("09-iletiler.md#bagli-degil"));
     EXPECT_EQ(help->messageTopic(QStringLiteral("başka bir şey")), QStringLiteral("09-iletiler.md"));
+}
+
+// The English window shows the messages in English; the handbook's table still lists them by their
+// Turkish words, which each line keeps, also in a message of several lines and in the error's block line.
+TEST_F(HelpWindowTest, EnglishMessageLinesLeadToTheirEntries)
+{
+    const TranslationScope english({
+        {"Message", QStringLiteral("Değişken: %1 - tanımlanmamış!"), QStringLiteral("Variable: %1 - not defined!")},
+        {"Message", QStringLiteral("Bu işlem pencerenin\r\naçık olmasını gerektiriyor!"),
+         QStringLiteral("This operation needs the window\r\nto be open!")},
+        {"Message", QStringLiteral("Blok %1: %2"), QStringLiteral("Block %1: %2")},
+        {"ChartWords", QStringLiteral("başla"), QStringLiteral("start")},
+    });
+    MessageLog log;
+    AppFlags flags;
+    frm_mBox messages(log, flags, [] {}, &mainWindow);
+    log.mBox(MessageText::of("Değişken: %1 - tanımlanmamış!", {QStringLiteral("toplam")}));
+    log.mBox(MessageText::of("Bu işlem pencerenin\r\naçık olmasını gerektiriyor!"));
+    log.mBox(MessageText::of("Blok %1: %2", {QStringLiteral("id1"), MessageText::chartWord(QStringLiteral("başla"))}));
+    messages.showLog();
+    messages.refresh();
+    EXPECT_EQ(messages.text(), QStringLiteral("Variable: toplam - not defined!\nThis operation needs the window\n"
+                                              "to be open!\nBlock id1: start\n"));
+    EXPECT_EQ(log.text(), QStringLiteral("Değişken: toplam - tanımlanmamış!\r\nBu işlem pencerenin\r\n"
+                                         "açık olmasını gerektiriyor!\r\nBlok id1: başla\r\n"));
+
+    auto *text = messages.findChild<QPlainTextEdit *>(QStringLiteral("txtMessage"));
+    ASSERT_NE(text, nullptr);
+    const struct {
+        int line;
+        const char *topic;
+    } cases[] = {
+        {0, "09-iletiler.md#degisken-tanimlanmamis"},
+        {1, "09-iletiler.md#pencere-acik-degil"},
+        {2, "09-iletiler.md#pencere-acik-degil"},
+        {3, "09-iletiler.md#hatanin-oldugu-blok"},
+    };
+    for (const auto &c : cases) {
+        text->setTextCursor(QTextCursor(text->document()->findBlockByNumber(c.line)));
+        QTest::keyClick(text, Qt::Key_F1);
+        EXPECT_EQ(shownTopic(), QString::fromUtf8(c.topic)) << c.line;
+    }
 }
 
 TEST_F(HelpWindowTest, TheEnglishHandbookAnswersWithItsOwnChapters)
