@@ -2,6 +2,7 @@
 
 #include "model/TrigoFunc.h"
 
+#include <algorithm>
 #include <cmath>
 
 LineRouter::Box LineRouter::boxOf(const ShapeElement &element)
@@ -78,7 +79,62 @@ bool sameIntegerPart(float a, float b)
     return std::trunc(a) == std::trunc(b);
 }
 
+bool sameBends(const QVector<LinePoint> &a, const QVector<LinePoint> &b)
+{
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](LinePoint p, LinePoint q) {
+        return sameIntegerPart(p.x, q.x) && sameIntegerPart(p.y, q.y);
+    });
+}
+
+// The blocks a level or upright segment runs through (touching an edge is not crossing).
+int crossings(LinePoint a, LinePoint b, const QVector<LineRouter::Box> &boxes)
+{
+    const float left = std::min(a.x, b.x);
+    const float right = std::max(a.x, b.x);
+    const float top = std::min(a.y, b.y);
+    const float bottom = std::max(a.y, b.y);
+    return int(std::count_if(boxes.begin(), boxes.end(), [&](const LineRouter::Box &x) {
+        return right > x.left && left < x.left + x.width && bottom > x.top && top < x.top + x.height;
+    }));
+}
+
+// The lane itself passes beside every block it could meet; only its two level legs can cross one.
+int crossings(const LineRouter::Route &route, const QVector<LineRouter::Box> &boxes)
+{
+    const LineRouter::Ends &e = route.ends;
+    return crossings({e.x1, e.y1}, route.bends.first(), boxes) + crossings(route.bends.last(), {e.x2, e.y2}, boxes);
+}
+
+// A straight line up that is upright or level and crosses no block needs no way around.
+bool clearAndSquare(const LineRouter::Ends &e, const QVector<LineRouter::Box> &boxes)
+{
+    return (e.x1 == e.x2 || e.y1 == e.y2) && crossings({e.x1, e.y1}, {e.x2, e.y2}, boxes) == 0;
+}
+
+LinePoint middleOf(const LineRouter::Ends &ends, const QVector<LinePoint> &bends)
+{
+    QVector<LinePoint> points{{ends.x1, ends.y1}};
+    points += bends;
+    points.append({ends.x2, ends.y2});
+    const qsizetype leg = (points.size() - 2) / 2;
+    const LinePoint a = points[leg];
+    const LinePoint b = points[leg + 1];
+    return {a.x + (b.x - a.x) / 2, a.y + (b.y - a.y) / 2};
+}
+
 } // namespace
+
+QVector<LineRouter::Box> LineRouter::Surroundings::boxes() const
+{
+    QVector<Box> found;
+    if (!context)
+        return found;
+    for (qint16 i = 1; i <= context->shapeElementCount(); ++i) {
+        if (i != from && i != to && context->shape(i).visible)
+            found.append(boxOf(context->shape(i)));
+    }
+    return found;
+}
 
 ArrowHead LineRouter::arrowHead(const Ends &ends)
 {
@@ -100,18 +156,69 @@ ArrowHead LineRouter::arrowHead(const Ends &ends)
     return head;
 }
 
-void LineRouter::centreLabel(LineElement &e)
+bool LineRouter::goesBack(const Box &from, const Box &to)
 {
-    e.labelLeft = e.x1 + (e.x2 - e.x1) / 2 - e.labelWidth / 2;
-    e.labelTop = e.y1 + (e.y2 - e.y1) / 2 - e.labelHeight / 2;
+    return to.top + to.height < from.top;
 }
 
-bool LineRouter::route(LineElement &e, const Box &from, const Box &to)
+LineRouter::Route LineRouter::aroundOneSide(const Box &f, const Box &g, const QVector<Box> &others, bool left)
 {
-    const Ends ends = attachPoints(from, to);
+    const float top = g.top;
+    const float bottom = f.top + f.height;
+    float lane = left ? std::min(f.left, g.left) : std::max(f.left + f.width, g.left + g.width);
+    for (const Box &b : others) {
+        if (b.top > bottom || b.top + b.height < top)
+            continue;
+        lane = left ? std::min(lane, b.left) : std::max(lane, b.left + b.width);
+    }
+    lane += left ? -laneGap : laneGap;
+    const float outY = f.top + f.height / 2;
+    const float inY = g.top + g.height / 2;
+    Route route;
+    route.ends = {left ? f.left : f.left + f.width, outY, left ? g.left : g.left + g.width, inY};
+    route.bends = {{lane, outY}, {lane, inY}};
+    return route;
+}
+
+// The side that crosses fewer blocks; on a tie, the side the source lies to of the target, and the
+// left one when it lies straight below (where lanes of connectors run up).
+LineRouter::Route LineRouter::routeOf(const Box &from, const Box &to, const Surroundings &around)
+{
+    const Ends straight = attachPoints(from, to);
+    if (!goesBack(from, to))
+        return {straight, {}};
+    const QVector<Box> others = around.boxes();
+    if (clearAndSquare(straight, others))
+        return {straight, {}};
+    Route left = aroundOneSide(from, to, others, true);
+    Route right = aroundOneSide(from, to, others, false);
+    const int rightCrossings = crossings(right, others);
+    const int leftCrossings = crossings(left, others);
+    if (rightCrossings != leftCrossings)
+        return rightCrossings < leftCrossings ? right : left;
+    return from.left + from.width / 2 > to.left + to.width / 2 ? right : left;
+}
+
+LinePoint LineRouter::middle(const LineElement &e)
+{
+    return middleOf({e.x1, e.y1, e.x2, e.y2}, e.bends);
+}
+
+void LineRouter::centreLabel(LineElement &e)
+{
+    const LinePoint centre = middle(e);
+    e.labelLeft = centre.x - e.labelWidth / 2;
+    e.labelTop = centre.y - e.labelHeight / 2;
+}
+
+bool LineRouter::route(LineElement &e, const Box &from, const Box &to, const Surroundings &around)
+{
+    const Route next = routeOf(from, to, around);
+    const Ends &ends = next.ends;
     bool moved = false;
-    const float labelLeft = ends.x1 + (ends.x2 - ends.x1) / 2 - e.labelWidth / 2;
-    const float labelTop = ends.y1 + (ends.y2 - ends.y1) / 2 - e.labelHeight / 2;
+    const LinePoint centre = middleOf(ends, next.bends);
+    const float labelLeft = centre.x - e.labelWidth / 2;
+    const float labelTop = centre.y - e.labelHeight / 2;
     if (!sameIntegerPart(labelLeft, e.labelLeft) || !sameIntegerPart(labelTop, e.labelTop)) {
         e.labelLeft = labelLeft;
         e.labelTop = labelTop;
@@ -120,13 +227,21 @@ bool LineRouter::route(LineElement &e, const Box &from, const Box &to)
     // A head never placed yet is placed even when the ends happen to truncate to the
     // element's initial zeros.
     const bool same = sameIntegerPart(ends.x1, e.x1) && sameIntegerPart(ends.y1, e.y1)
-        && sameIntegerPart(ends.x2, e.x2) && sameIntegerPart(ends.y2, e.y2);
+        && sameIntegerPart(ends.x2, e.x2) && sameIntegerPart(ends.y2, e.y2) && sameBends(next.bends, e.bends);
     if (same && e.head.visible)
         return moved;
     e.x1 = ends.x1;
     e.y1 = ends.y1;
     e.x2 = ends.x2;
     e.y2 = ends.y2;
-    e.head = arrowHead(ends);
+    e.bends = next.bends;
+    // The head points along the last leg.
+    const LinePoint last = next.bends.isEmpty() ? LinePoint{ends.x1, ends.y1} : next.bends.last();
+    e.head = arrowHead({last.x, last.y, ends.x2, ends.y2});
     return true;
+}
+
+bool LineRouter::route(LineElement &element, const Box &from, const Box &to)
+{
+    return route(element, from, to, Surroundings{});
 }

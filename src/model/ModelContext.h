@@ -22,10 +22,19 @@ struct ShapeElement {
     friend bool operator==(const ShapeElement &, const ShapeElement &) = default;
 };
 
+// A corner of a line's route, in drawing-surface units.
+struct LinePoint {
+    float x = 0, y = 0;
+
+    friend bool operator==(const LinePoint &, const LinePoint &) = default;
+};
+
 // The five elements a line owns under one index: the line itself, its tip dot, the two arrow
 // strokes and its caption label. The route (ends, head, label position) is the core's.
 struct LineElement {
     float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    // The corners between (x1, y1) and (x2, y2) in order: none for a straight line.
+    QVector<LinePoint> bends;
     ArrowHead head;
     float labelLeft = 0, labelTop = 0;
     float labelWidth = 0, labelHeight = 0;

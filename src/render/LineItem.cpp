@@ -52,7 +52,7 @@ void LineItem::setCountText(const QString &text)
 void LineItem::updateBounds()
 {
     const ArrowHead &head = m_route.head;
-    QRectF box = segmentBox(m_route.x1, m_route.y1, m_route.x2, m_route.y2);
+    QRectF box = pathOf(m_route).boundingRect();
     if (head.visible) {
         box |= segmentBox(head.up.x1, head.up.y1, head.up.x2, head.up.y2);
         box |= segmentBox(head.down.x1, head.down.y1, head.down.x2, head.down.y2);
@@ -65,10 +65,21 @@ void LineItem::updateBounds()
     m_bounds = box.adjusted(-lineWidth, -lineWidth, lineWidth, lineWidth);
 }
 
-// A quarter of the way along, beside the line: clear of the caption, which sits at its start.
+QPolygonF LineItem::pathOf(const LineElement &route)
+{
+    QPolygonF path{QPointF(route.x1, route.y1)};
+    for (const LinePoint &bend : route.bends)
+        path.append(QPointF(bend.x, bend.y));
+    path.append(QPointF(route.x2, route.y2));
+    return path;
+}
+
+// A quarter of the way along the first leg, beside the line: clear of the caption, which sits at
+// the middle.
 QRectF LineItem::countRect() const
 {
-    const QPointF at(m_route.x1 + (m_route.x2 - m_route.x1) / 4, m_route.y1 + (m_route.y2 - m_route.y1) / 4);
+    const QPolygonF path = pathOf(m_route);
+    const QPointF at = path[0] + (path[1] - path[0]) / 4;
     const qreal width = 8 + 7 * qreal(m_countText.size());
     return QRectF(at.x() + 4, at.y() - 8, width, 16);
 }
@@ -93,14 +104,17 @@ void LineItem::paintShaft(QPainter &painter) const
     // The round ends are dots of their own: Qt fills a round-capped line through its general
     // outline filler, whose cost grows with the line's length (a long diagonal took tens of
     // milliseconds in a large picture), while a flat-capped line takes its fast line path.
-    const QPointF from(m_route.x1, m_route.y1);
-    const QPointF to(m_route.x2, m_route.y2);
-    painter.setPen(QPen(Qt::black, lineWidth, Qt::SolidLine, Qt::FlatCap));
-    painter.drawLine(from, to);
+    // A bent line's corners are mitred square, its two ends round like a straight one's.
+    const QPolygonF path = pathOf(m_route);
+    painter.setPen(QPen(Qt::black, lineWidth, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+    if (path.size() == 2)
+        painter.drawLine(path.first(), path.last());
+    else
+        painter.drawPolyline(path);
     painter.setPen(Qt::NoPen);
     painter.setBrush(Qt::black);
-    painter.drawEllipse(from, lineWidth / 2, lineWidth / 2);
-    painter.drawEllipse(to, lineWidth / 2, lineWidth / 2);
+    painter.drawEllipse(path.first(), lineWidth / 2, lineWidth / 2);
+    painter.drawEllipse(path.last(), lineWidth / 2, lineWidth / 2);
 }
 
 void LineItem::paint(QPainter *painter, const QStyleOptionGraphicsItem *, QWidget *)

@@ -3,6 +3,7 @@
 #include "model/ModelContext.h"
 
 #include <QGraphicsItem>
+#include <QPolygonF>
 
 // A line as the surface shows it, from the route the model computed: the segment, the two
 // strokes and the dot of its head, and its caption label. Lines lie under the blocks, as the
@@ -16,6 +17,8 @@ public:
     qint16 element() const { return m_element; }
     const LineElement &route() const { return m_route; }
     void setRoute(const LineElement &route);
+    // The points the line runs through, from its source end to its tip.
+    static QPolygonF pathOf(const LineElement &route);
     // How often a run took the line, shown near its start while counts are shown; empty: none.
     const QString &countText() const { return m_countText; }
     void setCountText(const QString &text);

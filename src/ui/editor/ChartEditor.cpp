@@ -1,17 +1,18 @@
 #include "ui/editor/ChartEditor.h"
 
 #include "base/ChartWords.h"
+#include "model/LineRouter.h"
 #include "model/cBlock.h"
 #include "project/Project.h"
 #include "render/BlockItem.h"
 #include "render/ChartScene.h"
+#include "render/LineItem.h"
 #include "render/SurfaceFonts.h"
 #include "ui/editor/DrawingSurface.h"
 #include "ui/editor/SurfaceAccessible.h"
 
 #include <QAction>
 #include <QInputDialog>
-#include <QLineF>
 #include <cmath>
 #include <utility>
 
@@ -71,6 +72,7 @@ void ChartEditor::connectSurface()
     connect(m_surface.data(), &DrawingSurface::blockToggled, this, &ChartEditor::toggleBlock);
     connect(m_surface.data(), &DrawingSurface::bandSelected, this, &ChartEditor::selectInRect);
     connect(m_surface.data(), &DrawingSurface::connectDragged, this, &ChartEditor::connectBlocks);
+    connect(m_surface.data(), &DrawingSurface::toolDropped, this, &ChartEditor::placeBlock);
 }
 
 void ChartEditor::connectModel()
@@ -125,6 +127,7 @@ EditRecord ChartEditor::apply(const QString &text, const EditCommand::Operation 
     ++m_replaying;
     m_stack.push(command);
     --m_replaying;
+    routeBackLines();
     if (!dragging())
         refreshSelector();
     return record;
@@ -137,6 +140,7 @@ void ChartEditor::undo()
     ++m_replaying;
     m_stack.undo();
     --m_replaying;
+    routeBackLines();
     m_project.setProjectModified(!m_stack.isClean());
     refreshSelector();
 }
@@ -148,8 +152,16 @@ void ChartEditor::redo()
     ++m_replaying;
     m_stack.redo();
     --m_replaying;
+    routeBackLines();
     m_project.setProjectModified(!m_stack.isClean());
     refreshSelector();
+}
+
+// A line back up goes around the blocks beside its lane, wherever the edit moved or put them.
+// Its route follows from the blocks alone, so an undone edit leaves it as it was before.
+void ChartEditor::routeBackLines()
+{
+    m_project.theLineCollection().updateBackLines();
 }
 
 void ChartEditor::modifiedChanged(bool modified)
@@ -236,9 +248,9 @@ bool ChartEditor::addAfterSelected(const QString &toolWord)
     const cBlock *block = m_operations.blockAt(m_project.context().selectedIndex());
     const Line_Collection &lines = m_project.theLineCollection();
     if (block && !lines.outgoing(block->TagID()).isEmpty()) {
-        const LineElement &route = m_project.context().line(lines.outgoing(block->TagID()).first()->theObjectLine());
-        return insertOnLine(toolWord, lines.outgoing(block->TagID()).first()->theObjectLine(),
-                            QPointF((route.x1 + route.x2) / 2, (route.y1 + route.y2) / 2));
+        const qint16 line = lines.outgoing(block->TagID()).first()->theObjectLine();
+        const LinePoint middle = LineRouter::middle(m_project.context().line(line));
+        return insertOnLine(toolWord, line, QPointF(middle.x, middle.y));
     }
     const std::optional<ActionFields> fields = askFields(*tool);
     if (!fields)
@@ -363,11 +375,11 @@ void ChartEditor::showMarks()
             frames.append(selectorFrame(*block));
     }
     m_surface->setGroupFrames(frames);
-    std::optional<QLineF> highlight;
+    std::optional<QPolygonF> highlight;
     if (const ModelContext &context = m_project.context(); m_line != -1 && context.hasLine(m_line)) {
         const LineElement &route = context.line(m_line);
         if (route.visible)
-            highlight = QLineF(route.x1, route.y1, route.x2, route.y2);
+            highlight = LineItem::pathOf(route);
     }
     m_surface->setLineHighlight(highlight);
 }

@@ -147,6 +147,7 @@ private:
     void showFrame(const cBlock *block);
     void keepInSight(const cBlock &block);
     void modifiedChanged(bool modified);
+    void routeBackLines();
     void updateUndoActions();
     QString askCaption() const;
 

@@ -4,8 +4,11 @@
 #include "render/ChartScene.h"
 #include "render/LineItem.h"
 #include "ui/editor/SceneArea.h"
+#include "ui/editor/ToolDrag.h"
 
 #include <QAction>
+#include <QDragMoveEvent>
+#include <QDropEvent>
 #include <QGraphicsScene>
 #include <QMouseEvent>
 #include <QPainter>
@@ -15,6 +18,7 @@
 #include <QWheelEvent>
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <utility>
 
 namespace {
@@ -45,6 +49,14 @@ double distanceToSegment(const QPointF &p, const QLineF &segment)
     return QLineF(p, segment.p1() + d * t).length();
 }
 
+double distanceToPath(const QPointF &p, const QPolygonF &path)
+{
+    double nearest = std::numeric_limits<double>::max();
+    for (qsizetype i = 1; i < path.size(); ++i)
+        nearest = std::min(nearest, distanceToSegment(p, QLineF(path[i - 1], path[i])));
+    return nearest;
+}
+
 // The scroll of one tick along one axis for a pointer at `at` in a view from low to high.
 int edgeStep(int at, int low, int high)
 {
@@ -72,6 +84,7 @@ DrawingSurface::DrawingSurface(QWidget *parent)
     setFocusPolicy(Qt::NoFocus); // typed keys go on to the main window and the console
     setMinimumSize(200, 150);
     viewport()->setMouseTracking(true); // the connect handle follows the pointer
+    setAcceptDrops(true);               // tools dragged from the tool column
     m_zoomIn = addZoomAction("mnuZoomIn", tr("Yakınlaştır"),
                              {QKeySequence::ZoomIn, QKeySequence(Qt::CTRL | Qt::Key_Equal)});
     m_zoomOut = addZoomAction("mnuZoomOut", tr("Uzaklaştır"), {QKeySequence::ZoomOut});
@@ -153,14 +166,10 @@ void DrawingSurface::drawGroupMarks(QPainter &painter) const
     painter.setPen(dashed);
     for (const QRectF &frame : m_groupFrames)
         painter.drawRect(frame);
-    if (m_lineHighlight) {
-        QColor wide = markColour();
-        wide.setAlpha(110);
-        QPen pen(wide, 7, Qt::SolidLine, Qt::RoundCap);
-        pen.setCosmetic(true);
-        painter.setPen(pen);
-        painter.drawLine(*m_lineHighlight);
-    }
+    if (m_lineHighlight)
+        drawLit(painter, *m_lineHighlight);
+    if (const LineItem *target = m_chart ? m_chart->lineItem(m_targetLine) : nullptr)
+        drawLit(painter, LineItem::pathOf(target->route()));
     if (m_band) {
         QColor fill = markColour();
         fill.setAlpha(30);
@@ -180,6 +189,19 @@ void DrawingSurface::drawGroupMarks(QPainter &painter) const
     }
 }
 
+// A line drawn wide and see-through over the chart: the selected line, or the one a new block
+// would go into.
+void DrawingSurface::drawLit(QPainter &painter, const QPolygonF &path) const
+{
+    QColor wide = markColour();
+    wide.setAlpha(110);
+    QPen pen(wide, 7, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+    pen.setCosmetic(true);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPolyline(path);
+}
+
 void DrawingSurface::setGroupFrames(const QVector<QRectF> &frames)
 {
     if (frames == m_groupFrames)
@@ -188,7 +210,7 @@ void DrawingSurface::setGroupFrames(const QVector<QRectF> &frames)
     viewport()->update();
 }
 
-void DrawingSurface::setLineHighlight(const std::optional<QLineF> &line)
+void DrawingSurface::setLineHighlight(const std::optional<QPolygonF> &line)
 {
     if (line == m_lineHighlight)
         return;
@@ -236,6 +258,7 @@ void DrawingSurface::hoverAt(const QPoint &viewportPoint)
 void DrawingSurface::leaveEvent(QEvent *event)
 {
     setHandleBlock(-1);
+    setTargetLine(-1);
     QGraphicsView::leaveEvent(event);
 }
 
@@ -277,8 +300,7 @@ qint16 DrawingSurface::lineAt(const QPointF &surfacePoint) const
     for (const QGraphicsItem *item : scene()->items(around)) {
         if (item->type() != LineItem::Type || !item->isVisible())
             continue;
-        const LineElement &route = static_cast<const LineItem *>(item)->route();
-        const double distance = distanceToSegment(surfacePoint, QLineF(route.x1, route.y1, route.x2, route.y2));
+        const double distance = distanceToPath(surfacePoint, LineItem::pathOf(static_cast<const LineItem *>(item)->route()));
         if (distance <= best) {
             best = distance;
             nearest = static_cast<const LineItem *>(item)->element();
@@ -324,6 +346,62 @@ void DrawingSurface::resizeEvent(QResizeEvent *event)
 void DrawingSurface::setToolCursor(const QCursor &cursor)
 {
     viewport()->setCursor(cursor);
+    // Every tool's cursor is a picture of its block; the default arrow means none is armed.
+    m_toolArmed = cursor.shape() == Qt::BitmapCursor;
+    if (!m_toolArmed)
+        setTargetLine(-1);
+}
+
+void DrawingSurface::setTargetLine(qint16 element)
+{
+    if (element == m_targetLine)
+        return;
+    m_targetLine = element;
+    viewport()->update();
+}
+
+// The line a block placed at this point of the viewport would go into is lit.
+void DrawingSurface::aimAt(const QPoint &viewportPoint)
+{
+    setTargetLine(lineAt(toSurface(viewportPoint)));
+}
+
+void DrawingSurface::dragEnterEvent(QDragEnterEvent *event)
+{
+    if (ToolDrag::toolWord(event->mimeData()).isEmpty()) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    aimAt(event->position().toPoint());
+}
+
+void DrawingSurface::dragMoveEvent(QDragMoveEvent *event)
+{
+    if (ToolDrag::toolWord(event->mimeData()).isEmpty()) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    aimAt(event->position().toPoint());
+}
+
+void DrawingSurface::dragLeaveEvent(QDragLeaveEvent *event)
+{
+    setTargetLine(-1);
+    event->accept();
+}
+
+void DrawingSurface::dropEvent(QDropEvent *event)
+{
+    setTargetLine(-1);
+    const QString word = ToolDrag::toolWord(event->mimeData());
+    if (word.isEmpty()) {
+        event->ignore();
+        return;
+    }
+    event->acceptProposedAction();
+    Q_EMIT toolDropped(word, toSurface(event->position()));
 }
 
 int DrawingSurface::zoomPercent() const
@@ -414,6 +492,8 @@ void DrawingSurface::mouseMoveEvent(QMouseEvent *event)
     }
     if (!m_holdingBlock) {
         hoverAt(event->position().toPoint());
+        if (m_toolArmed)
+            aimAt(event->position().toPoint());
         QGraphicsView::mouseMoveEvent(event);
         return;
     }

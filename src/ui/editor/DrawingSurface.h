@@ -3,8 +3,8 @@
 #include "render/ChartScene.h"
 
 #include <QGraphicsView>
-#include <QLineF>
 #include <QPointer>
+#include <QPolygonF>
 #include <QTimer>
 #include <QVector>
 #include <optional>
@@ -40,8 +40,12 @@ public:
     // so every block stays reachable however far it was dragged.
     void fitSceneToContents();
 
-    // The armed tool's cursor over the surface; the default arrow when no tool is armed.
+    // The armed tool's cursor over the surface; the default arrow when no tool is armed. While a
+    // tool is armed, the line under the pointer is lit: a press there puts the block into it.
     void setToolCursor(const QCursor &cursor);
+    // The line a block placed at the pointer would go into (an armed tool's hover, or a tool
+    // dragged over the surface); -1 for none.
+    qint16 targetLine() const { return m_targetLine; }
 
     // The zoom in percent (25 to 400). zoomAt keeps the surface point under viewportPoint
     // where it is; the others keep the top-left corner of the view.
@@ -61,7 +65,7 @@ public:
     // over the chart; like the selection frame, neither is part of the chart's picture.
     void setGroupFrames(const QVector<QRectF> &frames);
     const QVector<QRectF> &groupFrames() const { return m_groupFrames; }
-    void setLineHighlight(const std::optional<QLineF> &line);
+    void setLineHighlight(const std::optional<QPolygonF> &line);
     bool lineHighlighted() const { return m_lineHighlight.has_value(); }
 
     // Where a line dragged out of the block starts, in surface coordinates: the middle of its
@@ -90,6 +94,9 @@ Q_SIGNALS:
     void bandSelected(const QRectF &surfaceRect, bool add);
     // A line dragged out of a block's handle was let go over another block.
     void connectDragged(qint16 from, qint16 to);
+    // A tool dragged from the tool column was dropped at a surface point: a block of it goes there
+    // as a press with the tool armed would place it.
+    void toolDropped(const QString &toolWord, const QPointF &point);
     void zoomChanged(int percent);
 
 protected:
@@ -99,6 +106,10 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void leaveEvent(QEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dragLeaveEvent(QDragLeaveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void drawForeground(QPainter *painter, const QRectF &rect) override;
 
@@ -116,6 +127,9 @@ private:
     void finishBand(QMouseEvent *event);
     void finishConnectDrag(const QPoint &viewportPoint);
     void drawGroupMarks(QPainter &painter) const;
+    void drawLit(QPainter &painter, const QPolygonF &path) const;
+    void setTargetLine(qint16 element);
+    void aimAt(const QPoint &viewportPoint);
 
     QGraphicsScene *m_emptyScene;
     QPointer<ChartScene> m_chart;
@@ -124,7 +138,9 @@ private:
     bool m_holdingBlock = false;
     QPoint m_heldAt; // the pointer in the viewport while a block is held
     QVector<QRectF> m_groupFrames;
-    std::optional<QLineF> m_lineHighlight;
+    std::optional<QPolygonF> m_lineHighlight;
+    bool m_toolArmed = false;
+    qint16 m_targetLine = -1;
     std::optional<QRectF> m_band; // surface coordinates, from the press to the pointer
     qint16 m_handleBlock = -1;
     qint16 m_connectFrom = -1; // a line being dragged out of this block's handle

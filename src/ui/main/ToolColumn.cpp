@@ -1,7 +1,10 @@
 #include "ui/main/ToolColumn.h"
 
 #include "render/BlockPainter.h"
+#include "ui/editor/ToolDrag.h"
 
+#include <QApplication>
+#include <QDrag>
 #include <QGuiApplication>
 #include <QFontMetrics>
 #include <QMouseEvent>
@@ -14,6 +17,8 @@
 #include <algorithm>
 
 namespace {
+
+constexpr QSize iconPixels(44, 24);
 
 QPixmap shapePixmap(qint16 shape, QSize size, qreal dpr)
 {
@@ -61,6 +66,7 @@ ToolColumn::ToolColumn(QWidget *parent)
         button->setFixedSize(size);
         button->setAutoRaise(false);
         connect(button, &QToolButton::clicked, this, [this, &tool] { arm(tool); });
+        button->installEventFilter(this);
         layout->addWidget(button, 0, Qt::AlignHCenter);
         m_buttons.append(button);
     }
@@ -108,7 +114,7 @@ QIcon ToolColumn::iconFor(qint16 shape)
 {
     QIcon icon;
     for (qreal dpr : {1.0, 2.0})
-        icon.addPixmap(shapePixmap(shape, QSize(44, 24), dpr));
+        icon.addPixmap(shapePixmap(shape, iconPixels, dpr));
     return icon;
 }
 
@@ -143,4 +149,32 @@ void ToolColumn::mousePressEvent(QMouseEvent *event)
 {
     disarm();
     QFrame::mousePressEvent(event);
+}
+
+bool ToolColumn::eventFilter(QObject *watched, QEvent *event)
+{
+    const int index = int(m_buttons.indexOf(watched));
+    if (index == -1 || !m_active)
+        return QFrame::eventFilter(watched, event);
+    const auto *mouse = static_cast<QMouseEvent *>(event);
+    if (event->type() == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton) {
+        m_pressedAt = mouse->position().toPoint();
+    } else if (event->type() == QEvent::MouseMove && mouse->buttons().testFlag(Qt::LeftButton)
+               && (mouse->position().toPoint() - m_pressedAt).manhattanLength() >= QApplication::startDragDistance()) {
+        drag(index);
+        return true;
+    }
+    return QFrame::eventFilter(watched, event);
+}
+
+// A drag carries the tool and leaves the armed tool as it was; the button it began on comes up.
+void ToolColumn::drag(int index)
+{
+    const Tool &tool = tools()[index];
+    auto *drag = new QDrag(m_buttons[index]);
+    drag->setMimeData(ToolDrag::mimeData(tool.word));
+    drag->setPixmap(iconFor(tool.shape).pixmap(iconPixels, devicePixelRatio()));
+    drag->setHotSpot(QPoint(0, 0));
+    drag->exec(Qt::CopyAction);
+    m_buttons[index]->setDown(false);
 }

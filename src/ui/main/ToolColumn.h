@@ -10,8 +10,9 @@ class QToolButton;
 
 // The column of nine block tools (fraToolBar1), each with its name under its icon and a tool tip
 // that says what its block does. A click arms a tool: the column remembers the tool word and
-// announces it with the tool's cursor; a press on the column's background disarms it. While
-// blocks are not tracked the tools do nothing.
+// announces it with the tool's cursor; a press on the column's background disarms it. A tool
+// dragged out of the column onto the drawing surface places its block where it is dropped, its
+// picture under the pointer. While blocks are not tracked the tools do nothing.
 class ToolColumn : public QFrame {
     Q_OBJECT
 public:
@@ -42,12 +43,15 @@ Q_SIGNALS:
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void arm(const Tool &tool);
+    void drag(int index);
     QSize buttonSize() const;
 
     QVector<QToolButton *> m_buttons;
     QString m_armedWord;
     bool m_active = true;
+    QPoint m_pressedAt; // where the left button went down on a tool, to tell a drag from a click
 };
