@@ -76,11 +76,13 @@ QList<Example> examples(const Edition &edition)
 QStringList messageTexts()
 {
     static const QRegularExpression statement(
-        QStringLiteral("(mBox|showModal|endRun|fail|VarnelError\\(|cannotReturn =|case \\w+: return|default: return|"
+        QStringLiteral("(mBox|showModal|endRun|fail|VarnelError\\(|MessageText::of\\(|case \\w+: return|default: return|"
                        "QMessageBox::\\w+\\(|error = |return fileName|return QStringLiteral\\(\"[^\"]*\\p{L}[^\"]*: \")[^;]*;"));
-    // A message's texts, written as they are or through the translation.
-    static const QRegularExpression literal(
-        QStringLiteral("(?:QStringLiteral\\(|\\btr\\(|translate\\(\"[^\"]*\",\\s*)\"((?:[^\"\\\\]|\\\\.)*)\""));
+    // A message's texts, written as they are or through the translation, adjacent literals joined.
+    static const QRegularExpression literal(QStringLiteral(
+        "(?:QStringLiteral\\(|\\btr\\(|(?:translate|QT_TRANSLATE_NOOP)\\(\"[^\"]*\",\\s*)"
+        "\"((?:[^\"\\\\]|\\\\.)*(?:\"\\s*\"(?:[^\"\\\\]|\\\\.)*)*)\""));
+    static const QRegularExpression join(QStringLiteral("\"\\s*\""));
     const QStringList files = {QStringLiteral("interp"), QStringLiteral("guiwin/ObjectStatement.cpp"),
                                QStringLiteral("guiwin/WindowSession.cpp"), QStringLiteral("guiwin/WindowLimits.cpp"),
                                QStringLiteral("model/VarnelError.cpp"), QStringLiteral("project/Project.cpp"),
@@ -101,7 +103,7 @@ QStringList messageTexts()
             EXPECT_FALSE(code.isEmpty()) << path.toStdString();
             for (auto s = statement.globalMatch(code); s.hasNext();) {
                 for (auto l = literal.globalMatch(s.next().captured(0)); l.hasNext();)
-                    texts.append(l.next().captured(1));
+                    texts.append(l.next().captured(1).remove(join));
             }
         }
     }
@@ -112,14 +114,15 @@ QStringList messageTexts()
 // the table shows as "…".
 const QStringList NotMessages = {QStringLiteral("Varnel"), QStringLiteral("destek@varnel.org")};
 
-// A piece of a message worth looking up: its lines, without the blanks around them, that hold
-// a word of two letters or more.
+// A piece of a message worth looking up: the parts of its lines between the places of its values
+// (%1, %2…), without the blanks around them, that hold a word of two letters or more.
 QStringList pieces(const QString &text)
 {
     static const QRegularExpression word(QStringLiteral("\\p{L}\\p{L}"));
+    static const QRegularExpression lineOrPlace(QStringLiteral("\n|%[1-9]"));
     QStringList out;
-    for (const QString &line : QString(text).replace(QStringLiteral("\\r\\n"), QStringLiteral("\n")).split(u'\n')) {
-        const QString piece = line.trimmed();
+    for (const QString &part : QString(text).replace(QStringLiteral("\\r\\n"), QStringLiteral("\n")).split(lineOrPlace)) {
+        const QString piece = part.trimmed();
         if (word.match(piece).hasMatch() && !NotMessages.contains(piece))
             out.append(piece);
     }
