@@ -184,9 +184,11 @@ void Line_Collection::updateBackLines()
     for (const auto &line : m_lines) {
         const qint16 from = m_blocks->elementOfTag(line->sFrom());
         const qint16 to = m_blocks->elementOfTag(line->sTo());
-        if (line->hasElement() && from != -1 && to != -1
-            && (!m_context->line(line->theObjectLine()).bends.isEmpty()
-                || LineRouter::goesBack(LineRouter::boxOf(m_context->shape(from)), LineRouter::boxOf(m_context->shape(to)))))
+        if (!line->hasElement() || from == -1 || to == -1)
+            continue;
+        // One that went around before and no longer goes back up is routed straight again.
+        const bool bent = !m_context->line(line->theObjectLine()).bends.isEmpty();
+        if (bent || LineRouter::goesBack(LineRouter::boxOf(m_context->shape(from)), LineRouter::boxOf(m_context->shape(to))))
             updateLine(*line);
     }
 }

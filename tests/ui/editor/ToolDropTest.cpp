@@ -172,3 +172,28 @@ TEST_F(ToolDropTest, DataCarryingNoToolIsRefused)
     QCoreApplication::sendEvent(surface->viewport(), &dropped);
     EXPECT_EQ(blocks().Count(), 0);
 }
+
+// Whatever edit puts a block in the way of a line back up, the line goes around it; undone, the
+// line is straight again, and done again, around once more.
+TEST_F(ToolDropTest, ALineBackUpGoesAroundABlockAnyEditPutsInItsWay)
+{
+    cBlock *upper = place(QStringLiteral("OUTPUT"), QPointF(100, 20));
+    cBlock *lower = place(QStringLiteral("OUTPUT"), QPointF(100, 320));
+    ASSERT_TRUE(drop(QStringLiteral("OUTPUT"), QPointF(400, 170)));
+    cBlock *aside = blocks().item(3);
+    editor->connectBlocks(upper->theObjectShape(), aside->theObjectShape());
+    editor->connectBlocks(aside->theObjectShape(), lower->theObjectShape());
+    editor->connectBlocks(lower->theObjectShape(), upper->theObjectShape());
+    ASSERT_EQ(lines().Count(), 3);
+    const LineElement &back = context().line(lines().item(3)->theObjectLine());
+    ASSERT_TRUE(back.bends.isEmpty());
+    // The block aside is dragged between the two: the line back up, none of its own, goes around.
+    drag(centreOf(*aside), QPointF(135, 185));
+    EXPECT_EQ(back.bends.size(), 2);
+    EXPECT_EQ(itemOf(*lines().item(3))->route(), back);
+    editor->undo();
+    EXPECT_TRUE(back.bends.isEmpty());
+    editor->redo();
+    EXPECT_EQ(back.bends.size(), 2);
+    expectSceneMatchesModel();
+}
