@@ -368,12 +368,7 @@ void DrawingSurface::aimAt(const QPoint &viewportPoint)
 
 void DrawingSurface::dragEnterEvent(QDragEnterEvent *event)
 {
-    if (ToolDrag::toolWord(event->mimeData()).isEmpty()) {
-        event->ignore();
-        return;
-    }
-    event->acceptProposedAction();
-    aimAt(event->position().toPoint());
+    dragMoveEvent(event);
 }
 
 void DrawingSurface::dragMoveEvent(QDragMoveEvent *event)
