@@ -1534,6 +1534,50 @@ to be open!</translation>
         <translation>Error opening: %1<byte value="xd"/>
 %2</translation>
     </message>
+    <message>
+        <source>Nesne bu özelliği desteklemiyor</source>
+        <translation>The object does not support this property</translation>
+    </message>
+    <message>
+        <source>Nesneden nesneye atama henüz desteklenmiyor!</source>
+        <translation>Assigning an object to an object is not supported yet!</translation>
+    </message>
+    <message>
+        <source>İşlem yapılamıyor: %1 = %2<byte value="xd"/>
+%3 nesnesi<byte value="xd"/>
+aktif pencerede bulunamadı.</source>
+        <translation>Cannot perform the operation: %1 = %2<byte value="xd"/>
+The object %3<byte value="xd"/>
+was not found in the active window.</translation>
+    </message>
+    <message>
+        <source>Nesne tanımında hata: <byte value="xd"/>
+%1 = %2<byte value="xd"/>
+%3</source>
+        <translation>Error in an object&apos;s definition: <byte value="xd"/>
+%1 = %2<byte value="xd"/>
+%3</translation>
+    </message>
+    <message>
+        <source>İşlem yapılamıyor: %1 = %2<byte value="xd"/>
+Bu pencerenin özelliği<byte value="xd"/>
+okumaya müsait değil!</source>
+        <translation>Cannot perform the operation: %1 = %2<byte value="xd"/>
+This property of the window<byte value="xd"/>
+cannot be read!</translation>
+    </message>
+    <message>
+        <source>İşlem yapılamıyor: %1 = %2<byte value="xd"/>
+Özellik okumaya müsait değil!</source>
+        <translation>Cannot perform the operation: %1 = %2<byte value="xd"/>
+The property cannot be read!</translation>
+    </message>
+    <message>
+        <source>İşlem yapılamıyor: %1 = %2<byte value="xd"/>
+Özellik bulunamadı!</source>
+        <translation>Cannot perform the operation: %1 = %2<byte value="xd"/>
+Property not found!</translation>
+    </message>
 </context>
 <context>
     <name>MessageVariableDialog</name>

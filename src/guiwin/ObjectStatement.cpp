@@ -16,8 +16,6 @@
 
 namespace {
 
-const QString crlf = QStringLiteral("\r\n");
-
 std::optional<GuiObjectAccess::Field> geometryField(const QString &property)
 {
     if (property == u"X")
@@ -31,14 +29,10 @@ std::optional<GuiObjectAccess::Field> geometryField(const QString &property)
     return std::nullopt;
 }
 
-QString statementText(const QString &target, const ObjectStatement::Parsed &p)
-{
-    return QStringLiteral("İşlem yapılamıyor: ") + target + QStringLiteral(" = ") + p.shownSource + crlf;
-}
 
 VarnelError unsupported(const QString &property)
 {
-    return VarnelError(438, property, QStringLiteral("Nesne bu özelliği desteklemiyor"));
+    return VarnelError(438, property, MessageText::of(QT_TRANSLATE_NOOP("Message", "Nesne bu özelliği desteklemiyor")));
 }
 
 } // namespace
@@ -86,7 +80,7 @@ void ObjectStatement::lineItems(const QString &value, double out[4])
 bool ObjectStatement::processObjectDefinition(const QString &target, const QString &source)
 {
     if (isObjectToObject(target, source))
-        return fail(QStringLiteral("Nesneden nesneye atama henüz desteklenmiyor!"));
+        return fail(MessageText::of(QT_TRANSLATE_NOOP("Message", "Nesneden nesneye atama henüz desteklenmiyor!")));
     QString shown = source;
     try {
         const Parsed p = parse(target, source, m_variables);
@@ -94,12 +88,11 @@ bool ObjectStatement::processObjectDefinition(const QString &target, const QStri
         if (p.objectName.compare(u"WINDOW", Qt::CaseInsensitive) == 0)
             return windowStatement(target, p);
         if (m_window.objectKind(p.objectName) == GuiKind::Unknown)
-            return fail(statementText(target, p) + p.objectName + QStringLiteral(" nesnesi") + crlf
-                        + QStringLiteral("aktif pencerede bulunamadı."));
+            return fail(MessageText::of(QT_TRANSLATE_NOOP("Message", "İşlem yapılamıyor: %1 = %2\r\n%3 nesnesi\r\naktif pencerede bulunamadı."),
+                                        {target, p.shownSource, p.objectName}));
         return p.direction == Direction::Read ? readObject(target, p) : writeObject(target, p);
     } catch (const VarnelError &error) {
-        return fail(QStringLiteral("Nesne tanımında hata: ") + crlf + target + QStringLiteral(" = ") + shown
-                    + crlf + error.description());
+        return fail(MessageText::of(QT_TRANSLATE_NOOP("Message", "Nesne tanımında hata: \r\n%1 = %2\r\n%3"), {target, shown, error.message()}));
     }
 }
 
@@ -107,8 +100,8 @@ bool ObjectStatement::windowStatement(const QString &target, const Parsed &p)
 {
     const std::optional<GuiObjectAccess::Field> field = geometryField(p.property);
     if (!field || *field == GuiObjectAccess::X || *field == GuiObjectAccess::Y)
-        return fail(statementText(target, p) + QStringLiteral("Bu pencerenin özelliği") + crlf
-                    + QStringLiteral("okumaya müsait değil!"));
+        return fail(MessageText::of(QT_TRANSLATE_NOOP("Message", "İşlem yapılamıyor: %1 = %2\r\nBu pencerenin özelliği\r\nokumaya müsait değil!"),
+                                    {target, p.shownSource}));
     const double tpp = twipsPerPixel(*field);
     if (p.direction == Direction::Read) {
         m_variables.setVar(target, QString::number(qint64(std::floor(m_window.windowOuter(*field) / tpp))));
@@ -127,7 +120,7 @@ bool ObjectStatement::readObject(const QString &target, const Parsed &p)
     } else if (const auto field = geometryField(p.property)) {
         value = readGeometry(p, *field);
     } else {
-        return fail(statementText(target, p) + QStringLiteral("Özellik okumaya müsait değil!"));
+        return fail(MessageText::of(QT_TRANSLATE_NOOP("Message", "İşlem yapılamıyor: %1 = %2\r\nÖzellik okumaya müsait değil!"), {target, p.shownSource}));
     }
     m_variables.setVar(target, value);
     return true;
@@ -158,7 +151,7 @@ bool ObjectStatement::writeObject(const QString &target, const Parsed &p)
     } else if (const auto field = geometryField(p.property)) {
         writeGeometry(p, *field);
     } else {
-        return fail(statementText(target, p) + QStringLiteral("Özellik bulunamadı!"));
+        return fail(MessageText::of(QT_TRANSLATE_NOOP("Message", "İşlem yapılamıyor: %1 = %2\r\nÖzellik bulunamadı!"), {target, p.shownSource}));
     }
     return true;
 }
@@ -191,7 +184,7 @@ QString ObjectStatement::resolveImage(const QString &value) const
     return QFileInfo(path).isFile() ? path : QString();
 }
 
-bool ObjectStatement::fail(const QString &message)
+bool ObjectStatement::fail(const MessageText &message)
 {
     m_log.mBox(message);
     return false;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/MessageText.h"
 #include "guiwin/GuiObjectAccess.h"
 
 #include <QString>
@@ -41,7 +42,7 @@ private:
     QString readGeometry(const Parsed &p, GuiObjectAccess::Field field) const;
     void requireKind(const Parsed &p, bool allowed) const;
     QString resolveImage(const QString &value) const;
-    bool fail(const QString &message);
+    bool fail(const MessageText &message);
     double twipsPerPixel(GuiObjectAccess::Field field) const;
 
     GuiObjectAccess &m_window;
