@@ -1,7 +1,7 @@
 #include "interp/FunctionCalls.h"
 
 #include "interp/CallStack.h"
-#include "interp/RunControl.h"
+#include "interp/ChartWalk.h"
 #include "interp/RunEnded.h"
 #include "interp/RunHost.h"
 #include "interp/TextRules.h"
@@ -15,8 +15,8 @@
 
 #include <utility>
 
-FunctionCalls::FunctionCalls(Interpreter &interpreter, RunParts parts, RunControl &run)
-    : m_interpreter(interpreter), m_parts(parts), m_run(run)
+FunctionCalls::FunctionCalls(RunParts parts, RunState &state, ChartWalk &walk)
+    : m_parts(parts), m_state(state), m_walk(walk)
 {
 }
 
@@ -129,16 +129,16 @@ void FunctionCalls::callProject(cBlock &block, const Value &argument)
     m_parts.stack.PUSH(argument);
     m_parts.stack.PUSH(block.zParam3());
     m_parts.stack.pushCaller(m_parts.project.projectFileName(), m_parts.project.projectPath());
-    const cBlock *after = m_interpreter.followingBlock(&block);
+    const cBlock *after = m_walk.followingBlock(&block);
     if (!after)
         endRun(MessageText::of(QT_TRANSLATE_NOOP("Message", "Fonksiyon bağlı değil!")));
     m_parts.host.hideSelector();
     m_parts.stack.PUSH(after->TagID());
     const QString name = block.zParam1();
     if (enterCalled(block)) {
-        cBlock *start = m_interpreter.findBlockByAction(QStringLiteral("START"));
-        ++m_depth;
-        m_run.setCurrentBlock(start);
+        cBlock *start = m_walk.findBlockByAction(QStringLiteral("START"));
+        ++m_state.depth;
+        m_state.currentBlock = start;
         m_parts.host.setSelector(start);
         return;
     }
@@ -184,7 +184,7 @@ void FunctionCalls::restoreLocals(const QString &list)
 
 void FunctionCalls::stopBlock()
 {
-    if (const cBlock *start = m_interpreter.findBlockByAction(QStringLiteral("START")))
+    if (const cBlock *start = m_walk.findBlockByAction(QStringLiteral("START")))
         restoreLocals(start->zParam1());
     const QString IP = m_parts.stack.POP();
     QString callerPath = m_parts.stack.callerPathOnTop();
@@ -201,7 +201,7 @@ void FunctionCalls::stopBlock()
     // return ends.
     setValue(m_param, m_parts.stack.popValue());
     if (CS == QStringLiteral("CS-OS")) {
-        m_run.markCompleted();
+        m_state.completed = true;
         throw RunEnded{};
     }
     returnToCaller(CS, std::move(callerPath), IP);
@@ -224,6 +224,6 @@ void FunctionCalls::returnToCaller(const QString &CS, QString path, const QStrin
         endRun(MessageText::of(QT_TRANSLATE_NOOP("Message", "Çağıran fonksiyona dönülemiyor\r\n"
                                                             "Yığın dönüş için yanlış IP bilgisi içeriyor: %1"),
                                {IP}));
-    --m_depth;
-    m_run.setCurrentBlock(at);
+    --m_state.depth;
+    m_state.currentBlock = at;
 }

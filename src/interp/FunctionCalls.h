@@ -1,11 +1,17 @@
 #pragma once
 
-#include "interp/Interpreter.h"
+#include "base/MessageText.h"
+#include "interp/RunParts.h"
+#include "interp/RunState.h"
+#include "interp/Value.h"
 
 #include <QString>
 #include <QStringList>
 
 #include <vector>
+
+class ChartWalk;
+class cBlock;
 
 // Calls of one chart file from another, made the way a small processor calls a subroutine:
 // a frame of five entries on the visible stack, the called file shown in place of the caller,
@@ -15,15 +21,12 @@
 // They run inside a tick: a full or empty stack, like every other end of the run, unwinds to it.
 class FunctionCalls {
 public:
-    FunctionCalls(Interpreter &interpreter, RunParts parts, RunControl &run);
+    FunctionCalls(RunParts parts, RunState &state, ChartWalk &walk);
 
     // `argument` is what the block's second parameter reads (a variable's value, or the text).
     void callProject(cBlock &block, const Value &argument);
     void startBlock(const cBlock &block);
     void stopBlock();
-    // How many chart calls are under way (0 in the main chart).
-    int depth() const { return m_depth; }
-    void setDepth(int depth) { m_depth = depth; }
 
     // folder + name, or the one file in the folder whose name matches it without regard to
     // case when the exact name is missing (charts written on case-insensitive systems).
@@ -51,9 +54,9 @@ private:
     void returnToCaller(const QString &CS, QString path, const QString &IP);
     [[noreturn]] void endRun(const MessageText &message);
 
-    Interpreter &m_interpreter;
     RunParts m_parts;
-    RunControl &m_run;
+    RunState &m_state;
+    ChartWalk &m_walk;
     KnownVariable m_param{QStringLiteral("PARAM")};
     KnownVariable m_return{QStringLiteral("RETURN")};
     KnownVariable m_result; // the caller's variable for the result, by the last name asked for
@@ -63,5 +66,4 @@ private:
     QStringList m_locals;
     std::vector<int> m_localColumns;
     quint64 m_localsGeneration = 0;
-    int m_depth = 0;
 };

@@ -1,14 +1,12 @@
 #include "interp/Interpreter.h"
 
 #include "base/MessageLog.h"
-#include "base/tranLng.h"
 #include "interp/Arithmetic.h"
 #include "interp/BuiltIns.h"
 #include "interp/CallStack.h"
 #include "base/CoarseClock.h"
 #include "interp/ConsoleScreen.h"
 #include "interp/FunctionCalls.h"
-#include "interp/RunControl.h"
 #include "interp/RunEnded.h"
 #include "interp/RunHost.h"
 #include "interp/TextRules.h"
@@ -62,47 +60,21 @@ bool isPlain(ActionCode code)
     }
 }
 
-// `folded` is `label` as VariableStore::fold gives it; the fold is the costly part, so it is
-// left for captions that are neither equal nor empty.
-bool sameCaption(const QString &caption, const QString &label, const QString &folded)
-{
-    if (caption == label)
-        return true;
-    return !caption.isEmpty() && VariableStore::fold(caption) == folded;
-}
-
 } // namespace
 
-Interpreter::Interpreter(RunParts parts, RunControl &run, QObject *parent)
+Interpreter::Interpreter(RunParts parts, RunState &state, QObject *parent)
     : QObject(parent),
       m_parts(parts),
-      m_run(run),
+      m_state(state),
+      m_walk(parts.project, parts.log),
       m_builtIns(std::make_unique<BuiltIns>(parts.vars, parts.console, parts.host,
                                             [this] { return m_parts.project.projectFolder(); })),
-      m_calls(std::make_unique<FunctionCalls>(*this, parts, run)),
+      m_calls(std::make_unique<FunctionCalls>(parts, state, m_walk)),
       m_debugger(parts)
 {
-    m_yes = tranLng(QStringLiteral("YES"));
-    m_no = tranLng(QStringLiteral("NO"));
 }
 
 Interpreter::~Interpreter() = default;
-
-int Interpreter::callDepth() const
-{
-    return m_calls->depth();
-}
-
-void Interpreter::setCallDepth(int depth)
-{
-    m_calls->setDepth(depth);
-}
-
-void Interpreter::runStarting()
-{
-    m_calls->setDepth(0);
-    m_debugger.runStarting();
-}
 
 // Waits in a nested event loop (or calls out to the screen, which may): the run may end
 // meanwhile, but nothing may unwind through the wait itself.
@@ -110,8 +82,8 @@ template<typename Wait>
 auto Interpreter::waitFor(Wait wait)
 {
     // However fast the run went, the screen shows the block that waits.
-    m_run.showCurrentBlock();
-    FlagGuard waiting(m_waiting);
+    Q_EMIT waiting();
+    FlagGuard waitingFlag(m_state.waiting);
     if constexpr (std::is_void_v<decltype(wait())>) {
         wait();
         resumeAfterWait();
@@ -124,7 +96,7 @@ auto Interpreter::waitFor(Wait wait)
 
 void Interpreter::resumeAfterWait()
 {
-    if (!m_run.stillRunning(m_serial))
+    if (!m_state.stillRunning(m_serial))
         throw RunEnded{};
 }
 
@@ -135,80 +107,69 @@ MessageText Interpreter::caughtErrorMessage(const QString &source, const Message
                            {source, description, QString::number(number)});
 }
 
-void Interpreter::endWithError(const VarnelError &error)
+void Interpreter::showError(const VarnelError &error)
 {
     m_parts.log.mBox(caughtErrorMessage(error.source(), error.message(), error.number()));
-    if (const cBlock *block = m_run.currentBlock())
-        Q_EMIT m_run.runFailedAt(block->TagID(), ExecutionCounts::captionOf(*block));
-    m_run.TerminateExecution();
 }
 
-void Interpreter::runBlocks(int count)
+Interpreter::Tick Interpreter::runBlocks(int count)
 {
-    if (m_inTick || !m_run.runInProgress())
-        return;
-    {
-        FlagGuard guard(m_inTick);
-        m_serial = m_run.runSerial();
-        try {
-            // The one check debugging costs when unused.
-            if (m_debugger.active()) [[unlikely]]
-                runSlice<true>(count);
-            else
-                runSlice<false>(count);
-        } catch (const RunEnded &) {
-            // Whoever ended the run while the block waited has terminated it already.
-            if (m_run.stillRunning(m_serial))
-                m_run.TerminateExecution();
-        } catch (const VarnelError &error) {
-            endWithError(error);
-        } catch (const std::exception &) {
-            endWithError(VarnelError(VarnelError::InvalidCall, tickSource,
-                                     MessageText::of(QT_TRANSLATE_NOOP("Message", "Beklenmeyen hata"))));
-        }
+    if (m_state.inTick || !m_state.running)
+        return Tick::Skipped;
+    FlagGuard guard(m_state.inTick);
+    m_serial = m_state.serial;
+    try {
+        // The one check debugging costs when unused.
+        if (m_debugger.active()) [[unlikely]]
+            return runSlice<true>(count);
+        return runSlice<false>(count);
+    } catch (const RunEnded &) {
+        // Whoever ended the run while the block waited has terminated it already.
+        return m_state.stillRunning(m_serial) ? Tick::Ended : Tick::Over;
+    } catch (const VarnelError &error) {
+        showError(error);
+    } catch (const std::exception &) {
+        showError(VarnelError(VarnelError::InvalidCall, tickSource,
+                              MessageText::of(QT_TRANSLATE_NOOP("Message", "Beklenmeyen hata"))));
     }
-    m_run.tickFinished();
+    return Tick::Failed;
 }
 
 template<bool Debug>
-void Interpreter::runSlice(int count)
+Interpreter::Tick Interpreter::runSlice(int count)
 {
     // The block limit changes only through events, which a slice of plain blocks never
     // processes: it is read once per slice. Which block is current is run control's to tell the
     // screen, between ticks and slices, never per block.
     const int blocks = m_blockLimit > 0 ? int(qMin<qint64>(count, blocksAllowed())) : count;
     for (int i = 0; i < blocks; ++i) {
-        cBlock *block = m_run.currentBlock();
+        cBlock *block = m_state.currentBlock;
         if (!block)
             throw RunEnded{};
         if constexpr (Debug) {
-            if (!m_debugger.countedQuietly(*block) && m_debugger.beforeBlock(*block, m_calls->depth())) {
-                m_run.pauseForDebugger();
-                return;
-            }
+            if (!m_debugger.countedQuietly(*block) && m_debugger.beforeBlock(*block, m_state.depth))
+                return Tick::Paused;
         }
         ++m_executed;
         const ActionCode code = block->actionCode();
-        if (!isPlain(code)) {
-            runCallingBlock(block);
-            return;
-        }
+        if (!isPlain(code))
+            return runCallingBlock(block);
         const int label = executePlain(*block, code);
         if constexpr (Debug) {
             if (label != EmptyLabel)
                 Debugger::conditionTaken(*block, label == YesLabel);
         }
-        m_run.setCurrentBlock(followLine(block, label));
+        m_state.currentBlock = m_walk.followLine(block, label);
     }
     if (blocks < count)
         limitReached();
-    afterSlice();
+    return Tick::Ran;
 }
 
 // The block the run has come to would be one more than the limit allows.
 void Interpreter::limitReached()
 {
-    if (!m_run.currentBlock())
+    if (!m_state.currentBlock)
         throw RunEnded{};
     m_parts.log.mBox(MessageText::of(
         QT_TRANSLATE_NOOP("Message", "Çalıştırma sınırı aşıldı: program %1 bloktan fazlasını çalıştırdı."),
@@ -227,20 +188,14 @@ qint64 Interpreter::blocksAllowed()
 
 // A block that may have waited or called out ends the slice; the screen may have stopped the
 // run, or changed the tracking or the controls, meanwhile.
-void Interpreter::runCallingBlock(cBlock *block)
+Interpreter::Tick Interpreter::runCallingBlock(cBlock *block)
 {
     const int label = execute(*block);
-    if (!m_run.stillRunning(m_serial))
-        return;
+    if (!m_state.stillRunning(m_serial))
+        return Tick::Over;
     if (label != Stay)
-        m_run.setCurrentBlock(followLine(block, label));
-    afterSlice();
-}
-
-void Interpreter::afterSlice()
-{
-    if (m_run.currentBlock() && m_run.stepMode() && !m_run.sprinting())
-        m_run.setPauseChecked(true);
+        m_state.currentBlock = m_walk.followLine(block, label);
+    return Tick::Ran;
 }
 
 // Kept inline: a counting loop is nothing but these blocks.
@@ -422,7 +377,7 @@ int Interpreter::doInput(cBlock &block)
     m_parts.host.showConsole(true);
     const QString typed = waitFor([&] { return m_parts.console.inputLine(block.zParam1()); });
     // The wait processed events: the drawing may have been replaced.
-    if (m_run.currentBlock() != &block)
+    if (m_state.currentBlock != &block)
         return Stay;
     TextRules::checkLength(typed.size(), tickSource);
     setResult(block, 1, Value(typed));
@@ -473,53 +428,7 @@ void Interpreter::doDefinition(const cBlock &block, const RunCache &cache)
 
 void Interpreter::doWindow(cBlock &block)
 {
-    m_run.stopTicking();
+    Q_EMIT windowOpening();
     if (!waitFor([&] { return m_parts.host.openWindow(&block); }))
         throw RunEnded{};
-}
-
-[[gnu::always_inline]] inline cBlock *Interpreter::followLine(cBlock *block, int label)
-{
-    const RunCache::Next &cached = block->runCache().next[label];
-    if (cached.found && cached.linkGeneration == m_parts.project.context().linkGeneration()) [[likely]]
-        return cached.block;
-    return nextBlock(block, label == YesLabel ? m_yes : (label == NoLabel ? m_no : QString()));
-}
-
-cBlock *Interpreter::followingBlock(cBlock *block)
-{
-    return followLine(block, EmptyLabel);
-}
-
-cBlock *Interpreter::nextBlock(cBlock *block, const QString &label)
-{
-    if (!block)
-        return nullptr;
-    const int slot = label.isEmpty() ? EmptyLabel : (label == m_yes ? YesLabel : (label == m_no ? NoLabel : Stay));
-    const quint64 generation = m_parts.project.context().linkGeneration();
-    // Captions match the way variable names do, so Turkish I/ı and İ/i pair in a Turkish locale.
-    const QString wanted = label.isEmpty() ? QString() : VariableStore::fold(label);
-    for (const cLine *line : m_parts.project.theLineCollection().outgoing(block->TagID())) {
-        if (!label.isEmpty() && !sameCaption(line->sCaption(), label, wanted))
-            continue;
-        cBlock *target = m_parts.project.theBlockCollection().item(line->sTo());
-        if (slot != Stay)
-            block->runCache().next[slot] = {target, true, generation};
-        return target;
-    }
-    if (label.isEmpty())
-        m_parts.log.mBox(MessageText::of(QT_TRANSLATE_NOOP("Message", "Nesne: %1 - BAĞLI DEĞİL!"), {block->TagID()}));
-    else
-        m_parts.log.mBox(MessageText::of(QT_TRANSLATE_NOOP("Message", "Nesne: %1 - %2 ile bağlı değil."),
-                                         {block->TagID(), MessageText::chartWord(label)}));
-    return nullptr;
-}
-
-cBlock *Interpreter::findBlockByAction(const QString &code)
-{
-    // Kept by the collection, so that every call and return does not search the chart again.
-    if (cBlock *block = m_parts.project.theBlockCollection().firstWithAction(code))
-        return block;
-    m_parts.log.mBox(MessageText::of(QT_TRANSLATE_NOOP("Message", "Nesne: %1 - bulunamadı!"), {code}));
-    return nullptr;
 }

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "base/MessageText.h"
+#include "interp/ChartWalk.h"
 #include "interp/Debugger.h"
 #include "interp/RunParts.h"
+#include "interp/RunState.h"
 #include "interp/Value.h"
 #include "model/cBlock.h"
 
@@ -13,57 +15,64 @@
 
 class BuiltIns;
 class FunctionCalls;
-class RunControl;
 class VarnelError;
 
 // A tick executes blocks: the current block's action, then along the first matching line to
-// the next block. The run timer's tick executes one block; at delay 0 run control asks for a
-// slice of blocks at a time. Every run-time error inside a tick is caught here and ends the
-// run, and so is RunEnded, which any part throws when the run is over: the tick is the one
-// place where a run ends while blocks execute.
+// the next block. Run control asks for one block per timer tick, or at delay 0 for a slice of
+// blocks at a time, and acts on how the tick ended. Every run-time error inside a tick is
+// caught here and ends the tick, and so is RunEnded, which any part throws when the run is
+// over: the tick is the one place where a run ends while blocks execute. It reads and moves
+// the run's shared state and calls nothing of run control.
 class Interpreter : public QObject {
     Q_OBJECT
 public:
-    Interpreter(RunParts parts, RunControl &run, QObject *parent = nullptr);
+    // How a tick ended, for run control to act on.
+    enum class Tick {
+        Skipped, // no tick: one is under way already, or no run is
+        Ran,     // the blocks ran and the run goes on
+        Paused,  // the debugger pauses the run before the current block
+        Over,    // the run ended meanwhile, by whoever ended it
+        Ended,   // the run is over: it has yet to be terminated
+        Failed,  // a run-time error at the current block ended it (the message is shown)
+    };
+
+    Interpreter(RunParts parts, RunState &state, QObject *parent = nullptr);
     ~Interpreter() override;
 
-    void timerRunner_Timer() { runBlocks(1); }
     // Up to `count` blocks as one tick. The slice stops early after a block that may wait for
     // the user or call out to the screen, so that run control sees what changed meanwhile.
-    void runBlocks(int count);
-    cBlock *nextBlock(cBlock *block, const QString &label);
-    // nextBlock along the unlabelled line, from the block's cache when its links are unchanged.
-    cBlock *followingBlock(cBlock *block);
-    cBlock *findBlockByAction(const QString &code);
-    bool inTick() const { return m_inTick; }
-    // Inside a tick and not waiting in a nested event loop: an ending run may unwind to the tick.
-    bool canUnwind() const { return m_inTick && !m_waiting; }
+    Tick runBlocks(int count);
+    ChartWalk &walk() { return m_walk; }
+    cBlock *nextBlock(cBlock *block, const QString &label) { return m_walk.nextBlock(block, label); }
+    cBlock *findBlockByAction(const QString &code) { return m_walk.findBlockByAction(code); }
 
     // Ends a run that executes more blocks than this (0: no limit), for grading charts that
     // loop forever.
     void setBlockLimit(qint64 limit) { m_blockLimit = limit; }
     BuiltIns &builtIns() { return *m_builtIns; }
     Debugger &debugger() { return m_debugger; }
-    int callDepth() const;
-    void setCallDepth(int depth);
-    // A run starts: no call is under way, and the debugger starts afresh.
-    void runStarting();
+    // A run starts: the debugger starts afresh.
+    void runStarting() { m_debugger.runStarting(); }
 
     static MessageText caughtErrorMessage(const QString &source, const MessageText &description, int number);
+
+Q_SIGNALS:
+    // The run waits at the current block (for the user, or on the screen): the screen shows it.
+    void waiting();
+    // A WINDOW block opens its window, which drives the run from here: ticking stops.
+    void windowOpening();
 
 private:
     // What a block's action asks of the tick: follow the line with this label, or stay (the
     // action has set the current block itself).
-    enum Label { EmptyLabel = 0, YesLabel = 1, NoLabel = 2, Stay = -1 };
+    enum Label { EmptyLabel = ChartWalk::Unlabelled, YesLabel = ChartWalk::Yes, NoLabel = ChartWalk::No, Stay = -1 };
     template<bool Debug>
-    void runSlice(int count);
+    Tick runSlice(int count);
     qint64 blocksAllowed();
     [[noreturn]] void limitReached();
-    void runCallingBlock(cBlock *block);
-    void afterSlice();
+    Tick runCallingBlock(cBlock *block);
     int executePlain(cBlock &block, ActionCode code);
     int execute(cBlock &block);
-    cBlock *followLine(cBlock *block, int label);
     bool runBuiltIn(const cBlock &block);
     Value chartArgument(const cBlock &block);
 
@@ -85,18 +94,15 @@ private:
     void doComp(const cBlock &block, const RunCache &cache);
     void doWindow(cBlock &block);
     void bringConsoleForward();
-    void endWithError(const VarnelError &error);
+    void showError(const VarnelError &error);
 
     RunParts m_parts;
-    RunControl &m_run;
+    RunState &m_state;
+    ChartWalk m_walk;
     std::unique_ptr<BuiltIns> m_builtIns;
     std::unique_ptr<FunctionCalls> m_calls;
     Debugger m_debugger;
     QCollator m_collator;
-    QString m_yes;
-    QString m_no;
-    bool m_inTick = false;
-    bool m_waiting = false;
     quint64 m_serial = 0; // the run the current tick belongs to
     qint64 m_blockLimit = 0;
     qint64 m_executed = 0;

@@ -3,6 +3,7 @@
 #include "interp/CallStack.h"
 #include "base/CoarseClock.h"
 #include "interp/ConsoleScreen.h"
+#include "interp/ExecutionCounts.h"
 #include "interp/RunEnded.h"
 #include "interp/RunHost.h"
 #include "interp/VariableStore.h"
@@ -13,23 +14,65 @@
 #include <QCoreApplication>
 
 RunControl::RunControl(RunParts parts, QObject *parent)
-    : QObject(parent), m_parts(parts), m_interpreter(parts, *this)
+    : QObject(parent), m_parts(parts), m_interpreter(parts, m_state)
 {
     m_timerRunner.setInterval(100);
     connect(&m_timerRunner, &QTimer::timeout, this, [this] {
-        if (!m_running) {
+        if (!m_state.running) {
             disableTimer();
             return;
         }
-        m_interpreter.timerRunner_Timer();
+        tick(1);
         // A timed run shows every block it comes to.
         showCurrentBlock();
     });
+    connect(&m_interpreter, &Interpreter::waiting, this, &RunControl::showCurrentBlock);
+    connect(&m_interpreter, &Interpreter::windowOpening, this, &RunControl::disableTimer);
     Block_Collection &blocks = m_parts.project.theBlockCollection();
     connect(&blocks, &Block_Collection::blockAboutToBeRemoved, this, &RunControl::forgetBlock);
-    connect(&blocks, &Block_Collection::aboutToClear, this, [this] { m_currentBlock = nullptr; });
+    connect(&blocks, &Block_Collection::aboutToClear, this, [this] { m_state.currentBlock = nullptr; });
 }
 
+void RunControl::tick(int count)
+{
+    const Interpreter::Tick ended = m_interpreter.runBlocks(count);
+    if (ended == Interpreter::Tick::Skipped)
+        return;
+    tickEnded(ended);
+    tickFinished();
+}
+
+void RunControl::tickEnded(Interpreter::Tick tick)
+{
+    switch (tick) {
+    case Interpreter::Tick::Skipped:
+    case Interpreter::Tick::Over:
+        break;
+    case Interpreter::Tick::Ran:
+        // Step mode pauses after each block that leaves the run somewhere to go on from.
+        if (m_state.currentBlock && stepMode() && !m_sprint)
+            setPauseChecked(true);
+        break;
+    case Interpreter::Tick::Paused:
+        pauseForDebugger();
+        break;
+    case Interpreter::Tick::Failed:
+        failAtCurrentBlock();
+        break;
+    case Interpreter::Tick::Ended:
+        TerminateExecution();
+        break;
+    }
+}
+
+void RunControl::failAtCurrentBlock()
+{
+    if (const cBlock *block = m_state.currentBlock)
+        Q_EMIT runFailedAt(block->TagID(), ExecutionCounts::captionOf(*block));
+    TerminateExecution();
+}
+
+// The interpreter's tick has returned; a fast loop asked for meanwhile starts now.
 void RunControl::tickFinished()
 {
     if (!m_restartAfterTick)
@@ -39,7 +82,7 @@ void RunControl::tickFinished()
     QMetaObject::invokeMethod(
         this,
         [this] {
-            if (m_running && m_timerEnabled && interval() == 0)
+            if (m_state.running && m_timerEnabled && interval() == 0)
                 runFastLoop();
         },
         Qt::QueuedConnection);
@@ -47,13 +90,13 @@ void RunControl::tickFinished()
 
 void RunControl::forgetBlock(const cBlock *block)
 {
-    if (m_currentBlock == block)
-        m_currentBlock = nullptr;
+    if (m_state.currentBlock == block)
+        m_state.currentBlock = nullptr;
 }
 
 void RunControl::cmdRun_ClickP()
 {
-    if (m_running || !m_parts.host.confirmDiscardChanges())
+    if (m_state.running || !m_parts.host.confirmDiscardChanges())
         return;
     m_parts.console.clearScreen();
     m_parts.vars.clearVars();
@@ -70,10 +113,11 @@ void RunControl::cmdRun_ClickP()
         m_sprint = true;
         m_targetTag.clear();
     }
-    m_currentBlock = m_interpreter.findBlockByAction(QStringLiteral("START"));
-    m_running = true;
-    m_completed = false;
-    ++m_runSerial;
+    m_state.depth = 0;
+    m_state.currentBlock = m_interpreter.findBlockByAction(QStringLiteral("START"));
+    m_state.running = true;
+    m_state.completed = false;
+    ++m_state.serial;
     showCurrentBlock();
     m_runEnabled = false;
     enableEditing(false);
@@ -109,7 +153,7 @@ void RunControl::runFastLoop()
 {
     if (m_inFastLoop)
         return; // the loop further down the stack carries on
-    if (m_interpreter.inTick()) {
+    if (m_state.inTick) {
         // Called from inside a tick that is waiting (an input, a window event): ticks never
         // nest, so the loop starts once that tick has finished.
         m_restartAfterTick = true;
@@ -122,7 +166,7 @@ void RunControl::runFastLoop()
     // ends after every call and return, so the clock read between slices is the coarse one.
     qint64 sliceStart = CoarseClock::nowMs();
     while (m_timerEnabled && interval() == 0) {
-        m_interpreter.runBlocks(SliceBlocks);
+        tick(SliceBlocks);
         const qint64 now = CoarseClock::nowMs();
         if (now - sliceStart >= 5) {
             // The screen shows the block the run has come to at most once per frame of its own.
@@ -139,13 +183,13 @@ void RunControl::runFastLoop()
 // Not inside the call that asked: a resume from the window returns to its event loop first.
 void RunControl::runFastLoopLater()
 {
-    if (m_interpreter.inTick()) {
+    if (m_state.inTick) {
         m_restartAfterTick = true;
         return;
     }
     QMetaObject::invokeMethod(
         this,
-        [this, serial = m_runSerial] {
+        [this, serial = m_state.serial] {
             if (stillRunning(serial) && m_timerEnabled && interval() == 0)
                 runFastLoop();
         },
@@ -163,14 +207,14 @@ void RunControl::step(Debugger::Step step)
 {
     if (!canStep())
         return;
-    debugger().arm(step, m_interpreter.callDepth());
+    debugger().arm(step, m_state.depth);
     m_sprint = true;
     setPauseChecked(false);
 }
 
 void RunControl::runToBlock(const QString &path, const QString &tag)
 {
-    if (!m_running) {
+    if (!m_state.running) {
         m_targetPath = path;
         m_targetTag = tag;
         cmdRun_ClickP();
@@ -186,7 +230,7 @@ void RunControl::runToBlock(const QString &path, const QString &tag)
 
 void RunControl::updateRecording()
 {
-    debugger().setRecording(m_running && (m_delay > 0 || m_pauseChecked || m_sprint));
+    debugger().setRecording(m_state.running && (m_delay > 0 || m_pauseChecked || m_sprint));
 }
 
 bool RunControl::stepBack()
@@ -205,8 +249,8 @@ bool RunControl::stepBack()
     case RunHistory::Back::Done:
         break;
     }
-    m_currentBlock = m_parts.project.theBlockCollection().item(place.tag);
-    m_interpreter.setCallDepth(place.depth);
+    m_state.currentBlock = m_parts.project.theBlockCollection().item(place.tag);
+    m_state.depth = place.depth;
     selectCurrentBlock();
     showCurrentBlock();
     Q_EMIT controlsChanged();
@@ -215,25 +259,25 @@ bool RunControl::stepBack()
 
 void RunControl::showCurrentBlock()
 {
-    if (m_running && m_currentBlock && m_parts.project.context().trackCurrentBlock)
-        m_parts.host.setSelector(m_currentBlock);
+    if (m_state.running && m_state.currentBlock && m_parts.project.context().trackCurrentBlock)
+        m_parts.host.setSelector(m_state.currentBlock);
 }
 
 void RunControl::selectCurrentBlock()
 {
     ModelContext &context = m_parts.project.context();
-    if (context.trackCurrentBlock && m_currentBlock && m_currentBlock->hasElement())
-        context.setSelection(m_currentBlock->theObjectShape(), -1);
+    if (context.trackCurrentBlock && m_state.currentBlock && m_state.currentBlock->hasElement())
+        context.setSelection(m_state.currentBlock->theObjectShape(), -1);
 }
 
 void RunControl::TerminateExecution()
 {
     selectCurrentBlock();
-    const bool wasRunning = m_running;
+    const bool wasRunning = m_state.running;
     m_sprint = false;
-    m_currentBlock = nullptr;
+    m_state.currentBlock = nullptr;
     debugger().setRecording(false);
-    m_running = false;
+    m_state.running = false;
     m_parts.console.cancelInput();
     disableTimer();
     m_runEnabled = true;
@@ -261,7 +305,7 @@ void RunControl::TerminateExecution()
 
 void RunControl::endRun()
 {
-    if (m_interpreter.canUnwind())
+    if (m_state.canUnwind())
         throw RunEnded{};
     TerminateExecution();
 }
@@ -277,11 +321,11 @@ void RunControl::setPauseChecked(bool checked)
         selectCurrentBlock();
         showCurrentBlock();
     } else {
-        if (m_running)
-            debugger().resuming(m_currentBlock);
+        if (m_state.running)
+            debugger().resuming(m_state.currentBlock);
         enableTimer();
         // A fast run paused by the debugger goes on at full speed, and cannot be paused by hand.
-        if (m_running && interval() == 0) {
+        if (m_state.running && interval() == 0) {
             m_pauseEnabled = m_sprint;
             runFastLoopLater();
         }

@@ -4,6 +4,7 @@
 #include "interp/Interpreter.h"
 #include "interp/RunEnding.h"
 #include "interp/RunParts.h"
+#include "interp/RunState.h"
 
 #include <QObject>
 #include <QString>
@@ -12,7 +13,9 @@
 class cBlock;
 
 // Starts, paces, pauses, single-steps and stops runs. It holds the state of the main window's
-// run controls (run button, pause, next step, delay bar) so that the window only mirrors it.
+// run controls (run button, pause, next step, delay bar) so that the window only mirrors it,
+// and the run's shared state, which it hands to the interpreter. It calls the interpreter for
+// each tick and acts on how the tick ended; the interpreter never calls it.
 class RunControl final : public QObject, public RunEnding {
     Q_OBJECT
 public:
@@ -37,7 +40,7 @@ public:
     // The debugger's commands, while a run is paused: the run goes on at full speed until the
     // step's pause. Step into runs one block, step over a whole chart call, step out up to the
     // caller.
-    bool canStep() const { return m_running && m_pauseChecked; }
+    bool canStep() const { return m_state.running && m_pauseChecked; }
     void stepInto() { step(Debugger::Step::Into); }
     void stepOver() { step(Debugger::Step::Over); }
     void stepOut() { step(Debugger::Step::Out); }
@@ -47,32 +50,25 @@ public:
     // While paused: undoes the last block the run executed. False when there is none to undo
     // or a shown window stands in the way (statusMessage says which).
     bool stepBack();
-    // A breakpoint or a step has come: pauses before the current block, at any delay.
-    void pauseForDebugger();
     // A step runs at full speed, whatever the delay.
     bool sprinting() const { return m_sprint; }
     void setDelay(int value);           // scroll_ExecutionDelay change
     void enableEditing(bool flag);
-    // The interpreter's tick has returned; a fast loop asked for meanwhile starts now.
-    void tickFinished();
-    // A WINDOW block: ticking stops while the window drives the run.
-    void stopTicking() { disableTimer(); }
+    // One tick of up to `count` blocks (the timer's tick runs one).
+    void tick(int count);
     // Tells the screen which block the run has come to, while blocks are tracked. Run control
     // does so at the start, after every timed tick, at a pause, before a block waits and once
     // per time slice of a fast run; the editor's selection follows only at a pause and at the end.
     void showCurrentBlock();
 
-    cBlock *currentBlock() const { return m_currentBlock; }
-    void setCurrentBlock(cBlock *block) { m_currentBlock = block; }
-    // A run is in progress from its start until TerminateExecution, even while a call has
-    // replaced the drawing and no block is current yet.
-    bool runInProgress() const override { return m_running; }
-    // Changes with every run, so code that waited can tell that its run is over.
-    quint64 runSerial() const { return m_runSerial; }
-    bool stillRunning(quint64 serial) const { return m_running && m_runSerial == serial; }
-    // The main chart's END block ended the last run (as opposed to an error or the stop button).
-    bool completedNormally() const { return m_completed; }
-    void markCompleted() { m_completed = true; }
+    const RunState &state() const { return m_state; }
+    cBlock *currentBlock() const { return m_state.currentBlock; }
+    void setCurrentBlock(cBlock *block) { m_state.currentBlock = block; }
+    // A run is in progress from its start until TerminateExecution.
+    bool runInProgress() const override { return m_state.running; }
+    quint64 runSerial() const { return m_state.serial; }
+    bool stillRunning(quint64 serial) const { return m_state.stillRunning(serial); }
+    bool completedNormally() const { return m_state.completed; }
 
     bool timerEnabled() const { return m_timerEnabled; }
     bool runEnabled() const { return m_runEnabled; }
@@ -99,6 +95,11 @@ Q_SIGNALS:
     void runFailedAt(const QString &tag, const QString &caption);
 
 private:
+    void tickEnded(Interpreter::Tick tick);
+    // A breakpoint or a step has come: pauses before the current block, at any delay.
+    void pauseForDebugger();
+    void tickFinished();
+    void failAtCurrentBlock();
     void enableTimer();
     void disableTimer();
     void runFastLoop();
@@ -109,6 +110,7 @@ private:
     void selectCurrentBlock();
 
     RunParts m_parts;
+    RunState m_state;
     Interpreter m_interpreter;
     QTimer m_timerRunner;
     bool m_restartAfterTick = false;
@@ -116,10 +118,6 @@ private:
     // Run to here asked for before the run started: the chart path and the tag.
     QString m_targetPath;
     QString m_targetTag;
-    cBlock *m_currentBlock = nullptr;
-    bool m_running = false;
-    bool m_completed = false;
-    quint64 m_runSerial = 0;
     bool m_timerEnabled = false;
     bool m_inFastLoop = false;
     bool m_runEnabled = true;

@@ -272,7 +272,7 @@ public:
     }
 
     bool ended() const { return !runtime.run.runInProgress(); }
-    void tick() { runtime.interpreter.timerRunner_Timer(); }
+    void tick() { runtime.run.tick(1); }
 
     MessageLog log;
     Project project{&log};

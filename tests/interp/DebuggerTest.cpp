@@ -202,20 +202,20 @@ TEST_F(DebuggerTest, SteppingOverARecursiveCallReturnsToTheSameDepth)
     setBreakpoint(QStringLiteral("fakt.vnp"), QStringLiteral("id7"), QStringLiteral("n = 3"));
     startMain();
     ASSERT_EQ(where(), QStringLiteral("fakt.vnp:id7"));
-    const int depth = run().interpreter().callDepth();
+    const int depth = run().state().depth;
     EXPECT_EQ(depth, 3) << "fakt(5), fakt(4), fakt(3)";
 
     run().stepOver();
     settle();
     EXPECT_EQ(where(), QStringLiteral("fakt.vnp:id8"));
-    EXPECT_EQ(run().interpreter().callDepth(), depth);
+    EXPECT_EQ(run().state().depth, depth);
     EXPECT_EQ(h.var(QStringLiteral("n")), QStringLiteral("3"));
     EXPECT_EQ(h.var(QStringLiteral("r")), QStringLiteral("2"));
 
     run().stepOut();
     settle();
     EXPECT_EQ(where(), QStringLiteral("fakt.vnp:id8")) << "back in fakt(4), after its call";
-    EXPECT_EQ(run().interpreter().callDepth(), depth - 1);
+    EXPECT_EQ(run().state().depth, depth - 1);
     EXPECT_EQ(h.var(QStringLiteral("n")), QStringLiteral("4"));
     EXPECT_EQ(h.var(QStringLiteral("r")), QStringLiteral("6"));
 }
@@ -392,27 +392,27 @@ TEST_F(DebuggerTest, SteppingBackThenForwardRestoresEveryBlockKindAcrossACallAnd
     settle();
     QStringList forward; // the state before each block, up to the main chart's END
     while (!h.ended() && where() != QStringLiteral("main.vnp:id13") && forward.size() < 40) {
-        forward << stateOf(h, run().interpreter().callDepth());
+        forward << stateOf(h, run().state().depth);
         run().cmdNextStep_Click();
         settle();
     }
     ASSERT_EQ(where(), QStringLiteral("main.vnp:id13"));
-    const QString last = stateOf(h, run().interpreter().callDepth());
+    const QString last = stateOf(h, run().state().depth);
     ASSERT_GE(forward.size(), 15);
     EXPECT_EQ(asked, 1);
     for (qsizetype i = forward.size() - 1; i >= 0; --i) {
         ASSERT_TRUE(run().stepBack()) << "step " << i;
-        EXPECT_EQ(stateOf(h, run().interpreter().callDepth()), forward[i]) << "back to step " << i;
+        EXPECT_EQ(stateOf(h, run().state().depth), forward[i]) << "back to step " << i;
     }
     EXPECT_FALSE(run().stepBack()) << "nothing before the first block";
     for (qsizetype i = 1; i < forward.size(); ++i) {
         run().cmdNextStep_Click();
         settle();
-        EXPECT_EQ(stateOf(h, run().interpreter().callDepth()), forward[i]) << "forward to step " << i;
+        EXPECT_EQ(stateOf(h, run().state().depth), forward[i]) << "forward to step " << i;
     }
     run().cmdNextStep_Click();
     settle();
-    EXPECT_EQ(stateOf(h, run().interpreter().callDepth()), last);
+    EXPECT_EQ(stateOf(h, run().state().depth), last);
     EXPECT_EQ(asked, 1) << "the input replays the line typed before";
     run().cmdStop_MouseDown();
 }
