@@ -16,7 +16,7 @@ class Line_Collection;
 // regard to case; lookups by tag compare exactly. Rule violations are reported by linkError.
 // Every addition, removal and change of a block is announced by the signals below, except
 // while the context is replacing the drawing (a load), which views follow as one replacement.
-class Block_Collection : public QObject, public BlockElements {
+class Block_Collection : public QObject, public BlockElements, public BlockOwner {
     Q_OBJECT
 public:
     Block_Collection(ModelContext *context, Line_Collection *lines, QObject *parent = nullptr);
@@ -74,8 +74,7 @@ public:
     auto begin() const { return m_blocks.begin(); }
     auto end() const { return m_blocks.end(); }
 
-    // Blocks call this from their setters.
-    void announceChanged(cBlock *block, BlockChanges what);
+    void announceChanged(cBlock *block, BlockChanges what) override;
 
 Q_SIGNALS:
     void linkError(const MessageText &sERROR);

@@ -1,6 +1,5 @@
 #include "model/cBlock.h"
 
-#include "model/Block_Collection.h"
 #include "model/Rounding.h"
 #include "model/VarnelError.h"
 

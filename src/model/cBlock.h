@@ -3,13 +3,13 @@
 #include "model/ActionCode.h"
 #include "model/BlockCaption.h"
 #include "model/BlockChange.h"
+#include "model/BlockOwner.h"
 #include "model/ModelContext.h"
 #include "model/RunCache.h"
 
 #include <QString>
 #include <QtGlobal>
 
-class Block_Collection;
 class cLine;
 
 // One flowchart element. Geometry and visibility live in its picture element (when it has one);
@@ -75,8 +75,8 @@ public:
     void setShapeSize(double width, double height);
 
     // The collection that holds the block and announces its changes; none while outside one.
-    Block_Collection *owner() const { return m_owner; }
-    void setOwner(Block_Collection *owner) { m_owner = owner; }
+    BlockOwner *owner() const { return m_owner; }
+    void setOwner(BlockOwner *owner) { m_owner = owner; }
 
     // Bumped on every change the interpreter's per-block caches depend on.
     quint32 revision() const { return m_revision; }
@@ -87,7 +87,7 @@ private:
     void announce(BlockChanges what);
 
     ModelContext *m_context;
-    Block_Collection *m_owner = nullptr;
+    BlockOwner *m_owner = nullptr;
     qint16 m_element = -1;
     QString m_zAction;
     ActionCode m_actionCode = ActionCode::Unknown;
