@@ -1578,6 +1578,12 @@ The property cannot be read!</translation>
         <translation>Cannot perform the operation: %1 = %2<byte value="xd"/>
 Property not found!</translation>
     </message>
+    <message>
+        <source>Pencere açılamıyor:<byte value="xd"/>
+tanımında %1 nesne var, en fazla %2 olabilir.</source>
+        <translation>Cannot open the window:<byte value="xd"/>
+its definition has %1 objects, at most %2 are allowed.</translation>
+    </message>
 </context>
 <context>
     <name>MessageVariableDialog</name>

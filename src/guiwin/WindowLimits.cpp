@@ -2,15 +2,16 @@
 
 #include "guiwin/WindowDefinition.h"
 
-QString WindowLimits::objectCountRefusal(qsizetype count)
+MessageText WindowLimits::objectCountRefusal(qsizetype count)
 {
     if (count <= MaxObjects)
-        return QString();
-    return QStringLiteral("Pencere açılamıyor:\r\ntanımında ") + QString::number(count)
-        + QStringLiteral(" nesne var, en fazla ") + QString::number(MaxObjects) + QStringLiteral(" olabilir.");
+        return MessageText();
+    return MessageText::of(
+        QT_TRANSLATE_NOOP("Message", "Pencere açılamıyor:\r\ntanımında %1 nesne var, en fazla %2 olabilir."),
+        {QString::number(count), QString::number(MaxObjects)});
 }
 
-QString WindowLimits::refusal(const QString &objectRecords)
+MessageText WindowLimits::refusal(const QString &objectRecords)
 {
     return objectCountRefusal(WindowDefinition::parseObjects(objectRecords).size());
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/MessageText.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -18,10 +20,10 @@ inline int side(int pixels)
     return qBound(1, pixels, MaxSidePixels);
 }
 
-// The message that refuses a definition with this many objects, or an empty text when the
+// The message that refuses a definition with this many objects, or an empty message when the
 // definition may be loaded.
-QString objectCountRefusal(qsizetype count);
+MessageText objectCountRefusal(qsizetype count);
 // The same for the object records of a definition.
-QString refusal(const QString &objectRecords);
+MessageText refusal(const QString &objectRecords);
 
 } // namespace WindowLimits

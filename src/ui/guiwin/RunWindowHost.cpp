@@ -29,7 +29,7 @@ bool RunWindowHost::openWindow(cBlock *block)
 {
     if (window())
         return returnToWindow();
-    if (const QString refusal = WindowLimits::refusal(block->zParam2()); !refusal.isEmpty()) {
+    if (const MessageText refusal = WindowLimits::refusal(block->zParam2()); !refusal.isEmpty()) {
         m_parts.log.mBox(refusal);
         return false;
     }

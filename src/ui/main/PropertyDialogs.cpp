@@ -67,7 +67,7 @@ QWidget *PropertyDialogs::keptDialog(Dialog kind) const
 
 std::optional<ActionFields> PropertyDialogs::runDesigner(const ActionFields &block)
 {
-    if (const QString refusal = WindowLimits::refusal(block.zParam2); !refusal.isEmpty()) {
+    if (const MessageText refusal = WindowLimits::refusal(block.zParam2); !refusal.isEmpty()) {
         m_log.mBox(refusal);
         return std::nullopt;
     }
