@@ -151,16 +151,21 @@ void ToolColumn::mousePressEvent(QMouseEvent *event)
     QFrame::mousePressEvent(event);
 }
 
+// A press on a tool and a move beyond the drag distance start a drag; a press and a release
+// stay a click, which arms the tool.
 bool ToolColumn::eventFilter(QObject *watched, QEvent *event)
 {
     const int index = int(m_buttons.indexOf(watched));
-    if (index == -1 || !m_active)
+    const bool mouse = event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseMove;
+    if (index == -1 || !m_active || !mouse)
         return QFrame::eventFilter(watched, event);
-    const auto *mouse = static_cast<QMouseEvent *>(event);
-    if (event->type() == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton) {
-        m_pressedAt = mouse->position().toPoint();
-    } else if (event->type() == QEvent::MouseMove && mouse->buttons().testFlag(Qt::LeftButton)
-               && (mouse->position().toPoint() - m_pressedAt).manhattanLength() >= QApplication::startDragDistance()) {
+    const auto *pointer = static_cast<QMouseEvent *>(event);
+    const QPoint at = pointer->position().toPoint();
+    if (event->type() == QEvent::MouseButtonPress) {
+        if (pointer->button() == Qt::LeftButton)
+            m_pressedAt = at;
+    } else if (pointer->buttons().testFlag(Qt::LeftButton)
+               && (at - m_pressedAt).manhattanLength() >= QApplication::startDragDistance()) {
         drag(index);
         return true;
     }
