@@ -1,5 +1,6 @@
 #include "ui/main/MainWindowGeometry.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QMainWindow>
 #include <QScreen>
@@ -25,6 +26,27 @@ int inside(int start, int length, int low, int room)
 MainWindowGeometry::MainWindowGeometry(QMainWindow &window, QString settingsFile)
     : m_window(window), m_settingsFile(std::move(settingsFile))
 {
+    m_window.installEventFilter(this);
+}
+
+bool MainWindowGeometry::eventFilter(QObject *watched, QEvent *event)
+{
+    // A dock that opens makes the window as large as its parts need, growing it from where it
+    // stands: past the screen's edge when it stood near it. The window manager has placed it by
+    // the time the growth is seen.
+    if (watched == &m_window && event->type() == QEvent::Resize && m_window.isVisible())
+        QMetaObject::invokeMethod(this, &MainWindowGeometry::keepOnScreen, Qt::QueuedConnection);
+    return false;
+}
+
+void MainWindowGeometry::keepOnScreen()
+{
+    if (!m_window.isVisible() || !m_window.screen() || (m_window.windowState() & ~Qt::WindowActive) != Qt::WindowNoState)
+        return;
+    const QRect available = m_window.screen()->availableGeometry();
+    if (available.contains(m_window.frameGeometry()))
+        return;
+    m_window.setGeometry(fitted(m_window.geometry(), frame(), available, m_window.minimumSize()));
 }
 
 QRect MainWindowGeometry::fitted(const QRect &wanted, const QMargins &frame, const QRect &available,

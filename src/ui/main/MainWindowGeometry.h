@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMargins>
+#include <QObject>
 #include <QRect>
 #include <QString>
 
@@ -8,8 +9,9 @@ class QMainWindow;
 
 // The main window's size and place: where the user last had it, kept in the per-user
 // preferences, or else most of the screen, in its middle. Either way it fits the screen it
-// opens on, also when it was kept on a larger screen or at a smaller scale.
-class MainWindowGeometry {
+// opens on, also when it was kept on a larger screen or at a smaller scale, and it stays on it
+// when docked windows opening in it make it grow.
+class MainWindowGeometry : public QObject {
 public:
     MainWindowGeometry(QMainWindow &window, QString settingsFile);
 
@@ -24,8 +26,12 @@ public:
     // The first size and place: most of `available`, in its middle.
     static QRect standard(const QRect &available, const QMargins &frame, const QSize &minimum);
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     QMargins frame() const;
+    void keepOnScreen();
 
     QMainWindow &m_window;
     QString m_settingsFile;

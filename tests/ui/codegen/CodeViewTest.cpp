@@ -55,7 +55,7 @@ TEST_F(CodeViewTest, EditsInARowMakeTheCodeOnceAfterTheLast)
         view.chartEdited();
     EXPECT_EQ(asked, 0);
     EXPECT_EQ(lineWith(QStringLiteral("Çıktı")), -1);
-    QTRY_COMPARE_WITH_TIMEOUT(asked, 1, 10000);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return asked == 1; }, 10000));
     EXPECT_NE(lineWith(QStringLiteral("Çıktı")), -1);
 }
 

@@ -85,3 +85,21 @@ TEST(MainWindowGeometry, MainWindowOpensOnTheScreen)
         }
     }
 }
+
+// A docked window opening near the screen's bottom makes the main window grow past it; the
+// window moves back onto the screen instead of hiding its lower part.
+TEST(MainWindowGeometry, GrowingWindowStaysOnTheScreen)
+{
+    LocaleScope locale{QLocale(QLocale::Turkish, QLocale::Turkey)};
+    frmMain window;
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const QRect screen = window.QWidget::screen()->availableGeometry();
+    const int height = screen.height() / 2;
+    window.setGeometry(screen.left() + 20, screen.bottom() - height - 10, screen.width() / 2, height);
+    const auto onScreen = [&] { return screen.contains(window.frameGeometry()); };
+    ASSERT_TRUE(QTest::qWaitFor(onScreen, 2000));
+    window.resize(window.width(), height + screen.height() / 3);
+    EXPECT_TRUE(QTest::qWaitFor(onScreen, 2000));
+    EXPECT_GE(window.height(), height + screen.height() / 3);
+}
