@@ -1980,6 +1980,10 @@ Save the changes?</translation>
         <translation>web address:</translation>
     </message>
     <message>
+        <source>e-posta:</source>
+        <translation>e-mail:</translation>
+    </message>
+    <message>
         <source>kaynak kodu:</source>
         <translation>source code:</translation>
     </message>

@@ -78,10 +78,14 @@ QString wordsOf(QString text)
     return text.remove(u'&').remove(ending);
 }
 
-// A text a reader sees: words with a space or a Turkish letter, or one capitalised word.
+// A text a reader sees: words with a space or a Turkish letter, one capitalised word, or a label's
+// hyphenated word before its colon ("e-posta:").
 bool looksShown(const QString &written)
 {
     static const QRegularExpression word(QStringLiteral("^[A-ZÇĞİÖŞÜ][a-zçğıöşü]+$"));
+    static const QRegularExpression label(QStringLiteral("^[a-zçğıöşü]+(-[a-zçğıöşü]+)+:$"));
+    if (label.match(written).hasMatch())
+        return true;
     static const QRegularExpression letter(QStringLiteral("[A-Za-zÇĞİÖŞÜçğıöşü]"));
     const QString text = wordsOf(written);
     if (!text.contains(letter))
@@ -228,7 +232,7 @@ TEST(TranslatedTextsTest, ALabelsMnemonicAndEndingDoNotHideItsWords)
         {"Kaydet", true},        {"Kaydet...", true},    {"Kaydet…", true},       {"&Dil:", true},
         {"&Kaydet", true},       {"Dil:", true},         {"cmdOK", false},        {"txt:", false},
         {"...", false},          {"&", false},           {"%1:", false},          {"Strip", true},
-        {"a.b...", false},       {"Farklı Kaydet...", true},
+        {"a.b...", false},       {"Farklı Kaydet...", true}, {"e-posta:", true},     {"mailto:", false},
     };
     for (const auto &c : cases)
         EXPECT_EQ(looksShown(QString::fromUtf8(c.text)), c.shown) << c.text;

@@ -89,7 +89,7 @@ QLayout *frmAbout::buildHeader()
     auto *links = new QGridLayout;
     links->addWidget(new QLabel(tr("web adresi:"), this), 0, 0);
     links->addWidget(lblURL, 0, 1);
-    links->addWidget(new QLabel(QStringLiteral("e-posta:"), this), 1, 0);
+    links->addWidget(new QLabel(tr("e-posta:"), this), 1, 0);
     links->addWidget(lblEmail, 1, 1);
     if (!WebLinks::repositoryPage().isEmpty()) {
         lblRepository = new LinkLabel(WebLinks::repositoryPage(), this);
