@@ -11,8 +11,11 @@ EmptySurfaceHint::EmptySurfaceHint(ModelContext &context, Block_Collection &bloc
     setObjectName(QStringLiteral("lblEmptyHint"));
     setAlignment(Qt::AlignCenter);
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    // On the surface's white a label writes in the Text role; both roles take the faint colour
+    // input fields use for their hints.
     QPalette faint = palette();
-    faint.setColor(QPalette::WindowText, QColor(0x90, 0x90, 0x90));
+    faint.setColor(QPalette::WindowText, faint.color(QPalette::PlaceholderText));
+    faint.setColor(QPalette::Text, faint.color(QPalette::PlaceholderText));
     setPalette(faint);
     viewport->installEventFilter(this);
     const auto later = [this] { follow(); };
