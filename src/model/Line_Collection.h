@@ -2,6 +2,7 @@
 
 #include "base/MessageText.h"
 #include "model/BlockElements.h"
+#include "model/LineOwner.h"
 #include "model/cLine.h"
 
 #include <QHash>
@@ -15,7 +16,7 @@
 // matters, since the interpreter follows the first matching line. Every addition, removal and
 // change of a line is announced by the signals below, except while the context is replacing
 // the drawing (a load).
-class Line_Collection : public QObject {
+class Line_Collection : public QObject, public LineOwner {
     Q_OBJECT
 public:
     explicit Line_Collection(ModelContext *context, QObject *parent = nullptr);
@@ -70,8 +71,7 @@ public:
     // The block collection attaches itself here, so that lines find their blocks' elements.
     void attachBlocks(const BlockElements *blocks) { m_blocks = blocks; }
 
-    // Lines call this from their setters.
-    void announceChanged(cLine *line, LineChanges what);
+    void announceChanged(cLine *line, LineChanges what) override;
 
     auto begin() const { return m_lines.begin(); }
     auto end() const { return m_lines.end(); }

@@ -1,7 +1,6 @@
 #include "model/cLine.h"
 
 #include "model/LineRouter.h"
-#include "model/Line_Collection.h"
 
 cLine::cLine(ModelContext *context)
     : m_context(context)

@@ -1,16 +1,15 @@
 #pragma once
 
 #include "model/LineChange.h"
+#include "model/LineOwner.h"
 #include "model/ModelContext.h"
 
 #include <QString>
 #include <QtGlobal>
 
-class Line_Collection;
-
 // One arrow from the block tagged sFrom to the block tagged sTo. The caption's label is the
 // line element's (when the line has elements). Once the line is in a collection, every setter
-// that changes something announces it through the collection's lineChanged signal.
+// that changes something announces it to the collection, which tells its views.
 class cLine {
 public:
     explicit cLine(ModelContext *context);
@@ -29,15 +28,15 @@ public:
     void setCaptionCentred(const QString &caption);
 
     // The collection that holds the line and announces its changes; none while outside one.
-    Line_Collection *owner() const { return m_owner; }
-    void setOwner(Line_Collection *owner) { m_owner = owner; }
+    LineOwner *owner() const { return m_owner; }
+    void setOwner(LineOwner *owner) { m_owner = owner; }
 
 private:
     void storeCaption(const QString &caption);
     void announce(LineChanges what);
 
     ModelContext *m_context;
-    Line_Collection *m_owner = nullptr;
+    LineOwner *m_owner = nullptr;
     qint16 m_element = -1;
     QString m_from;
     QString m_to;

@@ -2,6 +2,7 @@
 
 #include "ChangeRecorder.h"
 #include "ModelTestSupport.h"
+#include "model/LineOwner.h"
 
 #include <functional>
 
@@ -90,6 +91,41 @@ TEST_F(ChangeSignals, LinesAnnounceAddingRemovingAndTheirFields)
     EXPECT_EQ(recorder.take(), QStringList({"line id1>id2 Caption", "line id1>id1 Ends"}));
     lines.Remove(1);
     EXPECT_EQ(recorder.take(), QStringList({"lineRemoved 1"}));
+}
+
+// Whatever holds a line hears of its changes; the line needs nothing else of it.
+class LineOwnerStub : public LineOwner {
+public:
+    void announceChanged(cLine *line, LineChanges what) override
+    {
+        heard << line->sFrom() + u'>' + line->sTo() + (what.testFlag(LineChange::Ends) ? " Ends" : " Caption");
+    }
+    QStringList heard;
+};
+
+TEST_F(ChangeSignals, ALineAnnouncesEachRealChangeToWhateverHoldsIt)
+{
+    cLine line(&ctx);
+    line.setSFrom(QStringLiteral("id1")); // no owner yet: nobody to tell, and nothing fails
+    LineOwnerStub owner;
+    line.setOwner(&owner);
+    const struct {
+        std::function<void()> set;
+        QStringList heard;
+    } cases[] = {
+        {[&] { line.setSFrom(QStringLiteral("id1")); }, {}},
+        {[&] { line.setSFrom(QStringLiteral("id2")); }, {"id2> Ends"}},
+        {[&] { line.setSTo(QStringLiteral("id3")); }, {"id2>id3 Ends"}},
+        {[&] { line.setSTo(QStringLiteral("id3")); }, {}},
+        {[&] { line.setSCaption(QStringLiteral("EVET")); }, {"id2>id3 Caption"}},
+        {[&] { line.setCaptionCentred(QStringLiteral("HAYIR")); }, {"id2>id3 Caption"}},
+    };
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        cases[i].set();
+        EXPECT_EQ(owner.heard, cases[i].heard) << "case " << i;
+        owner.heard.clear();
+    }
+    EXPECT_EQ(line.sCaption(), QStringLiteral("HAYIR"));
 }
 
 TEST_F(ChangeSignals, AReplacementIsOneBracketWithNothingInside)
