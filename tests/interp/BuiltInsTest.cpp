@@ -7,6 +7,7 @@
 #include "interp/VariableStore.h"
 #include "model/VarnelError.h"
 #include "base/MessageLog.h"
+#include "support/LocaleScope.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -17,10 +18,11 @@
 
 namespace {
 
-const QLocale EnglishUS(QLocale::English, QLocale::UnitedStates);
-const QLocale Turkish(QLocale::Turkish, QLocale::Turkey);
+using TestLocales::EnglishUS;
+using TestLocales::Turkish;
 
-class RecordingHost : public RunHost {
+// Records the console and file dialogs the built-ins ask for.
+class DialogHost : public RunHost {
 public:
     void showConsole(bool restore) override { consoleShown.push_back(restore); }
     QString fileDialog(const QString &folder, const QString &filter, const QString &defaultExtension) override
@@ -97,7 +99,7 @@ protected:
     MessageLog log;
     VariableStore vars{&log};
     ConsoleScreen console;
-    RecordingHost host;
+    DialogHost host;
     QString projectFolder;
     BuiltIns builtIns{vars, console, host, [this] { return projectFolder; }};
 };

@@ -16,7 +16,7 @@ using ChartTest::LocaleScope;
 using ChartTest::RunHarness;
 using ChartTest::Step;
 
-const QLocale Turkish(QLocale::Turkish, QLocale::Turkey);
+using TestLocales::Turkish;
 
 // What a run of START, one block with result variable R, an OUTPUT "sonra" and END left behind.
 struct OneBlockRun {

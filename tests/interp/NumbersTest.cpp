@@ -1,4 +1,5 @@
 #include "interp/Numbers.h"
+#include "support/LocaleScope.h"
 
 #include <gtest/gtest.h>
 
@@ -11,8 +12,8 @@
 
 namespace {
 
-const QLocale EnglishUS(QLocale::English, QLocale::UnitedStates);
-const QLocale Turkish(QLocale::Turkish, QLocale::Turkey);
+using TestLocales::EnglishUS;
+using TestLocales::Turkish;
 
 class NumbersTest : public ::testing::Test {
 protected:

@@ -11,8 +11,8 @@
 
 namespace {
 
-const QLocale EnglishUS(QLocale::English, QLocale::UnitedStates);
-const QLocale Turkish(QLocale::Turkish, QLocale::Turkey);
+using TestLocales::EnglishUS;
+using TestLocales::Turkish;
 
 using ChartTest::LocaleScope;
 

@@ -16,7 +16,7 @@ QString write(const QString &path, const QByteArray &bytes)
     return path;
 }
 
-QByteArray contents(const QString &path)
+QByteArray bytesOf(const QString &path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
@@ -52,19 +52,19 @@ TEST_F(MakeExecutableTest, MakesTheRunnableCopyItsSettingsAndTheFlow)
     const MakeExecutable::Result result = maker.make(QStringLiteral(" ") + flow, copy);
     ASSERT_TRUE(result.ok) << result.error.toStdString();
     EXPECT_EQ(made(), (QStringList{QStringLiteral("Program1"), QStringLiteral("Program1.ini"), QStringLiteral("ana.vnp")}));
-    EXPECT_EQ(contents(copy), "program");
+    EXPECT_EQ(bytesOf(copy), "program");
     EXPECT_TRUE(QFileInfo(copy).isExecutable());
-    EXPECT_EQ(contents(copy + QStringLiteral(".ini")), "ASSOCIATE_IF_REQUIRED=NO\r\nENGLISH\r\nana.vnp\r\n");
-    EXPECT_EQ(contents(target.filePath(QStringLiteral("ana.vnp"))), "chart");
+    EXPECT_EQ(bytesOf(copy + QStringLiteral(".ini")), "ASSOCIATE_IF_REQUIRED=NO\r\nENGLISH\r\nana.vnp\r\n");
+    EXPECT_EQ(bytesOf(target.filePath(QStringLiteral("ana.vnp"))), "chart");
 }
 
 TEST_F(MakeExecutableTest, FlowsBesideTheTargetOrGivenRelatively)
 {
     ASSERT_TRUE(maker.make(flow, charts.filePath(QStringLiteral("P"))).ok);
-    EXPECT_EQ(contents(flow), "chart");
+    EXPECT_EQ(bytesOf(flow), "chart");
     write(programDir.filePath(QStringLiteral("kare.vnp")), "square");
     ASSERT_TRUE(maker.make(QStringLiteral("kare.vnp"), target.filePath(QStringLiteral("K"))).ok);
-    EXPECT_EQ(contents(target.filePath(QStringLiteral("kare.vnp"))), "square");
+    EXPECT_EQ(bytesOf(target.filePath(QStringLiteral("kare.vnp"))), "square");
 }
 
 TEST_F(MakeExecutableTest, FailuresAreReportedAndLoseNothing)
@@ -89,6 +89,6 @@ TEST_F(MakeExecutableTest, FailuresAreReportedAndLoseNothing)
         EXPECT_TRUE(error.contains(QString::fromUtf8(c.reason))) << c.reason << " / " << error.toStdString();
     }
     EXPECT_TRUE(made().isEmpty());
-    EXPECT_EQ(contents(flow), "chart");
-    EXPECT_EQ(contents(program), "program");
+    EXPECT_EQ(bytesOf(flow), "chart");
+    EXPECT_EQ(bytesOf(program), "program");
 }

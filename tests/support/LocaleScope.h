@@ -15,3 +15,9 @@ public:
 private:
     QLocale m_saved = Numbers::locale();
 };
+
+// The regional settings the tests pin most often.
+namespace TestLocales {
+inline const QLocale EnglishUS(QLocale::English, QLocale::UnitedStates);
+inline const QLocale Turkish(QLocale::Turkish, QLocale::Turkey);
+} // namespace TestLocales

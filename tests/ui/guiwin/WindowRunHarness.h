@@ -10,6 +10,7 @@
 #include "support/LocaleScope.h"
 #include "support/WindowOnlyHost.h"
 #include "ui/guiwin/GUI_Collection.h"
+#include "ui/guiwin/GuiTestPrinting.h"
 #include "ui/guiwin/RunWindowHost.h"
 #include "ui/guiwin/frmWindow.h"
 
@@ -23,10 +24,6 @@ inline QRgb pixelAt(const QImage &image, int x, int y)
 {
     const qreal ratio = image.devicePixelRatio();
     return image.pixel(qRound(x * ratio), qRound(y * ratio));
-}
-inline QColor colorAt(const QImage &image, int x, int y)
-{
-    return QColor::fromRgb(pixelAt(image, x, y));
 }
 
 // One project and its runtime with the run-time window, the console rows and the messages of
