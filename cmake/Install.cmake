@@ -80,4 +80,6 @@ if(VARNEL_TESTS)
     COMMAND bash ${PROJECT_SOURCE_DIR}/tests/install/check-deb
             ${CMAKE_CPACK_COMMAND} ${CMAKE_BINARY_DIR} ${VARNEL_INSTALLS})
   set_tests_properties(install.prefix install.deb PROPERTIES LABELS install)
+  # A long test, started early (see the codegen tests).
+  set_tests_properties(install.deb PROPERTIES COST 40)
 endif()
