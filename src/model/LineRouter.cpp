@@ -136,6 +136,22 @@ QVector<LineRouter::Box> LineRouter::Surroundings::boxes() const
     return found;
 }
 
+QVector<LineRouter::Box> LineRouter::Surroundings::lanes() const
+{
+    QVector<Box> found;
+    if (!context)
+        return found;
+    for (qint16 i = 1; i <= context->lineElementCount(); ++i) {
+        const LineElement &element = context->line(i);
+        if (i == line || !element.visible || element.bends.size() != 2)
+            continue;
+        const LinePoint a = element.bends.first();
+        const LinePoint b = element.bends.last();
+        found.append({a.x, std::min(a.y, b.y), 0, std::abs(b.y - a.y)});
+    }
+    return found;
+}
+
 ArrowHead LineRouter::arrowHead(const Ends &ends)
 {
     const double dx = double(ends.x1) - double(ends.x2);
@@ -161,19 +177,28 @@ bool LineRouter::goesBack(const Box &from, const Box &to)
     return to.top + to.height < from.top;
 }
 
-LineRouter::Route LineRouter::aroundOneSide(const Box &f, const Box &g, const QVector<Box> &others, bool left)
+LineRouter::Route LineRouter::aroundOneSide(const Box &f, const Box &g, const QVector<Box> &others,
+                                            const QVector<Box> &lanes, bool left)
 {
     const float top = g.top;
     const float bottom = f.top + f.height;
+    const float outY = f.top + f.height / 2;
+    const float inY = g.top + g.height / 2;
     float lane = left ? std::min(f.left, g.left) : std::max(f.left + f.width, g.left + g.width);
     for (const Box &b : others) {
         if (b.top > bottom || b.top + b.height < top)
             continue;
         lane = left ? std::min(lane, b.left) : std::max(lane, b.left + b.width);
     }
+    // A lane of a loop inside this one (shorter, and within this one's rise) lies between this
+    // lane and the blocks: this one goes round it, so that the two never run on one track. Lanes
+    // of the same rise stay where they are rather than push each other ever further out.
+    for (const Box &l : lanes) {
+        const bool inside = l.top >= inY && l.top + l.height <= outY && l.height < outY - inY;
+        if (inside)
+            lane = left ? std::min(lane, l.left) : std::max(lane, l.left);
+    }
     lane += left ? -laneGap : laneGap;
-    const float outY = f.top + f.height / 2;
-    const float inY = g.top + g.height / 2;
     Route route;
     route.ends = {left ? f.left : f.left + f.width, outY, left ? g.left : g.left + g.width, inY};
     route.bends = {{lane, outY}, {lane, inY}};
@@ -190,8 +215,9 @@ LineRouter::Route LineRouter::routeOf(const Box &from, const Box &to, const Surr
     const QVector<Box> others = around.boxes();
     if (clearAndSquare(straight, others))
         return {straight, {}};
-    Route left = aroundOneSide(from, to, others, true);
-    Route right = aroundOneSide(from, to, others, false);
+    const QVector<Box> lanes = around.lanes();
+    Route left = aroundOneSide(from, to, others, lanes, true);
+    Route right = aroundOneSide(from, to, others, lanes, false);
     const int rightCrossings = crossings(right, others);
     const int leftCrossings = crossings(left, others);
     if (rightCrossings != leftCrossings)

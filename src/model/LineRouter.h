@@ -25,12 +25,16 @@ public:
         QVector<LinePoint> bends;
     };
     // The blocks a line back up keeps clear of: every shown block of the context but the line's
-    // own two (their element indexes).
+    // own two (their element indexes); and the lanes of the other lines back up, which a loop
+    // around an inner loop keeps outside of.
     struct Surroundings {
         const ModelContext *context = nullptr;
         qint16 from = -1, to = -1;
+        qint16 line = -1; // the routed line's own element, whose lane is not another's
 
         QVector<Box> boxes() const;
+        // Each lane as an upright box of no width.
+        QVector<Box> lanes() const;
     };
     // Room between a lane and the blocks beside it.
     static constexpr float laneGap = 20;
@@ -53,5 +57,6 @@ public:
     static void centreLabel(LineElement &element);
 
 private:
-    static Route aroundOneSide(const Box &from, const Box &to, const QVector<Box> &others, bool left);
+    static Route aroundOneSide(const Box &from, const Box &to, const QVector<Box> &others,
+                               const QVector<Box> &lanes, bool left);
 };

@@ -3,6 +3,7 @@
 #include "model/LineRouter.h"
 #include "model/VarnelError.h"
 
+#include <algorithm>
 #include <utility>
 
 Line_Collection::Line_Collection(ModelContext *context, QObject *parent)
@@ -162,7 +163,8 @@ bool Line_Collection::routeLine(cLine &line)
         return false;
     return LineRouter::route(m_context->line(line.theObjectLine()),
                              LineRouter::boxOf(m_context->shape(from)),
-                             LineRouter::boxOf(m_context->shape(to)), {m_context, from, to});
+                             LineRouter::boxOf(m_context->shape(to)),
+                             {m_context, from, to, line.theObjectLine()});
 }
 
 void Line_Collection::updateLine(cLine &line)
@@ -181,16 +183,25 @@ void Line_Collection::updateBackLines()
 {
     if (!m_blocks)
         return;
+    // Each with how far it rises: inner loops are routed first, so that an outer one finds their
+    // lanes in place and goes round them.
+    QVector<std::pair<float, cLine *>> backLines;
     for (const auto &line : m_lines) {
         const qint16 from = m_blocks->elementOfTag(line->sFrom());
         const qint16 to = m_blocks->elementOfTag(line->sTo());
         if (!line->hasElement() || from == -1 || to == -1)
             continue;
+        const LineRouter::Box source = LineRouter::boxOf(m_context->shape(from));
+        const LineRouter::Box target = LineRouter::boxOf(m_context->shape(to));
         // One that went around before and no longer goes back up is routed straight again.
         const bool bent = !m_context->line(line->theObjectLine()).bends.isEmpty();
-        if (bent || LineRouter::goesBack(LineRouter::boxOf(m_context->shape(from)), LineRouter::boxOf(m_context->shape(to))))
-            updateLine(*line);
+        if (bent || LineRouter::goesBack(source, target))
+            backLines.append({source.top - target.top, line.get()});
     }
+    std::stable_sort(backLines.begin(), backLines.end(),
+                     [](const auto &a, const auto &b) { return a.first < b.first; });
+    for (const auto &[rise, line] : std::as_const(backLines))
+        updateLine(*line);
 }
 
 // Only the lines of the block: a dragged block re-routes its own lines on every move.

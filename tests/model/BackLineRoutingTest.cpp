@@ -149,6 +149,27 @@ TEST_F(BackLines, ABlockInTheWayTurnsTheLineAroundAndItsCaptionRidesTheLane)
     EXPECT_TRUE(route(QStringLiteral("B"), QStringLiteral("C")).bends.isEmpty());
 }
 
+// Two loops one inside the other, both closed straight up below their conditions: the outer way
+// back runs round the inner one's lane instead of on top of it, and stays there when routed again.
+TEST_F(BackLines, AnOuterLoopGoesBackOutsideTheInnerLoopsLane)
+{
+    build({{"C1", 80, 80, 110, 50}, {"C2", 80, 180, 110, 50}, {"B1", 100, 280, 70, 30}, {"B2", 100, 360, 70, 30},
+           {"B3", 100, 440, 70, 30}, {"E", 300, 90, 70, 30}},
+          {{"C1", "C2"}, {"B3", "C1"}, {"C2", "B1"}, {"B1", "B2"}, {"B2", "C2"}, {"C2", "B3"}, {"C1", "E"}});
+    // Routed once in file order, the outer line came first; the back lines are then put in order.
+    lines.updateBackLines();
+    const LineElement &inner = route(QStringLiteral("B2"), QStringLiteral("C2"));
+    const LineElement &outer = route(QStringLiteral("B3"), QStringLiteral("C1"));
+    ASSERT_EQ(inner.bends.size(), 2);
+    ASSERT_EQ(outer.bends.size(), 2);
+    const float outerLane = outer.bends.first().x;
+    EXPECT_LE(outerLane, inner.bends.first().x - LineRouter::laneGap);
+    expectSquareAndClear(QStringLiteral("B2"), QStringLiteral("C2"));
+    expectSquareAndClear(QStringLiteral("B3"), QStringLiteral("C1"));
+    lines.updateBackLines();
+    EXPECT_FLOAT_EQ(route(QStringLiteral("B3"), QStringLiteral("C1")).bends.first().x, outerLane);
+}
+
 // A route that is already in place moves nothing, bends included.
 TEST(BackLineRouter, RoutingAgainMovesNothing)
 {
