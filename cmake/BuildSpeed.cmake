@@ -54,14 +54,14 @@ option(VARNEL_UNITY "Compile the test programs' files in batches" ${VARNEL_SHARE
 
 # A test program. In the Check build its own files are not optimised: the code under test is, and
 # the tests' own code runs too briefly for optimising it to pay for the time it takes.
-# With VARNEL_UNITY its files are compiled sixteen at a time, so names a file keeps to itself (an
+# With VARNEL_UNITY its files are compiled thirty-two at a time, so names a file keeps to itself (an
 # anonymous namespace, a static function) must differ between the files of one program. GCC takes
 # each file of a batch for a header and would warn that a test derives from a fixture the file
 # keeps to itself, which is right in a file of its own.
 function(varnel_test_program target)
   target_compile_options(${target} PRIVATE $<$<CONFIG:Check>:-O0>)
   if(VARNEL_UNITY)
-    set_target_properties(${target} PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE 16)
+    set_target_properties(${target} PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE 32)
     if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
       target_compile_options(${target} PRIVATE -Wno-subobject-linkage)
     endif()
