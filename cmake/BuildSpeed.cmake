@@ -7,6 +7,11 @@
 # (CMake makes an empty cache entry for a build type it does not know, so this one is set plainly.)
 set(CMAKE_CXX_FLAGS_CHECK "-O1 -UQT_NO_DEBUG -D_GLIBCXX_ASSERTIONS")
 #
+# The shipped build (RelWithDebInfo) and the benchmarks, built the same way, are optimised at -O3:
+# against -O2 the counting loop takes 4 % fewer instructions, and calls, loads and saves as many
+# within 2 %.
+set(CMAKE_CXX_FLAGS_RELWITHDEBINFO "-O3 -g -DNDEBUG")
+#
 # The interpreter's tick crosses several files; link-time optimisation lets them inline. Only the
 # programs that ship (and the benchmarks, which measure them) are linked that way: the libraries'
 # objects carry the optimiser's intermediate code beside finished machine code, so the tests and
