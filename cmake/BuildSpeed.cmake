@@ -46,30 +46,34 @@ function(varnel_optimised_program target)
 endfunction()
 
 # Precompiled Qt and GoogleTest headers save reading them again in every file, and compiling the
-# test programs' files in batches reads and optimises what they share once per batch. A compiler
-# cache (ccache) keeps whole objects file by file instead and would compile every file again with
-# either, so both are off when one is in use.
+# files of each library and program in batches reads and optimises what they share once per batch.
+# A compiler cache (ccache) keeps whole objects file by file instead and would compile every file
+# again with either, so both are off when one is in use.
 if(CMAKE_CXX_COMPILER_LAUNCHER MATCHES "ccache")
   set(VARNEL_SHARED_COMPILE_DEFAULT OFF)
 else()
   set(VARNEL_SHARED_COMPILE_DEFAULT ON)
 endif()
 option(VARNEL_PCH "Precompile the Qt and GoogleTest headers" ${VARNEL_SHARED_COMPILE_DEFAULT})
-option(VARNEL_UNITY "Compile the test programs' files in batches" ${VARNEL_SHARED_COMPILE_DEFAULT})
+option(VARNEL_UNITY "Compile the files of each library and program in batches" ${VARNEL_SHARED_COMPILE_DEFAULT})
+
+# With VARNEL_UNITY a target's files are compiled thirty-two at a time, so names a file keeps to
+# itself (an anonymous namespace, a static function) must differ between the files of one target.
+function(varnel_batched target)
+  if(VARNEL_UNITY)
+    set_target_properties(${target} PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE 32)
+  endif()
+endfunction()
 
 # A test program. In the Check build its own files are not optimised: the code under test is, and
 # the tests' own code runs too briefly for optimising it to pay for the time it takes.
-# With VARNEL_UNITY its files are compiled thirty-two at a time, so names a file keeps to itself (an
-# anonymous namespace, a static function) must differ between the files of one program. GCC takes
-# each file of a batch for a header and would warn that a test derives from a fixture the file
-# keeps to itself, which is right in a file of its own.
+# GCC takes each file of a batch for a header and would warn that a test derives from a fixture the
+# file keeps to itself, which is right in a file of its own.
 function(varnel_test_program target)
   target_compile_options(${target} PRIVATE $<$<CONFIG:Check>:-O0>)
-  if(VARNEL_UNITY)
-    set_target_properties(${target} PROPERTIES UNITY_BUILD ON UNITY_BUILD_BATCH_SIZE 32)
-    if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
-      target_compile_options(${target} PRIVATE -Wno-subobject-linkage)
-    endif()
+  varnel_batched(${target})
+  if(VARNEL_UNITY AND CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+    target_compile_options(${target} PRIVATE -Wno-subobject-linkage)
   endif()
 endfunction()
 

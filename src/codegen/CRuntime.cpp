@@ -10,7 +10,7 @@
 
 namespace {
 
-const std::vector<RuntimePiece> &pieces()
+const std::vector<RuntimePiece> &cRuntimePieces()
 {
     static const std::vector<RuntimePiece> all{
         {"base", "", R"C(#include <errno.h>
@@ -986,7 +986,7 @@ const QStringList &CRuntime::names()
 
 namespace {
 
-QString tokenArray(const QString &name, const QStringList &tokens)
+QString cTokenArray(const QString &name, const QStringList &tokens)
 {
     QStringList quotedTokens;
     for (const QString &token : tokens)
@@ -997,22 +997,22 @@ QString tokenArray(const QString &name, const QStringList &tokens)
 }
 
 // The regional formats of dates and times, fixed when the code was made.
-QString dateConstants()
+QString cDateConstants()
 {
-    QString out = u'\n' + tokenArray(QStringLiteral("DATE_FORMAT"), DatePatterns::dateDisplay())
-        + tokenArray(QStringLiteral("TIME_FORMAT"), DatePatterns::timeDisplay());
+    QString out = u'\n' + cTokenArray(QStringLiteral("DATE_FORMAT"), DatePatterns::dateDisplay())
+        + cTokenArray(QStringLiteral("TIME_FORMAT"), DatePatterns::timeDisplay());
     QStringList dates;
     QStringList twoDigits;
     for (const DatePatterns::DateRead &read : DatePatterns::dateReads()) {
         const QString name = QStringLiteral("DATE_READ_") + QString::number(dates.size());
-        out += tokenArray(name, read.tokens);
+        out += cTokenArray(name, read.tokens);
         dates.append(name);
         twoDigits.append(read.twoDigitYear ? QStringLiteral("1") : QStringLiteral("0"));
     }
     QStringList times;
     for (const QStringList &read : DatePatterns::timeReads()) {
         const QString name = QStringLiteral("TIME_READ_") + QString::number(times.size());
-        out += tokenArray(name, read);
+        out += cTokenArray(name, read);
         times.append(name);
     }
     const QLocale &locale = Numbers::locale();
@@ -1028,7 +1028,7 @@ QString dateConstants()
         + QStringLiteral("};\nstatic const char *const MONTHS[] = {") + months.join(QStringLiteral(", ")) + QStringLiteral("};\n");
 }
 
-QString codePageTable()
+QString cCodePageTable()
 {
     QString table = QStringLiteral("\n/* The Turkish code page of ASC and CHR: the character of each byte. */\nstatic const long CP1254[256] = {");
     for (int byte = 0; byte < 256; ++byte)
@@ -1040,15 +1040,15 @@ QString codePageTable()
 
 QString CRuntime::text(const QSet<QString> &features)
 {
-    QSet<QString> wanted = RuntimePieces::wanted(pieces(), features);
+    QSet<QString> wanted = RuntimePieces::wanted(cRuntimePieces(), features);
     QString out;
-    for (const RuntimePiece &piece : pieces()) {
+    for (const RuntimePiece &piece : cRuntimePieces()) {
         const QString feature = QString::fromLatin1(piece.feature);
         if (!wanted.contains(feature))
             continue;
         // The tables come first: C names nothing before it is declared.
         if (feature == u"dates")
-            out += dateConstants();
+            out += cDateConstants();
         out += QString::fromUtf8(piece.code);
         if (feature == u"base" && (wanted.contains(QStringLiteral("parse_number")) || wanted.contains(QStringLiteral("fmt_from"))))
             out += QStringLiteral("\n/* the regional decimal separator, fixed when the code was made */\nstatic const char DECIMAL[] = ")
@@ -1056,7 +1056,7 @@ QString CRuntime::text(const QSet<QString> &features)
         if (feature == u"base" && wanted.contains(QStringLiteral("compare")))
             out += QStringLiteral("static const char ALPHABET[] = ") + quoted(RuntimePieces::alphabet(Numbers::locale())) + QStringLiteral(";\n");
         if (feature == u"cp1254")
-            out += codePageTable();
+            out += cCodePageTable();
     }
     return out;
 }

@@ -5,7 +5,7 @@
 
 namespace {
 
-const CodeWriter::Spelling &spelling()
+const CodeWriter::Spelling &cSpelling()
 {
     static const CodeWriter::Spelling c{RuntimePieces::Language::C, NameTable::AsciiLetters, CRuntime::names(),
                                         "set(&%1, %2);", "print_line(%1);", "/* %1 */"};
@@ -15,7 +15,7 @@ const CodeWriter::Spelling &spelling()
 } // namespace
 
 CWriter::CWriter(const FlowProgram &program)
-    : BraceWriter(program, spelling())
+    : BraceWriter(program, cSpelling())
 {
 }
 

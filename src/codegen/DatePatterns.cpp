@@ -23,7 +23,7 @@ QStringList withYear(QStringList tokens, int digits)
 }
 
 // Reading takes one digit wherever the regional format writes two ("5.1.2025" for "05.01.2025").
-QStringList lenient(QStringList tokens)
+QStringList lenientTokens(QStringList tokens)
 {
     for (QString &token : tokens) {
         if (token.size() == 2 && token[1] == u'2' && QStringLiteral("dMHhms").contains(token[0]))
@@ -91,13 +91,13 @@ QStringList DatePatterns::timeDisplay()
 
 QList<DatePatterns::DateRead> DatePatterns::dateReads()
 {
-    return {{lenient(withYear(dateTokens(), 4)), false},
-            {lenient(withYear(dateTokens(), 2)), true},
+    return {{lenientTokens(withYear(dateTokens(), 4)), false},
+            {lenientTokens(withYear(dateTokens(), 2)), true},
             {tokens(QStringLiteral("yyyy-M-d")), false}};
 }
 
 QList<QStringList> DatePatterns::timeReads()
 {
-    return {lenient(timeDisplay()), lenient(timeTokens(Numbers::locale().timeFormat(QLocale::ShortFormat))),
+    return {lenientTokens(timeDisplay()), lenientTokens(timeTokens(Numbers::locale().timeFormat(QLocale::ShortFormat))),
             tokens(QStringLiteral("H:m:s")), tokens(QStringLiteral("H:m"))};
 }

@@ -13,7 +13,7 @@
 
 namespace {
 
-bool isObjectName(const QString &text)
+bool isObjectReference(const QString &text)
 {
     return text.contains(u'.') && !text.startsWith(u'"');
 }
@@ -25,7 +25,7 @@ QString refusalOf(const cBlock &block)
         return QCoreApplication::translate("CodeExport", "Nesne: %1 - PENCERE bloğu koda aktarılamaz: "
                                                          "pencereler yalnızca masaüstü programında açılabilir.")
             .arg(block.TagID());
-    if (block.actionCode() == ActionCode::Definition && (isObjectName(block.zParam1()) || isObjectName(block.zParam2())))
+    if (block.actionCode() == ActionCode::Definition && (isObjectReference(block.zParam1()) || isObjectReference(block.zParam2())))
         return QCoreApplication::translate("CodeExport", "Nesne: %1 - pencere nesnesi ataması (%2 = %3) koda "
                                                          "aktarılamaz: pencereler yalnızca masaüstü programında açılabilir.")
             .arg(block.TagID(), block.zParam1(), block.zParam2());

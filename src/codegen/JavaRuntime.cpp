@@ -10,7 +10,7 @@
 namespace {
 
 // Each piece is written inside the program's class, indented by four spaces.
-const std::vector<RuntimePiece> &pieces()
+const std::vector<RuntimePiece> &javaRuntimePieces()
 {
     static const std::vector<RuntimePiece> all{
         {"base", "", R"J(
@@ -568,7 +568,7 @@ const std::vector<RuntimePiece> &pieces()
     return all;
 }
 
-QString tokenArray(const QStringList &tokens)
+QString javaTokenArray(const QStringList &tokens)
 {
     QStringList quotedTokens;
     for (const QString &token : tokens)
@@ -577,27 +577,27 @@ QString tokenArray(const QStringList &tokens)
 }
 
 // The regional formats of dates and times, fixed when the code was made.
-QString dateConstants()
+QString javaDateConstants()
 {
-    QString out = QStringLiteral("\n    static final String[] DATE_FORMAT = ") + tokenArray(DatePatterns::dateDisplay())
-        + QStringLiteral(";\n    static final String[] TIME_FORMAT = ") + tokenArray(DatePatterns::timeDisplay())
+    QString out = QStringLiteral("\n    static final String[] DATE_FORMAT = ") + javaTokenArray(DatePatterns::dateDisplay())
+        + QStringLiteral(";\n    static final String[] TIME_FORMAT = ") + javaTokenArray(DatePatterns::timeDisplay())
         + QStringLiteral(";\n    static final String[][] DATE_READS = {");
     QStringList twoDigits;
     for (const DatePatterns::DateRead &read : DatePatterns::dateReads()) {
-        out += tokenArray(read.tokens) + QStringLiteral(", ");
+        out += javaTokenArray(read.tokens) + QStringLiteral(", ");
         twoDigits.append(read.twoDigitYear ? QStringLiteral("true") : QStringLiteral("false"));
     }
     out += QStringLiteral("};\n    static final boolean[] DATE_READ_TWO_DIGIT_YEAR = {") + twoDigits.join(QStringLiteral(", "))
         + QStringLiteral("};\n    static final String[][] TIME_READS = {");
     for (const QStringList &read : DatePatterns::timeReads())
-        out += tokenArray(read) + QStringLiteral(", ");
+        out += javaTokenArray(read) + QStringLiteral(", ");
     const QLocale &locale = Numbers::locale();
     QStringList months;
     for (int month = 1; month <= 12; ++month)
         months.append(locale.monthName(month, QLocale::ShortFormat));
     return out + QStringLiteral("};\n    static final String[] AM_PM = {") + JavaRuntime::quoted(locale.amText())
         + QStringLiteral(", ") + JavaRuntime::quoted(locale.pmText()) + QStringLiteral("};\n    static final String[] MONTHS = ")
-        + tokenArray(months) + QStringLiteral(";\n");
+        + javaTokenArray(months) + QStringLiteral(";\n");
 }
 
 } // namespace
@@ -625,9 +625,9 @@ const QStringList &JavaRuntime::names()
 
 QString JavaRuntime::text(const QSet<QString> &features)
 {
-    const QSet<QString> wanted = RuntimePieces::wanted(pieces(), features);
+    const QSet<QString> wanted = RuntimePieces::wanted(javaRuntimePieces(), features);
     QString out;
-    for (const RuntimePiece &piece : pieces()) {
+    for (const RuntimePiece &piece : javaRuntimePieces()) {
         const QString feature = QString::fromLatin1(piece.feature);
         if (!wanted.contains(feature))
             continue;
@@ -638,7 +638,7 @@ QString JavaRuntime::text(const QSet<QString> &features)
         if (feature == u"base" && wanted.contains(QStringLiteral("compare")))
             out += QStringLiteral("    static final String ALPHABET = ") + quoted(RuntimePieces::alphabet(Numbers::locale())) + QStringLiteral(";\n");
         if (feature == u"dates")
-            out += dateConstants();
+            out += javaDateConstants();
         if (feature == u"cp1254") {
             QString table;
             for (int byte = 0; byte < 256; ++byte)

@@ -5,7 +5,7 @@
 
 namespace {
 
-const CodeWriter::Spelling &spelling()
+const CodeWriter::Spelling &javaSpelling()
 {
     static const CodeWriter::Spelling java{RuntimePieces::Language::Java, NameTable::AnyLetters, JavaRuntime::names(),
                                            "%1 = %2;", "printLine(%1);", "// %1"};
@@ -15,7 +15,7 @@ const CodeWriter::Spelling &spelling()
 } // namespace
 
 JavaWriter::JavaWriter(const FlowProgram &program, const QString &className)
-    : BraceWriter(program, spelling())
+    : BraceWriter(program, javaSpelling())
 {
     // The public class must be named as its file; a file name that is no identifier gets a
     // class of its own name that is not public, which javac takes from any file.

@@ -11,7 +11,7 @@
 namespace {
 
 // In the order they are written.
-const std::vector<RuntimePiece> &pieces()
+const std::vector<RuntimePiece> &pythonRuntimePieces()
 {
     static const std::vector<RuntimePiece> all{
         {"base", "", R"PY(import sys
@@ -524,7 +524,7 @@ QString tokenList(const QStringList &tokens)
 }
 
 // The regional formats of dates and times, fixed when the code was made.
-QString dateConstants()
+QString pythonDateConstants()
 {
     QString out = QStringLiteral("\nDATE_FORMAT = ") + tokenList(DatePatterns::dateDisplay())
         + QStringLiteral("\nTIME_FORMAT = ") + tokenList(DatePatterns::timeDisplay()) + QStringLiteral("\nDATE_READS = [");
@@ -541,7 +541,7 @@ QString dateConstants()
         + PythonRuntime::quoted(locale.pmText()) + QStringLiteral(")\nMONTHS = ") + tokenList(months) + u'\n';
 }
 
-QString codePageTable()
+QString pythonCodePageTable()
 {
     QString table;
     for (int byte = 0; byte < 256; ++byte)
@@ -570,11 +570,11 @@ const QStringList &PythonRuntime::names()
 
 QString PythonRuntime::text(const QSet<QString> &features)
 {
-    QSet<QString> wanted = RuntimePieces::wanted(pieces(), features);
+    QSet<QString> wanted = RuntimePieces::wanted(pythonRuntimePieces(), features);
     QString out;
     if (wanted.contains(QStringLiteral("num")) || wanted.contains(QStringLiteral("fmt")))
         wanted.insert(QStringLiteral("decimal"));
-    for (const RuntimePiece &piece : pieces()) {
+    for (const RuntimePiece &piece : pythonRuntimePieces()) {
         const QString feature = QString::fromLatin1(piece.feature);
         if (!wanted.contains(feature))
             continue;
@@ -586,9 +586,9 @@ QString PythonRuntime::text(const QSet<QString> &features)
         if (feature == u"base" && wanted.contains(QStringLiteral("compare")))
             out += QStringLiteral("ALPHABET = ") + PythonRuntime::quoted(RuntimePieces::alphabet(Numbers::locale())) + u'\n';
         if (feature == u"cp1254")
-            out += codePageTable();
+            out += pythonCodePageTable();
         if (feature == u"dates")
-            out += dateConstants();
+            out += pythonDateConstants();
     }
     return out;
 }

@@ -8,7 +8,7 @@
 
 namespace {
 
-const CodeWriter::Spelling &spelling()
+const CodeWriter::Spelling &pythonSpelling()
 {
     static const CodeWriter::Spelling python{RuntimePieces::Language::Python, NameTable::AnyLetters,
                                              PythonRuntime::names(), "%1 = %2", "print(%1)", "# %1"};
@@ -18,7 +18,7 @@ const CodeWriter::Spelling &spelling()
 } // namespace
 
 PythonWriter::PythonWriter(const FlowProgram &program)
-    : CodeWriter(program, spelling())
+    : CodeWriter(program, pythonSpelling())
 {
 }
 

@@ -15,7 +15,7 @@ QString seconds(double value)
 }
 
 // A CSV field, quoted when it holds a separator, a quote, a line break or blanks at its ends.
-QString csvField(const QString &text)
+QString reportCsvField(const QString &text)
 {
     const bool plain = !text.contains(u',') && !text.contains(u'"') && !text.contains(u'\n')
         && !text.contains(u'\r') && text.trimmed() == text;
@@ -83,8 +83,8 @@ QByteArray GradeReport::csv() const
     QString text = QStringLiteral("chart,passed,total,seconds,first_failure\r\n");
     for (const ChartGrade &grade : m_grades) {
         const TestResult *failure = grade.firstFailure();
-        text += csvField(grade.chart) + u',' + QString::number(grade.passed()) + u',' + QString::number(grade.total())
-            + u',' + seconds(grade.seconds) + u',' + csvField(failure ? failure->name : QString())
+        text += reportCsvField(grade.chart) + u',' + QString::number(grade.passed()) + u',' + QString::number(grade.total())
+            + u',' + seconds(grade.seconds) + u',' + reportCsvField(failure ? failure->name : QString())
             + QStringLiteral("\r\n");
     }
     return text.toUtf8();

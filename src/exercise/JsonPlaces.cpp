@@ -11,7 +11,7 @@ QString childPath(const QString &parent, const QString &name)
     return parent.isEmpty() ? name : parent + u'/' + name;
 }
 
-bool isBlank(char c)
+bool isJsonWhitespace(char c)
 {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r';
 }
@@ -26,7 +26,7 @@ JsonPlaces::JsonPlaces(QByteArray json) : m_json(std::move(json))
 
 void JsonPlaces::skipBlanks()
 {
-    while (m_pos < m_json.size() && isBlank(m_json[m_pos]))
+    while (m_pos < m_json.size() && isJsonWhitespace(m_json[m_pos]))
         ++m_pos;
 }
 
@@ -66,7 +66,7 @@ void JsonPlaces::walkValue(const QString &path, qsizetype nameAt)
     } else if (c == '"') {
         skipString();
     } else {
-        while (m_pos < m_json.size() && !isBlank(m_json[m_pos]) && m_json[m_pos] != ','
+        while (m_pos < m_json.size() && !isJsonWhitespace(m_json[m_pos]) && m_json[m_pos] != ','
                && m_json[m_pos] != '}' && m_json[m_pos] != ']')
             ++m_pos;
     }

@@ -15,14 +15,14 @@ struct Piece {
     QString text;
 };
 
-bool isDigit(QChar c)
+bool isNumberDigit(QChar c)
 {
     return c >= u'0' && c <= u'9';
 }
 
 qsizetype digitsFrom(QStringView line, qsizetype i)
 {
-    while (i < line.size() && isDigit(line[i]))
+    while (i < line.size() && isNumberDigit(line[i]))
         ++i;
     return i;
 }
@@ -40,7 +40,7 @@ qsizetype numberEnd(QStringView line, qsizetype i)
     }
     const qsizetype intEnd = digitsFrom(line, j);
     qsizetype end = intEnd;
-    if (end + 1 < line.size() && (line[end] == u'.' || line[end] == u',') && isDigit(line[end + 1]))
+    if (end + 1 < line.size() && (line[end] == u'.' || line[end] == u',') && isNumberDigit(line[end + 1]))
         end = digitsFrom(line, end + 1);
     if (end == j)
         return i;
@@ -55,7 +55,7 @@ qsizetype numberEnd(QStringView line, qsizetype i)
     return end;
 }
 
-double valueOf(QStringView number)
+double numberValue(QStringView number)
 {
     std::string ascii;
     ascii.reserve(size_t(number.size()));
@@ -84,7 +84,7 @@ QList<Piece> piecesOf(QStringView line)
         if (!text.isEmpty())
             pieces.append({false, 0, std::exchange(text, QString())});
         const QStringView number = line.sliced(i, end - i);
-        pieces.append({true, valueOf(number), number.toString()});
+        pieces.append({true, numberValue(number), number.toString()});
         i = end;
     }
     if (!text.isEmpty())

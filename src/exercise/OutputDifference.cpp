@@ -2,7 +2,7 @@
 
 namespace {
 
-QString quoted(const QString &text)
+QString quotedLine(const QString &text)
 {
     return u'"' + text + u'"';
 }
@@ -13,9 +13,9 @@ QString OutputDifference::text() const
 {
     const QString where = QStringLiteral("satır ") + QString::number(line) + QStringLiteral(": ");
     if (!got)
-        return where + QStringLiteral("beklenen ") + quoted(expected.value_or(QString()))
+        return where + QStringLiteral("beklenen ") + quotedLine(expected.value_or(QString()))
             + QStringLiteral(", çıktıda satır yok");
     if (!expected)
-        return where + QStringLiteral("beklenmeyen satır ") + quoted(*got);
-    return where + QStringLiteral("beklenen ") + quoted(*expected) + QStringLiteral(", gelen ") + quoted(*got);
+        return where + QStringLiteral("beklenmeyen satır ") + quotedLine(*got);
+    return where + QStringLiteral("beklenen ") + quotedLine(*expected) + QStringLiteral(", gelen ") + quotedLine(*got);
 }

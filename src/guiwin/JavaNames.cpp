@@ -14,21 +14,21 @@ bool isLetter(QChar c)
     return c.unicode() <= 0x024F && c.isLetter();
 }
 
-bool isDigit(QChar c)
+bool isJavaNameDigit(QChar c)
 {
     return c >= u'0' && c <= u'9';
 }
 
 bool isPart(QChar c)
 {
-    return isLetter(c) || isDigit(c) || c == u'_';
+    return isLetter(c) || isJavaNameDigit(c) || c == u'_';
 }
 
 } // namespace
 
 bool JavaNames::isIdentifier(const QString &name)
 {
-    if (name.isEmpty() || isDigit(name.front()))
+    if (name.isEmpty() || isJavaNameDigit(name.front()))
         return false;
     return std::all_of(name.begin(), name.end(), isPart);
 }
@@ -57,7 +57,7 @@ QString JavaNames::sanitized(const QString &name)
         return QStringLiteral("nesne");
     QString out;
     out.reserve(name.size() + 1);
-    if (isDigit(name.front()))
+    if (isJavaNameDigit(name.front()))
         out += u'_';
     for (const QChar c : name)
         out += isPart(c) ? c : QChar(u'_');

@@ -8,18 +8,18 @@
 
 namespace {
 
-const QString source = QStringLiteral("timerRunner_Timer");
+const QString timerSource = QStringLiteral("timerRunner_Timer");
 
 // DIVINT and MODULE work on 32-bit integers rounded halves to even.
 double integerDivision(ActionCode code, double left, double right)
 {
-    const qint64 a = Rounding::toInt32(left, source);
-    const qint64 b = Rounding::toInt32(right, source);
+    const qint64 a = Rounding::toInt32(left, timerSource);
+    const qint64 b = Rounding::toInt32(right, timerSource);
     if (b == 0)
-        throw VarnelError::divisionByZero(source);
+        throw VarnelError::divisionByZero(timerSource);
     const qint64 result = code == ActionCode::DivInt ? a / b : a % b;
     if (result > std::numeric_limits<qint32>::max())
-        throw VarnelError::overflow(source);
+        throw VarnelError::overflow(timerSource);
     return double(result);
 }
 
@@ -28,8 +28,8 @@ double integerDivision(ActionCode code, double left, double right)
 void Arithmetic::notFinite(double result)
 {
     if (std::isnan(result))
-        throw VarnelError::invalidCall(source);
-    throw VarnelError::overflow(source);
+        throw VarnelError::invalidCall(timerSource);
+    throw VarnelError::overflow(timerSource);
 }
 
 double Arithmetic::applyOther(ActionCode code, double left, double right)
@@ -43,19 +43,19 @@ double Arithmetic::applyOther(ActionCode code, double left, double right)
         return checked(left * right);
     case ActionCode::Divide:
         if (right == 0)
-            throw VarnelError::divisionByZero(source);
+            throw VarnelError::divisionByZero(timerSource);
         return checked(left / right);
     case ActionCode::DivInt:
     case ActionCode::Module:
         return integerDivision(code, left, right);
     case ActionCode::Power:
         if (left == 0 && right < 0)
-            throw VarnelError::divisionByZero(source);
+            throw VarnelError::divisionByZero(timerSource);
         return checked(std::pow(left, right));
     case ActionCode::Percent:
         return checked(left * right / 100);
     default:
-        throw VarnelError::invalidCall(source);
+        throw VarnelError::invalidCall(timerSource);
     }
 }
 
@@ -75,6 +75,6 @@ bool Arithmetic::compareOther(ActionCode code, double left, double right)
     case ActionCode::IfGreaterEqual:
         return left >= right;
     default:
-        throw VarnelError::invalidCall(source);
+        throw VarnelError::invalidCall(timerSource);
     }
 }

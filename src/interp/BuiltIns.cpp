@@ -197,7 +197,7 @@ QString oneOrTwoDigits(QChar letter, qsizetype count)
     return count == 2 && QStringLiteral("dMHhms").contains(letter) ? QString(letter) : QString(count, letter);
 }
 
-QString lenient(const QString &format)
+QString lenientFormat(const QString &format)
 {
     return rewriteRuns(format, oneOrTwoDigits);
 }
@@ -220,14 +220,14 @@ struct DateFormat {
 QList<DateFormat> dateReadFormats()
 {
     const QString regional = Numbers::locale().dateFormat(QLocale::ShortFormat);
-    return {{lenient(rewriteRuns(regional, fourDigitYear)), false},
-            {lenient(rewriteRuns(regional, twoDigitYear)), true},
+    return {{lenientFormat(rewriteRuns(regional, fourDigitYear)), false},
+            {lenientFormat(rewriteRuns(regional, twoDigitYear)), true},
             {QStringLiteral("yyyy-M-d"), false}};
 }
 
 QStringList timeReadFormats()
 {
-    return {lenient(timeDisplayFormat()), lenient(Numbers::locale().timeFormat(QLocale::ShortFormat)),
+    return {lenientFormat(timeDisplayFormat()), lenientFormat(Numbers::locale().timeFormat(QLocale::ShortFormat)),
             QStringLiteral("H:m:s"), QStringLiteral("H:m")};
 }
 

@@ -13,7 +13,7 @@ QString folded(const QString &tag)
     return tag.toLower();
 }
 
-QString csvField(const QString &text)
+QString countsCsvField(const QString &text)
 {
     if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"')))
         return text;
@@ -96,8 +96,8 @@ QByteArray ExecutionCounts::csv() const
     QString text = QStringLiteral("chart,tag,caption,count\n");
     for (const auto &chart : m_charts) {
         for (const BlockRecord &record : chart->blocks) {
-            text += csvField(chart->name) + QLatin1Char(',') + csvField(record.tag) + QLatin1Char(',')
-                + csvField(record.caption) + QLatin1Char(',') + QString::number(record.count) + QLatin1Char('\n');
+            text += countsCsvField(chart->name) + QLatin1Char(',') + countsCsvField(record.tag) + QLatin1Char(',')
+                + countsCsvField(record.caption) + QLatin1Char(',') + QString::number(record.count) + QLatin1Char('\n');
         }
     }
     return text.toUtf8();

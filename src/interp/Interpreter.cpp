@@ -37,7 +37,7 @@ bool isQuoted(const QString &text)
     return text.startsWith(QLatin1Char('"'));
 }
 
-bool isObjectName(const QString &text)
+bool isObjectPath(const QString &text)
 {
     return text.contains(QLatin1Char('.')) && !isQuoted(text);
 }
@@ -413,7 +413,7 @@ void Interpreter::doDefinition(const cBlock &block, const RunCache &cache)
 {
     const QString &target = block.zParam1();
     const QString &source = block.zParam2();
-    if (!isObjectName(target) && !isObjectName(source)) {
+    if (!isObjectPath(target) && !isObjectPath(source)) {
         const int column = cache.operand[1].column;
         setResult(block, 0, column >= 0 ? m_parts.vars.valueAt(column) : Value(source));
         return;

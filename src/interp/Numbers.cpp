@@ -33,12 +33,12 @@ Regional &regional()
     return threadRegional ? *threadRegional : programRegional();
 }
 
-bool isBlank(QChar c)
+bool isNumberPadding(QChar c)
 {
     return c == u' ' || c == u'\t';
 }
 
-bool isDigit(char16_t c)
+bool isDecimalDigit(char16_t c)
 {
     return c >= u'0' && c <= u'9';
 }
@@ -49,7 +49,7 @@ using AsciiBuffer = QVarLengthArray<char, 64>;
 bool copyDigits(QStringView text, qsizetype &i, AsciiBuffer &ascii)
 {
     const qsizetype start = i;
-    for (; i < text.size() && isDigit(text[i].unicode()); ++i)
+    for (; i < text.size() && isDecimalDigit(text[i].unicode()); ++i)
         ascii.append(char(text[i].unicode()));
     return i > start;
 }
@@ -115,9 +115,9 @@ bool Numbers::parse(QStringView text, double &out)
 {
     qsizetype begin = 0;
     qsizetype end = text.size();
-    while (begin < end && isBlank(text[begin]))
+    while (begin < end && isNumberPadding(text[begin]))
         ++begin;
-    while (end > begin && isBlank(text[end - 1]))
+    while (end > begin && isNumberPadding(text[end - 1]))
         --end;
     AsciiBuffer ascii;
     if (!toAscii(text.sliced(begin, end - begin), regional().decimalPoint, ascii))

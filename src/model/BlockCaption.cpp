@@ -9,7 +9,7 @@ namespace {
 
 const QChar Q = u'"';
 
-QString quoted(const QString &text)
+QString quotedPrompt(const QString &text)
 {
     return Q + text + Q;
 }
@@ -17,15 +17,15 @@ QString quoted(const QString &text)
 QString outputCaption(const QString &p1, const QString &p2)
 {
     if (p2.isEmpty())
-        return quoted(p1);
+        return quotedPrompt(p1);
     if (!p1.isEmpty())
-        return quoted(p1) + QStringLiteral(", ") + p2;
+        return quotedPrompt(p1) + QStringLiteral(", ") + p2;
     return p2;
 }
 
 QString inputCaption(const QString &p1, const QString &p2)
 {
-    return p1.isEmpty() ? p2 : quoted(p1) + QStringLiteral(", ") + p2;
+    return p1.isEmpty() ? p2 : quotedPrompt(p1) + QStringLiteral(", ") + p2;
 }
 
 // The operator shown between the operands of an arithmetic or text operation; empty for

@@ -12,7 +12,7 @@ namespace {
 
 using namespace FileErrors;
 
-const QString &source()
+const QString &fileErrorSource()
 {
     static const QString name = QStringLiteral("load_FILE");
     return name;
@@ -20,7 +20,7 @@ const QString &source()
 
 VarnelError fileError(int number)
 {
-    return VarnelError(number, source(), FileErrors::text(number));
+    return VarnelError(number, fileErrorSource(), FileErrors::text(number));
 }
 
 std::shared_ptr<const ParsedProject> failed(int number)

@@ -12,7 +12,7 @@
 
 namespace {
 
-const QString &source()
+const QString &readErrorSource()
 {
     static const QString name = QStringLiteral("load_FILE");
     return name;
@@ -20,7 +20,7 @@ const QString &source()
 
 VarnelError endOfFile()
 {
-    return VarnelError(VarnelError::InputPastEnd, source(), QStringLiteral("Dosya sonu aşıldı"));
+    return VarnelError(VarnelError::InputPastEnd, readErrorSource(), QStringLiteral("Dosya sonu aşıldı"));
 }
 
 // The lines of the text, one at a time. Reading past the last line is the end-of-file error.
@@ -96,12 +96,12 @@ T fromDigits(const NumberText &n, bool &outOfRange)
 
 qint16 leadingInt16(QStringView line)
 {
-    return Rounding::toInt16(ProjectFileReader::leadingNumber(line), source());
+    return Rounding::toInt16(ProjectFileReader::leadingNumber(line), readErrorSource());
 }
 
 qint32 leadingInt32(QStringView line)
 {
-    return Rounding::toInt32(ProjectFileReader::leadingNumber(line), source());
+    return Rounding::toInt32(ProjectFileReader::leadingNumber(line), readErrorSource());
 }
 
 void readBlock(LineSource &in, QVector<ParsedBlock> &blocks)
@@ -152,7 +152,7 @@ void readLine(LineSource &in, QVector<ParsedLine> &lines)
     const QStringView ends = in.next();
     const qsizetype comma = ends.indexOf(u',');
     if (comma < 0)
-        throw VarnelError::invalidCall(source());
+        throw VarnelError::invalidCall(readErrorSource());
     in.next(); // reserved 1
     QString caption = in.next().toString();
     QString translated = tranLng(caption);
@@ -207,7 +207,7 @@ float leadingFloat(QStringView line)
     bool outOfRange = false;
     const double wide = fromDigits<double>(n, outOfRange);
     if (!(std::fabs(wide) <= double(std::numeric_limits<float>::max())))
-        throw VarnelError::overflow(source());
+        throw VarnelError::overflow(readErrorSource());
     // Parsed again as a float, so that a value the writer printed (the shortest text that
     // gives the float back) reads back as exactly that float, without double rounding.
     const float narrow = fromDigits<float>(n, outOfRange);

@@ -9,7 +9,7 @@
 
 namespace {
 
-const QString kKey = QStringLiteral("RecentProjects/files");
+const QString kRecentFilesKey = QStringLiteral("RecentProjects/files");
 
 QString normalized(const QString &path)
 {
@@ -30,7 +30,7 @@ QString RecentProjects::defaultSettingsFile()
 
 QStringList RecentProjects::files() const
 {
-    QStringList list = QSettings(m_settingsFile, QSettings::IniFormat).value(kKey).toStringList();
+    QStringList list = QSettings(m_settingsFile, QSettings::IniFormat).value(kRecentFilesKey).toStringList();
     list.removeAll(QString());
     list.removeDuplicates();
     while (list.size() > MaxFiles)
@@ -85,6 +85,6 @@ QString RecentProjects::missingMessage(const QString &path)
 void RecentProjects::store(const QStringList &files)
 {
     QSettings settings(m_settingsFile, QSettings::IniFormat);
-    settings.setValue(kKey, files);
+    settings.setValue(kRecentFilesKey, files);
     settings.sync();
 }

@@ -74,7 +74,7 @@ QString firstArgument(const QString &exec)
 }
 
 // The value of a key in the [Desktop Entry] group; nothing when absent.
-QString valueOf(const QString &entry, const QString &key)
+QString entryValue(const QString &entry, const QString &key)
 {
     bool inMainGroup = false;
     for (const QString &line : LineSplitter::split(entry)) {
@@ -113,13 +113,13 @@ QString forProgram(const QString &exec, const QString &mimeType)
 
 QString programOf(const QString &entry)
 {
-    const QString tryExec = valueOf(entry, QStringLiteral("TryExec"));
-    return tryExec.isEmpty() ? firstArgument(valueOf(entry, QStringLiteral("Exec"))) : tryExec;
+    const QString tryExec = entryValue(entry, QStringLiteral("TryExec"));
+    return tryExec.isEmpty() ? firstArgument(entryValue(entry, QStringLiteral("Exec"))) : tryExec;
 }
 
 bool opensType(const QString &entry, const QString &mimeType)
 {
-    return valueOf(entry, QStringLiteral("MimeType")).split(u';').contains(mimeType);
+    return entryValue(entry, QStringLiteral("MimeType")).split(u';').contains(mimeType);
 }
 
 } // namespace DesktopEntryText

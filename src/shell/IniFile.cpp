@@ -4,7 +4,7 @@ namespace {
 
 constexpr qsizetype kValueLimit = 255;
 
-bool hasLineBreak(const QString &text)
+bool breaksIniLine(const QString &text)
 {
     return text.contains(u'\r') || text.contains(u'\n');
 }
@@ -17,7 +17,7 @@ std::optional<QString> keyOf(const QString &line)
     return line.left(equals).trimmed();
 }
 
-QString valueOf(const QString &line)
+QString lineValue(const QString &line)
 {
     QString value = line.mid(line.indexOf(u'=') + 1).trimmed();
     const bool quoted = value.size() >= 2 && value.front() == value.back()
@@ -39,7 +39,7 @@ QString IniFile::value(const QString &section, const QString &key, const QString
     if (file.load().ok()) {
         const qsizetype line = file.valueLine(file.section(section.trimmed()), key.trimmed(), keyOf);
         if (line >= 0)
-            text = valueOf(file.line(line));
+            text = lineValue(file.line(line));
     }
     return text.left(kValueLimit);
 }
@@ -47,7 +47,7 @@ QString IniFile::value(const QString &section, const QString &key, const QString
 SectionedFile::Outcome IniFile::setValue(const QString &section, const QString &key,
                                          const QString &text) const
 {
-    if (hasLineBreak(section) || hasLineBreak(key) || hasLineBreak(text))
+    if (breaksIniLine(section) || breaksIniLine(key) || breaksIniLine(text))
         return {RegistryStatus::InvalidParameter, QString()};
     SectionedFile file(m_path, SectionedFile::Encoding::Windows1254);
     const SectionedFile::Outcome loaded = file.load();

@@ -7,7 +7,7 @@
 
 namespace {
 
-const QString kKey = QStringLiteral("interface/language");
+const QString kLanguageKey = QStringLiteral("interface/language");
 const QString kOption = QStringLiteral("--lang");
 InterfaceLanguage::Choice activeChoice = InterfaceLanguage::Choice::Turkish;
 
@@ -66,13 +66,13 @@ std::optional<InterfaceLanguage::Choice> InterfaceLanguage::takeOption(QStringLi
 
 InterfaceLanguage::Choice InterfaceLanguage::saved(const QString &settingsFile)
 {
-    const QString value = QSettings(settingsFile, QSettings::IniFormat).value(kKey).toString();
+    const QString value = QSettings(settingsFile, QSettings::IniFormat).value(kLanguageKey).toString();
     return fromCode(value).value_or(Choice::Turkish);
 }
 
 void InterfaceLanguage::save(const QString &settingsFile, Choice choice)
 {
-    QSettings(settingsFile, QSettings::IniFormat).setValue(kKey, code(choice));
+    QSettings(settingsFile, QSettings::IniFormat).setValue(kLanguageKey, code(choice));
 }
 
 bool InterfaceLanguage::install(QCoreApplication &app, Choice choice, const QString &dataFolder)

@@ -4,12 +4,12 @@
 
 namespace {
 
-bool hasLineBreak(const QString &text)
+bool breaksStoreLine(const QString &text)
 {
     return text.contains(u'\r') || text.contains(u'\n');
 }
 
-QString quoted(const QString &text)
+QString quotedForStore(const QString &text)
 {
     QString out = QStringLiteral("\"");
     for (const QChar c : text) {
@@ -48,7 +48,7 @@ std::optional<QString> unquoted(const QString &line, qsizetype &pos)
 
 QString nameText(const QString &valueName)
 {
-    return valueName.isEmpty() ? QStringLiteral("@") : quoted(valueName);
+    return valueName.isEmpty() ? QStringLiteral("@") : quotedForStore(valueName);
 }
 
 // The value name of a line and where its data begins (just past "=").
@@ -152,13 +152,13 @@ SectionedFile::Outcome KeyStore::write(const QString &rootWord, const QString &k
                                        const QString &valueName, bool asText, const QVariant &value) const
 {
     const QString key = keyName.trimmed();
-    if (hasLineBreak(key))
+    if (breaksStoreLine(key))
         return {RegistryStatus::InvalidName, QString()};
     SectionedFile file(filePath(rootWord), SectionedFile::Encoding::Utf8);
     const SectionedFile::Outcome loaded = file.load();
     if (!loaded.ok())
         return loaded;
-    const QString data = asText ? quoted(value.toString()) : flagData(value.toBool());
+    const QString data = asText ? quotedForStore(value.toString()) : flagData(value.toBool());
     file.setValueLine(key, valueName, nameText(valueName) + u'=' + data, valueNameOf);
     if (!QDir().mkpath(m_folder))
         return {RegistryStatus::CannotWrite, QString()};

@@ -10,12 +10,12 @@
 
 namespace {
 
-const QString kCrLf = QStringLiteral("\r\n");
+const QString kMessageLineBreak = QStringLiteral("\r\n");
 constexpr qint64 kChunk = 1 << 20;
 
 QString failure(const QString &description)
 {
-    return QStringLiteral("EXE oluşturulurken hata: ") + kCrLf + description;
+    return QStringLiteral("EXE oluşturulurken hata: ") + kMessageLineBreak + description;
 }
 
 QString quotedName(const QString &name)
@@ -115,12 +115,12 @@ QString MakeExecutable::settingsPathFor(const QString &target)
 
 QString MakeExecutable::noticeText(const QString &target)
 {
-    return QStringLiteral("Lütfen dikkat: ") + kCrLf + kCrLf
+    return QStringLiteral("Lütfen dikkat: ") + kMessageLineBreak + kMessageLineBreak
         + QStringLiteral("  Bu projede kullanılan tüm ") + quotedName(QStringLiteral(".vnp"))
-        + QStringLiteral(" dosyalarının (fonksiyon içerenler dahil)") + kCrLf
+        + QStringLiteral(" dosyalarının (fonksiyon içerenler dahil)") + kMessageLineBreak
         + quotedName(Paths::fileNameOf(target)) + QStringLiteral(" ve ")
         + quotedName(Paths::fileNameOf(settingsPathFor(target)))
-        + QStringLiteral(" dosyasıyla aynı yere kopyalanmalıdır.") + kCrLf + QStringLiteral("  ");
+        + QStringLiteral(" dosyasıyla aynı yere kopyalanmalıdır.") + kMessageLineBreak + QStringLiteral("  ");
 }
 
 QString MakeExecutable::proposedFolder(const QString &programFolder)

@@ -10,7 +10,7 @@
 
 namespace {
 
-const QString kCrLf = QStringLiteral("\r\n");
+const QString kWarningLineBreak = QStringLiteral("\r\n");
 
 QString resolveWarning()
 {
@@ -123,14 +123,14 @@ int Registry::storeStatus(TopKey top, const SectionedFile::Outcome &outcome) con
     if (m_log && !m_reportedFiles.contains(path)) {
         m_reportedFiles.insert(path);
         m_log->mBox(QStringLiteral("Anahtar deposu okunmadı, ") + outcome.reason + QStringLiteral(": ") + path
-                    + kCrLf + QStringLiteral("İçindeki değerler yok sayılıyor; dosya değiştirilmiyor."));
+                    + kWarningLineBreak + QStringLiteral("İçindeki değerler yok sayılıyor; dosya değiştirilmiyor."));
     }
     return outcome.status;
 }
 
 int Registry::failWrite(int status, const QString &reason) const
 {
-    warn(reason.isEmpty() ? writeWarning() : writeWarning() + kCrLf + reason,
+    warn(reason.isEmpty() ? writeWarning() : writeWarning() + kWarningLineBreak + reason,
          QStringLiteral("fWriteValue"));
     return status;
 }

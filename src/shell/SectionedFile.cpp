@@ -11,7 +11,7 @@
 
 namespace {
 
-const QString kCrLf = QStringLiteral("\r\n");
+const QString kNewLineEnd = QStringLiteral("\r\n");
 
 std::optional<QString> decode(SectionedFile::Encoding encoding, const QByteArray &bytes)
 {
@@ -136,8 +136,8 @@ void SectionedFile::setValueLine(const QString &sectionName, const QString &name
     const Span span = section(sectionName);
     if (span.header < 0) {
         terminateLineBefore(m_lines.size());
-        m_lines.append({QLatin1Char('[') + sectionName + QLatin1Char(']'), kCrLf});
-        m_lines.append({valueLine, kCrLf});
+        m_lines.append({QLatin1Char('[') + sectionName + QLatin1Char(']'), kNewLineEnd});
+        m_lines.append({valueLine, kNewLineEnd});
         return;
     }
     const qsizetype existing = this->valueLine(span, name, valueNameOf);
@@ -149,11 +149,11 @@ void SectionedFile::setValueLine(const QString &sectionName, const QString &name
     while (at > span.header + 1 && m_lines.at(at - 1).text.trimmed().isEmpty())
         --at;
     terminateLineBefore(at);
-    m_lines.insert(at, {valueLine, kCrLf});
+    m_lines.insert(at, {valueLine, kNewLineEnd});
 }
 
 void SectionedFile::terminateLineBefore(qsizetype index)
 {
     if (index > 0 && m_lines[index - 1].end.isEmpty())
-        m_lines[index - 1].end = kCrLf;
+        m_lines[index - 1].end = kNewLineEnd;
 }

@@ -16,8 +16,8 @@
 
 namespace {
 
-const QString MessageWindow = QStringLiteral("frm_mBox");
-const QString MessageText = QStringLiteral("txtMessage");
+const QString MessageWindowName = QStringLiteral("frm_mBox");
+const QString MessageTextName = QStringLiteral("txtMessage");
 
 // The message window's text, when the widget is it or its viewport.
 QPlainTextEdit *messageText(QObject *object)
@@ -25,7 +25,7 @@ QPlainTextEdit *messageText(QObject *object)
     for (QObject *o = object; o; o = o->parent()) {
         auto *edit = qobject_cast<QPlainTextEdit *>(o);
         if (edit)
-            return edit->objectName() == MessageText && edit->window()->objectName() == MessageWindow ? edit : nullptr;
+            return edit->objectName() == MessageTextName && edit->window()->objectName() == MessageWindowName ? edit : nullptr;
     }
     return nullptr;
 }
@@ -186,8 +186,8 @@ bool HandbookHelp::eventFilter(QObject *watched, QEvent *event)
     case QEvent::MouseButtonDblClick:
         return openMessageLine(watched, static_cast<QMouseEvent *>(event)->position().toPoint());
     case QEvent::Show:
-        if (watched->objectName() == MessageWindow) {
-            if (auto *text = watched->findChild<QPlainTextEdit *>(MessageText))
+        if (watched->objectName() == MessageWindowName) {
+            if (auto *text = watched->findChild<QPlainTextEdit *>(MessageTextName))
                 text->setToolTip(tr("Bir satıra çift tıklayın (ya da F1'e basın): kılavuzdaki açıklaması açılır."));
         }
         return false;

@@ -16,7 +16,7 @@ const QString placeKey = QStringLiteral("MainWindow/geometry");
 const QString maximizedKey = QStringLiteral("MainWindow/maximized");
 
 // The start of a span of `length` moved inside the span from `low` of `room`.
-int inside(int start, int length, int low, int room)
+int insideRoom(int start, int length, int low, int room)
 {
     return std::max(low, std::min(start, low + room - length));
 }
@@ -54,8 +54,8 @@ QRect MainWindowGeometry::fitted(const QRect &wanted, const QMargins &frame, con
 {
     const QRect room = available.marginsRemoved(frame);
     const QSize size = wanted.size().boundedTo(room.size()).expandedTo(minimum);
-    return {QPoint(inside(wanted.left(), size.width(), room.left(), room.width()),
-                   inside(wanted.top(), size.height(), room.top(), room.height())),
+    return {QPoint(insideRoom(wanted.left(), size.width(), room.left(), room.width()),
+                   insideRoom(wanted.top(), size.height(), room.top(), room.height())),
             size};
 }
 

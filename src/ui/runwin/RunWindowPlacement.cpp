@@ -39,7 +39,7 @@ QList<QRect> controlsOf(const QRect &main, const QRect &surface)
 
 // The start of a span of `length` moved inside low..high (a window larger than the screen
 // keeps its top-left corner on it).
-int inside(int start, int length, int low, int high)
+int insideBounds(int start, int length, int low, int high)
 {
     return std::max(low, std::min(start, high - length + 1));
 }
@@ -177,8 +177,8 @@ QPoint RunWindowPlacement::spotFor(const QSize &size, const QRect &main, const Q
     QPoint bestSpot = screen.topLeft();
     for (const int left : lefts) {
         for (const int top : tops) {
-            const QRect spot(QPoint(inside(left, w, screen.left(), screen.right()),
-                                    inside(top, h, screen.top(), screen.bottom())),
+            const QRect spot(QPoint(insideBounds(left, w, screen.left(), screen.right()),
+                                    insideBounds(top, h, screen.top(), screen.bottom())),
                              size);
             qint64 onControls = 0;
             for (const QRect &control : controls)

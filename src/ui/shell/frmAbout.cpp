@@ -17,7 +17,7 @@
 
 namespace {
 
-void name(QWidget *widget, const char *objectName)
+void nameControl(QWidget *widget, const char *objectName)
 {
     widget->setObjectName(QLatin1String(objectName));
 }
@@ -52,7 +52,7 @@ QString frmAbout::disclaimerText()
 void frmAbout::buildWidgets()
 {
     txtDisclaimer = new QPlainTextEdit(disclaimerText(), this);
-    name(txtDisclaimer, "txtDisclaimer");
+    nameControl(txtDisclaimer, "txtDisclaimer");
     txtDisclaimer->setReadOnly(true);
     txtDisclaimer->setFocusPolicy(Qt::NoFocus);
     // Wide and tall enough to show the whole text without scrolling.
@@ -69,22 +69,22 @@ void frmAbout::buildWidgets()
 QLayout *frmAbout::buildHeader()
 {
     picIcon = new QLabel(this);
-    name(picIcon, "picIcon");
+    nameControl(picIcon, "picIcon");
     picIcon->setPixmap(windowIcon().pixmap(QSize(64, 64)));
     picIcon->setAlignment(Qt::AlignTop | Qt::AlignHCenter);
 
     lblTitle = new QLabel(AppVersion::applicationTitle(), this);
-    name(lblTitle, "lblTitle");
+    nameControl(lblTitle, "lblTitle");
     QFont titleFont = lblTitle->font();
     titleFont.setPointSizeF(titleFont.pointSizeF() * 1.8);
     titleFont.setBold(true);
     lblTitle->setFont(titleFont);
     lblVersion = new QLabel(tr("sürüm ") + AppVersion::current(), this);
-    name(lblVersion, "lblVersion");
+    nameControl(lblVersion, "lblVersion");
     lblURL = new LinkLabel(WebLinks::productPage(), this);
-    name(lblURL, "lblURL");
+    nameControl(lblURL, "lblURL");
     lblEmail = new LinkLabel(WebLinks::supportAddress(), this);
-    name(lblEmail, "lblEmail");
+    nameControl(lblEmail, "lblEmail");
 
     auto *links = new QGridLayout;
     links->addWidget(new QLabel(tr("web adresi:"), this), 0, 0);
@@ -93,7 +93,7 @@ QLayout *frmAbout::buildHeader()
     links->addWidget(lblEmail, 1, 1);
     if (!WebLinks::repositoryPage().isEmpty()) {
         lblRepository = new LinkLabel(WebLinks::repositoryPage(), this);
-        name(lblRepository, "lblRepository");
+        nameControl(lblRepository, "lblRepository");
         connect(lblRepository, &LinkLabel::clicked, this, &frmAbout::lblRepository_Click);
         links->addWidget(new QLabel(tr("kaynak kodu:"), this), 2, 0);
         links->addWidget(lblRepository, 2, 1);
@@ -116,12 +116,12 @@ QLayout *frmAbout::buildHeader()
 QLayout *frmAbout::buildButtons()
 {
     cmdOK = new QPushButton(tr("Tamam"), this);
-    name(cmdOK, "cmdOK");
+    nameControl(cmdOK, "cmdOK");
     cmdOK->setDefault(true);
     cmdSysInfo = new QPushButton(tr("Sistem Bilgisi..."), this);
-    name(cmdSysInfo, "cmdSysInfo");
+    nameControl(cmdSysInfo, "cmdSysInfo");
     cmdCheckForUpdate = new QPushButton(tr("Güncelleştirme Kontrolü!"), this);
-    name(cmdCheckForUpdate, "cmdCheckForUpdate");
+    nameControl(cmdCheckForUpdate, "cmdCheckForUpdate");
 
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(cmdSysInfo);

@@ -18,7 +18,7 @@
 
 namespace {
 
-void name(QWidget *widget, const char *objectName)
+void nameField(QWidget *widget, const char *objectName)
 {
     widget->setObjectName(QLatin1String(objectName));
 }
@@ -51,20 +51,20 @@ QString frmMakeExecutable::startUpFlow() const
 void frmMakeExecutable::buildWidgets()
 {
     lblStartUpFlow = new QLabel(tr("Başlangıç diyagramını seçiniz:"), this);
-    name(lblStartUpFlow, "lblStartUpFlow");
+    nameField(lblStartUpFlow, "lblStartUpFlow");
     txtStartUpFlow = new QLineEdit(this);
-    name(txtStartUpFlow, "txtStartUpFlow");
+    nameField(txtStartUpFlow, "txtStartUpFlow");
     txtStartUpFlow->setMinimumWidth(fontMetrics().averageCharWidth() * 50);
     lblStartUpFlow->setBuddy(txtStartUpFlow);
     cmdGetStartFlow = new QPushButton(QStringLiteral("..."), this);
-    name(cmdGetStartFlow, "cmdGetStartFlow");
+    nameField(cmdGetStartFlow, "cmdGetStartFlow");
     cmdGetStartFlow->setToolTip(tr("Gözat"));
     cmdGetStartFlow->setFixedWidth(cmdGetStartFlow->fontMetrics().horizontalAdvance(QStringLiteral("....")) * 3);
     cmdMake = new QPushButton(tr("Oluştur"), this);
-    name(cmdMake, "cmdMake");
+    nameField(cmdMake, "cmdMake");
     cmdMake->setDefault(true);
     cmdCancel = new QPushButton(tr("İptal"), this);
-    name(cmdCancel, "cmdCancel");
+    nameField(cmdCancel, "cmdCancel");
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch(1);
