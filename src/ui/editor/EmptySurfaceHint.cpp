@@ -3,6 +3,7 @@
 #include "model/Block_Collection.h"
 
 #include <QEvent>
+#include <algorithm>
 #include <QPalette>
 
 EmptySurfaceHint::EmptySurfaceHint(ModelContext &context, Block_Collection &blocks, QWidget *viewport)
@@ -10,6 +11,7 @@ EmptySurfaceHint::EmptySurfaceHint(ModelContext &context, Block_Collection &bloc
 {
     setObjectName(QStringLiteral("lblEmptyHint"));
     setAlignment(Qt::AlignCenter);
+    setWordWrap(true);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     // On the surface's white a label writes in the Text role; both roles take the faint colour
     // input fields use for their hints.
@@ -52,9 +54,13 @@ void EmptySurfaceHint::follow()
         centre();
 }
 
+// On its lines as written where there is room; wrapped to the surface where it is narrower (a
+// docked console beside it, a large scale), rather than cut off at both sides.
 void EmptySurfaceHint::centre()
 {
-    adjustSize();
     const QWidget *viewport = parentWidget();
-    move((viewport->width() - width()) / 2, (viewport->height() - height()) / 2);
+    const int natural = fontMetrics().boundingRect(QRect(), 0, text()).width() + 2 * margin() + 2;
+    const int w = std::max(1, std::min(natural, viewport->width() - 2 * sideRoom));
+    const int h = heightForWidth(w);
+    setGeometry((viewport->width() - w) / 2, (viewport->height() - h) / 2, w, h);
 }

@@ -22,5 +22,7 @@ private:
     void follow();
     void centre();
 
+    static constexpr int sideRoom = 8;
+
     Block_Collection &m_blocks;
 };

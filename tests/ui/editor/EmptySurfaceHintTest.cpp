@@ -35,6 +35,11 @@ TEST_F(EmptySurfaceHintTest, ShowsFaintlyInTheMiddleOnlyWhileTheSurfaceIsEmpty)
     const QPoint middle = surface->viewport()->rect().center();
     EXPECT_LE((hint->geometry().center() - middle).manhattanLength(), 2);
     EXPECT_GE(darkestGrey(*hint), 100);
+    const int oneLineEach = hint->height();
+    surface->resize(260, 600);
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(surface->viewport()->rect().contains(hint->geometry()));
+    EXPECT_GT(hint->height(), oneLineEach); // wrapped, not cut off
 
     ASSERT_NE(place(QStringLiteral("START"), QPointF(200, 150)), nullptr);
     EXPECT_FALSE(hint->isVisible());
