@@ -213,6 +213,8 @@ bool ChartEditor::placeBlock(const QString &toolWord, const QPointF &point)
     });
     if (m_autoConnect)
         connectSelected(false);
+    // A block placed at the surface's edge reaches past it: the view follows it.
+    keepSelectionInSight();
     return true;
 }
 

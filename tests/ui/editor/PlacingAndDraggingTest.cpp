@@ -34,6 +34,17 @@ INSTANTIATE_TEST_SUITE_P(Tools, PlacingTest,
                          ::testing::Values(ToolCase{"START", "START", 2}, ToolCase{"END", "STOP", 2},
                                            ToolCase{"INTERSECTION", "INTERSECTION", 3}));
 
+// A click near the view's lower right corner places a block that reaches past it: the view
+// scrolls so that the whole new block is in sight.
+TEST_F(EditorFixture, ABlockPlacedAtTheEdgeOfTheViewIsScrolledIntoSight)
+{
+    const QRect view = surface->viewport()->rect();
+    cBlock *block = place(QStringLiteral("START"), surface->toSurface(view.bottomRight() - QPoint(4, 4)));
+    ASSERT_NE(block, nullptr);
+    const QRect shown = surface->viewportTransform().mapRect(ChartEditor::selectorFrame(*block)).toAlignedRect();
+    EXPECT_TRUE(surface->viewport()->rect().contains(shown));
+}
+
 TEST_F(EditorFixture, ADialogToolPlacesNothingUntilItsDialogConfirms)
 {
     EXPECT_EQ(place(QStringLiteral("ACTION"), QPointF(50, 50)), nullptr);
